@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Configures and builds one build type into build/<type> (Release by default).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+type="${1:-Release}"
+dir="build/$(echo "$type" | tr '[:upper:]' '[:lower:]')"
+werror=OFF
+[ "${CI:-}" = "true" ] && werror=ON
+cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE="$type" -DVOXTREL_WERROR="${VOXTREL_WERROR:-$werror}" >/dev/null
+cmake --build "$dir" -j "${JOBS:-2}"
+echo "$dir"
