@@ -1,0 +1,28 @@
+// An offscreen image: an RGBA bitmap (8 bits per component, premultiplied alpha
+// stored last) that can serve as its own drawer.
+#pragma once
+
+#include "adm/iADMDrawer.h"
+
+class iADMImage : public iADMDrawer {
+public:
+    unsigned char* pixels = nullptr;  // width x height x 4 bytes, zeroed at creation
+    CGColorSpaceRef colorSpace = nullptr;
+
+    iADMImage() = default;
+    ~iADMImage();
+    iADMImage(const iADMImage&) = delete;
+    iADMImage& operator=(const iADMImage&) = delete;
+
+    // Pixels, colour space and bitmap context; true only when all three are made.
+    bool CreateOffscreen(int width, int height, int options);
+    // The image becomes its own drawer.
+    void BeginADMDrawer() { image = this; }
+    void EndADMDrawer() {}
+    // 0, 0, height, width.
+    Rect getBounds() const;
+
+private:
+    int _width = 0;
+    int _height = 0;
+};

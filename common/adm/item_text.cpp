@@ -1,0 +1,107 @@
+// An item's value and its text: conversions, and the clamped reads of what the
+// user typed.
+#include "adm/item_text.h"
+
+#include <cctype>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "adm/ScopedCFString.h"
+#include "adm/handles.h"
+#include "adm/iADMItem.h"
+
+void default_float_to_text(float value, char* text) {
+    std::sprintf(text, "%f", static_cast<double>(value));
+    const int length = static_cast<int>(std::strlen(text));
+    if (length == 0 || text[length - 1] != '0') return;
+    int last = length - 1;  // last character before the trailing zeros
+    while (last >= 0 && text[last] == '0') --last;
+    if (last >= 0 && text[last] == '.') {
+        text[last] = '\0';
+        return;
+    }
+    int scan = last;
+    while (scan >= 0 && std::isdigit(static_cast<unsigned char>(text[scan]))) --scan;
+    if (scan >= 0 && text[scan] == '.') text[last + 1] = '\0';
+}
+
+bool default_text_to_float(const char* text, float& value) {
+    char* end = nullptr;
+    const double parsed = std::strtod(text, &end);
+    if (end == text) return false;
+    value = static_cast<float>(parsed);
+    return true;
+}
+
+namespace {
+
+// Truncates toward zero, saturating at the ends of the int range.
+int truncate_to_int(double value) {
+    if (value != value) return 0;
+    if (value >= static_cast<double>(INT_MAX)) return INT_MAX;
+    if (value <= static_cast<double>(INT_MIN)) return INT_MIN;
+    return static_cast<int>(value);
+}
+
+}  // namespace
+
+bool iADMItem::GetTextValue(char* buffer, int size) const {
+    if (!control || !buffer || size <= 0) return false;
+    CFStringRef text = nullptr;
+    if (GetControlData(control, kControlEntireControl, kControlEditTextCFStringTag, sizeof text, &text, nullptr) !=
+            noErr ||
+        !text)
+        return false;
+    const bool read = CFStringGetCString(text, buffer, size, kCFStringEncodingMacRoman);
+    CFRelease(text);
+    return read;
+}
+
+float iADMItem::GetFloatValue() {
+    char text[kADMValueTextSize];
+    if (!GetTextValue(text, sizeof text)) return value;
+    float read = value;
+    const bool converted = textToFloatProc ? textToFloatProc(to_ref(this), text, &read) != 0
+                                           : default_text_to_float(text, read);
+    if (!converted) return value;
+    value = read;
+    if (value > maximum)
+        value = maximum;
+    else if (value < minimum)
+        value = minimum;
+    return value;
+}
+
+int iADMItem::GetIntValue() {
+    int result = truncate_to_int(value);
+    char text[kADMValueTextSize];
+    if (GetTextValue(text, sizeof text)) {
+        char* end = nullptr;
+        const long parsed = std::strtol(text, &end, 10);
+        if (end != text) {
+            if (parsed > maximum)
+                result = truncate_to_int(maximum);
+            else if (parsed < minimum)
+                result = truncate_to_int(minimum);
+            else
+                result = truncate_to_int(static_cast<double>(parsed));
+            value = static_cast<float>(result);
+        }
+    }
+    return result;
+}
+
+void iADMItem::updateFloatText() {
+    if (!control) return;
+    char text[kADMValueTextSize] = {};
+    const bool made = floatToTextProc ? floatToTextProc(to_ref(this), value, text, sizeof text) != 0
+                                      : (default_float_to_text(value, text), true);
+    if (!made) return;
+    text[sizeof text - 1] = '\0';
+    ScopedCFString string(text, kCFStringEncodingASCII);
+    CFStringRef ref = string.get();
+    if (!ref) return;
+    SetControlData(control, kControlEntireControl, kControlEditTextCFStringTag, sizeof ref, &ref);
+}
