@@ -1,0 +1,109 @@
+#include "dialog_actions.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include <stdexcept>
+#include <vector>
+
+namespace app {
+
+namespace {
+
+std::string trimmed(const std::string& s) {
+    const auto first = s.find_first_not_of(" \t");
+    if (first == std::string::npos) return "";
+    return s.substr(first, s.find_last_not_of(" \t") - first + 1);
+}
+
+std::vector<std::string> split_commas(const std::string& value) {
+    std::vector<std::string> parts;
+    std::string::size_type start = 0;
+    while (true) {
+        const auto comma = value.find(',', start);
+        parts.push_back(trimmed(value.substr(start, comma - start)));
+        if (comma == std::string::npos) return parts;
+        start = comma + 1;
+    }
+}
+
+bool is_number(const std::string& s) {
+    if (s.empty()) return false;
+    errno = 0;
+    char* end = nullptr;
+    const double d = std::strtod(s.c_str(), &end);
+    return errno == 0 && *end == '\0' && std::isfinite(d);
+}
+
+// A whole decimal number (no sign, no blanks) not above `limit`, or -1.
+long whole_number(const std::string& s, long limit) {
+    if (s.empty() || s.size() > 9 || s.find_first_not_of("0123456789") != std::string::npos) return -1;
+    const long n = std::stol(s);
+    return n <= limit ? n : -1;
+}
+
+}  // namespace
+
+std::array<std::string, 3> parse_cube(const std::string& value) {
+    const std::vector<std::string> parts = split_commas(value);
+    if (parts.size() != 3 || !is_number(parts[0]) || !is_number(parts[1]) || !is_number(parts[2]))
+        throw std::invalid_argument("--cube: expected three numbers X,Y,Z, got \"" + value + "\"");
+    return {parts[0], parts[1], parts[2]};
+}
+
+std::set<Orientation> parse_orient(const std::string& value) {
+    std::set<Orientation> boxes;
+    if (trimmed(value).empty()) return boxes;
+    for (const std::string& word : split_commas(value)) {
+        if (word == "none") boxes.insert(Orientation::none);
+        else if (word == "camera") boxes.insert(Orientation::camera);
+        else if (word == "random") boxes.insert(Orientation::random);
+        else throw std::invalid_argument("--orient: \"" + word + "\" is not one of none, camera, random");
+    }
+    return boxes;
+}
+
+std::set<KeyKind> parse_keys(const std::string& value) {
+    std::set<KeyKind> keys;
+    for (const std::string& word : split_commas(value)) {
+        if (word == "position") keys.insert(KeyKind::position);
+        else if (word == "orientation") keys.insert(KeyKind::orientation);
+        else if (word == "scale") keys.insert(KeyKind::scale);
+        else throw std::invalid_argument("--keys: \"" + word + "\" is not one of position, orientation, scale");
+    }
+    return keys;
+}
+
+std::string parse_repeat(const std::string& value) {
+    const std::string n = trimmed(value);
+    if (whole_number(n, 999999999) < 1)
+        throw std::invalid_argument("--repeat: expected a whole number of at least 1, got \"" + value + "\"");
+    return n;
+}
+
+int parse_apply(const std::string& value) {
+    const long n = whole_number(trimmed(value), 1000000);
+    if (n < 0)
+        throw std::invalid_argument("--apply: expected a whole number from 0 to 1000000, got \"" + value + "\"");
+    return static_cast<int>(n);
+}
+
+const char* orientation_label(Orientation o) {
+    switch (o) {
+        case Orientation::none: return "Don't Change Orientation";
+        case Orientation::camera: return "Towards Camera";
+        case Orientation::random: return "Random";
+    }
+    return "";
+}
+
+const char* key_label(KeyKind k) {
+    switch (k) {
+        case KeyKind::position: return "Position";
+        case KeyKind::orientation: return "Orientation";
+        case KeyKind::scale: return "Scale";
+    }
+    return "";
+}
+
+}  // namespace app
