@@ -33,13 +33,11 @@ public:
     virtual ADMDialogRef Create(SPPluginRef plugin, const char* name, ADMInt32 id, ADMDialogStyle style,
                                 ADMInt32 options);
     // A dialog inside a host panel's container; null on failure, as Create.
-    virtual ADMDialogRef CreatePanel(SPPluginRef plugin, const char* name, ADMInt32 id,
-                                     AEGP_PanelSuite1* panel_suite, AEGP_PanelH panel,
-                                     AEGP_PlatformViewRef container, AEGP_PanelFunctions1* panel_functions,
-                                     AEGP_PanelRefcon* out_refcon);
+    virtual ADMDialogRef CreatePanel(SPPluginRef plugin, const char* name, ADMInt32 id, AEGP_PanelSuite1* panel_suite,
+                                     AEGP_PanelH panel, AEGP_PlatformViewRef container,
+                                     AEGP_PanelFunctions1* panel_functions, AEGP_PanelRefcon* out_refcon);
     // Modal dialogs are not supported by the dialog services.
-    virtual ADMInt32 Modal(SPPluginRef plugin, const char* name, ADMInt32 id, ADMDialogStyle style,
-                           ADMInt32 options);
+    virtual ADMInt32 Modal(SPPluginRef plugin, const char* name, ADMInt32 id, ADMDialogStyle style, ADMInt32 options);
 
     ADMDialogRef GetDialogRef() const { return dialog; }
     bool IsModal() const { return modal; }

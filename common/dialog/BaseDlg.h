@@ -44,9 +44,11 @@ public:
 protected:
     bool enabled;
     AEGP_SuiteHandler suites;
-    // Wrappers made by add_icon, for Enable only: their items own them.
+    // Wrappers made by add_icon, for Enable only: their items own them. A wrapper
+    // whose item was not made has no owner and goes when the list is emptied.
     std::list<BaseADMItem*> item_wrappers;
 
 private:
     void size_to_best(ADMItemRef item);
+    void delete_orphan_wrappers();
 };

@@ -17,9 +17,10 @@ public:
     void DrawRect(const ADMRect& rect) const { ADMDrawerSuite5::DrawRect(drawer, &rect); }
     void FillRect(const ADMRect& rect) const { ADMDrawerSuite5::FillRect(drawer, &rect); }
     void DrawLine(const ADMPoint& start, const ADMPoint& end) const { ADMDrawerSuite5::DrawLine(drawer, &start, &end); }
-    void FillPolygon(const ADMPoint* points, ADMInt32 count) const { ADMDrawerSuite5::FillPolygon(drawer, points, count); }
-    void DrawADMImage(ADMImageRef image, const ADMPoint& top_left) const
-    {
+    void FillPolygon(const ADMPoint* points, ADMInt32 count) const {
+        ADMDrawerSuite5::FillPolygon(drawer, points, count);
+    }
+    void DrawADMImage(ADMImageRef image, const ADMPoint& top_left) const {
         ADMDrawerSuite5::DrawADMImage(drawer, image, &top_left);
     }
 
