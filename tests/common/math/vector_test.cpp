@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "math/TGeomVector3D.h"
+#include "math/acos.h"
+#include "math/constants.h"
+
+namespace {
+
+using V = math::TGeomVector3D<double>;
+
+constexpr double kPi = 3.141592653589793;
+
+void expect_exact(V const& v, double x, double y, double z) {
+    EXPECT_EQ(v.x, x);
+    EXPECT_EQ(v.y, y);
+    EXPECT_EQ(v.z, z);
+}
+
+TEST(VectorLength, TinyVectorsHaveNoLength) {
+    EXPECT_EQ(V(1e-13, 0, 0).Length(), 0.0);
+    EXPECT_EQ(V(0, 0, 0).Length(), 0.0);
+    EXPECT_EQ(V(std::nan(""), 0, 0).Length(), 0.0);
+    EXPECT_EQ(V(3, 4, 12).Length(), 13.0);
+}
+
+// With these squares, adding them in any order other than x, y, z rounds to 1.
+TEST(VectorLength, SumsTheSquaresInTheOrderXYZ) {
+    double const small = 3 * 0x1p-28;
+    EXPECT_EQ(V(1, small, small).Length(), 1.0 + 0x1p-52);
+}
+
+TEST(VectorNormalize, ZeroesVectorsTooShortToScale) {
+    V tiny(1e-13, 0, 0);
+    tiny.Normalize();
+    expect_exact(tiny, 0, 0, 0);
+    V zero;
+    zero.Normalize();
+    expect_exact(zero, 0, 0, 0);
+}
+
+// Multiplying by the reciprocal 0.2 gives 3 * 0.2 = 0.6000000000000001, where
+// dividing by 5 would give 0.6.
+TEST(VectorNormalize, ScalesByTheReciprocalOfTheLength) {
+    V v(3, 4, 0);
+    v.Normalize();
+    expect_exact(v, 3 * 0.2, 4 * 0.2, 0);
+    EXPECT_NE(v.x, 0.6);
+}
+
+TEST(VectorDivision, DividesEachCoordinate) {
+    V v(3, 6, 9);
+    expect_exact(v / 3.0, 1, 2, 3);
+    v /= 0.5;
+    expect_exact(v, 6, 12, 18);
+    V const inf = V(1, -1, 0) / 0.0;
+    EXPECT_TRUE(std::isinf(inf.x) && std::isinf(inf.y) && std::isnan(inf.z));
+}
+
+TEST(VectorCross, FollowsTheRightHandRule) {
+    EXPECT_EQ(V::Ex() * V::Ey(), V::Ez());
+    expect_exact(V::Ey() * V::Ex(), 0, 0, -1);
+    expect_exact(V::Ey() * V::Ez(), 1, 0, 0);
+    expect_exact(V(1, 2, 3) * V(4, 5, 6), -3, 6, -3);
+}
+
+TEST(VectorUnits, AreSharedAndFixed) {
+    EXPECT_EQ(&V::Ex(), &V::Ex());
+    expect_exact(V::Ex(), 1, 0, 0);
+    expect_exact(V::Ey(), 0, 1, 0);
+    expect_exact(V::Ez(), 0, 0, 1);
+}
+
+TEST(VectorAngle, ListedValues) {
+    EXPECT_EQ(V::Ex() ^ V::Ey(), kPi / 2);
+    EXPECT_EQ(V::Ex() ^ (-V::Ex()), kPi);
+    EXPECT_EQ(V::Ex() ^ V(), 0.0);
+    EXPECT_EQ(V() ^ V::Ez(), 0.0);
+    EXPECT_DOUBLE_EQ(V(1, 1, 0) ^ V(1, 0, 0), kPi / 4);
+}
+
+// The cosine of these parallel vectors rounds to just above 1; the clamp turns
+// that into an angle of 0 instead of NaN.
+TEST(VectorAngle, ClampsACosineRoundedPastOne) {
+    V const a(3, 7, 2);
+    V const b = 0.3 * a;
+    double const cosine = math::dot(a, b) / std::sqrt(math::dot(a, a) * math::dot(b, b));
+    ASSERT_GT(cosine, 1.0);
+    EXPECT_EQ(a ^ b, 0.0);
+}
+
+TEST(VectorAngle, IsSymmetricAndIndependentOfLength) {
+    V const a(1, 2, 3);
+    V const b(-2, 0.5, 4);
+    EXPECT_EQ(a ^ b, b ^ a);
+    EXPECT_NEAR(a ^ b, (2.0 * a) ^ (10.0 * b), 1e-15);
+}
+
+TEST(VectorArithmetic, ComponentwiseHelpers) {
+    V const a(1, 2, 3);
+    V const b(10, 20, 30);
+    expect_exact(a + b, 11, 22, 33);
+    expect_exact(b - a, 9, 18, 27);
+    expect_exact(-a, -1, -2, -3);
+    expect_exact(2.0 * a, 2, 4, 6);
+    expect_exact(a * 2.0, 2, 4, 6);
+    EXPECT_EQ(math::dot(a, b), 140.0);
+    V c = a;
+    c += b;
+    c -= V(1, 1, 1);
+    c *= 0.5;
+    expect_exact(c, 5, 10.5, 16);
+}
+
+// Rounding shows the order: 1 + t + t differs from t + t + 1.
+TEST(VectorArithmetic, DotSumsInTheOrderXYZ) {
+    double const t = 1.125 * 0x1p-53;
+    EXPECT_EQ(math::dot(V(1, t, t), V(1, 1, 1)), 1.0 + 0x1p-51);
+    EXPECT_EQ(math::dot(V(t, t, 1), V(1, 1, 1)), 1.0 + 0x1p-52);
+}
+
+TEST(ClampedArcCosine, ClampsOutsideTheDomain) {
+    EXPECT_EQ(math::acos(1.5), 0.0);
+    EXPECT_EQ(math::acos(1.0), 0.0);
+    EXPECT_EQ(math::acos(-2.0), kPi);
+    EXPECT_EQ(math::acos(-1.0), kPi);
+    EXPECT_EQ(math::acos(0.5), std::acos(0.5));
+    EXPECT_EQ(math::acos(-std::numeric_limits<double>::infinity()), kPi);
+    EXPECT_TRUE(std::isnan(math::acos(std::nan(""))));
+}
+
+TEST(AngleConstants, ConvertBetweenDegreesAndRadians) {
+    EXPECT_EQ(math::Constant_DegreeToRadian, kPi / 180);
+    EXPECT_EQ(math::Constant_RadianToDegree, 180 / kPi);
+    EXPECT_DOUBLE_EQ(90 * math::Constant_DegreeToRadian, kPi / 2);
+}
+
+}  // namespace
