@@ -1,0 +1,138 @@
+// Automation of the toolkit for the host application and tests: look at windows
+// and views, operate them as a person would, render them and count live objects.
+// The plug-in never uses this.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "toolkit/native.h"
+
+namespace tk::automation {
+
+// ---- Looking at windows and views ------------------------------------------------
+
+// Live windows, in creation order.
+std::vector<WindowRef> windows();
+std::string windowTitle(WindowRef window);  // UTF-8
+Rect windowBounds(WindowRef window);        // content, global coordinates
+bool windowVisible(WindowRef window);
+bool hasCloseBox(WindowRef window);
+
+HIViewRef rootView(WindowRef window);
+// Subviews bottom first (later ones draw above).
+std::vector<HIViewRef> subviews(HIViewRef view);
+
+// "push button", "check box", "radio button", "edit text", "static text", "group box",
+// "popup button", "bevel button", "icon", "user pane" or "root"; empty for an invalid view.
+std::string kindName(HIViewRef view);
+// The title, or the text of an edit or static text, in UTF-8; for a popup without
+// a title, the text of its current item.
+std::string text(HIViewRef view);
+// The frame in window coordinates (for a view outside any window: relative to the
+// top view of its tree).
+Rect frame(HIViewRef view);
+bool visible(HIViewRef view);  // the view and all its ancestors
+bool enabled(HIViewRef view);  // the view and all its ancestors
+SInt32 value(HIViewRef view);
+SInt32 minimum(HIViewRef view);
+SInt32 maximum(HIViewRef view);
+// The item texts of a popup's menu, item 1 first.
+std::vector<std::string> popupEntries(HIViewRef view);
+
+// A description of a view and its subviews, suitable for writing out as JSON.
+struct ViewNode {
+    std::string kind;
+    std::string text;
+    Rect frame{};
+    bool visible = false;
+    bool enabled = false;
+    SInt32 value = 0;
+    SInt32 minimum = 0;
+    SInt32 maximum = 0;
+    std::vector<std::string> entries;  // popup menus only
+    std::vector<ViewNode> children;
+};
+struct WindowNode {
+    std::string title;
+    Rect bounds{};
+    bool visible = false;
+    ViewNode root;
+};
+ViewNode describe(HIViewRef view);
+WindowNode describe(WindowRef window);
+
+// ---- Finding views ----------------------------------------------------------------
+
+// The first view of that kind (any kind when empty) whose text() is `title`,
+// searching depth first with subviews in creation order; a visible match is
+// preferred over a hidden one. Null when none.
+HIViewRef findView(HIViewRef root, std::string_view kind, std::string_view title);
+// A control whose own title is `text`; otherwise the control of that kind standing
+// just left of a static text with that text on the same row (in a host panel a
+// check box's or radio button's text is such a separate label).
+HIViewRef findLabelledControl(HIViewRef root, std::string_view kind, std::string_view text);
+// The edit fields inside the group box titled `title` (or labelled by a separate
+// static text at its top-left), left to right.
+std::vector<HIViewRef> editFieldsInGroup(HIViewRef root, std::string_view title);
+
+// ---- Operating views as a person would -------------------------------------------
+
+// Clicks the view. False, and nothing happens, when the view or an ancestor is
+// hidden, its window is hidden, it is disabled, or it is a static text or a root.
+// Otherwise self-toggling check boxes and radio buttons toggle, and the command
+// event with the view's command ID goes to its handlers.
+bool click(HIViewRef view);
+// Replaces the text of an enabled, visible edit field (no event, like typing).
+bool typeText(HIViewRef editField, std::string_view utf8);
+// Sets the popup to the entry and sends the command event; false when the popup
+// is disabled or hidden or has no such entry.
+bool choosePopupEntry(HIViewRef popup, std::string_view entryText);
+bool choosePopupEntry(HIViewRef popup, int index);  // 1-based
+// Sends kEventWindowClose; unhandled, the window is disposed. False when the
+// window is hidden or has no close box.
+bool clickCloseBox(WindowRef window);
+
+// ---- Rendering --------------------------------------------------------------------
+
+// Pixels as cairo keeps them: 32-bit native-endian ARGB, premultiplied, row after row.
+struct Bitmap {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;
+    std::uint32_t at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
+};
+// The window's content: its background and its views, each view's draw handlers
+// first and the standard look when they leave the drawing to the toolkit.
+Bitmap renderWindow(WindowRef window);
+// The view and its subviews over the dialog background, the view's top-left at 0, 0.
+Bitmap renderView(HIViewRef view);
+bool writeWindowPng(WindowRef window, const std::string& path);
+bool writeViewPng(HIViewRef view, const std::string& path);
+
+// ---- Live objects and screens -------------------------------------------------------
+
+struct LiveCounts {
+    std::size_t windows = 0;
+    std::size_t views = 0;
+    std::size_t menus = 0;
+    std::size_t strings = 0;
+    std::size_t contexts = 0;
+    std::size_t images = 0;
+    std::size_t colorSpaces = 0;
+    std::size_t eventHandlers = 0;
+    std::size_t total() const {
+        return windows + views + menus + strings + contexts + images + colorSpaces + eventHandlers;
+    }
+};
+LiveCounts liveCounts();
+
+// Replaces the screens GetDeviceList reports; resetScreens restores the single
+// 1440 x 900 screen at 0, 0.
+void setScreens(const std::vector<Rect>& screens);
+void resetScreens();
+
+}  // namespace tk::automation

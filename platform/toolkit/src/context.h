@@ -1,0 +1,68 @@
+// Drawing contexts, bitmap images and colour spaces over cairo.
+#pragma once
+
+#include <cairo.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "model.h"
+
+struct CGColorSpace {
+    int refCount = 1;
+};
+
+// A bitmap context's pixels live in the caller's memory in the declared layout;
+// they are turned into cairo's layout only while cairo paints.
+struct TkBitmapMemory {
+    unsigned char* data = nullptr;
+    bool ownsData = false;
+    int width = 0;
+    int height = 0;
+    int bytesPerRow = 0;
+    CGBitmapInfo info = kCGImageAlphaPremultipliedLast;
+    cairo_surface_t* surface = nullptr;
+    CGColorSpaceRef space = nullptr;
+};
+
+struct TkGraphicsState {
+    double fill[4] = {0, 0, 0, 1};
+    double stroke[4] = {0, 0, 0, 1};
+    double lineWidth = 1;
+};
+
+struct CGContext {
+    int refCount = 1;
+    cairo_t* cr = nullptr;
+    TkGraphicsState state;
+    std::vector<TkGraphicsState> saved;
+    bool isBitmap = false;
+    TkBitmapMemory bitmap;
+    GrafPtr port = nullptr;  // set for contexts begun on a window port
+};
+
+struct CGImage {
+    int refCount = 1;
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;  // cairo ARGB32, premultiplied
+};
+
+namespace tk::detail {
+
+// A context drawing through `cr` (which it references), counted among the live contexts.
+CGContextRef new_context(cairo_t* cr);
+void release_context(CGContextRef context);
+
+// Brackets painting on a context: a bitmap context's memory is in cairo's layout
+// between the two calls.
+void begin_paint(CGContextRef context);
+void end_paint(CGContextRef context);
+
+// Converts between the caller's layout and cairo's native ARGB32 in place.
+void memory_to_native(const TkBitmapMemory& bitmap);
+void native_to_memory(const TkBitmapMemory& bitmap);
+// One pixel of the caller's memory as a cairo ARGB32 value.
+std::uint32_t read_memory_pixel(const TkBitmapMemory& bitmap, int x, int y);
+
+}  // namespace tk::detail

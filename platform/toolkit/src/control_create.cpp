@@ -1,0 +1,134 @@
+// Create...Control for every kind of control the toolkit knows.
+#include "registry.h"
+#include "strings.h"
+#include "views.h"
+
+namespace {
+
+using namespace tk::detail;
+
+struct Creation {
+    WindowRef window;
+    const Rect* bounds;
+    CFStringRef title;
+    ControlRef* out;
+};
+
+// Checks the common arguments; the title may be null (no title).
+OSStatus check(const Creation& c) {
+    if (c.out) *c.out = nullptr;
+    if (!c.out || !c.bounds) return paramErr;
+    if (c.window && !is_window(c.window)) return errInvalidWindowRef;
+    if (c.window && c.window->disposing) return errInvalidWindowRef;
+    if (c.title && !string_chars(c.title)) return paramErr;
+    return noErr;
+}
+
+ControlRef make(const Creation& c, OSType kind) {
+    ControlRef view = new_view(c.window, kind, *c.bounds);
+    if (c.title) view->title = *string_chars(c.title);
+    *c.out = view;
+    return view;
+}
+
+void set_range(ControlRef view, SInt32 minimum, SInt32 maximum, SInt32 value) {
+    view->minimum = minimum;
+    view->maximum = maximum;
+    view->value = value < minimum ? minimum : (value > maximum ? maximum : value);
+}
+
+}  // namespace
+
+extern "C" {
+
+OSStatus CreateUserPaneControl(WindowRef window, const Rect* boundsRect, UInt32, ControlRef* outControl) {
+    const Creation c{window, boundsRect, nullptr, outControl};
+    if (const OSStatus s = check(c)) return s;
+    make(c, kControlKindUserPane);
+    return noErr;
+}
+
+OSStatus CreateGroupBoxControl(WindowRef window, const Rect* boundsRect, CFStringRef title, Boolean primary,
+                               ControlRef* outControl) {
+    const Creation c{window, boundsRect, title, outControl};
+    if (const OSStatus s = check(c)) return s;
+    make(c, kControlKindGroupBox)->primary = primary;
+    return noErr;
+}
+
+OSStatus CreateBevelButtonControl(WindowRef window, const Rect* boundsRect, CFStringRef title,
+                                  ControlBevelThickness, ControlBevelButtonBehavior behavior,
+                                  ControlButtonContentInfoPtr, SInt16, ControlBevelButtonMenuBehavior,
+                                  ControlBevelButtonMenuPlacement, ControlRef* outControl) {
+    const Creation c{window, boundsRect, title, outControl};
+    if (const OSStatus s = check(c)) return s;
+    ControlRef view = make(c, kControlKindBevelButton);
+    view->bevelBehavior = behavior;
+    set_range(view, 0, 1, 0);
+    return noErr;
+}
+
+OSStatus CreateIconControl(WindowRef window, const Rect* boundsRect, const ControlButtonContentInfo*, Boolean,
+                           ControlRef* outControl) {
+    const Creation c{window, boundsRect, nullptr, outControl};
+    if (const OSStatus s = check(c)) return s;
+    make(c, kControlKindIcon);
+    return noErr;
+}
+
+OSStatus CreatePopupButtonControl(WindowRef window, const Rect* boundsRect, CFStringRef title, SInt16, Boolean,
+                                  SInt16, SInt16, Style, ControlRef* outControl) {
+    // There are no menu resources: the menu comes later through the owned-menu tag.
+    const Creation c{window, boundsRect, title, outControl};
+    if (const OSStatus s = check(c)) return s;
+    set_range(make(c, kControlKindPopupButton), 1, 1, 1);
+    return noErr;
+}
+
+OSStatus CreateCheckBoxControl(WindowRef window, const Rect* boundsRect, CFStringRef title, SInt32 initialValue,
+                               Boolean autoToggle, ControlRef* outControl) {
+    const Creation c{window, boundsRect, title, outControl};
+    if (const OSStatus s = check(c)) return s;
+    ControlRef view = make(c, kControlKindCheckBox);
+    view->autoToggle = autoToggle;
+    set_range(view, 0, 1, initialValue);
+    return noErr;
+}
+
+OSStatus CreateEditUnicodeTextControl(WindowRef window, const Rect* boundsRect, CFStringRef text, Boolean isPassword,
+                                      const ControlFontStyleRec* style, ControlRef* outControl) {
+    const Creation c{window, boundsRect, text, outControl};
+    if (const OSStatus s = check(c)) return s;
+    ControlRef view = make(c, kControlKindEditUnicodeText);
+    view->password = isPassword;
+    if (style) view->fontStyle = *style;
+    return noErr;
+}
+
+OSStatus CreatePushButtonControl(WindowRef window, const Rect* boundsRect, CFStringRef title, ControlRef* outControl) {
+    const Creation c{window, boundsRect, title, outControl};
+    if (const OSStatus s = check(c)) return s;
+    set_range(make(c, kControlKindPushButton), 0, 1, 0);
+    return noErr;
+}
+
+OSStatus CreateRadioButtonControl(WindowRef window, const Rect* boundsRect, CFStringRef title, SInt32 initialValue,
+                                  Boolean autoToggle, ControlRef* outControl) {
+    const Creation c{window, boundsRect, title, outControl};
+    if (const OSStatus s = check(c)) return s;
+    ControlRef view = make(c, kControlKindRadioButton);
+    view->autoToggle = autoToggle;
+    set_range(view, 0, 1, initialValue);
+    return noErr;
+}
+
+OSStatus CreateStaticTextControl(WindowRef window, const Rect* boundsRect, CFStringRef text,
+                                 const ControlFontStyleRec* style, ControlRef* outControl) {
+    const Creation c{window, boundsRect, text, outControl};
+    if (const OSStatus s = check(c)) return s;
+    ControlRef view = make(c, kControlKindStaticText);
+    if (style) view->fontStyle = *style;
+    return noErr;
+}
+
+}  // extern "C"

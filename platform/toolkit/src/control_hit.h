@@ -1,0 +1,17 @@
+// What a click on a control does: its own toggling, then the command event.
+#pragma once
+
+#include "model.h"
+
+namespace tk::detail {
+
+// Toggles a self-toggling check box, radio button or toggling bevel button,
+// then sends kEventCommandProcess with the control's command ID to its handlers.
+// Returns the handlers' status (eventNotHandledErr when nobody handled it).
+OSStatus hit_control(ControlRef control);
+
+// A click in the window's close box: kEventWindowClose to the window's handlers,
+// and when nobody handles it, the window is disposed.
+void click_close_box(WindowRef window);
+
+}  // namespace tk::detail

@@ -1,0 +1,13 @@
+// The configurable list of screens behind GetDeviceList.
+#pragma once
+
+#include <vector>
+
+#include "toolkit/native.h"
+
+namespace tk::detail {
+
+void set_screens(const std::vector<Rect>& screens);
+void reset_screens();
+
+}  // namespace tk::detail

@@ -1,0 +1,110 @@
+// CFString calls: Mac Roman, ASCII or UTF-8 at the interface, UTF-16 inside.
+#include "strings.h"
+
+#include <cstring>
+#include <optional>
+
+#include "mac_roman.h"
+#include "registry.h"
+#include "unicode.h"
+
+namespace tk::detail {
+
+CFStringRef new_string(std::u16string chars) {
+    auto* string = new __CFString{1, std::move(chars)};
+    registry().strings.insert(string);
+    return string;
+}
+
+const std::u16string* string_chars(CFStringRef string) { return is_string(string) ? &string->chars : nullptr; }
+
+}  // namespace tk::detail
+
+namespace {
+
+using namespace tk::detail;
+
+std::optional<std::u16string> decode(const char* bytes, CFStringEncoding encoding) {
+    const std::string_view text(bytes);
+    std::u16string out;
+    switch (encoding) {
+    case kCFStringEncodingMacRoman:
+        for (const char c : text) out.push_back(mac_roman_to_unicode(static_cast<unsigned char>(c)));
+        return out;
+    case kCFStringEncodingASCII:
+        for (const char c : text) {
+            if (static_cast<unsigned char>(c) >= 0x80) return std::nullopt;
+            out.push_back(static_cast<char16_t>(c));
+        }
+        return out;
+    case kCFStringEncodingUTF8:
+        return utf8_to_utf16(text);
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<std::string> encode(const std::u16string& chars, CFStringEncoding encoding) {
+    std::string out;
+    switch (encoding) {
+    case kCFStringEncodingMacRoman:
+        for (const char16_t unit : chars) {
+            const auto byte = unicode_to_mac_roman(unit);
+            if (!byte) return std::nullopt;
+            out.push_back(static_cast<char>(*byte));
+        }
+        return out;
+    case kCFStringEncodingASCII:
+        for (const char16_t unit : chars) {
+            if (unit >= 0x80) return std::nullopt;
+            out.push_back(static_cast<char>(unit));
+        }
+        return out;
+    case kCFStringEncodingUTF8:
+        return utf16_to_utf8(chars);
+    default:
+        return std::nullopt;
+    }
+}
+
+}  // namespace
+
+extern "C" {
+
+CFStringRef CFStringCreateWithCString(CFAllocatorRef, const char* cStr, CFStringEncoding encoding) {
+    if (!cStr) return nullptr;
+    auto chars = decode(cStr, encoding);
+    return chars ? new_string(std::move(*chars)) : nullptr;
+}
+
+Boolean CFStringGetCString(CFStringRef theString, char* buffer, CFIndex bufferSize, CFStringEncoding encoding) {
+    const auto* chars = string_chars(theString);
+    if (!chars || !buffer || bufferSize <= 0) return false;
+    const auto bytes = encode(*chars, encoding);
+    // The terminating zero must fit as well.
+    if (!bytes || static_cast<CFIndex>(bytes->size()) >= bufferSize) return false;
+    std::memcpy(buffer, bytes->data(), bytes->size());
+    buffer[bytes->size()] = '\0';
+    return true;
+}
+
+CFIndex CFStringGetLength(CFStringRef theString) {
+    const auto* chars = string_chars(theString);
+    return chars ? static_cast<CFIndex>(chars->size()) : 0;
+}
+
+void CFRelease(CFTypeRef cf) {
+    if (!is_string(cf)) return;
+    auto* string = const_cast<__CFString*>(static_cast<const __CFString*>(cf));
+    if (--string->refCount > 0) return;
+    registry().strings.erase(string);
+    delete string;
+}
+
+CFTypeRef CFRetain(CFTypeRef cf) {
+    if (!is_string(cf)) return cf;
+    ++const_cast<__CFString*>(static_cast<const __CFString*>(cf))->refCount;
+    return cf;
+}
+
+}  // extern "C"

@@ -1,0 +1,17 @@
+// UTF-8 <-> UTF-16 conversion for the strings kept inside the toolkit.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tk::detail {
+
+// Nothing when the bytes are not valid UTF-8.
+std::optional<std::u16string> utf8_to_utf16(std::string_view utf8);
+// Invalid input bytes become U+FFFD instead of failing.
+std::u16string utf8_to_utf16_lenient(std::string_view utf8);
+// Unpaired surrogates become U+FFFD.
+std::string utf16_to_utf8(std::u16string_view utf16);
+
+}  // namespace tk::detail

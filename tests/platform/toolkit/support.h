@@ -1,0 +1,46 @@
+// Small helpers shared by the toolkit tests.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "toolkit/native.h"
+
+namespace tk_test {
+
+// A string made from UTF-8 and released at scope end.
+class Str {
+public:
+    explicit Str(const char* utf8) : ref_(CFStringCreateWithCString(nullptr, utf8, kCFStringEncodingUTF8)) {}
+    ~Str() {
+        if (ref_) CFRelease(ref_);
+    }
+    Str(const Str&) = delete;
+    Str& operator=(const Str&) = delete;
+    operator CFStringRef() const { return ref_; }
+
+private:
+    CFStringRef ref_;
+};
+
+// The UTF-8 text of a string the caller owns; releases it.
+inline std::string take_utf8(CFStringRef s) {
+    char buffer[512] = {};
+    const bool ok = CFStringGetCString(s, buffer, sizeof buffer, kCFStringEncodingUTF8);
+    if (s) CFRelease(s);
+    return ok ? buffer : "<unreadable>";
+}
+
+inline WindowRef new_window(WindowAttributes attributes = kWindowCloseBoxAttribute, Rect content = {50, 100, 250, 400}) {
+    WindowRef w = nullptr;
+    CreateNewWindow(kFloatingWindowClass, attributes | kWindowCompositingAttribute, &content, &w);
+    return w;
+}
+
+// Records the events a handler receives, in order, with a tag naming who got them.
+struct EventLog {
+    std::vector<std::string> entries;
+    OSStatus result = eventNotHandledErr;
+};
+
+}  // namespace tk_test

@@ -1,0 +1,133 @@
+// Windows: creation state, bounds, titles and disposal of their views.
+#include <gtest/gtest.h>
+
+#include "support.h"
+#include "toolkit/automation.h"
+
+using namespace tk_test;
+
+namespace {
+
+struct Disposed {
+    std::vector<ControlRef> views;
+    bool closedSeen = false;
+    std::size_t viewsAtClosed = 0;
+};
+
+OSStatus record_dispose(EventHandlerCallRef, EventRef event, void* data) {
+    ControlRef view = nullptr;
+    GetEventParameter(event, kEventParamDirectObject, typeControlRef, nullptr, sizeof view, nullptr, &view);
+    static_cast<Disposed*>(data)->views.push_back(view);
+    return eventNotHandledErr;
+}
+
+OSStatus record_closed(EventHandlerCallRef, EventRef, void* data) {
+    auto* d = static_cast<Disposed*>(data);
+    d->closedSeen = true;
+    d->viewsAtClosed = d->views.size();
+    return eventNotHandledErr;
+}
+
+const EventTypeSpec kDispose[] = {{kEventClassControl, kEventControlDispose}};
+const EventTypeSpec kClosed[] = {{kEventClassWindow, kEventWindowClosed}};
+
+}  // namespace
+
+TEST(Windows, NewWindowIsHiddenWithItsContentBoundsAndARoot) {
+    WindowRef w = new_window(kWindowCloseBoxAttribute, {0, 0, 400, 600});
+    ASSERT_NE(w, nullptr);
+    EXPECT_FALSE(IsWindowVisible(w));
+    EXPECT_FALSE(IsWindowActive(w));
+    Rect r{};
+    ASSERT_EQ(GetWindowBounds(w, kWindowContentRgn, &r), noErr);
+    EXPECT_EQ(r.top, 0);
+    EXPECT_EQ(r.left, 0);
+    EXPECT_EQ(r.bottom, 400);
+    EXPECT_EQ(r.right, 600);
+    ControlRef root = nullptr;
+    ASSERT_EQ(GetRootControl(w, &root), noErr);
+    ControlRef again = nullptr;
+    EXPECT_EQ(CreateRootControl(w, &again), noErr);
+    EXPECT_EQ(again, root);
+    HIRect b{};
+    HIViewGetBounds(root, &b);
+    EXPECT_EQ(b.size.width, 600);
+    EXPECT_EQ(b.size.height, 400);
+    ShowWindow(w);
+    EXPECT_TRUE(IsWindowVisible(w));
+    EXPECT_TRUE(IsWindowActive(w));
+    HideWindow(w);
+    EXPECT_FALSE(IsWindowActive(w));
+    DisposeWindow(w);
+}
+
+TEST(Windows, ContentBoundsMoveAndResizeTheRoot) {
+    WindowRef w = new_window();
+    const Rect moved{100, 50, 335, 551};
+    ASSERT_EQ(SetWindowBounds(w, kWindowContentRgn, &moved), noErr);
+    Rect r{};
+    GetWindowBounds(w, kWindowContentRgn, &r);
+    EXPECT_EQ(r.top, 100);
+    EXPECT_EQ(r.left, 50);
+    EXPECT_EQ(r.bottom, 335);
+    EXPECT_EQ(r.right, 551);
+    Rect structure{};
+    GetWindowBounds(w, kWindowStructureRgn, &structure);
+    EXPECT_LT(structure.top, r.top);  // the title bar sits above the content
+    EXPECT_EQ(structure.bottom, r.bottom);
+    ControlRef root = nullptr;
+    GetRootControl(w, &root);
+    HIRect b{};
+    HIViewGetBounds(root, &b);
+    EXPECT_EQ(b.size.width, 501);
+    EXPECT_EQ(b.size.height, 235);
+    const Rect inverted{10, 10, 5, 20};
+    EXPECT_EQ(SetWindowBounds(w, kWindowContentRgn, &inverted), paramErr);
+    DisposeWindow(w);
+}
+
+TEST(Windows, TitleRoundTripsThroughStrings) {
+    WindowRef w = new_window();
+    ASSERT_EQ(SetWindowTitleWithCFString(w, Str("Voxtrel \xC3\xA9t\xC3\xA9")), noErr);
+    CFStringRef title = nullptr;
+    ASSERT_EQ(CopyWindowTitleAsCFString(w, &title), noErr);
+    EXPECT_EQ(take_utf8(title), "Voxtrel \xC3\xA9t\xC3\xA9");
+    DisposeWindow(w);
+}
+
+TEST(Windows, DisposingSendsEveryViewItsDisposeEventThenClosed) {
+    const auto before = tk::automation::liveCounts();
+    WindowRef w = new_window();
+    const Rect r{10, 10, 30, 100};
+    ControlRef group = nullptr, button = nullptr, check = nullptr;
+    CreateGroupBoxControl(w, &r, nullptr, true, &group);
+    CreatePushButtonControl(w, &r, Str("OK"), &button);
+    CreateCheckBoxControl(nullptr, &r, Str("Box"), 0, true, &check);
+    HIViewAddSubview(group, check);
+    Disposed log;
+    for (ControlRef c : {group, button, check})
+        InstallEventHandler(GetControlEventTarget(c), record_dispose, 1, kDispose, &log, nullptr);
+    InstallEventHandler(GetWindowEventTarget(w), record_closed, 1, kClosed, &log, nullptr);
+    DisposeWindow(w);
+    ASSERT_EQ(log.views.size(), 3u);
+    // Children before their parents.
+    EXPECT_EQ(log.views[0], check);
+    EXPECT_EQ(log.views[1], group);
+    EXPECT_EQ(log.views[2], button);
+    EXPECT_TRUE(log.closedSeen);
+    EXPECT_EQ(log.viewsAtClosed, 3u);
+    EXPECT_EQ(tk::automation::liveCounts().total(), before.total());
+}
+
+TEST(Windows, InvalidReferencesAreRefusedNotFollowed) {
+    WindowRef w = new_window();
+    DisposeWindow(w);
+    EXPECT_FALSE(IsWindowVisible(w));
+    Rect r{};
+    EXPECT_EQ(GetWindowBounds(w, kWindowContentRgn, &r), errInvalidWindowRef);
+    EXPECT_EQ(GetWindowEventTarget(w), nullptr);
+    DisposeWindow(w);  // a second disposal is ignored
+    WindowRef none = nullptr;
+    EXPECT_EQ(CreateNewWindow(99, 0, &r, &none), paramErr);
+    EXPECT_EQ(none, nullptr);
+}
