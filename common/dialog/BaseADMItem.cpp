@@ -27,7 +27,11 @@ void BaseADMItem::install_procs() {
 }
 
 ADMItemRef BaseADMItem::Create(ADMDialogRef dialog, const ADMRect& rect, ADMItemType type, ADMInt32 id) {
-    item = ADMItemSuite10::Create(dialog, id, type, &rect, InitProc, this, 0);
+    item = nullptr;
+    ADMItemRef const made = ADMItemSuite10::Create(dialog, id, type, &rect, InitProc, this, 0);
+    // An item refused by its init proc stays in the dialog: it must not keep pointing here.
+    if (!made && item) ADMItemSuite10::SetUserData(item, nullptr);
+    item = made;
     if (item) install_procs();
     return item;
 }

@@ -17,18 +17,12 @@ ADMBoolean low_byte(int value) { return static_cast<ADMBoolean>(static_cast<std:
 
 BaseDlg::BaseDlg() : enabled(ADMDialogSuite9::IsEnabled(dialog) != 0), suites(sSPBasic) {}
 
-BaseDlg::~BaseDlg() { delete_orphan_wrappers(); }
-
-void BaseDlg::delete_orphan_wrappers() {
-    // A wrapper whose item was never made has no item to own it.
-    for (BaseADMItem* wrapper : item_wrappers)
-        if (!wrapper->GetItemRef()) delete wrapper;
-    item_wrappers.clear();
-}
+BaseDlg::~BaseDlg() = default;
 
 void BaseDlg::Destroy() {
-    // The items delete their wrappers when their controls go, right after this.
-    delete_orphan_wrappers();
+    // The wrappers go with their items' controls; only the unowned ones are ours.
+    item_wrappers.clear();
+    unowned_wrappers.clear();
     BaseADMDialog::Destroy();
 }
 
@@ -77,7 +71,9 @@ ADMItemRef BaseDlg::add_radio(const IASRect& rect, const char* text, ADMInt32 id
 
 ADMItemRef BaseDlg::add_icon(const IASRect& rect, CustomIcon::DrawFunc draw_func, ADMInt32 id) {
     ADMItemRef item = add_ctrl(kADMPictureStaticType, rect, nullptr, id);
-    item_wrappers.push_back(new CustomIcon(item, draw_func));
+    auto* wrapper = new CustomIcon(item, draw_func);
+    item_wrappers.push_back(wrapper);
+    if (!item) unowned_wrappers.emplace_back(wrapper);
     return item;
 }
 

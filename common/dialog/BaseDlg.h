@@ -3,6 +3,7 @@
 #pragma once
 
 #include <list>
+#include <memory>
 
 #include "adobe/AEGP_SuiteHandler.h"
 #include "dialog/BaseADMDialog.h"
@@ -44,11 +45,14 @@ public:
 protected:
     bool enabled;
     AEGP_SuiteHandler suites;
-    // Wrappers made by add_icon, for Enable only: their items own them. A wrapper
-    // whose item was not made has no owner and goes when the list is emptied.
+    // Wrappers made by add_icon, for Enable only: their items own them. The
+    // window may have disposed its controls, and so deleted these wrappers, by
+    // the time Destroy empties the list; nothing here is followed after that.
     std::list<BaseADMItem*> item_wrappers;
 
 private:
     void size_to_best(ADMItemRef item);
-    void delete_orphan_wrappers();
+
+    // Wrappers whose item was not made: no item owns them, so the dialog does.
+    std::list<std::unique_ptr<BaseADMItem>> unowned_wrappers;
 };

@@ -1,0 +1,115 @@
+// Item wrappers: how they hook onto their items, where notifications and value
+// conversions go, and how they let go.
+#include <cstdio>
+#include <cstring>
+
+#include "support.h"
+
+using namespace dialog_test;
+
+namespace {
+
+class Wrapping : public DialogTest {
+protected:
+    void SetUp() override {
+        dlg.build = [this](TestDlg& d) {
+            plain = d.add_ctrl(kADMTextPushButtonType, IASRect{0, 0, 20, 60}, "plain", 5);
+        };
+        ASSERT_NE(dlg.make(), nullptr);
+        ADMDialogSuite9::Show(dlg.GetDialogRef(), true);
+    }
+
+    Trace dialog_trace;
+    Trace trace;
+    TestDlg dlg{dialog_trace};
+    ADMItemRef plain = nullptr;
+};
+
+// Reads "half" as 0.5 and writes values as percentages.
+class PercentItem : public TestItem {
+public:
+    using TestItem::TestItem;
+    ADMBoolean TextToFloat(const char* text, float& value) override {
+        if (std::strcmp(text, "half") != 0) return BaseADMItem::TextToFloat(text, value);
+        value = 0.5f;
+        return true;
+    }
+    ADMBoolean FloatToText(float value, char* text, ADMInt32 length) override {
+        std::snprintf(text, static_cast<std::size_t>(length), "%d%%", static_cast<int>(value * 100));
+        return true;
+    }
+};
+
+}  // namespace
+
+TEST_F(Wrapping, CreateRunsInitWithTheHandleAndInstallsTheWrapper) {
+    auto* wrapper = new TestItem(trace);
+    ADMItemRef item = wrapper->Create(dlg.GetDialogRef(), ADMRect{30, 0, 50, 60}, kADMTextPushButtonType, 6);
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(wrapper->GetItemRef(), item);
+    EXPECT_TRUE(wrapper->init_saw_item);
+    EXPECT_EQ(ADMItemSuite10::GetUserData(item), wrapper);
+    EXPECT_EQ(ADMItemSuite10::GetID(item), 6);
+}
+
+TEST_F(Wrapping, ClickReachesTheWrapperInsteadOfTheDialog) {
+    auto* wrapper = new TestItem(trace);
+    ADMItemRef item = wrapper->Create(dlg.GetDialogRef(), ADMRect{30, 0, 50, 60}, kADMTextPushButtonType, 6);
+    ASSERT_TRUE(tk::automation::click(control_of(item)));
+    EXPECT_EQ(trace.notes, std::vector<std::string>{"changed 6"});
+    ASSERT_TRUE(tk::automation::click(control_of(plain)));
+    EXPECT_EQ(dialog_trace.notes, std::vector<std::string>{"changed 5"});
+}
+
+TEST_F(Wrapping, ConstructorHooksOntoAnExistingItemAndDestructorLetsGo) {
+    auto* wrapper = new TestItem(trace, plain);
+    EXPECT_EQ(ADMItemSuite10::GetUserData(plain), wrapper);
+    ASSERT_TRUE(tk::automation::click(control_of(plain)));
+    EXPECT_EQ(trace.notes.size(), 1u);
+    delete wrapper;
+    EXPECT_EQ(ADMItemSuite10::GetUserData(plain), nullptr);
+    // Unhooked: the click goes to the dialog again, and disposal finds no wrapper to delete.
+    ASSERT_TRUE(tk::automation::click(control_of(plain)));
+    EXPECT_EQ(dialog_trace.notes, std::vector<std::string>{"changed 5"});
+    EXPECT_EQ(trace.deaths, 1);
+}
+
+TEST_F(Wrapping, ValueConversionsGoThroughTheWrapper) {
+    auto* wrapper = new PercentItem(trace);
+    ADMItemRef edit = wrapper->Create(dlg.GetDialogRef(), ADMRect{30, 0, 50, 60}, kADMTextEditType, 7);
+    ADMItemSuite10::SetMaxFloatValue(edit, 10.0f);
+    ADMItemSuite10::SetFloatValue(edit, 0.25f);
+    EXPECT_EQ(tk::automation::text(control_of(edit)), "25%");
+    ADMItemSuite10::SetText(edit, "half");
+    EXPECT_FLOAT_EQ(ADMItemSuite10::GetFloatValue(edit), 0.5f);
+    ADMItemSuite10::SetText(edit, "3");
+    EXPECT_FLOAT_EQ(ADMItemSuite10::GetFloatValue(edit), 3.0f);
+}
+
+TEST_F(Wrapping, DefaultConversionsAreTheSuiteOnes) {
+    auto* wrapper = new TestItem(trace);
+    ADMItemRef edit = wrapper->Create(dlg.GetDialogRef(), ADMRect{30, 0, 50, 60}, kADMTextEditType, 7);
+    ADMItemSuite10::SetMaxFloatValue(edit, 100.0f);
+    ADMItemSuite10::SetFloatValue(edit, 12.5f);
+    EXPECT_EQ(tk::automation::text(control_of(edit)), "12.5");
+    ADMItemSuite10::SetText(edit, "abc");
+    EXPECT_FLOAT_EQ(ADMItemSuite10::GetFloatValue(edit), 12.5f);
+}
+
+TEST_F(Wrapping, FailedInitLeavesNoHandle) {
+    auto* wrapper = new TestItem(trace);
+    wrapper->init_result = 1;
+    EXPECT_EQ(wrapper->Create(dlg.GetDialogRef(), ADMRect{30, 0, 50, 60}, kADMTextPushButtonType, 8), nullptr);
+    EXPECT_EQ(wrapper->GetItemRef(), nullptr);
+    ADMItemRef refused = dlg.get_item(8);
+    ASSERT_NE(refused, nullptr);
+    EXPECT_EQ(ADMItemSuite10::GetUserData(refused), nullptr);
+    delete wrapper;
+    EXPECT_EQ(trace.deaths, 1);
+}
+
+TEST_F(Wrapping, CreateWithoutDialogMakesNothing) {
+    TestItem wrapper(trace);
+    EXPECT_EQ(wrapper.Create(nullptr, ADMRect{0, 0, 10, 10}, kADMTextPushButtonType, 1), nullptr);
+    EXPECT_EQ(trace.inits, 0);
+}
