@@ -49,8 +49,9 @@ Best best_for(ControlRef control) {
     case kControlKindCheckBox:
     case kControlKindRadioButton: {
         const int box = look::toggle_box(control->size);
+        if (title.empty()) return {box, box, 0};
         const int h = std::max(box, text.lineHeight);
-        const int w = title.empty() ? box : box + look::kToggleGap + text.width;
+        const int w = box + look::kToggleGap + text.width;
         return {w, h, centred_baseline(h, text)};
     }
     case kControlKindStaticText:

@@ -1,0 +1,252 @@
+// Automation: operating views as a person would, finding them and describing them.
+#include <gtest/gtest.h>
+
+#include "support.h"
+#include "toolkit/automation.h"
+
+using namespace tk_test;
+namespace ta = tk::automation;
+
+namespace {
+
+const EventTypeSpec kCommand[] = {{kEventClassCommand, kEventCommandProcess}};
+
+OSStatus count_command(EventHandlerCallRef, EventRef, void* data) {
+    ++*static_cast<int*>(data);
+    return noErr;
+}
+
+ControlRef check_box(WindowRef w, Rect r, const char* title) {
+    ControlRef c = nullptr;
+    CreateCheckBoxControl(w, &r, title ? static_cast<CFStringRef>(Str(title)) : nullptr, 0, true, &c);
+    return c;
+}
+
+ControlRef label(ControlRef parent, Rect r, const char* text) {
+    ControlRef c = nullptr;
+    CreateStaticTextControl(nullptr, &r, Str(text), nullptr, &c);
+    HIViewAddSubview(parent, c);
+    return c;
+}
+
+ControlRef edit(ControlRef parent, Rect r) {
+    ControlRef c = nullptr;
+    CreateEditUnicodeTextControl(nullptr, &r, nullptr, false, nullptr, &c);
+    HIViewAddSubview(parent, c);
+    return c;
+}
+
+// A shown window whose views are disposed with it at the end of the test.
+struct ShownWindow {
+    WindowRef window = new_window(kWindowCloseBoxAttribute, {100, 100, 335, 601});
+    ShownWindow() { ShowWindow(window); }
+    ~ShownWindow() { DisposeWindow(window); }
+    ControlRef root() const { return ta::rootView(window); }
+};
+
+}  // namespace
+
+TEST(Automation, ClicksThatAPersonCannotMakeDoNothing) {
+    ShownWindow shown;
+    ControlRef group = nullptr;
+    const Rect g{0, 0, 100, 200};
+    CreateGroupBoxControl(shown.window, &g, nullptr, true, &group);
+    ControlRef box = check_box(nullptr, {10, 10, 23, 80}, "Random");
+    HIViewAddSubview(group, box);
+    int commands = 0;
+    InstallEventHandler(GetControlEventTarget(box), count_command, 1, kCommand, &commands, nullptr);
+
+    DisableControl(box);
+    EXPECT_FALSE(ta::click(box));
+    EnableControl(box);
+    HideControl(group);  // an ancestor hidden
+    EXPECT_FALSE(ta::click(box));
+    ShowControl(group);
+    HideWindow(shown.window);
+    EXPECT_FALSE(ta::click(box));
+    ShowWindow(shown.window);
+    EXPECT_EQ(commands, 0);
+    EXPECT_EQ(GetControl32BitValue(box), 0);
+
+    ControlRef text = label(shown.root(), {0, 0, 13, 50}, "Static");
+    EXPECT_FALSE(ta::click(text));
+    EXPECT_FALSE(ta::click(shown.root()));
+    EXPECT_TRUE(ta::click(box));
+    EXPECT_EQ(commands, 1);
+    EXPECT_EQ(GetControl32BitValue(box), 1);
+}
+
+TEST(Automation, FindsViewsByKindAndTitlePreferringVisibleOnes) {
+    ShownWindow shown;
+    ControlRef hidden = check_box(shown.window, {0, 0, 13, 60}, "Random");
+    HideControl(hidden);
+    ControlRef shownBox = check_box(shown.window, {20, 0, 33, 60}, "Random");
+    EXPECT_EQ(ta::findView(shown.root(), "check box", "Random"), shownBox);
+    EXPECT_EQ(ta::findView(shown.root(), "", "Random"), shownBox);
+    EXPECT_EQ(ta::findView(shown.root(), "push button", "Random"), nullptr);
+    HideControl(shownBox);
+    EXPECT_EQ(ta::findView(shown.root(), "check box", "Random"), hidden);
+}
+
+TEST(Automation, LabelledControlInAPanelIsTheBoxLeftOfItsLabel) {
+    // A host container: boxes without titles, texts as labels 19 px right and 2 px lower.
+    ControlRef container = nullptr;
+    const Rect c{0, 0, 235, 501};
+    CreateUserPaneControl(nullptr, &c, 0, &container);
+    ControlRef first = check_box(nullptr, {40, 10, 53, 28}, nullptr);
+    HIViewAddSubview(container, first);
+    label(container, {42, 29, 53, 200}, "Random");
+    ControlRef second = check_box(nullptr, {60, 10, 73, 28}, nullptr);
+    HIViewAddSubview(container, second);
+    label(container, {62, 29, 73, 200}, "Towards Camera");
+    ControlRef far = check_box(nullptr, {40, 300, 53, 318}, nullptr);
+    HIViewAddSubview(container, far);
+
+    EXPECT_EQ(ta::findLabelledControl(container, "check box", "Random"), first);
+    EXPECT_EQ(ta::findLabelledControl(container, "check box", "Towards Camera"), second);
+    EXPECT_EQ(ta::findLabelledControl(container, "radio button", "Random"), nullptr);
+    EXPECT_EQ(ta::findLabelledControl(container, "check box", "Scale"), nullptr);
+    DisposeControl(container);
+}
+
+TEST(Automation, LabelledControlInAWindowIsTheControlWithThatTitle) {
+    ShownWindow shown;
+    ControlRef box = check_box(shown.window, {40, 10, 53, 200}, "Repeat Layers");
+    EXPECT_EQ(ta::findLabelledControl(shown.root(), "check box", "Repeat Layers"), box);
+}
+
+TEST(Automation, EditFieldsOfAGroupComeLeftToRight) {
+    ShownWindow shown;
+    ControlRef group = nullptr;
+    const Rect g{10, 10, 60, 300};
+    CreateGroupBoxControl(shown.window, &g, Str("Cube Dimensions"), true, &group);
+    ControlRef z = edit(shown.root(), {30, 200, 43, 260});
+    ControlRef x = edit(shown.root(), {30, 20, 43, 80});
+    ControlRef y = edit(shown.root(), {30, 110, 43, 170});
+    edit(shown.root(), {80, 20, 93, 80});  // outside the group
+    EXPECT_EQ(ta::editFieldsInGroup(shown.root(), "Cube Dimensions"), (std::vector<HIViewRef>{x, y, z}));
+    EXPECT_TRUE(ta::editFieldsInGroup(shown.root(), "Nothing").empty());
+}
+
+TEST(Automation, EditFieldsOfAGroupWhoseTitleIsASeparateLabel) {
+    ControlRef container = nullptr;
+    const Rect c{0, 0, 235, 501};
+    CreateUserPaneControl(nullptr, &c, 0, &container);
+    // The frame starts 13 px below the item's top; its label sits 9 px in, above it.
+    ControlRef group = nullptr;
+    const Rect g{23, 10, 70, 300};
+    CreateGroupBoxControl(nullptr, &g, nullptr, true, &group);
+    HIViewAddSubview(container, group);
+    label(container, {10, 19, 22, 300}, "Cube Dimensions");
+    ControlRef a = edit(container, {40, 20, 53, 80});
+    ControlRef b = edit(container, {40, 100, 53, 160});
+    ControlRef hiddenField = edit(container, {40, 180, 53, 240});
+    HideControl(hiddenField);
+    EXPECT_EQ(ta::editFieldsInGroup(container, "Cube Dimensions"), (std::vector<HIViewRef>{a, b}));
+    DisposeControl(container);
+}
+
+TEST(Automation, TypingReplacesTheTextOfOperableEditFieldsOnly) {
+    ShownWindow shown;
+    ControlRef field = edit(shown.root(), {0, 0, 13, 60});
+    int commands = 0;
+    InstallEventHandler(GetControlEventTarget(field), count_command, 1, kCommand, &commands, nullptr);
+    EXPECT_TRUE(ta::typeText(field, "1500"));
+    EXPECT_EQ(ta::text(field), "1500");
+    EXPECT_EQ(commands, 0);
+    DisableControl(field);
+    EXPECT_FALSE(ta::typeText(field, "7"));
+    EXPECT_EQ(ta::text(field), "1500");
+    ControlRef box = check_box(shown.window, {20, 0, 33, 60}, "Box");
+    EXPECT_FALSE(ta::typeText(box, "7"));
+}
+
+TEST(Automation, ChoosingPopupEntries) {
+    ShownWindow shown;
+    ControlRef popup = nullptr;
+    const Rect r{0, 0, 17, 150};
+    CreatePopupButtonControl(shown.window, &r, nullptr, -12345, false, -1, 0, normal, &popup);
+    MenuRef menu = nullptr;
+    CreateNewMenu(16000, 0, &menu);
+    SetControlData(popup, kControlEntireControl, kControlPopupButtonOwnedMenuRefTag, sizeof menu, &menu);
+    InsertMenuItemTextWithCFString(menu, Str("Camera 1"), 0, 0, 0);
+    InsertMenuItemTextWithCFString(menu, Str("Camera 2"), 1, 0, 0);
+    int commands = 0;
+    InstallEventHandler(GetControlEventTarget(popup), count_command, 1, kCommand, &commands, nullptr);
+    EXPECT_TRUE(ta::choosePopupEntry(popup, "Camera 2"));
+    EXPECT_EQ(GetControl32BitValue(popup), 2);
+    EXPECT_EQ(commands, 1);
+    EXPECT_TRUE(ta::choosePopupEntry(popup, 1));
+    EXPECT_EQ(ta::text(popup), "Camera 1");
+    EXPECT_FALSE(ta::choosePopupEntry(popup, "Camera 3"));
+    EXPECT_FALSE(ta::choosePopupEntry(popup, 3));
+    EXPECT_FALSE(ta::choosePopupEntry(popup, 0));
+    DisableControl(popup);
+    EXPECT_FALSE(ta::choosePopupEntry(popup, 2));
+    EXPECT_EQ(GetControl32BitValue(popup), 1);
+    EXPECT_EQ(commands, 2);
+    EXPECT_EQ(ta::popupEntries(popup), (std::vector<std::string>{"Camera 1", "Camera 2"}));
+}
+
+TEST(Automation, DescribesWindowsAsTrees) {
+    ShownWindow shown;
+    SetWindowTitleWithCFString(shown.window, Str("Voxtrel"));
+    ControlRef group = nullptr;
+    const Rect g{10, 10, 60, 300};
+    CreateGroupBoxControl(shown.window, &g, Str("Box"), true, &group);
+    ControlRef inner = check_box(nullptr, {5, 5, 18, 80}, "Inner");
+    HIViewAddSubview(group, inner);
+    DisableControl(group);
+    const ta::WindowNode node = ta::describe(shown.window);
+    EXPECT_EQ(node.title, "Voxtrel");
+    EXPECT_TRUE(node.visible);
+    EXPECT_EQ(node.bounds.top, 100);
+    EXPECT_EQ(node.root.kind, "root");
+    ASSERT_EQ(node.root.children.size(), 1u);
+    const ta::ViewNode& box = node.root.children[0];
+    EXPECT_EQ(box.kind, "group box");
+    EXPECT_EQ(box.text, "Box");
+    ASSERT_EQ(box.children.size(), 1u);
+    EXPECT_EQ(box.children[0].kind, "check box");
+    EXPECT_EQ(box.children[0].frame.top, 15);
+    EXPECT_FALSE(box.children[0].enabled);  // inside a disabled group
+    EXPECT_EQ(box.children[0].maximum, 1);
+}
+
+TEST(Automation, WindowsAreListedInCreationOrder) {
+    const auto before = ta::windows().size();
+    WindowRef a = new_window(), b = new_window();
+    auto list = ta::windows();
+    ASSERT_EQ(list.size(), before + 2);
+    EXPECT_EQ(list[before], a);
+    EXPECT_EQ(list[before + 1], b);
+    DisposeWindow(a);
+    list = ta::windows();
+    EXPECT_EQ(list.back(), b);
+    EXPECT_EQ(list.size(), before + 1);
+    DisposeWindow(b);
+}
+
+TEST(Automation, EverythingDisposedBringsTheCountsBackToZero) {
+    const auto before = ta::liveCounts();
+    {
+        ShownWindow shown;
+        check_box(shown.window, {0, 0, 13, 60}, "One");
+        ControlRef popup = nullptr;
+        const Rect r{20, 0, 37, 100};
+        CreatePopupButtonControl(shown.window, &r, nullptr, -12345, false, -1, 0, normal, &popup);
+        MenuRef menu = nullptr;
+        CreateNewMenu(1, 0, &menu);
+        SetControlData(popup, kControlEntireControl, kControlPopupButtonOwnedMenuRefTag, sizeof menu, &menu);
+        InstallEventHandler(GetControlEventTarget(popup), count_command, 1, kCommand, nullptr, nullptr);
+        InstallEventHandler(GetWindowEventTarget(shown.window), count_command, 1, kCommand, nullptr, nullptr);
+        const auto during = ta::liveCounts();
+        EXPECT_EQ(during.windows, before.windows + 1);
+        EXPECT_EQ(during.views, before.views + 3);  // root, check box, popup
+        EXPECT_EQ(during.menus, before.menus + 1);
+        EXPECT_EQ(during.eventHandlers, before.eventHandlers + 2);
+    }
+    const auto after = ta::liveCounts();
+    EXPECT_EQ(after.total(), before.total());
+    EXPECT_EQ(after.views, before.views);
+}

@@ -1,0 +1,120 @@
+// Control data tags and the owned menu of a popup.
+#include <gtest/gtest.h>
+
+#include "support.h"
+#include "toolkit/automation.h"
+
+using namespace tk_test;
+namespace ta = tk::automation;
+
+namespace {
+const Rect kRect{0, 0, 13, 80};
+}
+
+TEST(ControlData, SizeTagRoundTrips) {
+    ControlRef check = nullptr;
+    CreateCheckBoxControl(nullptr, &kRect, nullptr, 0, true, &check);
+    const ControlSize small = kControlSizeSmall;
+    ASSERT_EQ(SetControlData(check, kControlEntireControl, kControlSizeTag, sizeof small, &small), noErr);
+    ControlSize read = kControlSizeNormal;
+    Size actual = 0;
+    ASSERT_EQ(GetControlData(check, kControlEntireControl, kControlSizeTag, sizeof read, &read, &actual), noErr);
+    EXPECT_EQ(read, kControlSizeSmall);
+    EXPECT_EQ(actual, static_cast<Size>(sizeof(ControlSize)));
+    const ControlSize bogus = 77;
+    EXPECT_EQ(SetControlData(check, kControlEntireControl, kControlSizeTag, sizeof bogus, &bogus), paramErr);
+    DisposeControl(check);
+}
+
+TEST(ControlData, TextTagCopiesInAndHandsOutANewString) {
+    const auto before = ta::liveCounts().strings;
+    ControlRef edit = nullptr;
+    CreateEditUnicodeTextControl(nullptr, &kRect, nullptr, false, nullptr, &edit);
+    {
+        Str text("1000");
+        CFStringRef ref = text;
+        ASSERT_EQ(SetControlData(edit, kControlEntireControl, kControlEditTextCFStringTag, sizeof ref, &ref), noErr);
+    }
+    CFStringRef out = nullptr;
+    ASSERT_EQ(GetControlData(edit, kControlEntireControl, kControlEditTextCFStringTag, sizeof out, &out, nullptr),
+              noErr);
+    EXPECT_EQ(ta::liveCounts().strings, before + 1);  // the caller owns the copy
+    EXPECT_EQ(take_utf8(out), "1000");
+    EXPECT_EQ(ta::text(edit), "1000");
+    DisposeControl(edit);
+    EXPECT_EQ(ta::liveCounts().strings, before);
+}
+
+TEST(ControlData, MultilineTagBelongsToStaticText) {
+    ControlRef label = nullptr, button = nullptr;
+    CreateStaticTextControl(nullptr, &kRect, nullptr, nullptr, &label);
+    CreatePushButtonControl(nullptr, &kRect, nullptr, &button);
+    const Boolean on = true;
+    EXPECT_EQ(SetControlData(label, kControlEntireControl, kControlStaticTextIsMultilineTag, sizeof on, &on), noErr);
+    Boolean read = false;
+    GetControlData(label, kControlEntireControl, kControlStaticTextIsMultilineTag, sizeof read, &read, nullptr);
+    EXPECT_TRUE(read);
+    EXPECT_EQ(SetControlData(button, kControlEntireControl, kControlStaticTextIsMultilineTag, sizeof on, &on),
+              errDataNotSupported);
+    CFStringRef s = nullptr;
+    EXPECT_EQ(GetControlData(button, kControlEntireControl, kControlEditTextCFStringTag, sizeof s, &s, nullptr),
+              errDataNotSupported);
+    EXPECT_EQ(SetControlData(label, kControlEntireControl, TK_FOUR_CC('n', 'o', 'p', 'e'), sizeof on, &on),
+              errDataNotSupported);
+    DisposeControl(label);
+    DisposeControl(button);
+}
+
+TEST(ControlData, AnOwnedMenuIsReleasedWithItsPopup) {
+    const auto before = ta::liveCounts();
+    ControlRef popup = nullptr;
+    CreatePopupButtonControl(nullptr, &kRect, nullptr, -12345, false, -1, 0, normal, &popup);
+    MenuRef menu = nullptr;
+    CreateNewMenu(16000, 0, &menu);
+    ASSERT_EQ(SetControlData(popup, kControlEntireControl, kControlPopupButtonOwnedMenuRefTag, sizeof menu, &menu),
+              noErr);
+    MenuRef read = nullptr;
+    GetControlData(popup, kControlEntireControl, kControlPopupButtonOwnedMenuRefTag, sizeof read, &read, nullptr);
+    EXPECT_EQ(read, menu);
+    EXPECT_EQ(ta::liveCounts().menus, before.menus + 1);
+    DisposeControl(popup);
+    EXPECT_EQ(ta::liveCounts().menus, before.menus);
+    EXPECT_EQ(CountMenuItems(menu), 0);
+    EXPECT_EQ(ta::liveCounts().total(), before.total());
+}
+
+TEST(ControlData, ABorrowedMenuOutlivesItsPopupAndDisposalDetachesIt) {
+    ControlRef popup = nullptr;
+    CreatePopupButtonControl(nullptr, &kRect, nullptr, -12345, false, -1, 0, normal, &popup);
+    MenuRef menu = nullptr;
+    CreateNewMenu(1, 0, &menu);
+    InsertMenuItemTextWithCFString(menu, Str("One"), 0, 0, 0);
+    SetControlData(popup, kControlEntireControl, kControlPopupButtonMenuRefTag, sizeof menu, &menu);
+    DisposeMenu(menu);
+    EXPECT_EQ(ta::text(popup), "");  // the popup no longer shows the dead menu
+    EXPECT_TRUE(ta::popupEntries(popup).empty());
+    DisposeControl(popup);
+}
+
+TEST(ControlData, MenusNumberTheirItemsFromOne) {
+    MenuRef menu = nullptr;
+    CreateNewMenu(3, 0, &menu);
+    InsertMenuItemTextWithCFString(menu, Str("B"), 0, 0, 0);
+    InsertMenuItemTextWithCFString(menu, Str("A"), 0, 0, 0);      // before B
+    InsertMenuItemTextWithCFString(menu, Str("C"), 200, 0, 7);    // beyond the end appends
+    ASSERT_EQ(CountMenuItems(menu), 3);
+    CFStringRef text = nullptr;
+    CopyMenuItemTextAsCFString(menu, 1, &text);
+    EXPECT_EQ(take_utf8(text), "A");
+    SetMenuItemTextWithCFString(menu, 3, Str("Z"));
+    CopyMenuItemTextAsCFString(menu, 3, &text);
+    EXPECT_EQ(take_utf8(text), "Z");
+    EXPECT_EQ(SetMenuItemTextWithCFString(menu, 0, Str("x")), paramErr);
+    EXPECT_EQ(SetMenuItemTextWithCFString(menu, 4, Str("x")), paramErr);
+    DeleteMenuItem(menu, 1);
+    DeleteMenuItem(menu, 9);
+    EXPECT_EQ(CountMenuItems(menu), 2);
+    CopyMenuItemTextAsCFString(menu, 1, &text);
+    EXPECT_EQ(take_utf8(text), "B");
+    DisposeMenu(menu);
+}

@@ -1,0 +1,218 @@
+// Events: handler order, fall-through, removal during dispatch, commands and the close box.
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <cstring>
+#include <string>
+
+#include "support.h"
+#include "toolkit/automation.h"
+
+using namespace tk_test;
+namespace ta = tk::automation;
+
+namespace {
+
+const Rect kRect{10, 10, 30, 110};
+const EventTypeSpec kCommand[] = {{kEventClassCommand, kEventCommandProcess}};
+const EventTypeSpec kClose[] = {{kEventClassWindow, kEventWindowClose}};
+const EventTypeSpec kClosed[] = {{kEventClassWindow, kEventWindowClosed}};
+
+// A handler that logs its name and answers with a preset status.
+struct Named {
+    std::string name;
+    std::vector<std::string>* log;
+    OSStatus answer = eventNotHandledErr;
+    EventHandlerRef self = nullptr;
+    EventHandlerRef removeOnCall = nullptr;
+};
+
+OSStatus named(EventHandlerCallRef, EventRef, void* data) {
+    auto* h = static_cast<Named*>(data);
+    h->log->push_back(h->name);
+    if (h->removeOnCall) RemoveEventHandler(h->removeOnCall);
+    return h->answer;
+}
+
+struct CommandSeen {
+    int count = 0;
+    UInt32 commandID = 0;
+    SInt32 valueSeen = -1;
+    ControlRef control = nullptr;
+};
+
+OSStatus see_command(EventHandlerCallRef, EventRef event, void* data) {
+    auto* seen = static_cast<CommandSeen*>(data);
+    HICommand command{};
+    if (GetEventParameter(event, kEventParamDirectObject, typeHICommand, nullptr, sizeof command, nullptr, &command) ==
+        noErr) {
+        ++seen->count;
+        seen->commandID = command.commandID;
+        seen->valueSeen = GetControl32BitValue(seen->control);
+    }
+    return noErr;
+}
+
+void install(EventTargetRef target, Named& h, const EventTypeSpec* spec) {
+    InstallEventHandler(target, named, 1, spec, &h, &h.self);
+}
+
+}  // namespace
+
+TEST(Events, HandlersAreCalledNewestFirstUntilOneHandles) {
+    ControlRef button = nullptr;
+    CreatePushButtonControl(nullptr, &kRect, nullptr, &button);
+    std::vector<std::string> log;
+    Named first{"first", &log, noErr}, second{"second", &log}, third{"third", &log};
+    install(GetControlEventTarget(button), first, kCommand);
+    install(GetControlEventTarget(button), second, kCommand);
+    install(GetControlEventTarget(button), third, kCommand);
+    ASSERT_TRUE(ta::click(button));
+    EXPECT_EQ(log, (std::vector<std::string>{"third", "second", "first"}));
+    log.clear();
+    second.answer = noErr;
+    ta::click(button);
+    EXPECT_EQ(log, (std::vector<std::string>{"third", "second"}));
+    DisposeControl(button);
+}
+
+TEST(Events, HandlersOnlyReceiveTheirEventTypes) {
+    ControlRef button = nullptr;
+    CreatePushButtonControl(nullptr, &kRect, nullptr, &button);
+    std::vector<std::string> log;
+    Named closeOnly{"close", &log};
+    install(GetControlEventTarget(button), closeOnly, kClose);
+    ta::click(button);
+    EXPECT_TRUE(log.empty());
+    DisposeControl(button);
+}
+
+TEST(Events, RemovingHandlersDuringDispatchIsSafe) {
+    const auto before = ta::liveCounts();
+    ControlRef button = nullptr;
+    CreatePushButtonControl(nullptr, &kRect, nullptr, &button);
+    std::vector<std::string> log;
+    Named older{"older", &log}, self{"self", &log}, newest{"newest", &log};
+    install(GetControlEventTarget(button), older, kCommand);
+    install(GetControlEventTarget(button), self, kCommand);
+    install(GetControlEventTarget(button), newest, kCommand);
+    // The newest removes the older one before it runs; "self" removes itself.
+    newest.removeOnCall = older.self;
+    self.removeOnCall = self.self;
+    ta::click(button);
+    EXPECT_EQ(log, (std::vector<std::string>{"newest", "self"}));
+    log.clear();
+    newest.removeOnCall = nullptr;
+    ta::click(button);
+    EXPECT_EQ(log, (std::vector<std::string>{"newest"}));
+    EXPECT_EQ(RemoveEventHandler(self.self), paramErr);  // already gone
+    DisposeControl(button);
+    EXPECT_EQ(ta::liveCounts().eventHandlers, before.eventHandlers);
+}
+
+TEST(Events, ClickingSendsTheCommandIDAfterSelfToggling) {
+    ControlRef check = nullptr, radio = nullptr, manual = nullptr;
+    CreateCheckBoxControl(nullptr, &kRect, Str("Random"), 0, true, &check);
+    CreateRadioButtonControl(nullptr, &kRect, Str("XY"), 0, true, &radio);
+    CreateCheckBoxControl(nullptr, &kRect, Str("Manual"), 0, false, &manual);
+    const UInt32 id = TK_FOUR_CC('Z', 'Q', 'D', 'M');
+    CommandSeen seenCheck{0, 0, -1, check}, seenRadio{0, 0, -1, radio}, seenManual{0, 0, -1, manual};
+    for (auto [c, seen] : {std::pair{check, &seenCheck}, {radio, &seenRadio}, {manual, &seenManual}}) {
+        SetControlCommandID(c, id);
+        InstallEventHandler(GetControlEventTarget(c), see_command, 1, kCommand, seen, nullptr);
+    }
+    ta::click(check);
+    EXPECT_EQ(seenCheck.count, 1);
+    EXPECT_EQ(seenCheck.commandID, id);
+    EXPECT_EQ(seenCheck.valueSeen, 1);  // toggled before the command went out
+    ta::click(check);
+    EXPECT_EQ(GetControl32BitValue(check), 0);
+    ta::click(radio);
+    ta::click(radio);
+    EXPECT_EQ(GetControl32BitValue(radio), 1);  // a radio button only turns on
+    ta::click(manual);
+    EXPECT_EQ(seenManual.count, 1);
+    EXPECT_EQ(GetControl32BitValue(manual), 0);
+    for (ControlRef c : {check, radio, manual}) DisposeControl(c);
+}
+
+TEST(Events, UnhandledCloseBoxDisposesTheWindowAndReportsItClosed) {
+    const auto before = ta::liveCounts();
+    WindowRef w = new_window(kWindowCloseBoxAttribute);
+    ShowWindow(w);
+    std::vector<std::string> log;
+    Named close{"close", &log}, closed{"closed", &log};
+    install(GetWindowEventTarget(w), close, kClose);
+    install(GetWindowEventTarget(w), closed, kClosed);
+    ASSERT_TRUE(ta::clickCloseBox(w));
+    EXPECT_EQ(log, (std::vector<std::string>{"close", "closed"}));
+    EXPECT_TRUE(ta::windows().empty() || ta::windows().back() != w);
+    EXPECT_FALSE(IsWindowVisible(w));
+    EXPECT_EQ(ta::liveCounts().total(), before.total());
+}
+
+TEST(Events, HandledCloseBoxLeavesTheWindowToItsOwner) {
+    WindowRef w = new_window(kWindowCloseBoxAttribute);
+    ShowWindow(w);
+    std::vector<std::string> log;
+    Named close{"close", &log, noErr};
+    install(GetWindowEventTarget(w), close, kClose);
+    ASSERT_TRUE(ta::clickCloseBox(w));
+    EXPECT_TRUE(IsWindowVisible(w));
+    DisposeWindow(w);
+}
+
+TEST(Events, CloseBoxNeedsTheAttributeAndAShownWindow) {
+    WindowRef plain = new_window(kWindowCollapseBoxAttribute);
+    ShowWindow(plain);
+    EXPECT_FALSE(ta::clickCloseBox(plain));
+    WindowRef hidden = new_window(kWindowCloseBoxAttribute);
+    EXPECT_FALSE(ta::clickCloseBox(hidden));
+    EXPECT_TRUE(ta::hasCloseBox(hidden));
+    DisposeWindow(plain);
+    DisposeWindow(hidden);
+}
+
+TEST(Events, ParametersThatAreMissingOrOfAnotherType) {
+    ControlRef button = nullptr;
+    CreatePushButtonControl(nullptr, &kRect, nullptr, &button);
+    struct Result {
+        OSStatus missing = 0, wrongType = 0, small = 0;
+        UInt32 idFromSmallBuffer = 0;
+    } result;
+    SetControlCommandID(button, 42);
+    const auto probe = [](EventHandlerCallRef, EventRef event, void* data) -> OSStatus {
+        auto* r = static_cast<Result*>(data);
+        CGContextRef context = nullptr;
+        r->missing = GetEventParameter(event, kEventParamCGContextRef, typeCGContextRef, nullptr, sizeof context,
+                                       nullptr, &context);
+        ControlRef control = nullptr;
+        r->wrongType = GetEventParameter(event, kEventParamDirectObject, typeControlRef, nullptr, sizeof control,
+                                         nullptr, &control);
+        // Older callers size the command record at 14 bytes.
+        unsigned char bytes[14] = {};
+        ByteCount actual = 0;
+        r->small = GetEventParameter(event, kEventParamDirectObject, typeHICommand, nullptr, sizeof bytes, &actual,
+                                     bytes);
+        std::memcpy(&r->idFromSmallBuffer, bytes + offsetof(HICommand, commandID), sizeof(UInt32));
+        return noErr;
+    };
+    InstallEventHandler(GetControlEventTarget(button), probe, 1, kCommand, &result, nullptr);
+    ta::click(button);
+    EXPECT_EQ(result.missing, eventParameterNotFoundErr);
+    EXPECT_EQ(result.wrongType, paramErr);
+    EXPECT_EQ(result.small, noErr);
+    EXPECT_EQ(result.idFromSmallBuffer, 42u);
+    DisposeControl(button);
+}
+
+TEST(Events, InstallingOnDeadTargetsFails) {
+    ControlRef button = nullptr;
+    CreatePushButtonControl(nullptr, &kRect, nullptr, &button);
+    EventTargetRef target = GetControlEventTarget(button);
+    DisposeControl(button);
+    EventHandlerRef ref = reinterpret_cast<EventHandlerRef>(1);
+    EXPECT_EQ(InstallEventHandler(target, named, 1, kCommand, nullptr, &ref), paramErr);
+    EXPECT_EQ(ref, nullptr);
+    EXPECT_EQ(GetControlEventTarget(button), nullptr);
+}

@@ -1,0 +1,179 @@
+// Rendering: background, draw handlers before standard looks, stacking and PNG output.
+#include <gtest/gtest.h>
+
+#include <cairo.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "support.h"
+#include "toolkit/automation.h"
+
+using namespace tk_test;
+namespace ta = tk::automation;
+
+namespace {
+
+constexpr std::uint32_t kBackground = 0xFFE8E8E8;
+const EventTypeSpec kDraw[] = {{kEventClassControl, kEventControlDraw}};
+
+struct Fill {
+    double r, g, b;
+    OSStatus answer = noErr;
+};
+
+// Fills the view's top-left 4 x 4 pixels through the event's context.
+OSStatus fill_corner(EventHandlerCallRef, EventRef event, void* data) {
+    const auto* fill = static_cast<Fill*>(data);
+    CGContextRef context = nullptr;
+    if (GetEventParameter(event, kEventParamCGContextRef, typeCGContextRef, nullptr, sizeof context, nullptr,
+                          &context) != noErr)
+        return eventInternalErr;
+    CGContextSetRGBFillColor(context, fill->r, fill->g, fill->b, 1);
+    CGContextFillRect(context, CGRect{{0, 0}, {4, 4}});
+    return fill->answer;
+}
+
+ControlRef pane(WindowRef w, Rect r) {
+    ControlRef v = nullptr;
+    CreateUserPaneControl(w, &r, 0, &v);
+    return v;
+}
+
+// Pixels of a rectangle that differ from the background.
+int non_background(const ta::Bitmap& b, int left, int top, int right, int bottom) {
+    int count = 0;
+    for (int y = top; y < bottom; ++y)
+        for (int x = left; x < right; ++x) count += b.at(x, y) != kBackground;
+    return count;
+}
+
+}  // namespace
+
+TEST(Render, WindowIsItsBackgroundWithTheStandardLooksOnTop) {
+    WindowRef w = new_window(kWindowCloseBoxAttribute, {0, 0, 100, 200});
+    ControlRef button = nullptr;
+    const Rect r{10, 10, 30, 90};
+    CreatePushButtonControl(w, &r, Str("Apply"), &button);
+    const ta::Bitmap b = ta::renderWindow(w);
+    ASSERT_EQ(b.width, 200);
+    ASSERT_EQ(b.height, 100);
+    EXPECT_EQ(b.at(150, 80), kBackground);
+    EXPECT_GT(non_background(b, 10, 10, 90, 30), 200);  // a face, a border and a title
+    HideControl(button);
+    EXPECT_EQ(non_background(ta::renderWindow(w), 0, 0, 200, 100), 0);
+    DisposeWindow(w);
+}
+
+TEST(Render, DrawHandlersGetAContextAtTheViewsTopLeft) {
+    WindowRef w = new_window(kWindowCloseBoxAttribute, {0, 0, 100, 200});
+    ControlRef v = pane(w, {20, 30, 60, 90});
+    Fill red{1, 0, 0};
+    InstallEventHandler(GetControlEventTarget(v), fill_corner, 1, kDraw, &red, nullptr);
+    const ta::Bitmap b = ta::renderWindow(w);
+    EXPECT_EQ(b.at(30, 20), 0xFFFF0000u);
+    EXPECT_EQ(b.at(33, 23), 0xFFFF0000u);
+    EXPECT_EQ(b.at(34, 24), kBackground);
+    EXPECT_EQ(b.at(29, 20), kBackground);
+    DisposeWindow(w);
+}
+
+TEST(Render, AHandledDrawReplacesTheStandardLookAndUnhandledKeepsIt) {
+    WindowRef w = new_window(kWindowCloseBoxAttribute, {0, 0, 100, 200});
+    const Rect r{10, 10, 30, 90};
+    ControlRef button = nullptr;
+    CreatePushButtonControl(w, &r, Str("Apply"), &button);
+    Fill nothing{0, 0, 0, noErr};
+    const auto empty_handler = [](EventHandlerCallRef, EventRef, void* data) {
+        return static_cast<Fill*>(data)->answer;
+    };
+    InstallEventHandler(GetControlEventTarget(button), empty_handler, 1, kDraw, &nothing, nullptr);
+    EXPECT_EQ(non_background(ta::renderWindow(w), 10, 10, 90, 30), 0);
+    nothing.answer = eventNotHandledErr;
+    EXPECT_GT(non_background(ta::renderWindow(w), 10, 10, 90, 30), 200);
+    DisposeWindow(w);
+}
+
+TEST(Render, LaterSubviewsDrawAboveEarlierOnes) {
+    WindowRef w = new_window(kWindowCloseBoxAttribute, {0, 0, 100, 200});
+    ControlRef below = pane(w, {10, 10, 50, 50});
+    ControlRef above = pane(w, {10, 10, 50, 50});
+    Fill red{1, 0, 0}, blue{0, 0, 1};
+    InstallEventHandler(GetControlEventTarget(below), fill_corner, 1, kDraw, &red, nullptr);
+    InstallEventHandler(GetControlEventTarget(above), fill_corner, 1, kDraw, &blue, nullptr);
+    EXPECT_EQ(ta::renderWindow(w).at(11, 11), 0xFF0000FFu);
+    HIViewAddSubview(ta::rootView(w), below);  // back on top
+    EXPECT_EQ(ta::renderWindow(w).at(11, 11), 0xFFFF0000u);
+    DisposeWindow(w);
+}
+
+TEST(Render, DisabledControlsAreGreyed) {
+    WindowRef w = new_window(kWindowCloseBoxAttribute, {0, 0, 40, 200});
+    ControlRef box = nullptr;
+    const Rect r{10, 10, 30, 190};
+    CreateCheckBoxControl(w, &r, Str("Repeat Sequentially"), 0, true, &box);
+    const auto darkest = [&] {
+        const ta::Bitmap b = ta::renderWindow(w);
+        int least = 255;
+        for (int y = 10; y < 30; ++y)
+            for (int x = 30; x < 190; ++x) least = std::min<int>(least, b.at(x, y) & 0xFF);
+        return least;
+    };
+    const int enabledDarkest = darkest();
+    DisableControl(box);
+    const int disabledDarkest = darkest();
+    EXPECT_LT(enabledDarkest, 60);
+    EXPECT_GT(disabledDarkest, 100);
+    DisposeWindow(w);
+}
+
+TEST(Render, ViewsOutsideWindowsAndPngFiles) {
+    ControlRef container = nullptr;
+    const Rect c{5, 5, 65, 125};
+    CreateUserPaneControl(nullptr, &c, 0, &container);
+    ControlRef text = nullptr;
+    const Rect t{10, 10, 25, 110};
+    CreateStaticTextControl(nullptr, &t, Str("Voxtrel"), nullptr, &text);
+    HIViewAddSubview(container, text);
+    const ta::Bitmap b = ta::renderView(container);
+    EXPECT_EQ(b.width, 120);
+    EXPECT_EQ(b.height, 60);
+    EXPECT_GT(non_background(b, 10, 10, 110, 25), 20);
+    EXPECT_EQ(non_background(b, 0, 30, 120, 60), 0);
+
+    const auto path = (std::filesystem::temp_directory_path() / "tk_render_test.png").string();
+    std::remove(path.c_str());
+    ASSERT_TRUE(ta::writeViewPng(container, path));
+    cairo_surface_t* png = cairo_image_surface_create_from_png(path.c_str());
+    ASSERT_EQ(cairo_surface_status(png), CAIRO_STATUS_SUCCESS);
+    EXPECT_EQ(cairo_image_surface_get_width(png), 120);
+    EXPECT_EQ(cairo_image_surface_get_height(png), 60);
+    cairo_surface_destroy(png);
+    std::remove(path.c_str());
+    EXPECT_FALSE(ta::writeViewPng(nullptr, path));
+    DisposeControl(container);
+}
+
+TEST(Render, EveryKindRendersInsideItsFrame) {
+    const auto before = ta::liveCounts();
+    WindowRef w = new_window(kWindowCloseBoxAttribute, {0, 0, 300, 400});
+    const Rect r{10, 10, 40, 150};
+    ControlRef views[9] = {};
+    CreateGroupBoxControl(w, &r, Str("Group"), true, &views[0]);
+    CreateBevelButtonControl(w, &r, nullptr, 0, 0, nullptr, 0, 0, 0, &views[1]);
+    CreateIconControl(w, &r, nullptr, true, &views[2]);
+    CreatePopupButtonControl(w, &r, nullptr, -12345, false, -1, 0, normal, &views[3]);
+    CreateCheckBoxControl(w, &r, Str("Check"), 1, true, &views[4]);
+    CreateEditUnicodeTextControl(w, &r, Str("1000"), false, nullptr, &views[5]);
+    CreatePushButtonControl(w, &r, Str("Push"), &views[6]);
+    CreateRadioButtonControl(w, &r, Str("Radio"), 1, true, &views[7]);
+    CreateStaticTextControl(w, &r, Str("Static"), nullptr, &views[8]);
+    for (ControlRef v : views) {
+        for (ControlRef other : views) other == v ? ShowControl(other) : HideControl(other);
+        const ta::Bitmap b = ta::renderWindow(w);
+        EXPECT_GT(non_background(b, 10, 10, 150, 40), 10) << ta::kindName(v);
+        EXPECT_EQ(non_background(b, 0, 41, 400, 300), 0) << ta::kindName(v);
+    }
+    DisposeWindow(w);
+    EXPECT_EQ(ta::liveCounts().total(), before.total());
+}
