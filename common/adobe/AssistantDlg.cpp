@@ -9,8 +9,9 @@ using namespace assistant;
 
 AssistantDlg::AssistantDlg(int plugin_id) : plugin_id(plugin_id) {}
 
-// The selection collection is the host's and goes back in Destroy, while the host still exists.
-AssistantDlg::~AssistantDlg() = default;
+// Deleting the object while its window is open skips Destroy, so the host's
+// collection is given back here as well.
+AssistantDlg::~AssistantDlg() { release_selection(); }
 
 ASErr AssistantDlg::Init() {
     ASErr result = BaseDlg::Init();

@@ -131,6 +131,8 @@ protected:
     LayerSet saved_layers;
 
 private:
+    // Gives the selection collection back to the host, if one is held.
+    void release_selection() noexcept;
     // Tells the user why an application stopped on an exception.
     void report_failure(std::exception_ptr failure);
     // Moves a fresh duplicate to the bottom of the stack of `comp` when asked.

@@ -191,16 +191,20 @@ bool AssistantDlg::isCurSelectionContains(unsigned mask) {
 
 void AssistantDlg::Destroy() {
     BaseDlg::Destroy();
-    if (selection) {
-        AEGP_CollectionH old = selection;
-        selection = nullptr;
-        // Runs while the window goes away: without the collection suite there is
-        // nothing to give the collection back to, and nothing may escape.
-        try {
-            AEGP_SuiteHandler suites(sSPBasic);
-            suites.CollectionSuite1()->AEGP_DisposeCollection(old);
-        } catch (int) {
-        }
+    release_selection();
+}
+
+void AssistantDlg::release_selection() noexcept {
+    if (!selection) return;
+    AEGP_CollectionH old = selection;
+    selection = nullptr;
+    // Runs while the window goes away or the object is deleted: without the
+    // collection suite there is nothing to give the collection back to, and
+    // nothing may escape.
+    try {
+        AEGP_SuiteHandler suites(sSPBasic);
+        suites.CollectionSuite1()->AEGP_DisposeCollection(old);
+    } catch (...) {
     }
 }
 

@@ -1,0 +1,229 @@
+// One application as the host sees it: the order of its calls, the undo group,
+// what an empty or unsuitable selection does, and how failures end it.
+#include <algorithm>
+
+#include "adobe/assistant_controls.h"
+#include "assistant_fixture.h"
+
+using namespace assistant;
+using Calls = std::vector<std::string>;
+
+namespace {
+
+Calls stream_write(int stream, bool key = false) {
+    Calls writes{"open " + std::to_string(stream)};
+    if (key) writes.push_back("key");
+    writes.push_back("set");
+    writes.push_back("close");
+    return writes;
+}
+
+Calls operator+(Calls a, Calls const& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+class ApplyTest : public AssistantTest {
+protected:
+    void SetUp() override {
+        AssistantTest::SetUp();
+        json card = footage("Card", 640, 480);
+        card["position"] = {1, 2, 3};
+        card["scale"] = {80, 90, 100};
+        card["orientation"] = {10, 20, 30};
+        card["rotation"] = {1, 2, 3};
+        card["offset"] = 2.0;
+        load(scene({card}, 1920, 1080, 1.0));
+        open();
+    }
+
+    A_Err apply() {
+        mark();
+        return dlg->apply_assistant();
+    }
+};
+
+TEST_F(ApplyTest, TheWholeSequenceOfOneRecord) {
+    ASSERT_EQ(apply(), A_Err_NONE);
+    Calls const capture{"AEGP_GetLayerCurrentTime", "AEGP_GetLayerCurrentTime", "AEGP_GetLayerStreamValue",
+                        "AEGP_GetLayerStreamValue", "AEGP_GetLayerIndex", "AEGP_GetLayerOffset",
+                        "AEGP_GetLayerStreamValue", "AEGP_GetLayerStreamValue", "AEGP_GetLayerStreamValue",
+                        "AEGP_GetLayerStreamValue", "AEGP_GetLayerSourceItem", "AEGP_GetItemDimensions"};
+    Calls const write{"AEGP_GetNewLayerStream", "AEGP_SetStreamValue", "AEGP_DisposeStream"};
+    Calls const expected = Calls{"AEGP_GetActiveItem", "AEGP_GetItemType", "AEGP_GetCompFromItem",
+                                 "AEGP_GetNewCollectionFromCompSelection", "AEGP_GetItemDimensions",
+                                 "AEGP_GetCollectionNumItems", "AEGP_GetCollectionItemByIndex", "AEGP_IsLayer3D",
+                                 "AEGP_GetLayerSourceItem", "AEGP_GetItemDimensions", "AEGP_StartUndoGroup",
+                                 "AEGP_GetCollectionNumItems", "AEGP_GetCollectionItemByIndex",
+                                 "AEGP_GetLayerObjectType", "AEGP_IsLayer3D"} +
+                           capture + write + write + Calls{"AEGP_EndUndoGroup"};
+    EXPECT_EQ(calls_since_mark(), expected);
+}
+
+TEST_F(ApplyTest, KeepingOrientationWritesPositionThenScale) {
+    ASSERT_EQ(apply(), A_Err_NONE);
+    EXPECT_EQ(writes_since_mark(), stream_write(1) + stream_write(2));
+    // Position is the assistant's plus the composition centre; scale is as captured.
+    EXPECT_EQ(value("Card", host::StreamId::position), (host::Vec3{970, 560, 30}));
+    EXPECT_EQ(value("Card", host::StreamId::scale), (host::Vec3{80, 90, 100}));
+    EXPECT_EQ(value("Card", host::StreamId::orientation), (host::Vec3{10, 20, 30}));
+    EXPECT_EQ(value("Card", host::StreamId::rotation_x).x, 1);
+}
+
+TEST_F(ApplyTest, ChangingOrientationZeroesTheRotationsFirst) {
+    check(kKeepOrientation, false);
+    ASSERT_EQ(apply(), A_Err_NONE);
+    EXPECT_EQ(writes_since_mark(),
+              stream_write(8) + stream_write(9) + stream_write(3) + stream_write(10) + stream_write(1) + stream_write(2));
+    EXPECT_EQ(value("Card", host::StreamId::rotation_x).x, 0);
+    EXPECT_EQ(value("Card", host::StreamId::rotation_y).x, 0);
+    EXPECT_EQ(value("Card", host::StreamId::rotation_z).x, 0);
+    EXPECT_EQ(value("Card", host::StreamId::orientation), (host::Vec3{5, 10, 15}));
+}
+
+TEST_F(ApplyTest, EachKeyBoxKeysItsOwnStreamBeforeSettingIt) {
+    check(kKeepOrientation, false);
+    check(kKeyPosition, true);
+    ASSERT_EQ(apply(), A_Err_NONE);
+    EXPECT_EQ(writes_since_mark(), stream_write(8) + stream_write(9) + stream_write(3) + stream_write(10) +
+                                       stream_write(1, true) + stream_write(2));
+
+    check(kKeyPosition, false);
+    check(kKeyOrientation, true);
+    ASSERT_EQ(apply(), A_Err_NONE);
+    EXPECT_EQ(writes_since_mark(), stream_write(8) + stream_write(9) + stream_write(3) + stream_write(10, true) +
+                                       stream_write(1) + stream_write(2));
+
+    check(kKeyOrientation, false);
+    check(kKeyScale, true);
+    ASSERT_EQ(apply(), A_Err_NONE);
+    EXPECT_EQ(writes_since_mark(), stream_write(8) + stream_write(9) + stream_write(3) + stream_write(10) +
+                                       stream_write(1) + stream_write(2, true));
+}
+
+TEST_F(ApplyTest, KeepingOrientationTouchesNoRotationEvenWithItsKeyBox) {
+    check(kKeyOrientation, true);
+    ASSERT_EQ(apply(), A_Err_NONE);
+    EXPECT_EQ(writes_since_mark(), stream_write(1) + stream_write(2));
+    EXPECT_FALSE(layer("Card").stream(host::StreamId::orientation).keyed());
+}
+
+TEST_F(ApplyTest, KeysLandAtTheCompositionsCurrentTime) {
+    check(kKeyPosition, true);
+    ASSERT_EQ(apply(), A_Err_NONE);
+    auto const& keys = layer("Card").stream(host::StreamId::position).keys;
+    ASSERT_EQ(keys.size(), 1u);
+    EXPECT_DOUBLE_EQ(keys[0].time, 1.0);  // not shifted by the layer's 2 s offset
+    EXPECT_EQ(keys[0].value, (host::Vec3{970, 560, 30}));
+}
+
+TEST_F(ApplyTest, OneUndoGroupNamedByTheAssistant) {
+    json const before = host.save_scene();
+    ASSERT_EQ(apply(), A_Err_NONE);
+    ASSERT_EQ(host.undo_history().undo_steps().size(), 1u);
+    EXPECT_EQ(host.undo_history().undo_steps().back().name, "Test Assistant");
+    EXPECT_TRUE(host.undo());
+    EXPECT_EQ(host.save_scene(), before);
+}
+
+TEST_F(ApplyTest, RecordsCarryTheirPlaceInTheSelection) {
+    load(scene({footage("A", 10, 10), footage("B", 10, 10)}));
+    host.project().comp(host.main_comp())->selection = {layer("B").id, layer("A").id};
+    ASSERT_EQ(apply(), A_Err_NONE);
+    ASSERT_EQ(dlg->layers.size(), 2u);
+    EXPECT_EQ(name_of(dlg->layers.front().layer), "A");  // sorted by index
+    EXPECT_EQ(dlg->layers.front().sel_index, 1);
+    EXPECT_EQ(dlg->layers.back().sel_index, 0);
+}
+
+TEST_F(ApplyTest, AnEmptySelectionMakesAnEmptyUndoStep) {
+    host.project().comp(host.main_comp())->selection.clear();
+    ASSERT_EQ(apply(), A_Err_NONE);
+    EXPECT_EQ(dlg->positions_calls, 0);
+    EXPECT_EQ(writes_since_mark(), Calls{});
+    Calls const calls = calls_since_mark();
+    EXPECT_EQ(Calls(calls.end() - 3, calls.end()),
+              (Calls{"AEGP_StartUndoGroup", "AEGP_GetCollectionNumItems", "AEGP_EndUndoGroup"}));
+    ASSERT_EQ(host.undo_history().undo_steps().size(), 1u);
+    EXPECT_EQ(host.undo_history().undo_steps().back().name, "Test Assistant");
+}
+
+TEST_F(ApplyTest, CamerasLightsAnd2DLayersAreLeftOut) {
+    load(scene({camera("Camera", {0, 0, -1000}, {0, 0, 0}), light("Light"), flat(footage("Flat", 10, 10))}));
+    host.project().comp(host.main_comp())->selection = {layer("Camera").id, layer("Light").id, layer("Flat").id};
+    json const before = host.save_scene();
+    ASSERT_EQ(apply(), A_Err_NONE);
+    EXPECT_EQ(dlg->positions_calls, 1);
+    EXPECT_TRUE(dlg->layers.empty());
+    EXPECT_EQ(host.streams_made(), 0);
+    EXPECT_EQ(host.save_scene(), before);
+    EXPECT_EQ(host.undo_history().undo_steps().size(), 1u);
+}
+
+TEST_F(ApplyTest, WithoutAnActiveCompositionNothingIsApplied) {
+    json s = scene({footage("Card", 10, 10)});
+    s["active"] = false;
+    load(s);
+    ASSERT_EQ(apply(), A_Err_NONE);
+    EXPECT_EQ(dlg->selection, nullptr);
+    EXPECT_EQ(dlg->positions_calls, 0);
+    EXPECT_EQ(host.undo_history().undo_steps().size(), 1u);
+}
+
+TEST_F(ApplyTest, TheAssistantsRefusalStopsBeforeAnyWrite) {
+    dlg->positions_status = 42;
+    EXPECT_EQ(apply(), 42);
+    EXPECT_EQ(writes_since_mark(), Calls{});
+    EXPECT_EQ(host.undo_history().depth(), 0);
+}
+
+// Every reading call of an application, failed in turn: the status comes back,
+// the scene is untouched and any undo group that was opened is closed.
+TEST_F(ApplyTest, AReadFailureAtEachStepLeavesTheSceneUntouched) {
+    load(scene({footage("A", 640, 480), text_layer("B"), camera("Camera", {0, 0, -1000}, {0, 0, 0})}));
+    dlg->fill_combo_camera();
+    ASSERT_EQ(apply(), A_Err_NONE);
+    Calls steps;
+    for (std::string const& call : calls_since_mark()) {
+        if (call == "AEGP_GetNewLayerStream") break;
+        steps.push_back(call);
+    }
+    ASSERT_GT(steps.size(), 30u);
+
+    // The composition's size and the selection snapshot taken for the largest
+    // source only inform the sizes; their failures do not stop the application.
+    std::size_t const informative_begin = 4;
+    std::size_t const informative_end = std::find(steps.begin(), steps.end(), "AEGP_IsLayer3D") - steps.begin();
+    ASSERT_EQ(steps[informative_begin], "AEGP_GetItemDimensions");
+    for (std::size_t step = 0; step < steps.size(); ++step) {
+        if (step >= informative_begin && step < informative_end) continue;
+        SCOPED_TRACE("failing call " + std::to_string(step + 1) + ": " + steps[step]);
+        load(scene({footage("A", 640, 480), text_layer("B"), camera("Camera", {0, 0, -1000}, {0, 0, 0})}));
+        dlg->fill_combo_camera();
+        json const before = host.save_scene();
+        long occurrence = 0;
+        for (std::size_t j = 0; j <= step; ++j) occurrence += steps[j] == steps[step];
+        fail_next(steps[step], occurrence);
+
+        EXPECT_EQ(apply(), 77);
+        EXPECT_EQ(host.save_scene(), before);
+        EXPECT_EQ(host.undo_history().depth(), 0);
+        EXPECT_EQ(host.open_streams(), 0);
+        EXPECT_EQ(dlg->positions_calls, 0);
+        host.calls().clear_faults();
+        dlg->positions_calls = 0;
+    }
+}
+
+TEST_F(ApplyTest, RefusedWritesAreSkippedStreamByStream) {
+    load(scene({footage("A", 10, 10), footage("B", 10, 10)}));
+    fail_next("AEGP_SetStreamValue", 1);    // A's position
+    fail_next("AEGP_GetNewLayerStream", 4);  // B's scale
+    ASSERT_EQ(apply(), A_Err_NONE);
+    EXPECT_EQ(writes_since_mark(), stream_write(1) + stream_write(2) + stream_write(1) + Calls{"open 2"});
+    EXPECT_EQ(value("A", host::StreamId::position), (host::Vec3{0, 0, 0}));
+    EXPECT_EQ(value("B", host::StreamId::position), (host::Vec3{980, 580, 60}));
+    EXPECT_EQ(host.open_streams(), 0);
+}
+
+}  // namespace

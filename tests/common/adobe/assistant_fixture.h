@@ -1,0 +1,68 @@
+// A simulated host with a scene, a test assistant on a dialog, and the checks
+// every scenario ends with: no open undo group, every suite, stream and
+// collection given back.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "host/Host.h"
+#include "test_assistant.h"
+
+using nlohmann::json;
+
+// ---- Scene pieces (layers are 3D and selected unless changed) ----
+json footage(std::string const& name, int width, int height);
+json solid(std::string const& name, int width, int height);
+json text_layer(std::string const& name);
+json shape_layer(std::string const& name);
+json camera(std::string const& name, std::vector<double> position, std::vector<double> point_of_interest);
+json light(std::string const& name);
+json flat(json layer);        // 2D
+json unselected(json layer);  // not selected
+json scene(std::vector<json> layers, int width = 1920, int height = 1080, double time = 0.0);
+
+class AssistantTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    void load(json const& scene_json);
+    // Creates the dialog with the given controls (all by default).
+    TestAssistant& open(std::set<int> controls = TestAssistant::all_controls());
+
+    void check(int id, bool on);
+    void number(int id, float value);
+    // Clicks the control as a person would: a user change reaches Notify.
+    bool click(int id);
+
+    host::Layer const& layer(std::string const& name) const;
+    AEGP_LayerH handle(std::string const& name) const;
+    std::string name_of(AEGP_LayerH handle) const;
+    // Names of the main composition's layers, top first.
+    std::vector<std::string> stack() const;
+    host::Vec3 value(std::string const& name, host::StreamId stream) const;
+
+    // Host calls logged since the last mark, suite acquisitions left out.
+    void mark();
+    std::vector<std::string> calls_since_mark() const;
+    std::vector<host::CallRecord> records_since_mark() const;
+    // The stream writes since the mark, one word each: "open N" (stream number),
+    // "key", "set", "close".
+    std::vector<std::string> writes_since_mark() const;
+    // Fails the next `occurrence`-th call of the function from now on, once.
+    void fail_next(std::string const& function, long occurrence = 1, A_Err status = 77);
+
+    host::Host host;
+    AEGP_PluginID plugin = 0;
+    std::unique_ptr<TestAssistant> dlg;
+
+private:
+    std::size_t mark_ = 0;
+};

@@ -1,0 +1,86 @@
+// Writing one stream: the handle goes into the caller's value, keys are
+// inserted with or without an index, and the stream is released on every path.
+#include "adobe/StreamValue.h"
+#include "assistant_fixture.h"
+
+namespace {
+
+class StreamValueTest : public AssistantTest {
+protected:
+    void SetUp() override {
+        AssistantTest::SetUp();
+        load(scene({footage("Card", 640, 480)}, 1920, 1080, 1.0));
+    }
+
+    A_Time one_second{30, 30};
+};
+
+TEST_F(StreamValueTest, SetValueHandsTheStreamToTheHostAndIntoTheValue) {
+    {
+        StreamValue stream(plugin, handle("Card"), AEGP_LayerStream_POSITION);
+        EXPECT_EQ(host.open_streams(), 1);
+        AEGP_StreamValue written{};
+        written.val.three_d = {7, 8, 9};
+        EXPECT_TRUE(stream.set_value(written));
+        EXPECT_NE(written.streamH, nullptr);
+        EXPECT_EQ(written.streamH, stream.handle());
+    }
+    EXPECT_EQ(host.open_streams(), 0);
+    EXPECT_EQ(value("Card", host::StreamId::position), (host::Vec3{7, 8, 9}));
+}
+
+TEST_F(StreamValueTest, KeysWithAndWithoutAnIndexPointer) {
+    StreamValue stream(plugin, handle("Card"), AEGP_LayerStream_SCALE);
+    AEGP_KeyframeIndex index = 99;
+    EXPECT_TRUE(stream.insert_key(A_Time{0, 30}, AEGP_LTimeMode_CompTime, &index));
+    EXPECT_EQ(index, 0);
+    EXPECT_TRUE(stream.insert_key(one_second, AEGP_LTimeMode_CompTime));
+    EXPECT_TRUE(stream.insert_key(one_second, AEGP_LTimeMode_CompTime, &index));
+    EXPECT_EQ(index, 1);  // the existing key at that time
+    ASSERT_EQ(layer("Card").stream(host::StreamId::scale).keys.size(), 2u);
+    EXPECT_DOUBLE_EQ(layer("Card").stream(host::StreamId::scale).keys[1].time, 1.0);
+}
+
+TEST_F(StreamValueTest, ARefusedKeyLeavesTheIndexAlone) {
+    StreamValue stream(plugin, handle("Card"), AEGP_LayerStream_SCALE);
+    host.calls().fail_function("AEGP_InsertKeyframe", 1, 3, true);
+    AEGP_KeyframeIndex index = 99;
+    EXPECT_FALSE(stream.insert_key(one_second, AEGP_LTimeMode_CompTime, &index));
+    EXPECT_EQ(index, 99);
+    EXPECT_FALSE(stream.insert_key(one_second, AEGP_LTimeMode_CompTime));
+    EXPECT_FALSE(layer("Card").stream(host::StreamId::scale).keyed());
+}
+
+TEST_F(StreamValueTest, AFailedOpenMakesEveryCallANoOp) {
+    host.calls().fail_function("AEGP_GetNewLayerStream", 1, 3);
+    mark();
+    {
+        StreamValue stream(plugin, handle("Card"), AEGP_LayerStream_POSITION);
+        EXPECT_EQ(stream.handle(), nullptr);
+        AEGP_StreamValue written{};
+        EXPECT_FALSE(stream.set_value(written));
+        EXPECT_FALSE(stream.insert_key(one_second, AEGP_LTimeMode_CompTime));
+    }
+    EXPECT_EQ(calls_since_mark(), std::vector<std::string>{"AEGP_GetNewLayerStream"});
+}
+
+TEST_F(StreamValueTest, AMissingKeyframeSuiteStillReleasesTheStream) {
+    host.remove_suite(kAEGPKeyframeSuite, kAEGPKeyframeSuiteVersion1);
+    try {
+        StreamValue stream(plugin, handle("Card"), AEGP_LayerStream_POSITION);
+        stream.insert_key(one_second, AEGP_LTimeMode_CompTime);
+        ADD_FAILURE() << "the missing suite was not reported";
+    } catch (int status) {
+        EXPECT_EQ(status, 516);
+    }
+    EXPECT_EQ(host.open_streams(), 0);
+    EXPECT_EQ(host.calls().calls_of("AEGP_DisposeStream"), 1);
+}
+
+TEST_F(StreamValueTest, AMissingStreamSuiteOpensNothing) {
+    host.remove_suite(kAEGPStreamSuite, kAEGPStreamSuiteVersion4);
+    EXPECT_THROW(StreamValue(plugin, handle("Card"), AEGP_LayerStream_POSITION), int);
+    EXPECT_EQ(host.streams_made(), 0);
+}
+
+}  // namespace
