@@ -1,0 +1,153 @@
+#include "dialog_driver.h"
+
+#include <utility>
+#include <vector>
+
+#include "toolkit/automation.h"
+
+namespace app {
+
+namespace auto_ = tk::automation;
+
+namespace {
+
+std::string quoted(const std::string& s) { return "\"" + s + "\""; }
+
+// Views of a kind below `view`, depth first in creation order.
+void collect(HIViewRef view, const std::string& kind, std::vector<HIViewRef>& out) {
+    for (HIViewRef child : auto_::subviews(view)) {
+        if (auto_::kindName(child) == kind) out.push_back(child);
+        collect(child, kind, out);
+    }
+}
+
+}  // namespace
+
+DialogDriver::DialogDriver(HIViewRef root, std::function<void()> idle, std::ostream& complaints)
+    : root_(root), idle_(std::move(idle)), complaints_(complaints) {}
+
+void DialogDriver::complain(const std::string& line) { complaints_ << "voxtrel-host: " << line << "\n"; }
+
+bool DialogDriver::usable(HIViewRef view, const std::string& what, const std::string& not_done) {
+    if (!view) {
+        complain("no " + what + " in the dialog; " + not_done);
+        return false;
+    }
+    if (!auto_::visible(view)) {
+        complain(what + " is hidden; " + not_done);
+        return false;
+    }
+    if (!auto_::enabled(view)) {
+        complain(what + " is disabled; " + not_done);
+        return false;
+    }
+    return true;
+}
+
+HIViewRef DialogDriver::check_box(const std::string& label) const {
+    return auto_::findLabelledControl(root_, "check box", label);
+}
+
+void DialogDriver::set_check_box(const std::string& label, bool checked) {
+    HIViewRef box = check_box(label);
+    if (box && (auto_::value(box) != 0) == checked) return;
+    const std::string not_done = checked ? "not checked" : "not unchecked";
+    if (!usable(box, quoted(label), not_done)) return;
+    if (!auto_::click(box)) complain(quoted(label) + " did not take the click; " + not_done);
+    idle_();
+}
+
+void DialogDriver::type_into(HIViewRef field, const std::string& what, const std::string& text) {
+    const std::string not_done = quoted(text) + " not typed";
+    if (!usable(field, what, not_done)) return;
+    if (!auto_::typeText(field, text)) complain(what + " did not take the typing; " + not_done);
+    idle_();
+}
+
+void DialogDriver::type_cube(const std::array<std::string, 3>& sizes) {
+    const std::vector<HIViewRef> fields = auto_::editFieldsInGroup(root_, "Cube Dimensions");
+    static const char* const axes[] = {"X", "Y", "Z"};
+    for (std::size_t i = 0; i < sizes.size(); ++i) {
+        const std::string what = "the \"Cube Dimensions\" " + std::string(axes[i]) + " field";
+        type_into(i < fields.size() ? fields[i] : nullptr, what, sizes[i]);
+    }
+}
+
+void DialogDriver::set_orientation(const std::set<Orientation>& checked) {
+    // Checking first, then unchecking: the wanted boxes are on before the others go off.
+    for (Orientation o : {Orientation::none, Orientation::camera, Orientation::random})
+        if (checked.count(o)) set_check_box(orientation_label(o), true);
+    for (Orientation o : {Orientation::none, Orientation::camera, Orientation::random})
+        if (!checked.count(o)) set_check_box(orientation_label(o), false);
+}
+
+void DialogDriver::choose_camera(const std::string& name) {
+    std::vector<HIViewRef> popups;
+    collect(root_, "popup button", popups);
+    HIViewRef popup = popups.empty() ? nullptr : popups.front();
+    const std::string not_done = quoted(name) + " not chosen";
+    if (!usable(popup, "the camera popup", not_done)) return;
+    const std::vector<std::string> entries = auto_::popupEntries(popup);
+    bool known = false;
+    for (const std::string& entry : entries) known = known || entry == name;
+    if (!known) {
+        complain("the camera popup has no entry " + quoted(name) + "; not chosen");
+        return;
+    }
+    if (!auto_::choosePopupEntry(popup, name)) complain("the camera popup did not take the choice; " + not_done);
+    idle_();
+}
+
+HIViewRef DialogDriver::field_right_of(HIViewRef view) const {
+    if (!view) return nullptr;
+    const Rect box = auto_::frame(view);
+    std::vector<HIViewRef> fields;
+    collect(root_, "edit text", fields);
+    HIViewRef nearest = nullptr;
+    int nearest_left = 0;
+    for (HIViewRef field : fields) {
+        const Rect f = auto_::frame(field);
+        const bool same_row = f.top < box.bottom && box.top < f.bottom;
+        if (!same_row || f.left < box.right) continue;
+        if (!nearest || f.left < nearest_left) {
+            nearest = field;
+            nearest_left = f.left;
+        }
+    }
+    return nearest;
+}
+
+void DialogDriver::set_repeat(const std::string& count) {
+    set_check_box("Repeat Layers", true);
+    type_into(field_right_of(check_box("Repeat Layers")), "the repeat count field", count);
+}
+
+void DialogDriver::operate(const DialogActions& actions) {
+    if (actions.cube) type_cube(*actions.cube);
+    if (actions.orient) set_orientation(*actions.orient);
+    if (actions.camera) choose_camera(*actions.camera);
+    if (actions.repeat) set_repeat(*actions.repeat);
+    if (actions.sequential) set_check_box("Repeat Sequentially", true);
+    for (KeyKind k : actions.keys) set_check_box(key_label(k), true);
+    if (actions.no_crop_text) set_check_box("Crop Text Layers To Size Of Other 3D Layers", false);
+}
+
+int DialogDriver::press_apply(int times) {
+    HIViewRef apply = auto_::findLabelledControl(root_, "push button", "Apply");
+    int pressed = 0;
+    for (int i = 0; i < times; ++i) {
+        if (!apply || !auto_::visible(apply) || !auto_::enabled(apply) || !auto_::click(apply)) break;
+        ++pressed;
+        idle_();
+    }
+    if (pressed < times) {
+        const std::string count = "pressed " + std::to_string(pressed) + " of " + std::to_string(times) + " times";
+        if (!apply) complain("no \"Apply\" button in the dialog; " + count);
+        else if (!auto_::visible(apply)) complain("\"Apply\" is hidden; " + count);
+        else if (!auto_::enabled(apply)) complain("\"Apply\" is disabled; " + count);
+        else complain("\"Apply\" did not take the click; " + count);
+    }
+    return pressed;
+}
+
+}  // namespace app

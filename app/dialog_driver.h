@@ -1,0 +1,48 @@
+// Operates the Voxtrel dialog through the toolkit's automation, as a person
+// would: typing into fields, clicking check boxes, choosing in the popup and
+// pressing "Apply". An action on a missing, hidden or disabled control changes
+// nothing and is reported, one line each.
+#pragma once
+
+#include <functional>
+#include <ostream>
+#include <string>
+
+#include "dialog_actions.h"
+#include "toolkit/native.h"
+
+namespace app {
+
+class DialogDriver {
+public:
+    // `idle` lets the host idle between actions, as it does while a person
+    // moves from one control to the next.
+    DialogDriver(HIViewRef root, std::function<void()> idle, std::ostream& complaints);
+
+    // Everything asked except pressing "Apply", in the dialog's reading order:
+    // box size, orientation, camera, repeats, keys, text cropping.
+    void operate(const DialogActions& actions);
+
+    // Presses "Apply" `times` times, idling after each; returns how many
+    // presses reached the button.
+    int press_apply(int times);
+
+private:
+    HIViewRef check_box(const std::string& label) const;
+    // Whether a person can use the view; otherwise reports why and what was not done.
+    bool usable(HIViewRef view, const std::string& what, const std::string& not_done);
+    void set_check_box(const std::string& label, bool checked);
+    void type_into(HIViewRef field, const std::string& what, const std::string& text);
+    void type_cube(const std::array<std::string, 3>& sizes);
+    void choose_camera(const std::string& name);
+    void set_orientation(const std::set<Orientation>& checked);
+    void set_repeat(const std::string& count);
+    HIViewRef field_right_of(HIViewRef view) const;
+    void complain(const std::string& line);
+
+    HIViewRef root_;
+    std::function<void()> idle_;
+    std::ostream& complaints_;
+};
+
+}  // namespace app
