@@ -1,0 +1,64 @@
+// Key arguments of a host call as text for the call log: numbers as numbers,
+// strings quoted, handles as kind#id.
+#pragma once
+
+#include <cstdint>
+#include <sstream>
+#include <string>
+#include <type_traits>
+
+#include "aegp/aegp_suites.h"
+#include "host/handles.h"
+
+namespace host {
+
+namespace call_text_detail {
+
+template <class H>
+std::string handle_text(const char* kind_name, H h, HandleKind kind) {
+    if (!h) return "null";
+    if (const auto id = handle_id(h, kind)) return std::string(kind_name) + "#" + std::to_string(*id);
+    std::ostringstream out;
+    out << "bad " << kind_name << " " << reinterpret_cast<const void*>(h);
+    return out.str();
+}
+
+}  // namespace call_text_detail
+
+inline std::string arg_text(const char* s) { return s ? "\"" + std::string(s) + "\"" : "null"; }
+inline std::string arg_text(const unsigned char* s) { return arg_text(reinterpret_cast<const char*>(s)); }
+inline std::string arg_text(double v) {
+    std::ostringstream out;
+    out << v;
+    return out.str();
+}
+inline std::string arg_text(const A_Time* t) {
+    if (!t) return "null";
+    return std::to_string(t->value) + "/" + std::to_string(t->scale);
+}
+inline std::string arg_text(AEGP_ItemH h) { return call_text_detail::handle_text("item", h, HandleKind::item); }
+inline std::string arg_text(AEGP_CompH h) { return call_text_detail::handle_text("comp", h, HandleKind::comp); }
+inline std::string arg_text(AEGP_LayerH h) { return call_text_detail::handle_text("layer", h, HandleKind::layer); }
+inline std::string arg_text(AEGP_CollectionH h) {
+    return call_text_detail::handle_text("collection", h, HandleKind::collection);
+}
+inline std::string arg_text(AEGP_StreamRefH h) {
+    return call_text_detail::handle_text("stream", h, HandleKind::stream);
+}
+inline std::string arg_text(AEGP_PanelH h) { return call_text_detail::handle_text("panel", h, HandleKind::panel); }
+
+template <class T>
+    requires std::is_integral_v<T>
+std::string arg_text(T v) {
+    return std::to_string(v);
+}
+
+// "a, b, c"
+template <class... Args>
+std::string call_args(const Args&... args) {
+    std::string out;
+    ((out += (out.empty() ? "" : ", ") + arg_text(args)), ...);
+    return out;
+}
+
+}  // namespace host

@@ -1,0 +1,101 @@
+// What a person does in the host, turned into hook calls: menus about to be
+// shown, choosing a command, idle time and quitting; and the host's own
+// Duplicate command.
+#include <string>
+
+#include "host/Host.h"
+
+namespace host {
+
+namespace {
+
+// Deep enough for a hook that runs another command; stops a command that runs itself.
+constexpr int kMaxCommandDepth = 8;
+
+}  // namespace
+
+void Host::note_hook_status(const char* hook, std::string detail, A_Err status) {
+    if (status != A_Err_NONE) hooks_.failures.push_back({hook, std::move(detail), status});
+}
+
+void Host::update_menus(AEGP_WindowType active_window) {
+    if (quit_) return;
+    // A hook may register further hooks while it runs; those wait for the next time.
+    const auto hooks = hooks_.update_menu;
+    for (const UpdateMenuHookEntry& e : hooks)
+        note_hook_status("update menu", "window type " + std::to_string(active_window),
+                         e.hook(global_refcon(e.plugin), e.refcon, active_window));
+}
+
+bool Host::command_enabled(AEGP_Command command) const {
+    if (command == kDuplicateCommand) {
+        const Composition* comp = project_.active_comp();
+        return comp && !comp->selection.empty();
+    }
+    const auto state = menus_.state(command);
+    return state && state->enabled;
+}
+
+bool Host::invoke_command(AEGP_Command command) {
+    if (quit_ || !menus_.known(command) || !command_enabled(command)) return false;
+    return run_command(command).handled;
+}
+
+A_Err Host::do_command(AEGP_Command command) {
+    if (!menus_.known(command)) return A_Err_PARAMETER;
+    if (command_depth_ >= kMaxCommandDepth) return A_Err_GENERIC;
+    run_command(command);
+    return A_Err_NONE;
+}
+
+Host::CommandRun Host::run_command(AEGP_Command command) {
+    ++command_depth_;
+    CommandRun run;
+    const auto hooks = hooks_.command;
+    const auto run_phase = [&](AEGP_HookPriority priority) {
+        for (const CommandHookEntry& e : hooks) {
+            if (e.priority != priority || (e.command != 0 && e.command != command)) continue;
+            A_Boolean handled = 0;
+            note_hook_status("command", "command " + std::to_string(command),
+                             e.hook(global_refcon(e.plugin), e.refcon, command, priority, run.handled ? 1 : 0,
+                                    &handled));
+            if (handled) run.handled = true;
+        }
+    };
+    run_phase(AEGP_HP_BeforeAE);
+    if (!run.handled && command == kDuplicateCommand) {
+        duplicate_selected_layers();
+        run.handled = true;
+    }
+    run_phase(AEGP_HP_AfterAE);
+    --command_depth_;
+    return run;
+}
+
+void Host::duplicate_selected_layers() {
+    Composition* comp = project_.active_comp();
+    if (!comp || comp->selection.empty()) return;
+    std::vector<ObjectId> made;
+    for (ObjectId layer : std::vector<ObjectId>(comp->selection)) made.push_back(project_.duplicate_layer(ids_, layer));
+    comp->selection = made;
+    project_changed();
+}
+
+A_long Host::idle(A_long max_sleep) {
+    if (quit_) return max_sleep;
+    const auto hooks = hooks_.idle;
+    for (const IdleHookEntry& e : hooks)
+        note_hook_status("idle", "", e.hook(global_refcon(e.plugin), e.refcon, &max_sleep));
+    return max_sleep;
+}
+
+void Host::quit() {
+    if (quit_) return;
+    for (auto& [name, frame] : panels_)
+        if (frame->id) close_panel(*frame);
+    quit_ = true;
+    const auto hooks = hooks_.death;
+    for (const DeathHookEntry& e : hooks) note_hook_status("death", "", e.hook(global_refcon(e.plugin), e.refcon));
+}
+
+}  // namespace host

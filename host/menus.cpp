@@ -1,0 +1,97 @@
+#include "host/menus.h"
+
+#include <algorithm>
+
+namespace host {
+
+bool is_valid_menu(AEGP_MenuID menu) { return menu >= AEGP_Menu_APPLE && menu <= AEGP_Menu_FLOATERS; }
+
+const char* menu_name(AEGP_MenuID menu) {
+    switch (menu) {
+        case AEGP_Menu_APPLE: return "Application";
+        case AEGP_Menu_FILE: return "File";
+        case AEGP_Menu_EDIT: return "Edit";
+        case AEGP_Menu_COMPOSITION: return "Composition";
+        case AEGP_Menu_LAYER: return "Layer";
+        case AEGP_Menu_EFFECT: return "Effect";
+        case AEGP_Menu_WINDOW: return "Window";
+        case AEGP_Menu_FLOATERS: return "Floating Windows";
+        default: return "unknown menu";
+    }
+}
+
+Menus::Menus() {
+    menus_[AEGP_Menu_EDIT].push_back({kDuplicateCommand, "Duplicate"});
+    states_[kDuplicateCommand] = CommandState{};
+}
+
+AEGP_Command Menus::new_command() {
+    if (next_ == kDuplicateCommand) ++next_;
+    const AEGP_Command command = next_++;
+    issued_.push_back(command);
+    states_[command] = CommandState{};
+    return command;
+}
+
+bool Menus::known(AEGP_Command command) const { return states_.count(command) != 0; }
+
+A_Err Menus::insert(AEGP_Command command, const std::string& name, AEGP_MenuID menu, A_long after_item) {
+    if (!known(command) || host_owned(command) || !is_valid_menu(menu) || after_item < AEGP_MENU_INSERT_SORTED)
+        return A_Err_PARAMETER;
+    std::vector<MenuItem>& items = menus_[menu];
+    const auto same = [command](const MenuItem& m) { return m.command == command; };
+    if (std::any_of(items.begin(), items.end(), same)) return A_Err_PARAMETER;
+
+    auto at = items.end();
+    if (after_item == AEGP_MENU_INSERT_SORTED) {
+        at = std::find_if(items.begin(), items.end(), [&](const MenuItem& m) { return name < m.name; });
+    } else if (after_item == AEGP_MENU_INSERT_AT_TOP) {
+        at = items.begin();
+    } else if (after_item > 0 && static_cast<std::size_t>(after_item) < items.size()) {
+        at = items.begin() + after_item;
+    }
+    items.insert(at, MenuItem{command, name});
+    return A_Err_NONE;
+}
+
+A_Err Menus::set_enabled(AEGP_Command command, bool enabled) {
+    const auto it = states_.find(command);
+    if (it == states_.end()) return A_Err_PARAMETER;
+    it->second.enabled = enabled;
+    return A_Err_NONE;
+}
+
+A_Err Menus::set_checked(AEGP_Command command, bool checked) {
+    const auto it = states_.find(command);
+    if (it == states_.end()) return A_Err_PARAMETER;
+    it->second.checked = checked;
+    return A_Err_NONE;
+}
+
+const std::vector<MenuItem>& Menus::items(AEGP_MenuID menu) const {
+    static const std::vector<MenuItem> none;
+    const auto it = menus_.find(menu);
+    return it == menus_.end() ? none : it->second;
+}
+
+std::optional<AEGP_MenuID> Menus::menu_of(AEGP_Command command) const {
+    for (const auto& [menu, items] : menus_)
+        for (const MenuItem& m : items)
+            if (m.command == command) return menu;
+    return std::nullopt;
+}
+
+std::optional<std::string> Menus::name_of(AEGP_Command command) const {
+    for (const auto& [menu, items] : menus_)
+        for (const MenuItem& m : items)
+            if (m.command == command) return m.name;
+    return std::nullopt;
+}
+
+std::optional<CommandState> Menus::state(AEGP_Command command) const {
+    const auto it = states_.find(command);
+    if (it == states_.end()) return std::nullopt;
+    return it->second;
+}
+
+}  // namespace host

@@ -1,0 +1,170 @@
+// Workspace panels: a host-owned floating frame with a container view that the
+// plug-in's create-panel hook fills, sized by the plug-in's snap sizes.
+#include <algorithm>
+
+#include "host/Host.h"
+#include "toolkit/native.h"
+
+namespace host {
+
+namespace {
+
+constexpr SInt16 kFrameTop = 120, kFrameLeft = 160;
+constexpr A_long kDefaultWidth = 400, kDefaultHeight = 300;
+constexpr WindowAttributes kFrameAttributes = kWindowCloseBoxAttribute | kWindowCollapseBoxAttribute |
+                                              kWindowResizableAttribute | kWindowCompositingAttribute |
+                                              kWindowStandardHandlerAttribute;
+
+void set_window_title(WindowRef window, const std::string& title) {
+    CFStringRef text = CFStringCreateWithCString(kCFAllocatorDefault, title.c_str(), kCFStringEncodingUTF8);
+    if (!text) return;
+    SetWindowTitleWithCFString(window, text);
+    CFRelease(text);
+}
+
+void size_frame(WindowRef window, ControlRef container, A_long width, A_long height) {
+    const auto w = static_cast<SInt16>(std::clamp<A_long>(width, 1, 4000));
+    const auto h = static_cast<SInt16>(std::clamp<A_long>(height, 1, 4000));
+    const Rect content{kFrameTop, kFrameLeft, static_cast<SInt16>(kFrameTop + h), static_cast<SInt16>(kFrameLeft + w)};
+    SetWindowBounds(window, kWindowContentRgn, &content);
+    const Rect inside{0, 0, h, w};
+    SetControlBounds(container, &inside);
+}
+
+PanelFrame closed_frame(const std::string& match_name) {
+    PanelFrame frame;
+    frame.match_name = match_name;
+    return frame;
+}
+
+OSStatus on_frame_closed(EventHandlerCallRef, EventRef, void* frame) {
+    if (Host* h = Host::current()) h->panel_frame_closed(*static_cast<PanelFrame*>(frame));
+    return eventNotHandledErr;
+}
+
+}  // namespace
+
+A_Err Host::register_create_panel_hook(CreatePanelHookEntry entry) {
+    if (panels_.count(entry.match_name)) return A_Err_PARAMETER;
+    auto frame = std::make_unique<PanelFrame>();
+    frame->match_name = entry.match_name;
+    panels_[entry.match_name] = std::move(frame);
+    hooks_.create_panel.push_back(std::move(entry));
+    return A_Err_NONE;
+}
+
+A_Err Host::toggle_panel(const std::string& match_name) {
+    const auto it = panels_.find(match_name);
+    if (it == panels_.end() || quit_) return A_Err_PARAMETER;
+    PanelFrame& frame = *it->second;
+    if (frame.id) {
+        close_panel(frame);
+        return A_Err_NONE;
+    }
+    const auto hook = std::find_if(hooks_.create_panel.begin(), hooks_.create_panel.end(),
+                                   [&](const CreatePanelHookEntry& e) { return e.match_name == match_name; });
+    const CreatePanelHookEntry entry = *hook;
+
+    const Rect content{kFrameTop, kFrameLeft, static_cast<SInt16>(kFrameTop + kDefaultHeight),
+                       static_cast<SInt16>(kFrameLeft + kDefaultWidth)};
+    WindowRef window = nullptr;
+    if (CreateNewWindow(kFloatingWindowClass, kFrameAttributes, &content, &window) != noErr) return A_Err_GENERIC;
+    const Rect inside{0, 0, static_cast<SInt16>(kDefaultHeight), static_cast<SInt16>(kDefaultWidth)};
+    ControlRef container = nullptr;
+    if (CreateUserPaneControl(window, &inside, 0, &container) != noErr) {
+        DisposeWindow(window);
+        return A_Err_GENERIC;
+    }
+    frame = closed_frame(match_name);
+    frame.id = next_panel_++;
+    frame.window = window;
+    frame.container = container;
+    frame.title = match_name;
+    set_window_title(window, match_name);
+    const EventTypeSpec closed{kEventClassWindow, kEventWindowClosed};
+    InstallEventHandler(GetWindowEventTarget(window), on_frame_closed, 1, &closed, &frame, &frame.closed_handler);
+
+    const A_Err status = entry.hook(global_refcon(entry.plugin), entry.refcon, container,
+                                    make_handle<AEGP_PanelH>(HandleKind::panel, frame.id), &frame.functions,
+                                    &frame.refcon);
+    note_hook_status("create panel", match_name, status);
+    if (!frame.id) return status;  // the hook closed the frame itself
+    if (status != A_Err_NONE) {
+        close_panel(frame);
+        return status;
+    }
+    A_LPoint size{kDefaultWidth, kDefaultHeight};
+    if (frame.functions.GetSnapSizes) {
+        A_LPoint sizes[AEGP_MAX_PANEL_SNAP_SIZES] = {};
+        A_long count = AEGP_MAX_PANEL_SNAP_SIZES;
+        const A_Err snap = frame.functions.GetSnapSizes(frame.refcon, sizes, &count);
+        note_hook_status("snap sizes", match_name, snap);
+        if (snap == A_Err_NONE && count > 0 && sizes[0].x > 0 && sizes[0].y > 0) size = sizes[0];
+    }
+    size_frame(window, container, size.x, size.y);
+    ShowWindow(window);
+    return A_Err_NONE;
+}
+
+void Host::close_panel(PanelFrame& frame) {
+    if (!frame.id || frame.closing) return;
+    frame.closing = true;
+    DisposeControl(frame.container);
+    DisposeWindow(frame.window);
+    frame = closed_frame(frame.match_name);
+}
+
+void Host::panel_frame_closed(PanelFrame& frame) {
+    // The host's own closing is under way; otherwise the frame went away under it.
+    if (frame.closing || !frame.id) return;
+    frame = closed_frame(frame.match_name);
+}
+
+A_Err Host::set_panel_title(AEGP_PanelH panel, const std::string& title) {
+    const auto id = handle_id(panel, HandleKind::panel);
+    if (!id) return A_Err_PARAMETER;
+    for (auto& [name, frame] : panels_) {
+        if (frame->id != *id) continue;
+        frame->title = title;
+        set_window_title(frame->window, title);
+        return A_Err_NONE;
+    }
+    return A_Err_PARAMETER;
+}
+
+PanelFrame* Host::open_frame(const std::string& match_name) {
+    const auto it = panels_.find(match_name);
+    return it != panels_.end() && it->second->id ? it->second.get() : nullptr;
+}
+
+const PanelFrame* Host::open_frame(const std::string& match_name) const {
+    const auto it = panels_.find(match_name);
+    return it != panels_.end() && it->second->id ? it->second.get() : nullptr;
+}
+
+bool Host::panel_open(const std::string& match_name) const { return open_frame(match_name) != nullptr; }
+
+AEGP_PlatformViewRef Host::panel_container(const std::string& match_name) const {
+    const PanelFrame* frame = open_frame(match_name);
+    return frame ? frame->container : nullptr;
+}
+
+OpaqueWindowPtr* Host::panel_window(const std::string& match_name) const {
+    const PanelFrame* frame = open_frame(match_name);
+    return frame ? frame->window : nullptr;
+}
+
+std::string Host::panel_title(const std::string& match_name) const {
+    const PanelFrame* frame = open_frame(match_name);
+    return frame ? frame->title : std::string();
+}
+
+std::optional<A_LPoint> Host::panel_size(const std::string& match_name) const {
+    const PanelFrame* frame = open_frame(match_name);
+    if (!frame) return std::nullopt;
+    Rect bounds{};
+    GetControlBounds(frame->container, &bounds);
+    return A_LPoint{bounds.right - bounds.left, bounds.bottom - bounds.top};
+}
+
+}  // namespace host

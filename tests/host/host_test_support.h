@@ -1,0 +1,37 @@
+// Shared helpers for the host's tests: acquiring suite tables through the
+// host's basic suite, as a plug-in does.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "host/Host.h"
+
+namespace host_test {
+
+template <class Suite>
+const Suite* acquire(host::Host& h, const char* name, A_long version) {
+    const void* table = nullptr;
+    if (h.basic_suite()->AcquireSuite(name, version, &table) != A_Err_NONE) return nullptr;
+    return static_cast<const Suite*>(table);
+}
+
+inline void release(host::Host& h, const char* name, A_long version) { h.basic_suite()->ReleaseSuite(name, version); }
+
+// A small scene: composition "Main" 1920 x 1080 at 30 fps, time 0.5, layers
+// (top first) "A" footage 640 x 480 3D, "B" solid 200 x 100 3D with position
+// keys at 0 and 1, "Cam" camera, "T" text 2D; "A" and "B" selected, B first.
+inline const char* kSmallScene = R"({
+  "composition": {
+    "name": "Main", "width": 1920, "height": 1080, "frame_rate": 30, "time": 0.5,
+    "layers": [
+      {"name": "A", "type": "footage", "source": [640, 480], "3d": true, "position": [10, 20, 30]},
+      {"name": "B", "type": "solid", "source": [200, 100], "3d": true, "offset": 0.25,
+       "keys": {"position": [[0, [0, 0, 0]], [1, [100, 200, -300]]]}},
+      {"name": "Cam", "type": "camera", "anchor": [960, 540, 0], "position": [960, 540, -2666.7]},
+      {"name": "T", "type": "text"}
+    ],
+    "selection": [1, 0]
+  }
+})";
+
+}  // namespace host_test
