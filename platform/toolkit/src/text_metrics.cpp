@@ -5,6 +5,8 @@
 #include <cctype>
 #include <cmath>
 
+#include "font_faces.h"
+
 namespace tk::detail {
 namespace {
 
@@ -139,6 +141,12 @@ FMFontFamily family_number(std::string_view name) {
 }
 
 void select_font(cairo_t* cr, const TkFont& font) {
+    if (cairo_font_face_t* face = font_face(font.family, font.bold, font.italic)) {
+        cairo_set_font_face(cr, face);
+        cairo_set_font_size(cr, font.size);
+        return;
+    }
+    // Without the font files, the system's font configuration finds the family.
     cairo_select_font_face(cr, font.family.c_str(), font.italic ? CAIRO_FONT_SLANT_ITALIC : CAIRO_FONT_SLANT_NORMAL,
                            font.bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
     cairo_set_font_size(cr, font.size);
