@@ -191,3 +191,53 @@ TEST(Views, KindsTitlesAndCommandIDs) {
     DisposeControl(text);
     EXPECT_EQ(GetControlKind(button, &kind), errUnknownControl);
 }
+
+namespace {
+
+struct Order {
+    std::vector<ControlRef> seen;
+};
+
+OSStatus note_dispose(EventHandlerCallRef, EventRef event, void* data) {
+    ControlRef view = nullptr;
+    GetEventParameter(event, kEventParamDirectObject, typeControlRef, nullptr, sizeof view, nullptr, &view);
+    static_cast<Order*>(data)->seen.push_back(view);
+    return eventNotHandledErr;
+}
+
+}  // namespace
+
+TEST(Views, AContainersItemsHearOfTheirDisposalBeforeTheContainer) {
+    // A panel's owner frees its item records when the container goes, so the
+    // items must have had their dispose events by then.
+    ControlRef container = pane();
+    ControlRef first = pane(), second = pane();
+    HIViewAddSubview(container, first);
+    HIViewAddSubview(container, second);
+    Order order;
+    for (ControlRef v : {container, first, second})
+        InstallEventHandler(GetControlEventTarget(v), note_dispose, 1, kDispose, &order, nullptr);
+    DisposeControl(container);
+    EXPECT_EQ(order.seen, (std::vector<ControlRef>{first, second, container}));
+}
+
+TEST(Views, ViewsBeingDisposedCannotBeMoved) {
+    ControlRef container = pane(), child = pane(), elsewhere = pane();
+    HIViewAddSubview(container, child);
+    struct Attempt {
+        ControlRef child, elsewhere;
+        OSStatus add = 0, remove = 0;
+    } attempt{child, elsewhere};
+    const auto try_move = [](EventHandlerCallRef, EventRef, void* data) -> OSStatus {
+        auto* a = static_cast<Attempt*>(data);
+        a->add = HIViewAddSubview(a->elsewhere, a->child);
+        a->remove = HIViewRemoveFromSuperview(a->child);
+        return eventNotHandledErr;
+    };
+    InstallEventHandler(GetControlEventTarget(child), try_move, 1, kDispose, &attempt, nullptr);
+    DisposeControl(container);
+    EXPECT_EQ(attempt.add, paramErr);
+    EXPECT_EQ(attempt.remove, paramErr);
+    EXPECT_TRUE(ta::subviews(elsewhere).empty());
+    DisposeControl(elsewhere);
+}

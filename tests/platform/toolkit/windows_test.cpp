@@ -131,3 +131,50 @@ TEST(Windows, InvalidReferencesAreRefusedNotFollowed) {
     EXPECT_EQ(CreateNewWindow(99, 0, &r, &none), paramErr);
     EXPECT_EQ(none, nullptr);
 }
+
+namespace {
+
+// What a dialog does when told its window closed: dispose the window again and
+// drop its own handler.
+struct Owner {
+    WindowRef window = nullptr;
+    EventHandlerRef handler = nullptr;
+    int closedCalls = 0;
+};
+
+OSStatus owner_closed(EventHandlerCallRef, EventRef, void* data) {
+    auto* owner = static_cast<Owner*>(data);
+    ++owner->closedCalls;
+    DisposeWindow(owner->window);
+    RemoveEventHandler(owner->handler);
+    return eventNotHandledErr;
+}
+
+OSStatus dispose_own_window(EventHandlerCallRef, EventRef, void* data) {
+    DisposeWindow(static_cast<WindowRef>(data));
+    return eventNotHandledErr;
+}
+
+}  // namespace
+
+TEST(Windows, DisposingAgainFromTheClosedEventIsHarmless) {
+    const auto before = tk::automation::liveCounts();
+    Owner owner;
+    owner.window = new_window();
+    InstallEventHandler(GetWindowEventTarget(owner.window), owner_closed, 1, kClosed, &owner, &owner.handler);
+    DisposeWindow(owner.window);
+    EXPECT_EQ(owner.closedCalls, 1);
+    EXPECT_EQ(tk::automation::liveCounts().total(), before.total());
+}
+
+TEST(Windows, AViewDisposingItsWindowDuringDisposalIsHarmless) {
+    const auto before = tk::automation::liveCounts();
+    WindowRef w = new_window();
+    const Rect r{0, 0, 10, 10};
+    ControlRef a = nullptr;
+    CreateUserPaneControl(w, &r, 0, &a);
+    InstallEventHandler(GetControlEventTarget(a), dispose_own_window, 1, kDispose, w, nullptr);
+    DisposeControl(a);  // the handler disposes the whole window while `a` is going
+    EXPECT_TRUE(tk::automation::windows().empty() || tk::automation::windows().back() != w);
+    EXPECT_EQ(tk::automation::liveCounts().total(), before.total());
+}
