@@ -1,0 +1,205 @@
+// The distribution dialog's controls, their enabling rules and its name.
+#include "Voxtrel/MainDlg.h"
+
+#include <cstdio>
+#include <iterator>
+
+#include "Voxtrel/MainDlg_controls.h"
+#include "adm/ADMSuites.h"
+
+using namespace distribution;
+
+namespace {
+
+enum class Kind { button, popup, static_text, edit, check_box, frame };
+
+// One control as Init builds it. Rectangles read top, left, height, width;
+// a static text uses only the top-left corner.
+struct Control {
+    Kind kind;
+    int id;
+    const char* text;
+    IASRect rect;
+    float min = 0.0f;
+    float max = 0.0f;
+    float value = 0.0f;  // edit fields; check boxes: non-zero is checked
+};
+
+constexpr int kEtchedFrame = 4;
+
+// In the order they are made.
+const Control _controls[] = {
+    {Kind::button, kApply, "Apply", {205, 434, 20, 58}},
+    {Kind::static_text, 0, "X", {36, 14, 0, 0}},
+    {Kind::static_text, 0, "Y", {36, 110, 0, 0}},
+    {Kind::static_text, 0, "Z", {36, 205, 0, 0}},
+    {Kind::edit, kBoxX, nullptr, {34, 29, 20, 75}, EDIT_DIM_X_MIN, EDIT_DIM_X_MAX, EDIT_DIM_X_DFLT},
+    {Kind::edit, kBoxY, nullptr, {34, 125, 20, 75}, EDIT_DIM_Y_MIN, EDIT_DIM_Y_MAX, EDIT_DIM_Y_DFLT},
+    {Kind::edit, kBoxZ, nullptr, {34, 220, 20, 75}, EDIT_DIM_Z_MIN, EDIT_DIM_Z_MAX, EDIT_DIM_Z_DFLT},
+    {Kind::static_text, kStartLabelX, "X", {101, 14, 0, 0}},
+    {Kind::static_text, kStartLabelY, "Y", {101, 110, 0, 0}},
+    {Kind::static_text, kStartLabelZ, "Z", {101, 205, 0, 0}},
+    {Kind::edit, kStartX, nullptr, {99, 29, 20, 75}, EDIT_SP_X_MIN, EDIT_SP_X_MAX, EDIT_SP_X_DFLT},
+    {Kind::edit, kStartY, nullptr, {99, 125, 20, 75}, EDIT_SP_Y_MIN, EDIT_SP_Y_MAX, EDIT_SP_Y_DFLT},
+    {Kind::edit, kStartZ, nullptr, {99, 220, 20, 75}, EDIT_SP_Z_MIN, EDIT_SP_Z_MAX, EDIT_SP_Z_DFLT},
+    {Kind::check_box, kDistributeRandomly, "Distribute Randomly", {120, 29, 18, 130}, 0, 0, 1},
+    {Kind::static_text, kAxisLabelX, "X axis", {178, 24, 0, 0}},
+    {Kind::static_text, kMinLabelX, "Min", {170, 60, 0, 0}},
+    {Kind::static_text, kMaxLabelX, "Max", {190, 60, 0, 0}},
+    {Kind::static_text, kIncrementLabelX, "Increment", {168, 200, 0, 0}},
+    {Kind::edit, kStepMinX, nullptr, {168, 90, 20, 75}, EDIT_DIST_MIN_X_MIN, EDIT_DIST_MIN_X_MAX, EDIT_DIST_MIN_X_DFLT},
+    {Kind::edit, kStepMaxX, nullptr, {188, 90, 20, 75}, EDIT_DIST_MAX_X_MIN, EDIT_DIST_MAX_X_MAX, EDIT_DIST_MAX_X_DFLT},
+    {Kind::edit,
+     kStepIncX,
+     nullptr,
+     {182, 200, 20, 75},
+     EDIT_DIST_INC_X_MIN,
+     EDIT_DIST_INC_X_MAX,
+     EDIT_DIST_INC_X_DFLT},
+    {Kind::static_text, kAxisLabelY, "Y axis", {228, 24, 0, 0}},
+    {Kind::static_text, kMinLabelY, "Min", {220, 60, 0, 0}},
+    {Kind::static_text, kMaxLabelY, "Max", {240, 60, 0, 0}},
+    {Kind::static_text, kIncrementLabelY, "Increment", {218, 200, 0, 0}},
+    {Kind::edit, kStepMinY, nullptr, {218, 90, 20, 75}, EDIT_DIST_MIN_Y_MIN, EDIT_DIST_MIN_Y_MAX, EDIT_DIST_MIN_Y_DFLT},
+    {Kind::edit, kStepMaxY, nullptr, {238, 90, 20, 75}, EDIT_DIST_MAX_Y_MIN, EDIT_DIST_MAX_Y_MAX, EDIT_DIST_MAX_Y_DFLT},
+    {Kind::edit,
+     kStepIncY,
+     nullptr,
+     {232, 200, 20, 75},
+     EDIT_DIST_INC_Y_MIN,
+     EDIT_DIST_INC_Y_MAX,
+     EDIT_DIST_INC_Y_DFLT},
+    {Kind::static_text, kAxisLabelZ, "Z axis", {278, 24, 0, 0}},
+    {Kind::static_text, kMinLabelZ, "Min", {270, 60, 0, 0}},
+    {Kind::static_text, kMaxLabelZ, "Max", {290, 60, 0, 0}},
+    {Kind::static_text, kIncrementLabelZ, "Increment", {268, 200, 0, 0}},
+    {Kind::edit, kStepMinZ, nullptr, {268, 90, 20, 75}, EDIT_DIST_MIN_Z_MIN, EDIT_DIST_MIN_Z_MAX, EDIT_DIST_MIN_Z_DFLT},
+    {Kind::edit, kStepMaxZ, nullptr, {288, 90, 20, 75}, EDIT_DIST_MAX_Z_MIN, EDIT_DIST_MAX_Z_MAX, EDIT_DIST_MAX_Z_DFLT},
+    {Kind::edit,
+     kStepIncZ,
+     nullptr,
+     {282, 200, 20, 75},
+     EDIT_DIST_INC_Z_MIN,
+     EDIT_DIST_INC_Z_MAX,
+     EDIT_DIST_INC_Z_DFLT},
+    {Kind::check_box, kKeepOrientation, "Don't Change Orientation", {101, 324, 17, 165}, 0, 0, 1},
+    {Kind::check_box, kTowardsCamera, "Towards Camera", {37, 324, 17, 127}},
+    {Kind::check_box, kRandomOrientation, "Random", {80, 324, 17, 127}},
+    {Kind::check_box, kOrientXY, "XY", {0, 0, 0, 0}},
+    {Kind::check_box, kOrientXZ, "XZ", {0, 0, 0, 0}},
+    {Kind::check_box, kOrientYZ, "YZ", {0, 0, 0, 0}},
+    {Kind::popup, kCameraPopup, nullptr, {57, 342, 19, 140}},
+    {Kind::check_box, kScaleToFit, "Scale Layers To Fit", {200, 324, 18, 135}},
+    {Kind::check_box, kReverseOrder, "Reverse Layers Order", {220, 324, 18, 154}},
+    {Kind::check_box, kRandomOrder, "Random Layer Selection", {240, 324, 18, 160}},
+    {Kind::check_box, kUseCompCenter, "Use Comp Center", {260, 324, 18, 135}, 0, 0, 1},
+    {Kind::check_box, kRepeatLayers, "Repeat Layers", {155, 25, 18, 100}},
+    {Kind::edit, kRepeatCount, nullptr, {153, 125, 20, 50}, EDIT_REPEAT_MIN, EDIT_REPEAT_MAX, EDIT_REPEAT_DFLT},
+    {Kind::check_box, kRepeatSequentially, "Repeat Sequentially", {155, 200, 18, 135}},
+    {Kind::check_box, kKeyPosition, "Position", {109, 25, 17, 70}},
+    {Kind::check_box, kKeyOrientation, "Orientation", {109, 100, 17, 100}},
+    {Kind::check_box, kKeyScale, "Scale", {109, 200, 17, 50}},
+    {Kind::check_box, kCropTextLayers, "Crop Text Layers To Size Of Other 3D Layers", {185, 25, 17, 320}, 0, 0, 1},
+    {Kind::frame, kStartFrame, "Starting Value", {75, 7, 70, 299}},
+    {Kind::frame, kDistanceFrame, "Distance", {150, 7, 167, 299}},
+    {Kind::frame, 0, "Cube Dimensions", {10, 7, 60, 299}},
+    {Kind::frame, 0, "Layer Orientation", {10, 315, 124, 177}},
+    {Kind::frame, 0, "Options", {140, 7, 40, 485}},
+    {Kind::frame, 0, "Insert Keys", {94, 7, 40, 299}},
+};
+
+// Always acting with their initial values, so never shown.
+const int _hidden[] = {
+    kStartLabelX,        kStartLabelY,   kStartLabelZ, kStartX,    kStartY,          kStartZ,     kStartFrame,
+    kDistributeRandomly, kAxisLabelX,    kMinLabelX,   kMaxLabelX, kIncrementLabelX, kStepMinX,   kStepMaxX,
+    kStepIncX,           kAxisLabelY,    kMinLabelY,   kMaxLabelY, kIncrementLabelY, kStepMinY,   kStepMaxY,
+    kStepIncY,           kAxisLabelZ,    kMinLabelZ,   kMaxLabelZ, kIncrementLabelZ, kStepMinZ,   kStepMaxZ,
+    kStepIncZ,           kDistanceFrame, kOrientXY,    kOrientXZ,  kOrientYZ,        kScaleToFit, kReverseOrder,
+    kRandomOrder,        kUseCompCenter,
+};
+static_assert(std::size(_hidden) == 37);
+
+// The step fields and their labels, enabled together.
+const int _distance_items[] = {
+    kStepMinX,      kStepMaxX,   kStepIncX,   kMinLabelX,  kMaxLabelX, kIncrementLabelX,
+    kStepMinY,      kStepMaxY,   kStepIncY,   kMinLabelY,  kMaxLabelY, kIncrementLabelY,
+    kStepMinZ,      kStepMaxZ,   kStepIncZ,   kMinLabelZ,  kMaxLabelZ, kIncrementLabelZ,
+    kDistanceFrame, kAxisLabelX, kAxisLabelY, kAxisLabelZ,
+};
+static_assert(std::size(_distance_items) == 22);
+
+}  // namespace
+
+MainDlg::MainDlg(int plugin_id) : AssistantDlg(plugin_id) {}
+
+MainDlg::~MainDlg() = default;
+
+std::string MainDlg::get_name() const { return kProductName; }
+
+bool MainDlg::is_distributor() { return true; }
+
+ASErr MainDlg::Init() {
+    ASErr status = 0;
+    // A failure ends the building where it happened; the dialog keeps what was made.
+    try {
+        status = AssistantDlg::Init();
+        SetLocalRect(ADMRect{0, 0, 235, 501});
+        for (Control const& c : _controls) {
+            switch (c.kind) {
+                case Kind::button:
+                    add_ctrl(kADMTextPushButtonType, c.rect, c.text, c.id);
+                    break;
+                case Kind::popup:
+                    add_ctrl(kADMPopupListType, c.rect, c.text, c.id);
+                    break;
+                case Kind::static_text:
+                    add_static(ADMPoint{c.rect.top, c.rect.left}, c.text, c.id);
+                    break;
+                case Kind::edit:
+                    add_edit(c.rect, c.id, c.min, c.max, c.value);
+                    break;
+                case Kind::check_box:
+                    add_checkbox(c.rect, c.text, c.id, c.value != 0.0f);
+                    break;
+                case Kind::frame:
+                    add_frame(c.rect, c.text, c.id, kEtchedFrame);
+                    break;
+            }
+        }
+        char version[64];
+        std::snprintf(version, sizeof version, kVersionFormat, kProductName, kProductVersion);
+        ADMItemSuite10::SetFont(add_static(ADMPoint{214, 8}, version, kVersionLine), kVersionFont);
+        MoveToScreenCenter();
+        // The shell shows the dialog when the command asks for it.
+        ADMDialogSuite9::Show(GetDialogRef(), false);
+    } catch (...) {
+    }
+    return status;
+}
+
+void MainDlg::Enable(bool on) {
+    AssistantDlg::Enable(on);
+    if (on) {
+        enable_distance();
+        enable_camera();
+    }
+    for (int id : _hidden) ADMItemSuite10::Show(get_item(id), false);
+}
+
+void MainDlg::enable_distance() {
+    bool const enable = !item_bool(kDistributeRandomly, false);
+    for (int id : _distance_items) ADMItemSuite10::Enable(get_item(id), enable);
+}
+
+void MainDlg::enable_camera() { ADMItemSuite10::Enable(get_item(kCameraPopup), item_bool(kTowardsCamera, false)); }
+
+void MainDlg::Notify(IADMNotifier notifier) {
+    if (notifier.IsNotifierType(kADMUserChangedNotifier)) {
+        ADMInt32 const id = notifier.GetItemID();
+        if (id == kDistributeRandomly)
+            enable_distance();
+        else if (id >= kOrientXY && id <= kRandomOrientation)
+            enable_camera();
+    }
+    AssistantDlg::Notify(notifier);
+}
