@@ -1,5 +1,6 @@
 #include "host/time_convert.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -12,7 +13,7 @@ std::optional<double> to_seconds(const A_Time& t) {
 
 namespace {
 
-bool whole(double v) { return std::fabs(v - std::round(v)) <= 1e-6 * std::max(1.0, std::fabs(v)); }
+bool whole(double v) { return std::fabs(v - std::round(v)) <= 1e-9 * std::max(1.0, std::fabs(v)); }
 
 bool fits(double v) { return std::fabs(std::round(v)) <= static_cast<double>(INT32_MAX); }
 

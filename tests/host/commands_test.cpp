@@ -1,0 +1,199 @@
+// Command numbers, menu items and their state, and dispatch of commands,
+// menu updates, idle time and quitting to the registered hooks.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "host/Host.h"
+#include "host_test_support.h"
+
+namespace {
+
+using host::Host;
+using host_test::acquire;
+
+// What the hooks saw, in order.
+std::vector<std::string> _seen;
+A_Boolean _handle = 0;  // what the recording command hook answers
+A_Err _hook_status = A_Err_NONE;
+
+A_Err record_command(AEGP_GlobalRefcon, AEGP_CommandRefcon refcon, AEGP_Command command, AEGP_HookPriority priority,
+                     A_Boolean already, A_Boolean* handled) {
+    _seen.push_back(std::string(reinterpret_cast<const char*>(refcon)) + " " + std::to_string(command) + " p" +
+                    std::to_string(priority) + (already ? " already" : ""));
+    if (_handle) *handled = 1;
+    return _hook_status;
+}
+
+A_Err record_menu(AEGP_GlobalRefcon, AEGP_UpdateMenuRefcon, AEGP_WindowType window) {
+    _seen.push_back("menu " + std::to_string(window));
+    return A_Err_NONE;
+}
+
+A_Err record_idle(AEGP_GlobalRefcon, AEGP_IdleRefcon, A_long* sleep) {
+    _seen.push_back("idle " + std::to_string(*sleep));
+    *sleep = *sleep / 2;
+    return A_Err_NONE;
+}
+
+A_Err record_death(AEGP_GlobalRefcon, AEGP_DeathRefcon) {
+    _seen.push_back("death");
+    return A_Err_NONE;
+}
+
+AEGP_CommandRefcon name(const char* text) {
+    return reinterpret_cast<AEGP_CommandRefcon>(const_cast<char*>(text));
+}
+
+struct Commands : ::testing::Test {
+    Host h;
+    const AEGP_CommandSuite1* commands = acquire<AEGP_CommandSuite1>(h, kAEGPCommandSuite, 1);
+    const AEGP_RegisterSuite1* reg = acquire<AEGP_RegisterSuite1>(h, kAEGPRegisterSuite, 1);
+    Commands() {
+        _seen.clear();
+        _handle = 0;
+        _hook_status = A_Err_NONE;
+    }
+    AEGP_Command new_command(const char* text, AEGP_MenuID menu = AEGP_Menu_FLOATERS,
+                             A_long where = AEGP_MENU_INSERT_AT_BOTTOM) {
+        AEGP_Command c = 0;
+        EXPECT_EQ(commands->AEGP_GetUniqueCommand(&c), A_Err_NONE);
+        EXPECT_EQ(commands->AEGP_InsertMenuCommand(c, text, menu, where), A_Err_NONE);
+        return c;
+    }
+    std::vector<std::string> menu_names(AEGP_MenuID menu) const {
+        std::vector<std::string> names;
+        for (const host::MenuItem& m : h.menus().items(menu)) names.push_back(m.name);
+        return names;
+    }
+};
+
+TEST_F(Commands, UniqueCommandsAreNonZeroIncreasingAndNeverDuplicate) {
+    AEGP_Command a = 0, b = 0;
+    commands->AEGP_GetUniqueCommand(&a);
+    commands->AEGP_GetUniqueCommand(&b);
+    EXPECT_GT(a, 0);
+    EXPECT_NE(a, host::kDuplicateCommand);
+    EXPECT_GT(b, a);
+}
+
+TEST_F(Commands, InsertPositionsSortedBottomTopAndAfterAnItem) {
+    new_command("Mango");
+    new_command("Apple", AEGP_Menu_FLOATERS, AEGP_MENU_INSERT_AT_TOP);
+    new_command("Zebra");
+    new_command("Kiwi", AEGP_Menu_FLOATERS, AEGP_MENU_INSERT_SORTED);
+    new_command("After first", AEGP_Menu_FLOATERS, 1);
+    EXPECT_EQ(menu_names(AEGP_Menu_FLOATERS),
+              (std::vector<std::string>{"Apple", "After first", "Kiwi", "Mango", "Zebra"}));
+    EXPECT_TRUE(h.menus().items(AEGP_Menu_WINDOW).empty());
+}
+
+TEST_F(Commands, InsertRefusesUnknownCommandsBadMenusAndDoubles) {
+    AEGP_Command c = 0;
+    commands->AEGP_GetUniqueCommand(&c);
+    EXPECT_EQ(commands->AEGP_InsertMenuCommand(c + 100, "x", AEGP_Menu_WINDOW, -1), A_Err_PARAMETER);
+    EXPECT_EQ(commands->AEGP_InsertMenuCommand(c, "x", 42, -1), A_Err_PARAMETER);
+    EXPECT_EQ(commands->AEGP_InsertMenuCommand(c, nullptr, AEGP_Menu_WINDOW, -1), A_Err_PARAMETER);
+    EXPECT_EQ(commands->AEGP_InsertMenuCommand(c, "x", AEGP_Menu_WINDOW, -3), A_Err_PARAMETER);
+    EXPECT_EQ(commands->AEGP_InsertMenuCommand(c, "x", AEGP_Menu_WINDOW, -1), A_Err_NONE);
+    EXPECT_EQ(commands->AEGP_InsertMenuCommand(c, "x", AEGP_Menu_WINDOW, -1), A_Err_PARAMETER);
+    EXPECT_EQ(h.menus().items(AEGP_Menu_WINDOW).size(), 1u);
+}
+
+TEST_F(Commands, EnableDisableAndCheckMarkState) {
+    const AEGP_Command c = new_command("Thing");
+    EXPECT_TRUE(h.command_enabled(c));
+    EXPECT_EQ(commands->AEGP_DisableCommand(c), A_Err_NONE);
+    EXPECT_FALSE(h.command_enabled(c));
+    EXPECT_EQ(commands->AEGP_CheckMarkMenuCommand(c, 1), A_Err_NONE);
+    EXPECT_TRUE(h.menus().state(c)->checked);
+    EXPECT_EQ(commands->AEGP_EnableCommand(c), A_Err_NONE);
+    EXPECT_EQ(commands->AEGP_CheckMarkMenuCommand(c, 0), A_Err_NONE);
+    EXPECT_TRUE(h.menus().state(c)->enabled);
+    EXPECT_FALSE(h.menus().state(c)->checked);
+    EXPECT_EQ(commands->AEGP_EnableCommand(c + 50), A_Err_PARAMETER);
+    EXPECT_EQ(commands->AEGP_CheckMarkMenuCommand(c + 50, 1), A_Err_PARAMETER);
+}
+
+TEST_F(Commands, HooksForTheCommandAndForEveryCommandRunInOrderWithHandledFlag) {
+    const AEGP_Command c = new_command("Thing");
+    const AEGP_Command other = new_command("Other");
+    reg->AEGP_RegisterCommandHook(1, AEGP_HP_AfterAE, 0, record_command, name("all-after"));
+    reg->AEGP_RegisterCommandHook(1, AEGP_HP_BeforeAE, c, record_command, name("own"));
+    reg->AEGP_RegisterCommandHook(1, AEGP_HP_BeforeAE, 0, record_command, name("all"));
+    _handle = 1;
+    EXPECT_TRUE(h.invoke_command(c));
+    const std::string n = std::to_string(c);
+    EXPECT_EQ(_seen, (std::vector<std::string>{"own " + n + " p1", "all " + n + " p1 already",
+                                               "all-after " + n + " p2 already"}));
+    _seen.clear();
+    _handle = 0;
+    EXPECT_FALSE(h.invoke_command(other));
+    const std::string o = std::to_string(other);
+    EXPECT_EQ(_seen, (std::vector<std::string>{"all " + o + " p1", "all-after " + o + " p2"}));
+}
+
+TEST_F(Commands, DisabledOrUnknownCommandsAreRefused) {
+    const AEGP_Command c = new_command("Thing");
+    reg->AEGP_RegisterCommandHook(1, AEGP_HP_BeforeAE, c, record_command, name("own"));
+    commands->AEGP_DisableCommand(c);
+    EXPECT_FALSE(h.invoke_command(c));
+    EXPECT_FALSE(h.invoke_command(c + 1000));
+    EXPECT_TRUE(_seen.empty());
+}
+
+TEST_F(Commands, HookFailuresAreRecorded) {
+    const AEGP_Command c = new_command("Thing");
+    reg->AEGP_RegisterCommandHook(1, AEGP_HP_BeforeAE, c, record_command, name("own"));
+    _hook_status = 516;
+    h.invoke_command(c);
+    ASSERT_EQ(h.hooks().failures.size(), 1u);
+    EXPECT_EQ(h.hooks().failures[0].hook, "command");
+    EXPECT_EQ(h.hooks().failures[0].status, 516);
+}
+
+TEST_F(Commands, RegistrationChecksItsArguments) {
+    AEGP_Command c = 0;
+    commands->AEGP_GetUniqueCommand(&c);
+    EXPECT_EQ(reg->AEGP_RegisterCommandHook(1, 3, c, record_command, nullptr), A_Err_PARAMETER);
+    EXPECT_EQ(reg->AEGP_RegisterCommandHook(1, AEGP_HP_BeforeAE, c, nullptr, nullptr), A_Err_PARAMETER);
+    EXPECT_EQ(reg->AEGP_RegisterCommandHook(1, AEGP_HP_BeforeAE, c + 7, record_command, nullptr), A_Err_PARAMETER);
+    EXPECT_EQ(reg->AEGP_RegisterUpdateMenuHook(1, nullptr, nullptr), A_Err_PARAMETER);
+    EXPECT_EQ(reg->AEGP_RegisterIdleHook(1, nullptr, nullptr), A_Err_PARAMETER);
+    EXPECT_EQ(reg->AEGP_RegisterDeathHook(1, nullptr, nullptr), A_Err_PARAMETER);
+    EXPECT_TRUE(h.hooks().command.empty());
+}
+
+TEST_F(Commands, DoCommandRunsHooksAndRefusesUnknownCommands) {
+    const AEGP_Command c = new_command("Thing");
+    reg->AEGP_RegisterCommandHook(1, AEGP_HP_BeforeAE, c, record_command, name("own"));
+    commands->AEGP_DisableCommand(c);
+    EXPECT_EQ(commands->AEGP_DoCommand(c), A_Err_NONE);  // a program call, not a menu choice
+    EXPECT_EQ(_seen.size(), 1u);
+    EXPECT_EQ(commands->AEGP_DoCommand(c + 1000), A_Err_PARAMETER);
+}
+
+TEST_F(Commands, UpdateMenusIdleAndQuitRunTheirHooks) {
+    reg->AEGP_RegisterUpdateMenuHook(1, record_menu, nullptr);
+    reg->AEGP_RegisterIdleHook(1, record_idle, nullptr);
+    reg->AEGP_RegisterIdleHook(1, record_idle, nullptr);
+    reg->AEGP_RegisterDeathHook(1, record_death, nullptr);
+    h.update_menus(AEGP_WindType_COMP);
+    EXPECT_EQ(h.idle(60), 15);
+    h.quit();
+    h.quit();
+    EXPECT_TRUE(h.has_quit());
+    // After quitting nothing more reaches the hooks.
+    h.update_menus(AEGP_WindType_COMP);
+    h.idle(60);
+    EXPECT_EQ(_seen, (std::vector<std::string>{"menu 2", "idle 60", "idle 30", "death"}));
+}
+
+TEST_F(Commands, InvokingAfterQuitIsRefused) {
+    const AEGP_Command c = new_command("Thing");
+    h.quit();
+    EXPECT_FALSE(h.invoke_command(c));
+}
+
+}  // namespace

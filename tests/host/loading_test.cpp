@@ -1,0 +1,97 @@
+// Loading plug-ins: a real module through dlopen, a module without entry
+// point, a path that cannot be opened, and an entry point linked in.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "host/Host.h"
+#include "host_test_support.h"
+
+namespace {
+
+using host::Host;
+using host::LoadOutcome;
+
+TEST(Loading, ModuleRegistersItsCommandAndHooksAndSeesItsArguments) {
+    Host h;
+    const host::LoadResult r = h.load_module(HOST_TEST_PLUGIN);
+    ASSERT_TRUE(r.ok()) << r.message;
+    EXPECT_GT(r.plugin, 0);
+    ASSERT_EQ(h.menus().items(AEGP_Menu_WINDOW).size(), 1u);
+    const host::MenuItem item = h.menus().items(AEGP_Menu_WINDOW)[0];
+    EXPECT_EQ(item.name, "Test Command");
+    EXPECT_EQ(h.hooks().command.size(), 1u);
+    EXPECT_EQ(h.hooks().death.size(), 1u);
+    EXPECT_EQ(h.global_refcon(r.plugin), reinterpret_cast<AEGP_GlobalRefcon>(static_cast<intptr_t>(0x5EED)));
+    ASSERT_EQ(h.alerts().size(), 1u);
+    const std::string dir = std::filesystem::path(HOST_TEST_PLUGIN).parent_path().string();
+    EXPECT_EQ(h.alerts()[0].text, std::string("loaded 13.0 from ") + HOST_TEST_PLUGIN + ", resources " + dir);
+    EXPECT_EQ(h.alerts()[0].plugin, r.plugin);
+
+    EXPECT_TRUE(h.invoke_command(item.command));
+    h.quit();
+    ASSERT_EQ(h.alerts().size(), 3u);
+    EXPECT_EQ(h.alerts()[1].text, "command ran");
+    EXPECT_EQ(h.alerts()[2].text, "goodbye");
+    EXPECT_TRUE(h.balanced()) << h.balance_report();
+}
+
+TEST(Loading, EachPluginGetsAFreshId) {
+    Host h;
+    const auto a = h.load_module(HOST_TEST_PLUGIN);
+    const auto b = h.load_module(HOST_TEST_PLUGIN);
+    ASSERT_TRUE(a.ok() && b.ok());
+    EXPECT_NE(a.plugin, b.plugin);
+}
+
+TEST(Loading, ModuleWithoutEntryPoint) {
+    Host h;
+    const host::LoadResult r = h.load_module(HOST_TEST_NO_ENTRY);
+    EXPECT_EQ(r.outcome, LoadOutcome::no_entry);
+    EXPECT_NE(r.message.find("PluginEntry"), std::string::npos);
+    EXPECT_EQ(r.plugin, 0);
+}
+
+TEST(Loading, PathThatCannotBeOpenedGivesTheLoaderText) {
+    Host h;
+    const host::LoadResult r = h.load_module("/nonexistent/Nothing.so");
+    EXPECT_EQ(r.outcome, LoadOutcome::cannot_open);
+    EXPECT_NE(r.message.find("/nonexistent/Nothing.so"), std::string::npos);
+    EXPECT_NE(r.message.find("No such file"), std::string::npos) << r.message;
+}
+
+TEST(Loading, EntryFailureIsReportedWithItsStatus) {
+    Host h;
+    h.calls().fail_function("AEGP_InsertMenuCommand", 1, 44);
+    const host::LoadResult r = h.load_module(HOST_TEST_PLUGIN);
+    EXPECT_EQ(r.outcome, LoadOutcome::entry_failed);
+    EXPECT_EQ(r.status, 44);
+    EXPECT_NE(r.message.find("44"), std::string::npos);
+}
+
+A_long _major = 0, _minor = 0;
+std::string _path, _resources;
+
+A_Err linked_entry(SPBasicSuite* basic, A_long major, A_long minor, const A_char* path, const A_char* resources,
+                   AEGP_PluginID, AEGP_GlobalRefcon*) {
+    _major = major;
+    _minor = minor;
+    _path = path;
+    _resources = resources;
+    const void* table = nullptr;
+    return basic->AcquireSuite("No Such Suite", 1, &table);
+}
+
+TEST(Loading, LinkedEntryPointIsCalledLikeAModule) {
+    Host h;
+    const host::LoadResult r = h.load_entry(linked_entry, "/opt/plug-ins/Linked.so");
+    EXPECT_EQ(r.outcome, LoadOutcome::entry_failed);
+    EXPECT_EQ(r.status, A_Err_MISSING_SUITE);
+    EXPECT_EQ(_major, host::kDriverMajorVersion);
+    EXPECT_EQ(_minor, host::kDriverMinorVersion);
+    EXPECT_EQ(_path, "/opt/plug-ins/Linked.so");
+    EXPECT_EQ(_resources, "/opt/plug-ins");
+    EXPECT_EQ(h.load_entry(nullptr).outcome, LoadOutcome::no_entry);
+}
+
+}  // namespace

@@ -1,0 +1,117 @@
+// A host holding the small scene, with every model suite acquired as a
+// plug-in would, and short ways to reach layers and read streams.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "host/Host.h"
+#include "host_test_support.h"
+
+namespace host_test {
+
+struct ModelFixture : ::testing::Test {
+    host::Host h;
+    const AEGP_ItemSuite3* items = nullptr;
+    const AEGP_CompSuite4* comps = nullptr;
+    const AEGP_LayerSuite5* layers = nullptr;
+    const AEGP_LayerSuite10* layers10 = nullptr;
+    const AEGP_CollectionSuite1* collections = nullptr;
+    const AEGP_StreamSuite4* streams = nullptr;
+    const AEGP_KeyframeSuite1* keys = nullptr;
+    const AEGP_UtilitySuite3* utility = nullptr;
+    const AEGP_CommandSuite1* commands = nullptr;
+
+    ModelFixture() {
+        h.load_scene_text(kSmallScene);
+        items = acquire<AEGP_ItemSuite3>(h, kAEGPItemSuite, 3);
+        comps = acquire<AEGP_CompSuite4>(h, kAEGPCompSuite, 4);
+        layers = acquire<AEGP_LayerSuite5>(h, kAEGPLayerSuite, 5);
+        layers10 = acquire<AEGP_LayerSuite10>(h, kAEGPLayerSuite, 10);
+        collections = acquire<AEGP_CollectionSuite1>(h, kAEGPCollectionSuite, 1);
+        streams = acquire<AEGP_StreamSuite4>(h, kAEGPStreamSuite, 4);
+        keys = acquire<AEGP_KeyframeSuite1>(h, kAEGPKeyframeSuite, 1);
+        utility = acquire<AEGP_UtilitySuite3>(h, kAEGPUtilitySuite, 3);
+        commands = acquire<AEGP_CommandSuite1>(h, kAEGPCommandSuite, 1);
+    }
+
+    AEGP_CompH comp() {
+        AEGP_ItemH item = nullptr;
+        AEGP_CompH c = nullptr;
+        items->AEGP_GetActiveItem(&item);
+        comps->AEGP_GetCompFromItem(item, &c);
+        return c;
+    }
+    AEGP_LayerH layer(A_long index) {
+        AEGP_LayerH l = nullptr;
+        EXPECT_EQ(layers->AEGP_GetCompLayerByIndex(comp(), index, &l), A_Err_NONE);
+        return l;
+    }
+    std::string name_of(AEGP_LayerH l) {
+        A_char name[AEGP_MAX_LAYER_NAME_SIZE], source[AEGP_MAX_LAYER_NAME_SIZE];
+        EXPECT_EQ(layers->AEGP_GetLayerName(l, name, source), A_Err_NONE);
+        return name;
+    }
+    std::vector<std::string> stack() {
+        std::vector<std::string> names;
+        A_long n = 0;
+        layers->AEGP_GetCompNumLayers(comp(), &n);
+        for (A_long i = 0; i < n; ++i) names.push_back(name_of(layer(i)));
+        return names;
+    }
+    std::vector<std::string> selection() {
+        AEGP_CollectionH sel = nullptr;
+        EXPECT_EQ(comps->AEGP_GetNewCollectionFromCompSelection(1, comp(), &sel), A_Err_NONE);
+        A_u_long n = 0;
+        collections->AEGP_GetCollectionNumItems(sel, &n);
+        std::vector<std::string> names;
+        for (A_u_long i = 0; i < n; ++i) {
+            AEGP_CollectionItem item{};
+            collections->AEGP_GetCollectionItemByIndex(sel, i, &item);
+            names.push_back(name_of(item.u.layer.layerH));
+        }
+        collections->AEGP_DisposeCollection(sel);
+        return names;
+    }
+    // The value in composition time; seconds as value/scale over 1000.
+    AEGP_ThreeDVal read(AEGP_LayerH l, AEGP_LayerStream which, double seconds,
+                        AEGP_LTimeMode mode = AEGP_LTimeMode_CompTime) {
+        const A_Time t{static_cast<A_long>(seconds * 1000), 1000};
+        AEGP_StreamVal v{};
+        AEGP_StreamType type = AEGP_StreamType_NO_DATA;
+        EXPECT_EQ(streams->AEGP_GetLayerStreamValue(l, which, mode, &t, 0, &v, &type), A_Err_NONE);
+        return v.three_d;
+    }
+    A_Err write(AEGP_LayerH l, AEGP_LayerStream which, AEGP_ThreeDVal value) {
+        AEGP_StreamRefH s = nullptr;
+        EXPECT_EQ(streams->AEGP_GetNewLayerStream(1, l, which, &s), A_Err_NONE);
+        AEGP_StreamValue v{};
+        v.streamH = s;
+        v.val.three_d = value;
+        const A_Err err = streams->AEGP_SetStreamValue(1, s, &v);
+        streams->AEGP_DisposeStream(s);
+        return err;
+    }
+    A_long insert_key(AEGP_LayerH l, AEGP_LayerStream which, double seconds) {
+        AEGP_StreamRefH s = nullptr;
+        streams->AEGP_GetNewLayerStream(1, l, which, &s);
+        const A_Time t{static_cast<A_long>(seconds * 1000), 1000};
+        AEGP_KeyframeIndex index = -1;
+        EXPECT_EQ(keys->AEGP_InsertKeyframe(s, AEGP_LTimeMode_CompTime, &t, &index), A_Err_NONE);
+        streams->AEGP_DisposeStream(s);
+        return index;
+    }
+    void select(std::initializer_list<A_long> indices) {
+        AEGP_CollectionH c = nullptr;
+        collections->AEGP_NewCollection(1, &c);
+        for (A_long i : indices) {
+            AEGP_CollectionItem item{};
+            item.type = AEGP_CollectionItemType_LAYER;
+            item.u.layer.layerH = layer(i);
+            collections->AEGP_CollectionPushBack(c, &item);
+        }
+        EXPECT_EQ(comps->AEGP_SetSelection(comp(), c), A_Err_NONE);
+        collections->AEGP_DisposeCollection(c);
+    }
+};
+
+}  // namespace host_test

@@ -1,0 +1,291 @@
+// The project model through the item, comp, layer, collection, stream and
+// keyframe suites.
+#include <gtest/gtest.h>
+
+#include "host/time_convert.h"
+#include "model_fixture.h"
+
+namespace {
+
+using host::Host;
+using host_test::ModelFixture;
+
+using Model = ModelFixture;
+
+void expect_vec(const AEGP_ThreeDVal& v, double x, double y, double z) {
+    EXPECT_DOUBLE_EQ(v.x, x);
+    EXPECT_DOUBLE_EQ(v.y, y);
+    EXPECT_DOUBLE_EQ(v.z, z);
+}
+
+TEST_F(Model, ItemsActiveCompositionAndSources) {
+    AEGP_ItemH active = nullptr;
+    ASSERT_EQ(items->AEGP_GetActiveItem(&active), A_Err_NONE);
+    AEGP_ItemType type = AEGP_ItemType_NONE;
+    items->AEGP_GetItemType(active, &type);
+    EXPECT_EQ(type, AEGP_ItemType_COMP);
+    A_long w = 0, hgt = 0;
+    items->AEGP_GetItemDimensions(active, &w, &hgt);
+    EXPECT_EQ(w, 1920);
+    EXPECT_EQ(hgt, 1080);
+
+    AEGP_ItemH source = nullptr;
+    ASSERT_EQ(layers->AEGP_GetLayerSourceItem(layer(1), &source), A_Err_NONE);
+    items->AEGP_GetItemType(source, &type);
+    EXPECT_EQ(type, AEGP_ItemType_FOOTAGE);  // a solid is footage
+    items->AEGP_GetItemDimensions(source, &w, &hgt);
+    EXPECT_EQ(w, 200);
+    EXPECT_EQ(hgt, 100);
+    AEGP_CompH c = nullptr;
+    EXPECT_EQ(comps->AEGP_GetCompFromItem(source, &c), A_Err_PARAMETER);
+
+    for (A_long text_or_camera : {2, 3}) {
+        source = reinterpret_cast<AEGP_ItemH>(1);
+        ASSERT_EQ(layers->AEGP_GetLayerSourceItem(layer(text_or_camera), &source), A_Err_NONE);
+        EXPECT_EQ(source, nullptr);
+    }
+}
+
+TEST_F(Model, NoActiveItem) {
+    h.project().active_item = 0;
+    AEGP_ItemH active = reinterpret_cast<AEGP_ItemH>(1);
+    EXPECT_EQ(items->AEGP_GetActiveItem(&active), A_Err_NONE);
+    EXPECT_EQ(active, nullptr);
+}
+
+TEST_F(Model, ActiveItemThatIsNotAComposition) {
+    const host::Layer& a = h.project().layers.at(h.find_layer("A"));
+    h.project().active_item = a.source;
+    AEGP_ItemH active = nullptr;
+    items->AEGP_GetActiveItem(&active);
+    AEGP_ItemType type = AEGP_ItemType_NONE;
+    items->AEGP_GetItemType(active, &type);
+    EXPECT_EQ(type, AEGP_ItemType_FOOTAGE);
+}
+
+TEST_F(Model, LayerPropertiesAndTypes) {
+    EXPECT_EQ(stack(), (std::vector<std::string>{"A", "B", "Cam", "T"}));
+    const AEGP_ObjectType expected[] = {AEGP_ObjectType_AV, AEGP_ObjectType_AV, AEGP_ObjectType_CAMERA,
+                                        AEGP_ObjectType_TEXT};
+    const A_Boolean three_d[] = {1, 1, 1, 0};
+    for (A_long i = 0; i < 4; ++i) {
+        AEGP_ObjectType type = -1;
+        A_Boolean is3d = 9;
+        A_long index = -1;
+        layers->AEGP_GetLayerObjectType(layer(i), &type);
+        layers->AEGP_IsLayer3D(layer(i), &is3d);
+        layers->AEGP_GetLayerIndex(layer(i), &index);
+        EXPECT_EQ(type, expected[i]);
+        EXPECT_EQ(is3d, three_d[i]);
+        EXPECT_EQ(index, i);
+    }
+    A_char name[AEGP_MAX_LAYER_NAME_SIZE], source[AEGP_MAX_LAYER_NAME_SIZE];
+    layers->AEGP_GetLayerName(layer(0), name, source);
+    EXPECT_STREQ(name, "A");
+    EXPECT_STREQ(source, "A");
+    layers->AEGP_GetLayerName(layer(3), name, source);
+    EXPECT_STREQ(source, "");
+}
+
+TEST_F(Model, LongNamesAreTruncatedWithoutSplittingCharacters) {
+    host::Layer& a = h.project().layers.at(h.find_layer("A"));
+    a.name = std::string(62, 'x') + "\xC3\xA9tail";  // the two-byte é straddles the limit
+    A_char name[AEGP_MAX_LAYER_NAME_SIZE], source[AEGP_MAX_LAYER_NAME_SIZE];
+    ASSERT_EQ(layers->AEGP_GetLayerName(layer(0), name, source), A_Err_NONE);
+    EXPECT_EQ(std::string(name), std::string(62, 'x'));
+    a.name = std::string(100, 'y');
+    layers->AEGP_GetLayerName(layer(0), name, source);
+    EXPECT_EQ(std::string(name), std::string(63, 'y'));
+}
+
+TEST_F(Model, CurrentTimeAndOffsetAsFrameExactTimes) {
+    A_Time t{};
+    ASSERT_EQ(layers->AEGP_GetLayerCurrentTime(layer(1), AEGP_LTimeMode_CompTime, &t), A_Err_NONE);
+    EXPECT_EQ(t.value, 15);
+    EXPECT_EQ(t.scale, 30u);
+    layers->AEGP_GetLayerCurrentTime(layer(1), AEGP_LTimeMode_LayerTime, &t);
+    EXPECT_DOUBLE_EQ(*host::to_seconds(t), 0.25);  // minus the offset of 0.25 s
+    layers->AEGP_GetLayerOffset(layer(1), &t);
+    EXPECT_DOUBLE_EQ(*host::to_seconds(t), 0.25);
+    EXPECT_EQ(layers->AEGP_GetLayerCurrentTime(layer(1), 5, &t), A_Err_PARAMETER);
+}
+
+TEST_F(Model, TimesWithoutAFrameUseAFinerScale) {
+    const A_Time third = host::to_time(1.0 / 3.0, 30);
+    EXPECT_EQ(third.value, 10);
+    EXPECT_EQ(third.scale, 30u);
+    const A_Time odd = host::to_time(0.0123, 30);
+    EXPECT_DOUBLE_EQ(*host::to_seconds(odd), 0.0123);
+    const A_Time ntsc = host::to_time(3 / 29.97, 29.97);
+    EXPECT_EQ(ntsc.value, 300);
+    EXPECT_EQ(ntsc.scale, 2997u);
+    const A_Time not_a_frame = host::to_time(0.1001, 29.97);
+    EXPECT_DOUBLE_EQ(*host::to_seconds(not_a_frame), 0.1001);
+    EXPECT_FALSE(host::to_seconds(A_Time{1, 0}));
+}
+
+TEST_F(Model, KeyedStreamInterpolatesLinearlyAndHoldsItsEnds) {
+    const AEGP_LayerH b = layer(1);
+    expect_vec(read(b, AEGP_LayerStream_POSITION, 0.5), 50, 100, -150);
+    expect_vec(read(b, AEGP_LayerStream_POSITION, 0.25), 25, 50, -75);
+    expect_vec(read(b, AEGP_LayerStream_POSITION, -1), 0, 0, 0);
+    expect_vec(read(b, AEGP_LayerStream_POSITION, 3), 100, 200, -300);
+    // Layer time is composition time minus the offset.
+    expect_vec(read(b, AEGP_LayerStream_POSITION, 0.25, AEGP_LTimeMode_LayerTime), 50, 100, -150);
+}
+
+TEST_F(Model, StreamTypesAndDefaults) {
+    const A_Time t{0, 1};
+    AEGP_StreamVal v{};
+    AEGP_StreamType type = AEGP_StreamType_NO_DATA;
+    streams->AEGP_GetLayerStreamValue(layer(0), AEGP_LayerStream_SCALE, AEGP_LTimeMode_CompTime, &t, 0, &v, &type);
+    EXPECT_EQ(type, AEGP_StreamType_ThreeD);
+    expect_vec(v.three_d, 100, 100, 100);
+    streams->AEGP_GetLayerStreamValue(layer(0), AEGP_LayerStream_ROTATE_X, AEGP_LTimeMode_CompTime, &t, 0, &v, &type);
+    EXPECT_EQ(type, AEGP_StreamType_OneD);
+    streams->AEGP_GetLayerStreamValue(layer(0), AEGP_LayerStream_POSITION, AEGP_LTimeMode_CompTime, &t, 0, &v, &type);
+    EXPECT_EQ(type, AEGP_StreamType_ThreeD_SPATIAL);
+    expect_vec(v.three_d, 10, 20, 30);
+    // A camera's anchor point is its point of interest.
+    expect_vec(read(layer(2), AEGP_LayerStream_ANCHORPOINT, 0), 960, 540, 0);
+    // Opacity is not among the streams this host keeps.
+    AEGP_StreamRefH s = nullptr;
+    EXPECT_EQ(streams->AEGP_GetNewLayerStream(1, layer(0), AEGP_LayerStream_OPACITY, &s), A_Err_PARAMETER);
+}
+
+TEST_F(Model, SettingAnUnkeyedStreamSetsItsStaticValue) {
+    ASSERT_EQ(write(layer(0), AEGP_LayerStream_POSITION, {1, 2, 3}), A_Err_NONE);
+    expect_vec(read(layer(0), AEGP_LayerStream_POSITION, 0), 1, 2, 3);
+    expect_vec(read(layer(0), AEGP_LayerStream_POSITION, 9), 1, 2, 3);
+    EXPECT_FALSE(h.project().layers.at(h.find_layer("A")).stream(host::StreamId::position).keyed());
+}
+
+TEST_F(Model, SettingAKeyedStreamSetsTheKeyAtTheCurrentTime) {
+    ASSERT_EQ(write(layer(1), AEGP_LayerStream_POSITION, {7, 8, 9}), A_Err_NONE);
+    const auto& ks = h.project().layers.at(h.find_layer("B")).stream(host::StreamId::position).keys;
+    ASSERT_EQ(ks.size(), 3u);
+    EXPECT_DOUBLE_EQ(ks[1].time, 0.5);
+    expect_vec(read(layer(1), AEGP_LayerStream_POSITION, 0.5), 7, 8, 9);
+    expect_vec(read(layer(1), AEGP_LayerStream_POSITION, 0.25), 3.5, 4, 4.5);
+    // Again at the same time: the same key changes.
+    write(layer(1), AEGP_LayerStream_POSITION, {1, 1, 1});
+    EXPECT_EQ(ks.size(), 3u);
+}
+
+TEST_F(Model, OneDimensionalStreamsUseTheirFirstValue) {
+    AEGP_StreamRefH s = nullptr;
+    streams->AEGP_GetNewLayerStream(1, layer(0), AEGP_LayerStream_ROTATE_Y, &s);
+    AEGP_StreamValue v{};
+    v.val.one_d = 45;
+    ASSERT_EQ(streams->AEGP_SetStreamValue(1, s, &v), A_Err_NONE);
+    streams->AEGP_DisposeStream(s);
+    EXPECT_DOUBLE_EQ(read(layer(0), AEGP_LayerStream_ROTATE_Y, 0).x, 45);
+    EXPECT_DOUBLE_EQ(h.project().layers.at(h.find_layer("A")).stream(host::StreamId::rotation_y).value.x, 45);
+}
+
+TEST_F(Model, NonFiniteValuesAreRefused) {
+    AEGP_StreamRefH s = nullptr;
+    streams->AEGP_GetNewLayerStream(1, layer(0), AEGP_LayerStream_POSITION, &s);
+    AEGP_StreamValue v{};
+    v.val.three_d = {1, std::numeric_limits<double>::quiet_NaN(), 0};
+    EXPECT_EQ(streams->AEGP_SetStreamValue(1, s, &v), A_Err_PARAMETER);
+    streams->AEGP_DisposeStream(s);
+    expect_vec(read(layer(0), AEGP_LayerStream_POSITION, 0), 10, 20, 30);
+}
+
+TEST_F(Model, InsertKeyframeReturnsExistingIndexOrMakesAKeyWithTheValueThere) {
+    EXPECT_EQ(insert_key(layer(1), AEGP_LayerStream_POSITION, 1.0), 1);
+    EXPECT_EQ(h.project().layers.at(h.find_layer("B")).stream(host::StreamId::position).keys.size(), 2u);
+    EXPECT_EQ(insert_key(layer(1), AEGP_LayerStream_POSITION, 0.75), 1);
+    const auto& ks = h.project().layers.at(h.find_layer("B")).stream(host::StreamId::position).keys;
+    ASSERT_EQ(ks.size(), 3u);
+    EXPECT_EQ(ks[1].value, (host::Vec3{75, 150, -225}));
+    // The first key on a static stream takes the static value.
+    EXPECT_EQ(insert_key(layer(0), AEGP_LayerStream_POSITION, 2.0), 0);
+    expect_vec(read(layer(0), AEGP_LayerStream_POSITION, 0), 10, 20, 30);
+    EXPECT_TRUE(h.project().layers.at(h.find_layer("A")).stream(host::StreamId::position).keyed());
+}
+
+TEST_F(Model, InsertKeyframeInLayerTimeAddsTheOffset) {
+    AEGP_StreamRefH s = nullptr;
+    streams->AEGP_GetNewLayerStream(1, layer(1), AEGP_LayerStream_SCALE, &s);
+    const A_Time t{1, 4};  // layer time 0.25 is composition time 0.5
+    AEGP_KeyframeIndex index = -1;
+    ASSERT_EQ(keys->AEGP_InsertKeyframe(s, AEGP_LTimeMode_LayerTime, &t, &index), A_Err_NONE);
+    streams->AEGP_DisposeStream(s);
+    EXPECT_DOUBLE_EQ(h.project().layers.at(h.find_layer("B")).stream(host::StreamId::scale).keys.at(0).time, 0.5);
+}
+
+TEST_F(Model, SelectionInSelectionOrderAndSetFromACollection) {
+    EXPECT_EQ(selection(), (std::vector<std::string>{"B", "A"}));
+    select({3, 2, 3});
+    EXPECT_EQ(selection(), (std::vector<std::string>{"T", "Cam"}));
+    select({});
+    EXPECT_TRUE(selection().empty());
+}
+
+TEST_F(Model, DuplicateLayerCopiesEverythingAboveTheOriginal) {
+    const AEGP_LayerH b = layer(1);
+    AEGP_LayerH copy = nullptr;
+    ASSERT_EQ(layers10->AEGP_DuplicateLayer(b, &copy), A_Err_NONE);
+    EXPECT_GT(reinterpret_cast<uintptr_t>(copy), reinterpret_cast<uintptr_t>(layer(3)));
+    EXPECT_EQ(stack(), (std::vector<std::string>{"A", "B", "B", "Cam", "T"}));
+    EXPECT_EQ(layer(1), copy);
+    EXPECT_EQ(layer(2), b);
+    EXPECT_EQ(selection(), (std::vector<std::string>{"B", "A"}));
+    const auto& project = h.project();
+    host::Layer original = project.layers.at(*host::handle_id(b, host::HandleKind::layer));
+    host::Layer duplicate = project.layers.at(*host::handle_id(copy, host::HandleKind::layer));
+    EXPECT_EQ(duplicate.stream(host::StreamId::position).keys.size(), 2u);
+    duplicate.id = original.id;
+    EXPECT_EQ(duplicate, original);
+}
+
+TEST_F(Model, DuplicateCommandDuplicatesTheSelectionAndSelectsTheCopies) {
+    EXPECT_TRUE(h.command_enabled(host::kDuplicateCommand));
+    ASSERT_EQ(commands->AEGP_DoCommand(host::kDuplicateCommand), A_Err_NONE);
+    EXPECT_EQ(stack(), (std::vector<std::string>{"A", "A", "B", "B", "Cam", "T"}));
+    EXPECT_EQ(selection(), (std::vector<std::string>{"B", "A"}));
+    // The selected layers are the copies, each directly above its original.
+    AEGP_CollectionH sel = nullptr;
+    comps->AEGP_GetNewCollectionFromCompSelection(1, comp(), &sel);
+    AEGP_CollectionItem first{};
+    collections->AEGP_GetCollectionItemByIndex(sel, 0, &first);
+    collections->AEGP_DisposeCollection(sel);
+    EXPECT_EQ(first.u.layer.layerH, layer(2));
+    EXPECT_EQ(h.project().layers.at(*host::handle_id(layer(2), host::HandleKind::layer)).stream(host::StreamId::position).keys.size(), 2u);
+}
+
+TEST_F(Model, DuplicateCommandIsDisabledWithoutSelection) {
+    select({});
+    EXPECT_FALSE(h.command_enabled(host::kDuplicateCommand));
+    EXPECT_FALSE(h.invoke_command(host::kDuplicateCommand));
+    EXPECT_EQ(stack().size(), 4u);
+}
+
+TEST_F(Model, ReorderMovesALayerAndTheOthersCloseUp) {
+    const AEGP_LayerH a = layer(0);
+    ASSERT_EQ(layers->AEGP_ReorderLayer(a, 3), A_Err_NONE);
+    EXPECT_EQ(stack(), (std::vector<std::string>{"B", "Cam", "T", "A"}));
+    ASSERT_EQ(layers->AEGP_ReorderLayer(a, 1), A_Err_NONE);
+    EXPECT_EQ(stack(), (std::vector<std::string>{"B", "A", "Cam", "T"}));
+    EXPECT_EQ(layers->AEGP_ReorderLayer(a, 4), A_Err_PARAMETER);
+    EXPECT_EQ(layers->AEGP_ReorderLayer(a, -1), A_Err_PARAMETER);
+}
+
+TEST_F(Model, CountsStreamsAndCollections) {
+    AEGP_StreamRefH s = nullptr;
+    AEGP_CollectionH c = nullptr;
+    streams->AEGP_GetNewLayerStream(1, layer(0), AEGP_LayerStream_POSITION, &s);
+    collections->AEGP_NewCollection(1, &c);
+    EXPECT_EQ(h.open_streams(), 1);
+    EXPECT_EQ(h.open_collections(), 1);
+    EXPECT_NE(h.balance_report().find("stream"), std::string::npos);
+    streams->AEGP_DisposeStream(s);
+    collections->AEGP_DisposeCollection(c);
+    EXPECT_EQ(h.open_streams(), 0);
+    EXPECT_EQ(h.open_collections(), 0);
+    EXPECT_EQ(h.streams_made(), 1);
+}
+
+}  // namespace
