@@ -28,6 +28,7 @@ struct Control {
 constexpr int kEtchedFrame = 4;
 
 // In the order they are made.
+// clang-format off
 const Control _controls[] = {
     {Kind::button, kApply, "Apply", {205, 434, 20, 58}},
     {Kind::static_text, 0, "X", {36, 14, 0, 0}},
@@ -49,39 +50,21 @@ const Control _controls[] = {
     {Kind::static_text, kIncrementLabelX, "Increment", {168, 200, 0, 0}},
     {Kind::edit, kStepMinX, nullptr, {168, 90, 20, 75}, EDIT_DIST_MIN_X_MIN, EDIT_DIST_MIN_X_MAX, EDIT_DIST_MIN_X_DFLT},
     {Kind::edit, kStepMaxX, nullptr, {188, 90, 20, 75}, EDIT_DIST_MAX_X_MIN, EDIT_DIST_MAX_X_MAX, EDIT_DIST_MAX_X_DFLT},
-    {Kind::edit,
-     kStepIncX,
-     nullptr,
-     {182, 200, 20, 75},
-     EDIT_DIST_INC_X_MIN,
-     EDIT_DIST_INC_X_MAX,
-     EDIT_DIST_INC_X_DFLT},
+    {Kind::edit, kStepIncX, nullptr, {182, 200, 20, 75}, EDIT_DIST_INC_X_MIN, EDIT_DIST_INC_X_MAX, EDIT_DIST_INC_X_DFLT},
     {Kind::static_text, kAxisLabelY, "Y axis", {228, 24, 0, 0}},
     {Kind::static_text, kMinLabelY, "Min", {220, 60, 0, 0}},
     {Kind::static_text, kMaxLabelY, "Max", {240, 60, 0, 0}},
     {Kind::static_text, kIncrementLabelY, "Increment", {218, 200, 0, 0}},
     {Kind::edit, kStepMinY, nullptr, {218, 90, 20, 75}, EDIT_DIST_MIN_Y_MIN, EDIT_DIST_MIN_Y_MAX, EDIT_DIST_MIN_Y_DFLT},
     {Kind::edit, kStepMaxY, nullptr, {238, 90, 20, 75}, EDIT_DIST_MAX_Y_MIN, EDIT_DIST_MAX_Y_MAX, EDIT_DIST_MAX_Y_DFLT},
-    {Kind::edit,
-     kStepIncY,
-     nullptr,
-     {232, 200, 20, 75},
-     EDIT_DIST_INC_Y_MIN,
-     EDIT_DIST_INC_Y_MAX,
-     EDIT_DIST_INC_Y_DFLT},
+    {Kind::edit, kStepIncY, nullptr, {232, 200, 20, 75}, EDIT_DIST_INC_Y_MIN, EDIT_DIST_INC_Y_MAX, EDIT_DIST_INC_Y_DFLT},
     {Kind::static_text, kAxisLabelZ, "Z axis", {278, 24, 0, 0}},
     {Kind::static_text, kMinLabelZ, "Min", {270, 60, 0, 0}},
     {Kind::static_text, kMaxLabelZ, "Max", {290, 60, 0, 0}},
     {Kind::static_text, kIncrementLabelZ, "Increment", {268, 200, 0, 0}},
     {Kind::edit, kStepMinZ, nullptr, {268, 90, 20, 75}, EDIT_DIST_MIN_Z_MIN, EDIT_DIST_MIN_Z_MAX, EDIT_DIST_MIN_Z_DFLT},
     {Kind::edit, kStepMaxZ, nullptr, {288, 90, 20, 75}, EDIT_DIST_MAX_Z_MIN, EDIT_DIST_MAX_Z_MAX, EDIT_DIST_MAX_Z_DFLT},
-    {Kind::edit,
-     kStepIncZ,
-     nullptr,
-     {282, 200, 20, 75},
-     EDIT_DIST_INC_Z_MIN,
-     EDIT_DIST_INC_Z_MAX,
-     EDIT_DIST_INC_Z_DFLT},
+    {Kind::edit, kStepIncZ, nullptr, {282, 200, 20, 75}, EDIT_DIST_INC_Z_MIN, EDIT_DIST_INC_Z_MAX, EDIT_DIST_INC_Z_DFLT},
     {Kind::check_box, kKeepOrientation, "Don't Change Orientation", {101, 324, 17, 165}, 0, 0, 1},
     {Kind::check_box, kTowardsCamera, "Towards Camera", {37, 324, 17, 127}},
     {Kind::check_box, kRandomOrientation, "Random", {80, 324, 17, 127}},
@@ -110,22 +93,22 @@ const Control _controls[] = {
 
 // Always acting with their initial values, so never shown.
 const int _hidden[] = {
-    kStartLabelX,        kStartLabelY,   kStartLabelZ, kStartX,    kStartY,          kStartZ,     kStartFrame,
-    kDistributeRandomly, kAxisLabelX,    kMinLabelX,   kMaxLabelX, kIncrementLabelX, kStepMinX,   kStepMaxX,
-    kStepIncX,           kAxisLabelY,    kMinLabelY,   kMaxLabelY, kIncrementLabelY, kStepMinY,   kStepMaxY,
-    kStepIncY,           kAxisLabelZ,    kMinLabelZ,   kMaxLabelZ, kIncrementLabelZ, kStepMinZ,   kStepMaxZ,
-    kStepIncZ,           kDistanceFrame, kOrientXY,    kOrientXZ,  kOrientYZ,        kScaleToFit, kReverseOrder,
-    kRandomOrder,        kUseCompCenter,
+    kStartLabelX, kStartLabelY, kStartLabelZ, kStartX, kStartY, kStartZ, kStartFrame, kDistributeRandomly,
+    kAxisLabelX, kMinLabelX, kMaxLabelX, kIncrementLabelX, kStepMinX, kStepMaxX, kStepIncX,
+    kAxisLabelY, kMinLabelY, kMaxLabelY, kIncrementLabelY, kStepMinY, kStepMaxY, kStepIncY,
+    kAxisLabelZ, kMinLabelZ, kMaxLabelZ, kIncrementLabelZ, kStepMinZ, kStepMaxZ, kStepIncZ,
+    kDistanceFrame, kOrientXY, kOrientXZ, kOrientYZ, kScaleToFit, kReverseOrder, kRandomOrder, kUseCompCenter,
 };
-static_assert(std::size(_hidden) == 37);
 
 // The step fields and their labels, enabled together.
 const int _distance_items[] = {
-    kStepMinX,      kStepMaxX,   kStepIncX,   kMinLabelX,  kMaxLabelX, kIncrementLabelX,
-    kStepMinY,      kStepMaxY,   kStepIncY,   kMinLabelY,  kMaxLabelY, kIncrementLabelY,
-    kStepMinZ,      kStepMaxZ,   kStepIncZ,   kMinLabelZ,  kMaxLabelZ, kIncrementLabelZ,
+    kStepMinX, kStepMaxX, kStepIncX, kMinLabelX, kMaxLabelX, kIncrementLabelX,
+    kStepMinY, kStepMaxY, kStepIncY, kMinLabelY, kMaxLabelY, kIncrementLabelY,
+    kStepMinZ, kStepMaxZ, kStepIncZ, kMinLabelZ, kMaxLabelZ, kIncrementLabelZ,
     kDistanceFrame, kAxisLabelX, kAxisLabelY, kAxisLabelZ,
 };
+// clang-format on
+static_assert(std::size(_hidden) == 37);
 static_assert(std::size(_distance_items) == 22);
 
 }  // namespace
