@@ -88,7 +88,7 @@ void AssistantTest::load(json const& scene_json) { host.load_scene(scene_json); 
 TestAssistant& AssistantTest::open(std::set<int> controls) {
     dlg = std::make_unique<TestAssistant>(plugin, std::move(controls));
     dlg->SetDeleteOnDestroy(false);
-    EXPECT_NE(dlg->Create(nullptr, "Test Assistant", 0, kADMFloatingDialogStyle, 0), nullptr);
+    EXPECT_NE(dlg->Create(nullptr, "QX_Test v1.0", 0, kADMFloatingDialogStyle, 0), nullptr);
     ADMDialogSuite9::Show(dlg->GetDialogRef(), true);
     return *dlg;
 }

@@ -1,0 +1,223 @@
+// The camera popup follows the composition's cameras, and the chosen camera's
+// orientation includes the turn towards its point of interest.
+#include "adm/handles.h"
+#include "adm/iADMItem.h"
+#include "adobe/assistant_controls.h"
+#include "assistant_fixture.h"
+#include "toolkit/automation.h"
+
+using namespace assistant;
+using Names = std::vector<std::string>;
+
+namespace {
+
+class CameraTest : public AssistantTest {
+protected:
+    ADMListRef list() { return ADMItemSuite10::GetList(dlg->get_item(kCameraPopup)); }
+    Names entries() { return tk::automation::popupEntries(from_ref(dlg->get_item(kCameraPopup))->control); }
+    int active() {
+        ADMEntryRef entry = ADMListSuite4::GetActiveEntry(list());
+        return entry ? ADMEntrySuite6::GetIndex(entry) : -1;
+    }
+    void choose(int index) { ADMEntrySuite6::Select(ADMListSuite4::IndexEntry(list(), index), true); }
+    bool enabled(int id) { return ADMItemSuite10::IsEnabled(dlg->get_item(id)) != 0; }
+    bool on(int id) { return ADMItemSuite10::GetBooleanValue(dlg->get_item(id)) != 0; }
+
+    void remove(std::string const& name) {
+        host::ObjectId const id = layer(name).id;
+        auto& stack = host.project().comp(host.main_comp())->layers;
+        stack.erase(std::find(stack.begin(), stack.end(), id));
+        host.project().layers.erase(id);
+    }
+    void add_camera(std::string const& name) {
+        host::Layer camera_layer;
+        camera_layer.name = name;
+        camera_layer.type = host::LayerType::camera;
+        camera_layer.three_d = true;
+        host.project().add_layer(host.ids(), host.main_comp(), camera_layer);
+    }
+    host::Vec3 orientation() const {
+        auto const& v = dlg->camera_orient.val.three_d;
+        return host::Vec3{v.x, v.y, v.z};
+    }
+};
+
+TEST_F(CameraTest, EntriesFollowTheStackOrder) {
+    load(scene({footage("F0", 10, 10), footage("F1", 10, 10), camera("Near", {0, 0, -100}, {0, 0, 0}),
+                footage("F3", 10, 10), footage("F4", 10, 10), camera("Middle", {0, 0, -200}, {0, 0, 0}),
+                footage("F6", 10, 10), camera("Far", {0, 0, -300}, {0, 0, 0})}));
+    open();
+    ASSERT_EQ(dlg->OnHostHasChanged(), A_Err_NONE);
+    EXPECT_EQ(entries(), (Names{"Near", "Middle", "Far"}));
+    EXPECT_EQ(dlg->cameras, (std::vector<AEGP_LayerH>{handle("Near"), handle("Middle"), handle("Far")}));
+    EXPECT_EQ(active(), 0);
+}
+
+class ThreeCamerasTest : public CameraTest {
+protected:
+    void SetUp() override {
+        CameraTest::SetUp();
+        load(scene({footage("Card", 10, 10), camera("Near", {0, 0, -100}, {0, 0, 0}),
+                    camera("Middle", {0, 0, -200}, {0, 0, 0}), camera("Far", {0, 0, -300}, {0, 0, 0})}));
+        open();
+        ASSERT_EQ(dlg->fill_combo_camera(), A_Err_NONE);
+    }
+};
+
+TEST_F(ThreeCamerasTest, TheChoiceSurvivesRefreshes) {
+    choose(2);
+    ASSERT_EQ(dlg->fill_combo_camera(), A_Err_NONE);
+    ASSERT_EQ(dlg->fill_combo_camera(), A_Err_NONE);
+    EXPECT_EQ(active(), 2);
+}
+
+TEST_F(ThreeCamerasTest, RemovingAnotherCameraKeepsTheChoice) {
+    choose(2);
+    remove("Middle");
+    ASSERT_EQ(dlg->fill_combo_camera(), A_Err_NONE);
+    EXPECT_EQ(entries(), (Names{"Near", "Far"}));
+    EXPECT_EQ(active(), 1);
+
+    choose(0);
+    remove("Far");
+    ASSERT_EQ(dlg->fill_combo_camera(), A_Err_NONE);
+    EXPECT_EQ(entries(), (Names{"Near"}));
+    EXPECT_EQ(active(), 0);
+}
+
+TEST_F(ThreeCamerasTest, RemovingTheChosenCameraSelectsTheFirst) {
+    choose(1);
+    remove("Middle");
+    ASSERT_EQ(dlg->fill_combo_camera(), A_Err_NONE);
+    EXPECT_EQ(active(), 0);
+}
+
+TEST_F(ThreeCamerasTest, AddingACameraKeepsTheChoice) {
+    choose(1);
+    add_camera("New");
+    ASSERT_EQ(dlg->fill_combo_camera(), A_Err_NONE);
+    EXPECT_EQ(entries(), (Names{"Near", "Middle", "Far", "New"}));
+    EXPECT_EQ(active(), 1);
+}
+
+TEST_F(ThreeCamerasTest, ARenamedCameraKeepsItsOldText) {
+    host.project().layer(layer("Middle").id)->name = "Renamed";
+    ASSERT_EQ(dlg->fill_combo_camera(), A_Err_NONE);
+    EXPECT_EQ(entries(), (Names{"Near", "Middle", "Far"}));
+}
+
+TEST_F(ThreeCamerasTest, AListingFailureLeavesEverythingAsItWas) {
+    choose(2);
+    remove("Near");
+    fail_next("AEGP_GetLayerObjectType", 2);
+    EXPECT_EQ(dlg->fill_combo_camera(), 77);
+    EXPECT_EQ(entries(), (Names{"Near", "Middle", "Far"}));
+    EXPECT_EQ(active(), 2);
+    EXPECT_EQ(dlg->cameras.size(), 3u);
+}
+
+TEST_F(ThreeCamerasTest, NoActiveCompositionLeavesThePopupAlone) {
+    host.project().active_item = 0;
+    EXPECT_EQ(dlg->fill_combo_camera(), A_Err_NONE);
+    EXPECT_EQ(entries().size(), 3u);
+}
+
+TEST_F(CameraTest, TwoCamerasWithOneNameAreChosenByHandle) {
+    json left = camera("Camera", {-1000, 0, 0}, {0, 0, 0});
+    json right = camera("Camera", {1000, 0, 0}, {0, 0, 0});
+    load(scene({left, right}));
+    open();
+    ASSERT_EQ(dlg->fill_combo_camera(), A_Err_NONE);
+    EXPECT_EQ(entries(), (Names{"Camera", "Camera"}));
+    choose(1);
+    ASSERT_EQ(dlg->get_camera_orientation(), A_Err_NONE);
+    EXPECT_NEAR(orientation().y, 270, 1e-9);  // the camera on the right
+    choose(0);
+    ASSERT_EQ(dlg->get_camera_orientation(), A_Err_NONE);
+    EXPECT_NEAR(orientation().y, 90, 1e-9);
+}
+
+TEST_F(CameraTest, WithoutCamerasTowardsCameraIsSwitchedOffAndDisabled) {
+    load(scene({footage("Card", 10, 10), camera("Camera", {0, 0, -100}, {0, 0, 0})}));
+    open();
+    ASSERT_EQ(dlg->fill_combo_camera(), A_Err_NONE);
+    EXPECT_TRUE(enabled(kTowardsCamera));
+    check(kTowardsCamera, true);
+    check(kKeepOrientation, false);
+
+    remove("Camera");
+    ASSERT_EQ(dlg->fill_combo_camera(), A_Err_NONE);
+    EXPECT_EQ(entries(), Names{});
+    EXPECT_TRUE(dlg->cameras.empty());
+    EXPECT_FALSE(on(kTowardsCamera));
+    EXPECT_FALSE(enabled(kTowardsCamera));
+    EXPECT_TRUE(on(kKeepOrientation));
+
+    add_camera("Back");
+    ASSERT_EQ(dlg->fill_combo_camera(), A_Err_NONE);
+    EXPECT_TRUE(enabled(kTowardsCamera));
+    EXPECT_FALSE(on(kTowardsCamera));
+}
+
+TEST_F(CameraTest, NoPopupNoHostCalls) {
+    load(scene({camera("Camera", {0, 0, -100}, {0, 0, 0})}));
+    std::set<int> controls = TestAssistant::all_controls();
+    controls.erase(kCameraPopup);
+    open(controls);
+    mark();
+    EXPECT_EQ(dlg->get_combo_id(), -1);
+    EXPECT_EQ(dlg->fill_combo_camera(), A_Err_NONE);
+    EXPECT_EQ(dlg->get_camera_orientation(), A_Err_NONE);
+    EXPECT_EQ(calls_since_mark(), Names{});
+}
+
+struct OrientationRow {
+    std::vector<double> position;
+    host::Vec3 expected;
+};
+
+class CameraOrientationTest : public CameraTest, public ::testing::WithParamInterface<OrientationRow> {};
+
+TEST_P(CameraOrientationTest, EffectiveOrientationToThreeDecimals) {
+    load(scene({footage("Card", 10, 10), camera("Camera", GetParam().position, {0, 0, 0})}));
+    open();
+    ASSERT_EQ(dlg->fill_combo_camera(), A_Err_NONE);
+    ASSERT_EQ(dlg->get_camera_orientation(), A_Err_NONE);
+    EXPECT_NEAR(orientation().x, GetParam().expected.x, 5e-4);
+    EXPECT_NEAR(orientation().y, GetParam().expected.y, 5e-4);
+    EXPECT_NEAR(orientation().z, GetParam().expected.z, 5e-4);
+}
+
+INSTANTIATE_TEST_SUITE_P(CameraPositions, CameraOrientationTest,
+                         ::testing::Values(OrientationRow{{0, 0, -1000}, {180, 180, -180}},
+                                           OrientationRow{{0, 0, 1000}, {0, 180, 0}},
+                                           OrientationRow{{1000, 0, 0}, {0, 270, 0}},
+                                           OrientationRow{{1000, 0, -1000}, {180, 225, -180}},
+                                           OrientationRow{{0, 500, -1000}, {-153.435, 180, -180}}));
+
+TEST_F(CameraTest, ACameraOnItsPointOfInterestOnlyTurnsHalfway) {
+    json cam = camera("Camera", {5, 6, 7}, {5, 6, 7});
+    cam["orientation"] = {10, 20, 30};
+    cam["rotation"] = {1, 2, 3};
+    load(scene({cam}));
+    open();
+    ASSERT_EQ(dlg->fill_combo_camera(), A_Err_NONE);
+    ASSERT_EQ(dlg->get_camera_orientation(), A_Err_NONE);
+    EXPECT_EQ(orientation(), (host::Vec3{11, 202, 33}));
+}
+
+TEST_F(CameraTest, AFailedReadKeepsTheLastOrientationAndEndsTheApplication) {
+    load(scene({flat(footage("Flat", 10, 10)), camera("Camera", {0, 0, -1000}, {0, 0, 0})}));
+    open();
+    ASSERT_EQ(dlg->fill_combo_camera(), A_Err_NONE);
+    dlg->camera_orient.val.three_d = {1, 2, 3};
+    fail_next("AEGP_GetLayerStreamValue", 5);  // the camera's position
+    EXPECT_EQ(dlg->get_camera_orientation(), 77);
+    EXPECT_EQ(orientation(), (host::Vec3{1, 2, 3}));
+
+    fail_next("AEGP_GetLayerCurrentTime");
+    EXPECT_EQ(dlg->apply_assistant(), 77);
+    EXPECT_EQ(dlg->positions_calls, 0);
+}
+
+}  // namespace

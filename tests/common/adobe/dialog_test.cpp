@@ -1,0 +1,157 @@
+// The assistant dialog itself: its title, option readers, offsets, and what a
+// user's click starts, including failures that must not escape the click.
+#include <cstdlib>
+#include <ctime>
+
+#include "adm/handles.h"
+#include "adm/iADMDialog.h"
+#include "adobe/assistant_controls.h"
+#include "assistant_fixture.h"
+#include "math/random.h"
+#include "toolkit/automation.h"
+
+using namespace assistant;
+using Vector = math::TGeomVector3D<double>;
+
+namespace {
+
+class DialogTest : public AssistantTest {
+protected:
+    void SetUp() override {
+        AssistantTest::SetUp();
+        load(scene({footage("Card", 640, 480)}));
+    }
+    std::set<int> without(std::set<int> ids) {
+        std::set<int> controls = TestAssistant::all_controls();
+        for (int id : ids) controls.erase(id);
+        return controls;
+    }
+};
+
+TEST_F(DialogTest, TitleIsTheAssistantsName) {
+    open();
+    EXPECT_EQ(tk::automation::windowTitle(from_ref(dlg->GetDialogRef())->window), "Test Assistant");
+}
+
+TEST_F(DialogTest, ReadersOfMissingControls) {
+    open({kApply});
+    EXPECT_FALSE(dlg->is_repeat_seq());
+    EXPECT_FALSE(dlg->is_key_pos());
+    EXPECT_FALSE(dlg->is_key_orient());
+    EXPECT_FALSE(dlg->is_key_scale());
+    EXPECT_FALSE(dlg->is_scale_to_fit());
+    EXPECT_FALSE(dlg->is_reverse_order());
+    EXPECT_FALSE(dlg->is_random_order());
+    EXPECT_TRUE(dlg->is_orient_changed());
+    EXPECT_TRUE(dlg->is_text_layer_use_comp_size());
+    EXPECT_EQ(dlg->get_combo_id(), -1);
+}
+
+TEST_F(DialogTest, ReadersFollowTheirBoxes) {
+    open();
+    EXPECT_FALSE(dlg->is_orient_changed());  // "Don't Change Orientation" starts checked
+    EXPECT_FALSE(dlg->is_text_layer_use_comp_size());
+    check(kKeepOrientation, false);
+    check(kCropTextLayers, false);
+    check(kKeyScale, true);
+    EXPECT_TRUE(dlg->is_orient_changed());
+    EXPECT_TRUE(dlg->is_text_layer_use_comp_size());
+    EXPECT_TRUE(dlg->is_key_scale());
+    EXPECT_EQ(dlg->get_combo_id(), kCameraPopup);
+}
+
+TEST_F(DialogTest, DistributorOffsetAddsCompCentreAndStartingValue) {
+    open();
+    ASSERT_EQ(dlg->save_selection(), A_Err_NONE);
+    number(kStartX, 1);
+    number(kStartY, 2);
+    number(kStartZ, 3);
+    EXPECT_EQ(dlg->get_offset(), Vector(961, 542, 3));
+    EXPECT_EQ(dlg->get_starting_point(), Vector(0, 0, 0));
+    check(kUseCompCenter, false);
+    EXPECT_EQ(dlg->get_offset(), Vector(1, 2, 3));
+}
+
+TEST_F(DialogTest, OtherAssistantsPlaceFromTheStartingPointThemselves) {
+    open();
+    dlg->distributor = false;
+    ASSERT_EQ(dlg->save_selection(), A_Err_NONE);
+    number(kStartX, 1.5f);
+    number(kStartY, -2);
+    number(kStartZ, 3);
+    EXPECT_EQ(dlg->get_starting_point(), Vector(1.5, -2, 3));
+    EXPECT_EQ(dlg->get_offset(), Vector(960, 540, 0));
+}
+
+TEST_F(DialogTest, WithoutCompCenterControlNoCentreIsAdded) {
+    open(without({kUseCompCenter}));
+    ASSERT_EQ(dlg->save_selection(), A_Err_NONE);
+    EXPECT_EQ(dlg->get_offset(), Vector(0, 0, 0));
+}
+
+TEST_F(DialogTest, ClickingApplyStartsOneApplication) {
+    open();
+    EXPECT_TRUE(click(kApply));
+    EXPECT_EQ(host.undo_history().groups_started(), 1);
+    EXPECT_EQ(dlg->positions_calls, 1);
+    EXPECT_EQ(value("Card", host::StreamId::position), (host::Vec3{970, 560, 30}));
+}
+
+TEST_F(DialogTest, OtherClicksStartNothing) {
+    open();
+    EXPECT_TRUE(click(kKeyPosition));
+    EXPECT_TRUE(click(kScaleToFit));
+    EXPECT_EQ(host.undo_history().groups_started(), 0);
+    EXPECT_EQ(dlg->positions_calls, 0);
+}
+
+TEST_F(DialogTest, AMissingSuiteDuringApplyIsToldAndClosesTheUndoGroup) {
+    open();
+    check(kKeyPosition, true);
+    host.remove_suite(kAEGPKeyframeSuite, kAEGPKeyframeSuiteVersion1);
+    EXPECT_TRUE(click(kApply));
+    ASSERT_EQ(host.alerts().size(), 1u);
+    EXPECT_EQ(host.alerts()[0].plugin, plugin);
+    EXPECT_EQ(host.alerts()[0].text,
+              "Test Assistant could not be applied: the host does not offer a suite it needs (status 516).");
+    EXPECT_EQ(host.undo_history().depth(), 0);
+    EXPECT_EQ(host.open_streams(), 0);
+}
+
+TEST_F(DialogTest, AMatrixFailureDuringApplyIsTold) {
+    open();
+    dlg->place = [](AssistantDlg::LayerList&) {
+        math::TMatrix3D<double> const flat(1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0);
+        static_cast<void>(flat * Vector(1, 2, 3));
+    };
+    EXPECT_TRUE(click(kApply));
+    ASSERT_EQ(host.alerts().size(), 1u);
+    EXPECT_EQ(host.alerts()[0].text, "Test Assistant could not be applied: a layer's placement could not be computed.");
+    EXPECT_EQ(host.undo_history().depth(), 0);
+    EXPECT_EQ(host.undo_history().undo_steps().size(), 1u);
+}
+
+TEST_F(DialogTest, WithoutTheUtilitySuiteNothingCanBeToldButNothingEscapes) {
+    open();
+    host.remove_suite(kAEGPUtilitySuite, kAEGPUtilitySuiteVersion3);
+    EXPECT_TRUE(click(kApply));
+    EXPECT_TRUE(host.alerts().empty());
+    EXPECT_EQ(host.undo_history().groups_started(), 0);
+}
+
+TEST_F(DialogTest, ErrorMessageBoxReportsWithThePluginId) {
+    open();
+    dlg->ErrorMessageBox("Something went wrong.");
+    ASSERT_EQ(host.alerts().size(), 1u);
+    EXPECT_EQ(host.alerts()[0], (host::Alert{plugin, "Something went wrong."}));
+}
+
+TEST_F(DialogTest, EveryApplicationReseeds) {
+    open();
+    math::SetRand(12345);
+    EXPECT_TRUE(click(kApply));
+    EXPECT_NE(math::IY, 12345);
+    EXPECT_LE(std::abs(static_cast<long>(math::IY) - static_cast<long>(std::time(nullptr))), 2);
+}
+
+}  // namespace

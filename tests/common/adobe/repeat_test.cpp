@@ -1,0 +1,188 @@
+// Repeats on both ways of duplicating a layer: the host's layer duplication and,
+// on hosts without it, the Duplicate command.
+#include <algorithm>
+
+#include "adobe/assistant_controls.h"
+#include "assistant_fixture.h"
+
+using namespace assistant;
+
+namespace {
+
+enum class Path { direct, command };
+
+class RepeatTest : public AssistantTest, public ::testing::WithParamInterface<Path> {
+protected:
+    void SetUp() override {
+        AssistantTest::SetUp();
+        if (GetParam() == Path::command) host.remove_suite(kAEGPLayerSuite, kAEGPLayerSuiteVersion10);
+        load(scene({footage("A", 100, 10), footage("B", 200, 20), footage("C", 300, 30)}));
+        open();
+        check(kRepeatLayers, true);
+        number(kRepeatCount, 2);
+    }
+
+    std::vector<host::ObjectId> stack_ids() const { return host.layer_ids(); }
+    static host::ObjectId id_of(AEGP_LayerH layer) {
+        return host::handle_id(layer, host::HandleKind::layer).value_or(0);
+    }
+    std::vector<host::ObjectId> record_ids() const {
+        std::vector<host::ObjectId> ids;
+        for (auto const& record : dlg->layers) ids.push_back(id_of(record.layer));
+        return ids;
+    }
+};
+
+TEST_P(RepeatTest, ThreeLayersCountTwoMakeNineRecordsAndSixNewLayers) {
+    std::vector<host::ObjectId> const originals = stack_ids();
+    ASSERT_EQ(dlg->apply_assistant(), A_Err_NONE);
+
+    ASSERT_EQ(dlg->layers.size(), 9u);
+    std::vector<host::ObjectId> const ids = record_ids();
+    EXPECT_EQ(std::vector<host::ObjectId>(ids.begin(), ids.begin() + 3), originals);
+    EXPECT_EQ(stack_ids().size(), 9u);
+    std::vector<host::ObjectId> sorted = ids;
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(std::adjacent_find(sorted.begin(), sorted.end()), sorted.end()) << "a layer got two records";
+
+    int i = 0;
+    for (auto const& record : dlg->layers) {
+        SCOPED_TRACE("record " + std::to_string(i));
+        EXPECT_EQ(record.clone, i >= 3);
+        // Round after round, the copies follow the selected layers in order.
+        host::Layer const& made = *host.project().layer(id_of(record.layer));
+        host::Layer const& from = *host.project().layer(originals[i % 3]);
+        EXPECT_EQ(made.source, from.source);
+        double const n = i + 1;
+        EXPECT_EQ(made.stream(host::StreamId::position).value, (host::Vec3{10 * n + 960, 20 * n + 540, 30 * n}));
+        ++i;
+    }
+}
+
+TEST_P(RepeatTest, CountZeroMakesNoCopies) {
+    number(kRepeatCount, 0);
+    ASSERT_EQ(dlg->apply_assistant(), A_Err_NONE);
+    EXPECT_EQ(dlg->layers.size(), 3u);
+    EXPECT_EQ(stack_ids().size(), 3u);
+}
+
+TEST_P(RepeatTest, RepeatOffIgnoresTheCount) {
+    check(kRepeatLayers, false);
+    ASSERT_EQ(dlg->apply_assistant(), A_Err_NONE);
+    EXPECT_EQ(dlg->layers.size(), 3u);
+    EXPECT_EQ(stack_ids().size(), 3u);
+}
+
+TEST_P(RepeatTest, AFailedDuplicationSkipsOnlyItsRecord) {
+    fail_next(GetParam() == Path::direct ? "AEGP_DuplicateLayer" : "AEGP_DoCommand", 2);
+    ASSERT_EQ(dlg->apply_assistant(), A_Err_NONE);
+    ASSERT_EQ(dlg->layers.size(), 9u);
+    EXPECT_EQ(stack_ids().size(), 8u);
+    auto skipped = std::next(dlg->layers.begin(), 4);
+    EXPECT_EQ(skipped->layer, nullptr);
+    // No layer got the skipped record's place.
+    host::Vec3 const skipped_place{50 + 960, 100 + 540, 150};
+    for (host::ObjectId id : stack_ids())
+        EXPECT_NE(host.project().layer(id)->stream(host::StreamId::position).value, skipped_place);
+    int written = 0;
+    for (auto const& record : dlg->layers) written += record.layer != nullptr;
+    EXPECT_EQ(written, 8);
+}
+
+TEST_P(RepeatTest, SequentialPutsDuplicatesAtTheBottomInTheOrderMade) {
+    check(kRepeatSequentially, true);
+    std::vector<host::ObjectId> const originals = stack_ids();
+    ASSERT_EQ(dlg->apply_assistant(), A_Err_NONE);
+    std::vector<host::ObjectId> expected = originals;
+    std::vector<host::ObjectId> const ids = record_ids();
+    expected.insert(expected.end(), ids.begin() + 3, ids.end());
+    EXPECT_EQ(stack_ids(), expected);
+}
+
+TEST_P(RepeatTest, WithoutSequentialDuplicatesStayAboveTheirOriginals) {
+    std::vector<host::ObjectId> const originals = stack_ids();
+    ASSERT_EQ(dlg->apply_assistant(), A_Err_NONE);
+    std::vector<host::ObjectId> const ids = record_ids();
+    // Each duplicate lands directly above its original, so the second round
+    // comes between the first and the original.
+    std::vector<host::ObjectId> const expected{ids[3], ids[6], originals[0], ids[4], ids[7],
+                                               originals[1], ids[5], ids[8], originals[2]};
+    EXPECT_EQ(stack_ids(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothPaths, RepeatTest, ::testing::Values(Path::direct, Path::command),
+                         [](auto const& info) { return info.param == Path::direct ? "LayerSuite" : "Command"; });
+
+class RepeatControlsTest : public AssistantTest {};
+
+TEST_F(RepeatControlsTest, RepeatLayersEnablesCountAndSequential) {
+    load(scene({footage("A", 10, 10)}));
+    open();
+    dlg->Enable(true);
+    EXPECT_FALSE(ADMItemSuite10::IsEnabled(dlg->get_item(kRepeatCount)));
+    EXPECT_FALSE(ADMItemSuite10::IsEnabled(dlg->get_item(kRepeatSequentially)));
+    EXPECT_TRUE(click(kRepeatLayers));
+    EXPECT_TRUE(ADMItemSuite10::IsEnabled(dlg->get_item(kRepeatCount)));
+    EXPECT_TRUE(ADMItemSuite10::IsEnabled(dlg->get_item(kRepeatSequentially)));
+    EXPECT_EQ(host.undo_history().groups_started(), 0) << "a repeat change starts no application";
+    EXPECT_TRUE(click(kRepeatLayers));
+    EXPECT_FALSE(ADMItemSuite10::IsEnabled(dlg->get_item(kRepeatCount)));
+}
+
+TEST_F(RepeatControlsTest, NoCopiesWithoutTheCountControl) {
+    load(scene({footage("A", 10, 10)}));
+    std::set<int> controls = TestAssistant::all_controls();
+    controls.erase(kRepeatCount);
+    open(controls);
+    check(kRepeatLayers, true);
+    ASSERT_EQ(dlg->apply_assistant(), A_Err_NONE);
+    EXPECT_EQ(dlg->layers.size(), 1u);
+}
+
+// The Duplicate command selects the one layer, duplicates it and finds the new
+// layer by comparing the stack before and after.
+class DuplicateCommandTest : public AssistantTest {
+protected:
+    void SetUp() override {
+        AssistantTest::SetUp();
+        host.remove_suite(kAEGPLayerSuite, kAEGPLayerSuiteVersion10);
+        load(scene({footage("A", 10, 10), footage("B", 10, 10)}));
+        open();
+        ASSERT_EQ(dlg->save_selection(), A_Err_NONE);
+    }
+};
+
+TEST_F(DuplicateCommandTest, TheOrderOfOneDuplication) {
+    check(kRepeatSequentially, true);
+    mark();
+    AEGP_LayerH const made = dlg->clone(handle("A"));
+    ASSERT_NE(made, nullptr);
+    std::vector<std::string> const snap{"AEGP_GetActiveItem", "AEGP_GetItemType", "AEGP_GetCompFromItem",
+                                        "AEGP_GetCompNumLayers", "AEGP_GetCompLayerByIndex",
+                                        "AEGP_GetCompLayerByIndex"};
+    std::vector<std::string> expected{"AEGP_NewCollection", "AEGP_CollectionPushBack", "AEGP_SetSelection"};
+    expected.insert(expected.end(), snap.begin(), snap.end());
+    expected.push_back("AEGP_DoCommand");
+    expected.insert(expected.end(), snap.begin(), snap.end());
+    expected.push_back("AEGP_GetCompLayerByIndex");
+    expected.push_back("AEGP_DisposeCollection");
+    expected.push_back("AEGP_ReorderLayer");
+    EXPECT_EQ(calls_since_mark(), expected);
+    EXPECT_EQ(host.layer_ids().back(), host::handle_id(made, host::HandleKind::layer).value());
+    // The host's selection is left on the duplicate.
+    EXPECT_EQ(host.project().comp(host.main_comp())->selection,
+              std::vector<host::ObjectId>{host::handle_id(made, host::HandleKind::layer).value()});
+}
+
+TEST_F(DuplicateCommandTest, EveryFailureGivesNoLayerAndReleasesTheCollection) {
+    for (char const* call : {"AEGP_NewCollection", "AEGP_CollectionPushBack", "AEGP_SetSelection",
+                             "AEGP_GetCompNumLayers", "AEGP_DoCommand", "AEGP_GetCompLayerByIndex"}) {
+        SCOPED_TRACE(call);
+        fail_next(call);
+        EXPECT_EQ(dlg->clonePre65(handle("A")), nullptr);
+        EXPECT_EQ(host.open_collections(), 1) << "only the dialog's selection is held";
+        host.calls().clear_faults();
+    }
+}
+
+}  // namespace

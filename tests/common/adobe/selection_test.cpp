@@ -1,0 +1,165 @@
+// Following the host's selection: the largest 3D source, what the selection
+// holds, the collection's life, and the crop box that needs a recent host.
+#include <cctype>
+
+#include "adobe/assistant_controls.h"
+#include "assistant_fixture.h"
+
+using namespace assistant;
+
+namespace {
+
+class SelectionTest : public AssistantTest {
+protected:
+    bool crop_enabled() { return ADMItemSuite10::IsEnabled(dlg->get_item(kCropTextLayers)) != 0; }
+};
+
+TEST_F(SelectionTest, TheLargest3DSourceCounts) {
+    load(scene({footage("Card", 640, 480), solid("Wall", 1920, 1080), flat(footage("Huge", 4000, 4000)),
+                text_layer("Title")},
+               1280, 720));
+    open();
+    ASSERT_EQ(dlg->save_selection(), A_Err_NONE);
+    EXPECT_EQ(dlg->max_width, 1920);
+    EXPECT_EQ(dlg->max_height, 1080);
+    EXPECT_EQ(dlg->comp_width, 1280);
+    EXPECT_EQ(dlg->comp_height, 720);
+    EXPECT_EQ(dlg->comp, host::Host::comp_handle(host.main_comp()));
+}
+
+TEST_F(SelectionTest, OfTwoEqualAreasTheFirstInHandleOrderWins) {
+    load(scene({footage("Wide", 1000, 500), footage("Tall", 500, 1000)}));
+    host.project().comp(host.main_comp())->selection = {layer("Tall").id, layer("Wide").id};
+    open();
+    ASSERT_EQ(dlg->save_selection(), A_Err_NONE);
+    EXPECT_EQ(dlg->max_width, 1000);
+    EXPECT_EQ(dlg->max_height, 500);
+}
+
+TEST_F(SelectionTest, NothingWithASourceLeavesTheMaximumAtZero) {
+    load(scene({text_layer("Title"), unselected(footage("Card", 640, 480))}));
+    open();
+    ASSERT_EQ(dlg->save_selection(), A_Err_NONE);
+    EXPECT_EQ(dlg->max_width, 0);
+    EXPECT_EQ(dlg->max_height, 0);
+}
+
+TEST_F(SelectionTest, NoActiveCompositionIsNotAnError) {
+    json s = scene({footage("Card", 640, 480)});
+    s["active"] = false;
+    load(s);
+    open();
+    EXPECT_EQ(dlg->save_selection(), A_Err_NONE);
+    EXPECT_EQ(dlg->selection, nullptr);
+    EXPECT_FALSE(dlg->isCurSelectionContains(31));
+}
+
+TEST_F(SelectionTest, EachRefreshReplacesTheCollection) {
+    load(scene({footage("Card", 640, 480)}));
+    open();
+    ASSERT_EQ(dlg->save_selection(), A_Err_NONE);
+    AEGP_CollectionH const first = dlg->selection;
+    ASSERT_EQ(dlg->save_selection(), A_Err_NONE);
+    EXPECT_NE(dlg->selection, first);
+    EXPECT_EQ(host.collections_made(), 2);
+    EXPECT_EQ(host.open_collections(), 1);
+}
+
+TEST_F(SelectionTest, DestroyingTheWindowGivesTheCollectionBack) {
+    load(scene({footage("Card", 640, 480)}));
+    open();
+    ASSERT_EQ(dlg->save_selection(), A_Err_NONE);
+    ADMDialogSuite9::Destroy(dlg->GetDialogRef());
+    EXPECT_EQ(dlg->selection, nullptr);
+    EXPECT_EQ(host.open_collections(), 0);
+}
+
+TEST_F(SelectionTest, AScanFailureIsReturned) {
+    load(scene({footage("Card", 640, 480)}));
+    open();
+    fail_next("AEGP_IsLayer3D");
+    EXPECT_EQ(dlg->save_selection(), 77);
+    fail_next("AEGP_GetLayerSourceItem");
+    EXPECT_EQ(dlg->save_selection(), 77);
+    // Only informative: a failure to read the composition's size is not returned once the scan ran.
+    fail_next("AEGP_GetItemDimensions");
+    EXPECT_EQ(dlg->save_selection(), A_Err_NONE);
+}
+
+struct MaskCase {
+    const char* what;
+    json layer;
+    unsigned mask;
+    bool expected;
+};
+
+class MaskTest : public SelectionTest, public ::testing::WithParamInterface<MaskCase> {};
+
+TEST_P(MaskTest, TheSelectionHolds) {
+    load(scene({GetParam().layer}));
+    open();
+    EXPECT_EQ(dlg->isCurSelectionContains(GetParam().mask), GetParam().expected);
+}
+
+json selected(json layer) {
+    layer["selected"] = true;
+    return layer;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Masks, MaskTest,
+    ::testing::Values(MaskCase{"Light for lights", light("L"), 2, true},
+                      MaskCase{"Light for placeable layers", light("L"), 25, false},
+                      MaskCase{"3D text for text", text_layer("T"), 8, true},
+                      MaskCase{"3D text for placeable layers", text_layer("T"), 25, true},
+                      MaskCase{"Flat text for text", flat(text_layer("T")), 8, false},
+                      MaskCase{"3D footage", footage("F", 10, 10), 1, true},
+                      MaskCase{"Flat footage", flat(footage("F", 10, 10)), 25, false},
+                      MaskCase{"3D shape", shape_layer("S"), 16, true},
+                      MaskCase{"3D shape for footage", shape_layer("S"), 1, false},
+                      MaskCase{"Camera", selected(camera("C", {0, 0, -10}, {0, 0, 0})), 4, true},
+                      MaskCase{"Camera for placeable layers", selected(camera("C", {0, 0, -10}, {0, 0, 0})), 25,
+                               false},
+                      MaskCase{"Unselected 3D footage", unselected(footage("F", 10, 10)), 31, false}),
+    [](auto const& info) {
+        std::string name = info.param.what;
+        for (char& c : name)
+            if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+        return name;
+    });
+
+TEST_F(SelectionTest, ALayerThatCannotBeAskedIsSkipped) {
+    load(scene({footage("A", 10, 10), text_layer("B")}));
+    open();
+    fail_next("AEGP_GetLayerObjectType", 2);  // B's
+    EXPECT_FALSE(dlg->isCurSelectionContains(8));
+    EXPECT_TRUE(dlg->isCurSelectionContains(8));
+}
+
+TEST_F(SelectionTest, CropIsEnabledOnlyWithLayerSuite8AndAnother3DSource) {
+    load(scene({footage("Card", 640, 480), text_layer("Title")}));
+    open();
+    dlg->Enable(dlg->isCurSelectionContains(25));
+    EXPECT_TRUE(crop_enabled());
+
+    host.project().comp(host.main_comp())->selection = {layer("Title").id};
+    dlg->Enable(dlg->isCurSelectionContains(25));
+    EXPECT_FALSE(crop_enabled());
+
+    // Even a dialog being disabled keeps the box's own rule.
+    host.project().comp(host.main_comp())->selection = {layer("Card").id};
+    dlg->isCurSelectionContains(25);
+    dlg->Enable(false);
+    EXPECT_TRUE(crop_enabled());
+}
+
+TEST_F(SelectionTest, WithoutLayerSuite8CropStaysDisabled) {
+    host.remove_suite(kAEGPLayerSuite, kAEGPLayerSuiteVersion8);
+    load(scene({footage("Card", 640, 480), text_layer("Title")}));
+    open();
+    dlg->Enable(dlg->isCurSelectionContains(25));
+    EXPECT_EQ(dlg->max_width, 640);
+    EXPECT_FALSE(crop_enabled());
+}
+
+}  // namespace
