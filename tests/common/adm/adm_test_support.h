@@ -1,0 +1,69 @@
+// Shared pieces of the dialog-service tests: a fake host app suite and panel
+// suite, dialogs in windows and in panels, and a fixture that checks every test
+// leaves no toolkit object behind.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "adm/ADMSuites.h"
+#include "adm/handles.h"
+#include "adm/host_suites.h"
+#include "adm/iADMDialog.h"
+#include "adm/iADMItem.h"
+#include "toolkit/automation.h"
+
+namespace admtest {
+
+namespace tka = tk::automation;
+
+// The host's colours: every kind has its own colour, and every question is recorded.
+struct FakeApp {
+    static std::vector<PF_App_ColorType> asked;
+    static PF_App_Color colour(PF_App_ColorType kind);
+    static PFAppSuite2 suite;
+};
+
+// Records the panel titles the dialog sets.
+struct FakePanel {
+    static std::vector<std::string> titles;
+    static AEGP_PanelSuite1 suite;
+    static AEGP_PanelH handle();
+};
+
+// A dialog inside a host panel: the container view the host would hand over,
+// and what the dialog put into the host's function table.
+struct Panel {
+    ControlRef container = nullptr;
+    AEGP_PanelFunctions1 functions{};
+    AEGP_PanelRefcon refcon = nullptr;
+    ADMDialogRef dialog = nullptr;
+};
+
+class AdmTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // A window dialog of the style the plug-in uses.
+    ADMDialogRef makeWindow(ADMDialogInitProc init = nullptr, ADMUserData data = nullptr);
+    // A panel dialog in a fresh 600 x 400 container.
+    Panel makePanel(ADMDialogInitProc init = nullptr, ADMUserData data = nullptr);
+
+    std::size_t _liveAtStart = 0;
+};
+
+ADMItemRef add(ADMDialogRef dialog, ADMItemType type, Rect rect, ADMInt32 id = 0);
+ControlRef control_of(ADMItemRef item);
+ControlRef label_of(ADMItemRef item);
+HIViewRef root_of(ADMDialogRef dialog);
+
+// Every item type, in the order of the type table.
+extern const std::vector<const char*> kAllTypes;
+
+}  // namespace admtest
+
+bool operator==(const Rect& a, const Rect& b);
+std::ostream& operator<<(std::ostream& out, const Rect& r);

@@ -1,0 +1,191 @@
+// Dialogs in windows of their own: creation, looks, the close box and the three
+// ways a dialog ends.
+#include "adm/dialog_style.h"
+#include "adm_test_support.h"
+
+namespace admtest {
+namespace {
+
+struct Calls {
+    std::vector<std::string> notifications;
+    std::vector<ADMItemRef> notifiedItems;
+    int dialogDestroyed = 0;
+    int itemsDestroyed = 0;
+};
+Calls _calls;
+
+void record_notify(ADMDialogRef, ADMNotifierRef notifier) {
+    _calls.notifications.emplace_back(from_ref(notifier)->type);
+    _calls.notifiedItems.push_back(ADMNotifierSuite2::GetItem(notifier));
+}
+void count_destroy(ADMDialogRef) { ++_calls.dialogDestroyed; }
+void count_item_destroy(ADMItemRef) { ++_calls.itemsDestroyed; }
+
+// Builds a dialog with procs and two items whose destroy procs count.
+ASErr init_with_items(ADMDialogRef dialog) {
+    ADMDialogSuite9::SetNotifyProc(dialog, record_notify);
+    ADMDialogSuite9::SetDestroyProc(dialog, count_destroy);
+    for (ADMItemType type : {kADMTextPushButtonType, kADMTextCheckBoxType}) {
+        ADMItemRef item = add(dialog, type, {10, 10, 30, 100}, 1);
+        ADMItemSuite10::SetDestroyProc(item, count_item_destroy);
+    }
+    return 0;
+}
+
+class WindowDialog : public AdmTest {
+protected:
+    void SetUp() override {
+        AdmTest::SetUp();
+        _calls = Calls{};
+    }
+};
+
+TEST_F(WindowDialog, StartsHidden600By400AtTheOrigin) {
+    ADMDialogRef dialog = makeWindow();
+    ASSERT_NE(dialog, nullptr);
+    WindowRef window = from_ref(dialog)->window;
+    Rect bounds{};
+    ADMDialogSuite9::GetBoundsRect(dialog, &bounds);
+    EXPECT_EQ(bounds, (Rect{0, 0, 400, 600}));
+    EXPECT_FALSE(ADMDialogSuite9::IsVisible(dialog));
+    EXPECT_FALSE(tka::windowVisible(window));
+    EXPECT_TRUE(tka::hasCloseBox(window));
+    EXPECT_EQ(root_of(dialog), tka::rootView(window));
+
+    ADMDialogSuite9::Show(dialog, 2);  // any non-zero byte means true
+    EXPECT_TRUE(ADMDialogSuite9::IsVisible(dialog));
+    EXPECT_TRUE(ADMDialogSuite9::IsEnabled(dialog));
+    ADMDialogSuite9::Show(dialog, false);
+    EXPECT_FALSE(ADMDialogSuite9::IsVisible(dialog));
+    ADMDialogSuite9::Destroy(dialog);
+}
+
+TEST_F(WindowDialog, StylesChooseWindowClassAndAttributes) {
+    struct Expected {
+        ADMDialogStyle style;
+        WindowClass windowClass;
+        WindowAttributes attributes;
+    };
+    const Expected table[] = {{0, 4, 0},     {9, 4, 0},     {1, 1, 0},     {8, 1, 0},     {2, 5, 0x9},
+                              {3, 5, 0x9},   {14, 5, 0x9},  {4, 5, 0x19},  {5, 5, 0x19},  {15, 5, 0x19},
+                              {6, 5, 0x209}, {13, 5, 0x209}, {7, 5, 0x8},  {10, 6, 0x1F}, {11, 5, 0x29},
+                              {12, 5, 0x28}};
+    for (const Expected& e : table) {
+        WindowKind kind{};
+        ASSERT_TRUE(window_kind_for_style(e.style, kind)) << e.style;
+        EXPECT_EQ(kind.windowClass, e.windowClass) << e.style;
+        EXPECT_EQ(kind.attributes, e.attributes) << e.style;
+    }
+    EXPECT_EQ(kDialogWindowBaseAttributes, 0x2080000u);
+}
+
+TEST_F(WindowDialog, UnknownStylesAreRefused) {
+    const std::size_t windows = tka::windows().size();
+    for (ADMDialogStyle style : {-1, 16, 1000})
+        EXPECT_EQ(ADMDialogSuite9::Create(nullptr, "x", 0, style, nullptr, nullptr, 0), nullptr) << style;
+    EXPECT_EQ(tka::windows().size(), windows);
+}
+
+TEST_F(WindowDialog, SetLocalRectKeepsThePositionAndTakesTheSize) {
+    ADMDialogRef dialog = makeWindow();
+    const Rect placed{100, 50, 500, 650};
+    ADMDialogSuite9::SetBoundsRect(dialog, &placed);
+    const Rect size{0, 0, 235, 501};
+    ADMDialogSuite9::SetLocalRect(dialog, &size);
+    EXPECT_EQ(tka::windowBounds(from_ref(dialog)->window), (Rect{100, 50, 335, 551}));
+    ADMDialogSuite9::Destroy(dialog);
+}
+
+TEST_F(WindowDialog, TextBecomesTheWindowTitleFromMacRoman) {
+    ADMDialogRef dialog = makeWindow();
+    ADMDialogSuite9::SetText(dialog, "Voxtrel \x8E");  // e-acute in Mac Roman
+    EXPECT_EQ(tka::windowTitle(from_ref(dialog)->window), "Voxtrel \xC3\xA9");
+    ADMDialogSuite9::Destroy(dialog);
+}
+
+TEST_F(WindowDialog, CloseBoxNotifiesOnceAndOnlyHides) {
+    ADMDialogRef dialog = makeWindow(init_with_items);
+    WindowRef window = from_ref(dialog)->window;
+    ADMDialogSuite9::Show(dialog, true);
+    ASSERT_TRUE(tka::clickCloseBox(window));
+    ASSERT_EQ(_calls.notifications, std::vector<std::string>{kADMCloseHitNotifier});
+    EXPECT_EQ(_calls.notifiedItems[0], nullptr);
+    EXPECT_FALSE(ADMDialogSuite9::IsVisible(dialog));
+    EXPECT_EQ(_calls.dialogDestroyed, 0);
+    ADMDialogSuite9::Show(dialog, true);
+    EXPECT_TRUE(tka::windowVisible(window));
+    ADMDialogSuite9::Destroy(dialog);
+    EXPECT_EQ(_calls.notifications.size(), 1u);
+}
+
+TEST_F(WindowDialog, OwnerDestroyRunsEveryDestroyProcOnceAndDisposesTheWindow) {
+    const std::size_t windows = tka::windows().size();
+    ADMDialogRef dialog = makeWindow(init_with_items);
+    ADMDialogSuite9::Destroy(dialog);
+    EXPECT_EQ(_calls.dialogDestroyed, 1);
+    EXPECT_EQ(_calls.itemsDestroyed, 2);
+    EXPECT_EQ(tka::windows().size(), windows);
+}
+
+TEST_F(WindowDialog, ClosedWindowDestroysTheDialog) {
+    ADMDialogRef dialog = makeWindow(init_with_items);
+    DisposeWindow(from_ref(dialog)->window);
+    EXPECT_EQ(_calls.dialogDestroyed, 1);
+    EXPECT_EQ(_calls.itemsDestroyed, 2);
+}
+
+TEST_F(WindowDialog, SecondDestroyFromTheDestroyProcDoesNothing) {
+    ADMDialogRef dialog = makeWindow([](ADMDialogRef d) -> ASErr {
+        // Like a wrapper whose destructor asks the suite to destroy its dialog again.
+        ADMDialogSuite9::SetDestroyProc(d, [](ADMDialogRef self) {
+            ++_calls.dialogDestroyed;
+            ADMDialogSuite9::Destroy(self);
+        });
+        return 0;
+    });
+    ADMDialogSuite9::Destroy(dialog);
+    EXPECT_EQ(_calls.dialogDestroyed, 1);
+}
+
+TEST_F(WindowDialog, FailingInitProcDestroysTheHalfMadeDialog) {
+    const std::size_t windows = tka::windows().size();
+    ADMDialogRef dialog = makeWindow([](ADMDialogRef d) -> ASErr {
+        init_with_items(d);
+        return 7;
+    });
+    EXPECT_EQ(dialog, nullptr);
+    EXPECT_EQ(_calls.dialogDestroyed, 1);
+    EXPECT_EQ(_calls.itemsDestroyed, 2);
+    EXPECT_EQ(tka::windows().size(), windows);
+}
+
+TEST_F(WindowDialog, InitProcSeesTheUserData) {
+    int marker = 0;
+    static ADMUserData seen;
+    seen = nullptr;
+    ADMDialogRef dialog = makeWindow(
+        [](ADMDialogRef d) -> ASErr {
+            seen = ADMDialogSuite9::GetUserData(d);
+            return 0;
+        },
+        &marker);
+    EXPECT_EQ(seen, &marker);
+    ADMDialogSuite9::Destroy(dialog);
+}
+
+TEST_F(WindowDialog, ItemsAreFoundByIdAndInCreationOrder) {
+    ADMDialogRef dialog = makeWindow();
+    ADMItemRef a = add(dialog, kADMTextPushButtonType, {0, 0, 20, 80}, 5);
+    ADMItemRef b = add(dialog, kADMTextPushButtonType, {0, 0, 20, 80}, 6);
+    ADMItemRef c = add(dialog, kADMTextPushButtonType, {0, 0, 20, 80}, 5);
+    EXPECT_EQ(ADMDialogSuite9::GetItem(dialog, 5), a);
+    EXPECT_EQ(ADMDialogSuite9::GetItem(dialog, 6), b);
+    EXPECT_EQ(ADMDialogSuite9::GetItem(dialog, -1), nullptr);
+    EXPECT_EQ(ADMDialogSuite9::GetNextItem(dialog, a), b);
+    EXPECT_EQ(ADMDialogSuite9::GetNextItem(dialog, b), c);
+    EXPECT_EQ(ADMDialogSuite9::GetNextItem(dialog, c), nullptr);
+    ADMDialogSuite9::Destroy(dialog);
+}
+
+}  // namespace
+}  // namespace admtest

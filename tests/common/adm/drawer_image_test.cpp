@@ -1,0 +1,153 @@
+// Offscreen images and the drawer's colours and shapes.
+#include "adm/iADMDrawer.h"
+#include "adm/iADMImage.h"
+#include "adm_test_support.h"
+
+namespace admtest {
+namespace {
+
+// Red, green, blue and alpha bytes of a pixel of an offscreen image.
+std::array<int, 4> pixel(ADMImageRef image, int x, int y) {
+    const unsigned char* p = from_ref(image)->pixels + (static_cast<std::size_t>(y) * ADMImageSuite2::GetWidth(image) + x) * 4;
+    return {p[0], p[1], p[2], p[3]};
+}
+
+std::array<int, 4> opaque(const PF_App_Color& c) { return {c.red >> 8, c.green >> 8, c.blue >> 8, 255}; }
+
+class Drawing : public AdmTest {
+protected:
+    void SetUp() override {
+        AdmTest::SetUp();
+        _image = ADMImageSuite2::CreateOffscreen(10, 20, 0);
+        ASSERT_NE(_image, nullptr);
+        _drawer = ADMImageSuite2::BeginADMDrawer(_image);
+    }
+    void TearDown() override {
+        ADMImageSuite2::EndADMDrawer(_image);
+        ADMImageSuite2::Destroy(_image);
+        AdmTest::TearDown();
+    }
+    // Fills the whole image in the colour `color` gives and returns one pixel.
+    std::array<int, 4> fillWith(ADMColor color) {
+        ADMDrawerSuite5::SetADMColor(_drawer, color);
+        const Rect all{0, 0, 20, 10};
+        ADMDrawerSuite5::FillRect(_drawer, &all);
+        return pixel(_image, 3, 3);
+    }
+    ADMImageRef _image = nullptr;
+    ADMDrawerRef _drawer = nullptr;
+};
+
+TEST_F(Drawing, NewImageIsTransparentBlackOfItsSize) {
+    EXPECT_EQ(ADMImageSuite2::GetWidth(_image), 10);
+    EXPECT_EQ(ADMImageSuite2::GetHeight(_image), 20);
+    const unsigned char* bytes = from_ref(_image)->pixels;
+    EXPECT_TRUE(std::all_of(bytes, bytes + 10 * 20 * 4, [](unsigned char b) { return b == 0; }));
+    EXPECT_EQ(reinterpret_cast<void*>(_drawer), reinterpret_cast<void*>(_image));
+    Rect bounds{};
+    ADMDrawerSuite5::GetBoundsRect(_drawer, &bounds);
+    EXPECT_EQ(bounds, (Rect{0, 0, 20, 10}));
+}
+
+TEST_F(Drawing, ImpossibleSizesMakeNoImage) {
+    EXPECT_EQ(ADMImageSuite2::CreateOffscreen(0, 5, 0), nullptr);
+    EXPECT_EQ(ADMImageSuite2::CreateOffscreen(5, -1, 0), nullptr);
+    EXPECT_EQ(ADMImageSuite2::CreateOffscreen(40000, 5, 0), nullptr);
+}
+
+TEST_F(Drawing, HostColoursByKind) {
+    const std::pair<ADMColor, PF_App_ColorType> rows[] = {
+        {kADMBlackColor, 42},      {kADMWhiteColor, 43}, {kADMHiliteColor, 5},  {kADMHiliteTextColor, 16},
+        {kADMLightColor, 3},       {kADMBackgroundColor, 1}, {kADMWindowColor, 1}, {kADMShadowColor, 6},
+        {kADMForegroundColor, 0}, {kADMRedColor, 45},
+    };
+    for (const auto& [color, kind] : rows) {
+        FakeApp::asked.clear();
+        EXPECT_EQ(fillWith(color), opaque(FakeApp::colour(kind))) << color;
+        EXPECT_EQ(FakeApp::asked, std::vector<PF_App_ColorType>{kind}) << color;
+    }
+}
+
+TEST_F(Drawing, DisabledAndTextColoursWithoutAPanelAskNobody) {
+    EXPECT_EQ(fillWith(kADMDisabledColor), (std::array<int, 4>{0x20, 0x20, 0x20, 255}));
+    fillWith(kADMWhiteColor);
+    EXPECT_EQ(fillWith(kADMDisabledTextColor), (std::array<int, 4>{0x20, 0x20, 0x20, 255}));
+    fillWith(kADMWhiteColor);
+    FakeApp::asked.clear();
+    EXPECT_EQ(fillWith(kADMTextColor), (std::array<int, 4>{0, 0, 0, 255}));
+    EXPECT_TRUE(FakeApp::asked.empty());
+}
+
+TEST_F(Drawing, DisabledAndTextColoursInPanelsComeFromTheHost) {
+    iADMDrawer::_useAppColor = true;
+    EXPECT_EQ(fillWith(kADMDisabledColor), opaque(FakeApp::colour(PF_App_Color_TEXT_DISABLED)));
+    EXPECT_EQ(fillWith(kADMDisabledTextColor), opaque(FakeApp::colour(PF_App_Color_TEXT_DISABLED)));
+    EXPECT_EQ(fillWith(kADMTextColor), opaque(FakeApp::colour(PF_App_Color_TEXT)));
+}
+
+TEST_F(Drawing, UnknownColoursAndMissingHostLeaveTheColour) {
+    const std::array<int, 4> red = fillWith(kADMRedColor);
+    EXPECT_EQ(fillWith(99), red);
+    EXPECT_EQ(fillWith(-1), red);
+    sPFAppSuite = nullptr;
+    EXPECT_EQ(fillWith(kADMWhiteColor), red);
+    EXPECT_EQ(fillWith(kADMDisabledColor), (std::array<int, 4>{0x20, 0x20, 0x20, 255}));
+}
+
+TEST_F(Drawing, ShapesAndClearing) {
+    ADMDrawerSuite5::SetADMColor(_drawer, kADMWhiteColor);
+    const ADMPoint one[] = {{5, 5}};
+    ADMDrawerSuite5::FillPolygon(_drawer, one, 1);
+    ADMDrawerSuite5::FillPolygon(_drawer, one, 0);
+    ADMDrawerSuite5::FillPolygon(_drawer, nullptr, 3);
+    const unsigned char* bytes = from_ref(_image)->pixels;
+    EXPECT_TRUE(std::all_of(bytes, bytes + 10 * 20 * 4, [](unsigned char b) { return b == 0; }));
+
+    const ADMPoint triangle[] = {{0, 0}, {0, 10}, {20, 0}};  // v, h: the upper left half
+    ADMDrawerSuite5::FillPolygon(_drawer, triangle, 3);
+    EXPECT_EQ(pixel(_image, 1, 1)[3], 255);
+    EXPECT_EQ(pixel(_image, 9, 18)[3], 0);
+
+    const Rect hole{2, 0, 4, 3};
+    ADMDrawerSuite5::ClearRect(_drawer, &hole);
+    EXPECT_EQ(pixel(_image, 1, 2), (std::array<int, 4>{0, 0, 0, 0}));
+
+    const ADMPoint from{15, 0};
+    const ADMPoint to{15, 10};
+    ADMDrawerSuite5::DrawLine(_drawer, &from, &to);
+    EXPECT_GT(pixel(_image, 5, 15)[3], 0);
+}
+
+TEST_F(Drawing, AnImageIsCopiedOntoAnotherAtAPoint) {
+    fillWith(kADMRedColor);
+    ADMImageRef target = ADMImageSuite2::CreateOffscreen(30, 30, 0);
+    ADMDrawerRef onto = ADMImageSuite2::BeginADMDrawer(target);
+    const ADMPoint at{5, 8};
+    ADMDrawerSuite5::DrawADMImage(onto, _image, &at);
+    EXPECT_EQ(pixel(target, 7, 4)[3], 0);
+    EXPECT_EQ(pixel(target, 8, 5), opaque(FakeApp::colour(PF_App_Color_RED)));
+    EXPECT_EQ(pixel(target, 17, 24), opaque(FakeApp::colour(PF_App_Color_RED)));
+    EXPECT_EQ(pixel(target, 18, 25)[3], 0);
+    ADMImageSuite2::Destroy(target);
+}
+
+TEST(Screens, TheFirstScreenHoldingThePoint) {
+    Rect found{1, 2, 3, 4};
+    const ADMPoint origin{0, 0};
+    EXPECT_TRUE(ADMBasicSuite8::GetScreenDimensions(&origin, &found));
+    EXPECT_EQ(found, (Rect{0, 0, 900, 1440}));
+
+    tk::automation::setScreens({{0, 0, 900, 1440}, {-200, 1440, 1000, 3360}});
+    const ADMPoint right{10, 2000};
+    EXPECT_TRUE(ADMBasicSuite8::GetScreenDimensions(&right, &found));
+    EXPECT_EQ(found, (Rect{-200, 1440, 1000, 3360}));
+
+    const ADMPoint nowhere{-500, -500};
+    Rect untouched{1, 2, 3, 4};
+    EXPECT_FALSE(ADMBasicSuite8::GetScreenDimensions(&nowhere, &untouched));
+    EXPECT_EQ(untouched, (Rect{1, 2, 3, 4}));
+    tk::automation::resetScreens();
+}
+
+}  // namespace
+}  // namespace admtest

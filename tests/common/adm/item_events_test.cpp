@@ -1,0 +1,115 @@
+// Native events of item controls become ADM notifications and draw calls.
+#include "adm/iADMDrawer.h"
+#include "adm_test_support.h"
+
+namespace admtest {
+namespace {
+
+struct Seen {
+    std::vector<std::string> dialogTypes;
+    std::vector<ADMItemRef> dialogItems;
+    std::vector<ADMItemRef> itemNotified;
+    int draws = 0;
+    Rect drawBounds{};
+};
+Seen _seen;
+
+void dialog_notify(ADMDialogRef, ADMNotifierRef notifier) {
+    _seen.dialogTypes.emplace_back(from_ref(notifier)->type);
+    _seen.dialogItems.push_back(ADMNotifierSuite2::GetItem(notifier));
+}
+
+class ItemEvents : public AdmTest {
+protected:
+    void SetUp() override {
+        AdmTest::SetUp();
+        _seen = Seen{};
+        _dialog = makeWindow();
+        ADMDialogSuite9::SetNotifyProc(_dialog, dialog_notify);
+        ADMDialogSuite9::Show(_dialog, true);
+    }
+    void TearDown() override {
+        ADMDialogSuite9::Destroy(_dialog);
+        AdmTest::TearDown();
+    }
+    ADMDialogRef _dialog = nullptr;
+};
+
+TEST_F(ItemEvents, ClicksWithoutItemProcsReachTheDialogAsUserChanged) {
+    std::vector<ADMItemRef> items;
+    for (ADMItemType type : kAllTypes) items.push_back(add(_dialog, type, {10, 10, 40, 110}));
+    for (ADMItemRef item : items) {
+        if (HIViewRef view = control_of(item)) {
+            EXPECT_TRUE(tka::click(view)) << from_ref(item)->type;
+        }
+    }
+    // Every item but the static text, which has no control.
+    ASSERT_EQ(_seen.dialogItems.size(), kAllTypes.size() - 1);
+    for (std::size_t i = 0; i < _seen.dialogItems.size(); ++i) {
+        EXPECT_EQ(_seen.dialogTypes[i], kADMUserChangedNotifier);
+        EXPECT_EQ(_seen.dialogItems[i], items[i]);
+    }
+}
+
+TEST_F(ItemEvents, AnItemNotifyProcTakesTheClickInstead) {
+    ADMItemRef box = add(_dialog, kADMTextCheckBoxType, {10, 10, 25, 110});
+    ADMItemSuite10::SetNotifyProc(box, [](ADMItemRef item, ADMNotifierRef notifier) {
+        _seen.itemNotified.push_back(item);
+        EXPECT_TRUE(ADMNotifierSuite2::IsNotifierType(notifier, kADMUserChangedNotifier));
+        EXPECT_FALSE(ADMNotifierSuite2::IsNotifierType(notifier, "adm user changed notifier"));
+        EXPECT_FALSE(ADMNotifierSuite2::IsNotifierType(notifier, kADMCloseHitNotifier));
+        ADMItemSuite10::DefaultNotify(item, notifier);
+    });
+    ASSERT_TRUE(tka::click(control_of(box)));
+    EXPECT_EQ(_seen.itemNotified, std::vector<ADMItemRef>{box});
+    EXPECT_TRUE(_seen.dialogItems.empty());
+    EXPECT_TRUE(ADMItemSuite10::GetBooleanValue(box)) << "the box toggled itself";
+}
+
+TEST_F(ItemEvents, AButtonClickedInANotifyProcThatDestroysTheDialogIsSafe) {
+    ADMItemRef button = add(_dialog, kADMTextPushButtonType, {10, 10, 30, 110});
+    static ADMDialogRef dialog;
+    dialog = _dialog;
+    ADMItemSuite10::SetNotifyProc(button, [](ADMItemRef, ADMNotifierRef) { ADMDialogSuite9::Destroy(dialog); });
+    ASSERT_TRUE(tka::click(control_of(button)));
+    _dialog = nullptr;
+}
+
+// Paints the item red over its whole bounds and records what the drawer says.
+void paint_red(ADMItemRef item, ADMDrawerRef drawer) {
+    ++_seen.draws;
+    EXPECT_EQ(from_ref(drawer)->item, from_ref(item));
+    ADMDrawerSuite5::GetBoundsRect(drawer, &_seen.drawBounds);
+    ADMDrawerSuite5::SetADMColor(drawer, kADMRedColor);
+    const Rect all{0, 0, 1000, 1000};
+    ADMDrawerSuite5::FillRect(drawer, &all);
+}
+
+TEST_F(ItemEvents, ADrawProcReplacesTheStandardLook) {
+    ADMItemRef icon = add(_dialog, kADMPictureStaticType, {20, 30, 52, 62});
+    ADMItemSuite10::SetDrawProc(icon, paint_red);
+    const tka::Bitmap shot = tka::renderWindow(from_ref(_dialog)->window);
+    EXPECT_EQ(_seen.draws, 1);
+    EXPECT_EQ(_seen.drawBounds, (Rect{20, 30, 52, 62}));
+    const PF_App_Color red = FakeApp::colour(PF_App_Color_RED);
+    const std::uint32_t expected =
+        0xFF000000u | (std::uint32_t(red.red >> 8) << 16) | (std::uint32_t(red.green >> 8) << 8) | (red.blue >> 8);
+    EXPECT_EQ(shot.at(46, 36), expected);
+    EXPECT_NE(shot.at(70, 36), expected) << "drawing stays inside the item";
+}
+
+TEST_F(ItemEvents, DefaultDrawLeavesTheStandardLook) {
+    ADMItemRef button = add(_dialog, kADMTextPushButtonType, {20, 30, 40, 130});
+    ADMItemSuite10::SetText(button, "Apply");
+    const tka::Bitmap plain = tka::renderWindow(from_ref(_dialog)->window);
+    ADMItemSuite10::SetDrawProc(button, [](ADMItemRef item, ADMDrawerRef drawer) {
+        ++_seen.draws;
+        ADMItemSuite10::DefaultDraw(item, drawer);
+    });
+    const tka::Bitmap drawn = tka::renderWindow(from_ref(_dialog)->window);
+    EXPECT_EQ(_seen.draws, 1);
+    EXPECT_EQ(plain.pixels, drawn.pixels);
+}
+
+}  // namespace
+}  // namespace admtest

@@ -1,0 +1,143 @@
+// Values shown as text: writing a value, reading what was typed, the bounds and
+// the default conversions.
+#include <cstring>
+
+#include "adm/item_text.h"
+#include "adm_test_support.h"
+
+namespace admtest {
+namespace {
+
+class ItemValues : public AdmTest {
+protected:
+    void SetUp() override {
+        AdmTest::SetUp();
+        _dialog = makeWindow();
+        ADMDialogSuite9::Show(_dialog, true);
+        _edit = add(_dialog, kADMTextEditType, {10, 10, 23, 80}, 1);
+    }
+    void TearDown() override {
+        ADMDialogSuite9::Destroy(_dialog);
+        AdmTest::TearDown();
+    }
+    void type(const char* text) { ASSERT_TRUE(tka::typeText(control_of(_edit), text)); }
+    std::string shown() const { return tka::text(control_of(_edit)); }
+
+    ADMDialogRef _dialog = nullptr;
+    ADMItemRef _edit = nullptr;
+};
+
+TEST_F(ItemValues, NeverSetBoundsReadEveryTextAsZero) {
+    type("42");
+    EXPECT_EQ(ADMItemSuite10::GetFloatValue(_edit), 0.0f);
+    EXPECT_EQ(ADMItemSuite10::GetIntValue(_edit), 0);
+    type("-17.5");
+    EXPECT_EQ(ADMItemSuite10::GetFloatValue(_edit), 0.0f);
+}
+
+TEST_F(ItemValues, ReadsAreClampedButTheTextStays) {
+    ADMItemSuite10::SetMinFloatValue(_edit, 0);
+    ADMItemSuite10::SetMaxFloatValue(_edit, 100);
+    type("250");
+    EXPECT_EQ(ADMItemSuite10::GetFloatValue(_edit), 100.0f);
+    EXPECT_EQ(shown(), "250");
+    type("-3");
+    EXPECT_EQ(ADMItemSuite10::GetFloatValue(_edit), 0.0f);
+    type("37.5");
+    EXPECT_EQ(ADMItemSuite10::GetFloatValue(_edit), 37.5f);
+    type("x");
+    EXPECT_EQ(ADMItemSuite10::GetFloatValue(_edit), 37.5f) << "unreadable text keeps the previous value";
+}
+
+TEST_F(ItemValues, IntegerReadsTruncateAndClamp) {
+    ADMItemSuite10::SetMinFloatValue(_edit, -10.5f);
+    ADMItemSuite10::SetMaxFloatValue(_edit, 99.9f);
+    type("42.9");
+    EXPECT_EQ(ADMItemSuite10::GetIntValue(_edit), 42);
+    type("250");
+    EXPECT_EQ(ADMItemSuite10::GetIntValue(_edit), 99);
+    type("-40");
+    EXPECT_EQ(ADMItemSuite10::GetIntValue(_edit), -10);
+    EXPECT_EQ(ADMItemSuite10::GetFloatValue(_edit), -10.5f) << "the float read parses the text again";
+    type("abc");
+    EXPECT_EQ(ADMItemSuite10::GetIntValue(_edit), -10);
+}
+
+TEST_F(ItemValues, SetFloatValueShowsTheValueUnclamped) {
+    ADMItemSuite10::SetMaxFloatValue(_edit, 100);
+    ADMItemSuite10::SetFloatValue(_edit, 500);
+    EXPECT_EQ(shown(), "500");
+    EXPECT_EQ(ADMItemSuite10::GetFloatValue(_edit), 100.0f);
+    ADMItemSuite10::SetFloatValue(_edit, 12.5f);
+    EXPECT_EQ(shown(), "12.5");
+}
+
+TEST_F(ItemValues, SettingABoundRewritesTheText) {
+    ADMItemSuite10::SetFloatValue(_edit, 3);
+    type("77");
+    ADMItemSuite10::SetMinFloatValue(_edit, 1);
+    EXPECT_EQ(shown(), "3");
+}
+
+TEST_F(ItemValues, CustomConversionsReplaceTheDefaults) {
+    ADMItemSuite10::SetMaxFloatValue(_edit, 1000);
+    ADMItemSuite10::SetFloatValue(_edit, 4);
+    ADMItemSuite10::SetFloatToTextProc(_edit, [](ADMItemRef, float value, char* text, ADMInt32 length) -> ADMBoolean {
+        std::snprintf(text, static_cast<std::size_t>(length), "%d px", static_cast<int>(value));
+        return true;
+    });
+    EXPECT_EQ(shown(), "4 px") << "setting the proc rewrites the text";
+    ADMItemSuite10::SetTextToFloatProc(_edit, [](ADMItemRef, const char* text, float* value) -> ADMBoolean {
+        *value = static_cast<float>(std::strlen(text));
+        return true;
+    });
+    type("abcdefg");
+    EXPECT_EQ(ADMItemSuite10::GetFloatValue(_edit), 7.0f);
+    type("12");
+    EXPECT_EQ(ADMItemSuite10::GetIntValue(_edit), 12) << "integer reads do not use the proc";
+}
+
+TEST(DefaultFloatToText, DropsTrailingZeros) {
+    const std::pair<float, const char*> cases[] = {
+        {100.0f, "100"}, {0.5f, "0.5"},   {-0.25f, "-0.25"},    {12.5f, "12.5"},
+        {-3.25f, "-3.25"}, {0.0f, "0"}, {1234567.0f, "1234567"}, {1e-7f, "0"},
+    };
+    for (const auto& [value, text] : cases) {
+        char buffer[64];
+        default_float_to_text(value, buffer);
+        EXPECT_STREQ(buffer, text) << value;
+    }
+}
+
+TEST(DefaultFloatToText, LongestNumberFitsIn48Bytes) {
+    // "%f" writes 47 characters for it before the zeros go.
+    char buffer[48];
+    default_float_to_text(-3.4028235e38f, buffer);
+    EXPECT_STREQ(buffer, "-340282346638528859811704183484516925440");
+}
+
+TEST(DefaultTextToFloat, ReadsALeadingNumber) {
+    float value = 9.0f;
+    EXPECT_FALSE(default_text_to_float("", value));
+    EXPECT_FALSE(default_text_to_float("abc", value));
+    EXPECT_EQ(value, 9.0f);
+    EXPECT_TRUE(default_text_to_float(" 7", value));
+    EXPECT_EQ(value, 7.0f);
+    EXPECT_TRUE(default_text_to_float("12abc", value));
+    EXPECT_EQ(value, 12.0f);
+    EXPECT_TRUE(default_text_to_float("-2.5e1", value));
+    EXPECT_EQ(value, -25.0f);
+}
+
+TEST_F(ItemValues, SuiteDefaultsConvertThroughAnItem) {
+    char text[48];
+    EXPECT_TRUE(ADMItemSuite10::DefaultFloatToText(_edit, -0.25f, text, sizeof text));
+    EXPECT_STREQ(text, "-0.25");
+    float value = 0;
+    EXPECT_TRUE(ADMItemSuite10::DefaultTextToFloat(_edit, " 7", &value));
+    EXPECT_EQ(value, 7.0f);
+    EXPECT_FALSE(ADMItemSuite10::DefaultTextToFloat(_edit, "abc", &value));
+}
+
+}  // namespace
+}  // namespace admtest
