@@ -1,0 +1,164 @@
+// Workspace panels: toggling creates a host frame with a container view and
+// calls the create-panel hook, sized by the snap sizes; toggling again
+// disposes the container, then the frame.
+#include <gtest/gtest.h>
+
+#include "host/Host.h"
+#include "host_test_support.h"
+#include "toolkit/native.h"
+
+namespace {
+
+using host::Host;
+using host_test::acquire;
+
+const char* kMatch = "QX_Test v1.0";
+
+struct FakePanel {
+    int creations = 0;
+    int disposals = 0;
+    A_long snap_count = 1;
+    A_LPoint snap{501, 235};
+    A_Err status = A_Err_NONE;
+    AEGP_PlatformViewRef container = nullptr;
+    AEGP_PanelH panel = nullptr;
+    ControlRef button = nullptr;
+};
+FakePanel _fake;
+const AEGP_PanelSuite1* _panels = nullptr;
+
+OSStatus count_dispose(EventHandlerCallRef, EventRef, void*) {
+    ++_fake.disposals;
+    return eventNotHandledErr;
+}
+
+A_Err snap_sizes(AEGP_PanelRefcon refcon, A_LPoint* sizes, A_long* count) {
+    if (refcon != reinterpret_cast<AEGP_PanelRefcon>(&_fake)) return A_Err_PARAMETER;
+    for (A_long i = 0; i < std::min<A_long>(_fake.snap_count, *count); ++i) sizes[i] = _fake.snap;
+    *count = _fake.snap_count;
+    return A_Err_NONE;
+}
+
+A_Err create_panel(AEGP_GlobalRefcon, AEGP_CreatePanelRefcon, AEGP_PlatformViewRef container, AEGP_PanelH panel,
+                   AEGP_PanelFunctions1* functions, AEGP_PanelRefcon* refcon) {
+    ++_fake.creations;
+    _fake.container = container;
+    _fake.panel = panel;
+    const Rect bounds{10, 10, 30, 90};
+    CreatePushButtonControl(nullptr, &bounds, nullptr, &_fake.button);
+    HIViewAddSubview(container, _fake.button);
+    const EventTypeSpec dispose{kEventClassControl, kEventControlDispose};
+    InstallEventHandler(GetControlEventTarget(container), count_dispose, 1, &dispose, nullptr, nullptr);
+    functions->GetSnapSizes = snap_sizes;
+    *refcon = reinterpret_cast<AEGP_PanelRefcon>(&_fake);
+    _panels->AEGP_SetTitle(panel, reinterpret_cast<const A_u_char*>("Fake Panel"));
+    return _fake.status;
+}
+
+struct Panels : ::testing::Test {
+    Host h;
+    Panels() {
+        _fake = FakePanel{};
+        _panels = acquire<AEGP_PanelSuite1>(h, kAEGPWorkspacePanelSuite, 1);
+        EXPECT_EQ(_panels->AEGP_RegisterCreatePanelHook(1, match(), create_panel, nullptr, 1), A_Err_NONE);
+    }
+    static const A_u_char* match() { return reinterpret_cast<const A_u_char*>(kMatch); }
+};
+
+TEST_F(Panels, ToggleOpensAFrameAndCallsTheHookWithItsContainer) {
+    EXPECT_FALSE(h.panel_open(kMatch));
+    ASSERT_EQ(_panels->AEGP_ToggleVisibility(match()), A_Err_NONE);
+    EXPECT_EQ(_fake.creations, 1);
+    ASSERT_TRUE(h.panel_open(kMatch));
+    EXPECT_EQ(h.panel_container(kMatch), _fake.container);
+    ControlKind kind{};
+    GetControlKind(_fake.container, &kind);
+    EXPECT_EQ(kind.kind, kControlKindUserPane);
+    EXPECT_EQ(HIViewGetSuperview(_fake.button), _fake.container);
+    WindowRef frame = h.panel_window(kMatch);
+    EXPECT_EQ(GetControlOwner(_fake.container), frame);
+    EXPECT_TRUE(IsWindowVisible(frame));
+    EXPECT_EQ(h.panel_title(kMatch), "Fake Panel");
+    CFStringRef title = nullptr;
+    CopyWindowTitleAsCFString(frame, &title);
+    char text[64] = {};
+    CFStringGetCString(title, text, sizeof text, kCFStringEncodingUTF8);
+    CFRelease(title);
+    EXPECT_STREQ(text, "Fake Panel");
+}
+
+TEST_F(Panels, TheFirstSnapSizeSizesTheFrame) {
+    _fake.snap_count = 3;
+    _panels->AEGP_ToggleVisibility(match());
+    const auto size = h.panel_size(kMatch);
+    ASSERT_TRUE(size);
+    EXPECT_EQ(size->x, 501);
+    EXPECT_EQ(size->y, 235);
+    Rect content{};
+    GetWindowBounds(h.panel_window(kMatch), kWindowContentRgn, &content);
+    EXPECT_EQ(content.right - content.left, 501);
+    EXPECT_EQ(content.bottom - content.top, 235);
+}
+
+TEST_F(Panels, NoSnapSizeKeepsTheDefaultSize) {
+    _fake.snap_count = 0;
+    _panels->AEGP_ToggleVisibility(match());
+    const auto size = h.panel_size(kMatch);
+    ASSERT_TRUE(size);
+    EXPECT_EQ(size->x, 400);
+    EXPECT_EQ(size->y, 300);
+}
+
+TEST_F(Panels, ToggleAgainDisposesTheContainerAndClosesTheFrame) {
+    _panels->AEGP_ToggleVisibility(match());
+    const AEGP_PanelH panel = _fake.panel;
+    ASSERT_EQ(_panels->AEGP_ToggleVisibility(match()), A_Err_NONE);
+    EXPECT_EQ(_fake.disposals, 1);
+    EXPECT_FALSE(h.panel_open(kMatch));
+    EXPECT_EQ(h.panel_container(kMatch), nullptr);
+    EXPECT_FALSE(h.panel_size(kMatch));
+    EXPECT_EQ(_panels->AEGP_SetTitle(panel, reinterpret_cast<const A_u_char*>("late")), A_Err_PARAMETER);
+    // And open again: a new frame, the hook runs again.
+    _panels->AEGP_ToggleVisibility(match());
+    EXPECT_EQ(_fake.creations, 2);
+    EXPECT_TRUE(h.panel_open(kMatch));
+    EXPECT_NE(_fake.panel, panel);
+}
+
+TEST_F(Panels, AFailingHookLeavesThePanelClosed) {
+    _fake.status = 516;
+    EXPECT_EQ(_panels->AEGP_ToggleVisibility(match()), 516);
+    EXPECT_FALSE(h.panel_open(kMatch));
+    EXPECT_EQ(_fake.disposals, 1);
+    ASSERT_EQ(h.hooks().failures.size(), 1u);
+    EXPECT_EQ(h.hooks().failures[0].hook, "create panel");
+}
+
+TEST_F(Panels, ClosingTheFrameWindowClosesThePanel) {
+    _panels->AEGP_ToggleVisibility(match());
+    DisposeWindow(h.panel_window(kMatch));
+    EXPECT_EQ(_fake.disposals, 1);
+    EXPECT_FALSE(h.panel_open(kMatch));
+    _panels->AEGP_ToggleVisibility(match());
+    EXPECT_TRUE(h.panel_open(kMatch));
+}
+
+TEST_F(Panels, QuitClosesOpenPanels) {
+    _panels->AEGP_ToggleVisibility(match());
+    h.quit();
+    EXPECT_EQ(_fake.disposals, 1);
+    EXPECT_FALSE(h.panel_open(kMatch));
+}
+
+TEST_F(Panels, RegistrationAndToggleCheckTheirArguments) {
+    EXPECT_EQ(_panels->AEGP_RegisterCreatePanelHook(1, match(), create_panel, nullptr, 1), A_Err_PARAMETER);
+    EXPECT_EQ(_panels->AEGP_RegisterCreatePanelHook(1, nullptr, create_panel, nullptr, 1), A_Err_PARAMETER);
+    EXPECT_EQ(_panels->AEGP_RegisterCreatePanelHook(1, reinterpret_cast<const A_u_char*>("x"), nullptr, nullptr, 1),
+              A_Err_PARAMETER);
+    EXPECT_EQ(_panels->AEGP_ToggleVisibility(reinterpret_cast<const A_u_char*>("QX_Other")), A_Err_PARAMETER);
+    EXPECT_EQ(_panels->AEGP_ToggleVisibility(nullptr), A_Err_PARAMETER);
+    EXPECT_EQ(_panels->AEGP_SetTitle(nullptr, reinterpret_cast<const A_u_char*>("t")), A_Err_PARAMETER);
+    EXPECT_EQ(h.hooks().create_panel.size(), 1u);
+}
+
+}  // namespace
