@@ -13,12 +13,12 @@ using namespace tk::detail;
 
 namespace {
 
-// A surface of the size with the dialog background, or null for an empty size.
-cairo_surface_t* background_surface(int width, int height) {
+// A surface of the size filled with the colour, or null for an empty size.
+cairo_surface_t* background_surface(int width, int height, look::Colour colour = look::kWindowBackground) {
     if (width <= 0 || height <= 0) return nullptr;
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
     cairo_t* cr = cairo_create(surface);
-    set_colour(cr, look::kWindowBackground);
+    set_colour(cr, colour);
     cairo_paint(cr);
     cairo_destroy(cr);
     return surface;
@@ -26,8 +26,11 @@ cairo_surface_t* background_surface(int width, int height) {
 
 cairo_surface_t* window_surface(WindowRef window) {
     if (!is_window(window) || window->disposing) return nullptr;
+    // Windows given the dialog brush are grey; the rest have plain white content.
+    const look::Colour colour = window->background == kThemeBrushDialogBackgroundActive ? look::kWindowBackground
+                                                                                        : look::kPlainBackground;
     cairo_surface_t* surface = background_surface(window->content.right - window->content.left,
-                                                  window->content.bottom - window->content.top);
+                                                  window->content.bottom - window->content.top, colour);
     if (!surface) return nullptr;
     cairo_t* cr = cairo_create(surface);
     paint_view(cr, window->root);

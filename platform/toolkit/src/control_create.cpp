@@ -48,11 +48,11 @@ OSStatus CreateUserPaneControl(WindowRef window, const Rect* boundsRect, UInt32,
     return noErr;
 }
 
-OSStatus CreateGroupBoxControl(WindowRef window, const Rect* boundsRect, CFStringRef title, Boolean primary,
+OSStatus CreateGroupBoxControl(WindowRef window, const Rect* boundsRect, CFStringRef title, Boolean,
                                ControlRef* outControl) {
     const Creation c{window, boundsRect, title, outControl};
     if (const OSStatus s = check(c)) return s;
-    make(c, kControlKindGroupBox)->primary = primary;
+    make(c, kControlKindGroupBox);
     return noErr;
 }
 

@@ -1,4 +1,4 @@
-// Carbon-style events: handlers on window and view targets, called newest first.
+// Events: handlers on window and view targets, called newest first.
 #include "events.h"
 
 #include <algorithm>

@@ -10,6 +10,7 @@ struct Colour {
 };
 
 constexpr Colour kWindowBackground{0xE8 / 255.0, 0xE8 / 255.0, 0xE8 / 255.0};
+constexpr Colour kPlainBackground{1, 1, 1};
 constexpr Colour kFace{0xF6 / 255.0, 0xF6 / 255.0, 0xF6 / 255.0};
 constexpr Colour kFaceBottom{0xDA / 255.0, 0xDA / 255.0, 0xDA / 255.0};
 constexpr Colour kBorder{0x8C / 255.0, 0x8C / 255.0, 0x8C / 255.0};

@@ -64,8 +64,7 @@ struct OpaqueWindowPtr {
     Rect content{};  // global coordinates
     bool visible = false;
     bool disposing = false;
-    ThemeBrush background = 0;
-    ThemeFontID font = kThemeSystemFont;
+    ThemeBrush background = 0;  // 0: plain white content
     OpaqueControlRef* root = nullptr;
     OpaqueEventTargetRef target;
     OpaqueGrafPtr port;
@@ -85,7 +84,6 @@ struct OpaqueControlRef {
     bool enabled = true;
     bool visible = true;
     bool autoToggle = false;
-    bool primary = false;
     bool password = false;
     bool multiline = false;
     bool disposing = false;

@@ -1,7 +1,6 @@
 // Theme text: the current theme font, text dimensions and font family numbers.
 #include <string>
 
-#include "registry.h"
 #include "strings.h"
 #include "text_metrics.h"
 #include "unicode.h"
@@ -13,8 +12,7 @@ extern "C" {
 OSStatus UseThemeFont(ThemeFontID inFontID, ScriptCode) {
     if (inFontID != kThemeSystemFont && inFontID != kThemeSmallSystemFont && inFontID != kThemeMiniSystemFont)
         return paramErr;
-    // The font belongs to the current port, as drawing there would use it.
-    if (GrafPtr port = registry().currentPort; is_port(port)) port->window->font = inFontID;
+    // Text is only drawn by controls, each in its own font, so the port keeps no font.
     return noErr;
 }
 

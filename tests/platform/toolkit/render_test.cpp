@@ -34,6 +34,13 @@ OSStatus fill_corner(EventHandlerCallRef, EventRef event, void* data) {
     return fill->answer;
 }
 
+// A window with the dialog background, as dialogs have.
+WindowRef dialog_window(Rect content) {
+    WindowRef w = new_window(kWindowCloseBoxAttribute, content);
+    SetThemeWindowBackground(w, kThemeBrushDialogBackgroundActive, false);
+    return w;
+}
+
 ControlRef pane(WindowRef w, Rect r) {
     ControlRef v = nullptr;
     CreateUserPaneControl(w, &r, 0, &v);
@@ -51,7 +58,7 @@ int non_background(const ta::Bitmap& b, int left, int top, int right, int bottom
 }  // namespace
 
 TEST(Render, WindowIsItsBackgroundWithTheStandardLooksOnTop) {
-    WindowRef w = new_window(kWindowCloseBoxAttribute, {0, 0, 100, 200});
+    WindowRef w = dialog_window({0, 0, 100, 200});
     ControlRef button = nullptr;
     const Rect r{10, 10, 30, 90};
     CreatePushButtonControl(w, &r, Str("Apply"), &button);
@@ -65,8 +72,16 @@ TEST(Render, WindowIsItsBackgroundWithTheStandardLooksOnTop) {
     DisposeWindow(w);
 }
 
+TEST(Render, WindowsWithoutTheDialogBrushArePlainWhite) {
+    WindowRef w = new_window(kWindowCloseBoxAttribute, {0, 0, 20, 20});
+    EXPECT_EQ(ta::renderWindow(w).at(5, 5), 0xFFFFFFFFu);
+    SetThemeWindowBackground(w, kThemeBrushDialogBackgroundActive, false);
+    EXPECT_EQ(ta::renderWindow(w).at(5, 5), kBackground);
+    DisposeWindow(w);
+}
+
 TEST(Render, DrawHandlersGetAContextAtTheViewsTopLeft) {
-    WindowRef w = new_window(kWindowCloseBoxAttribute, {0, 0, 100, 200});
+    WindowRef w = dialog_window({0, 0, 100, 200});
     ControlRef v = pane(w, {20, 30, 60, 90});
     Fill red{1, 0, 0};
     InstallEventHandler(GetControlEventTarget(v), fill_corner, 1, kDraw, &red, nullptr);
@@ -79,7 +94,7 @@ TEST(Render, DrawHandlersGetAContextAtTheViewsTopLeft) {
 }
 
 TEST(Render, AHandledDrawReplacesTheStandardLookAndUnhandledKeepsIt) {
-    WindowRef w = new_window(kWindowCloseBoxAttribute, {0, 0, 100, 200});
+    WindowRef w = dialog_window({0, 0, 100, 200});
     const Rect r{10, 10, 30, 90};
     ControlRef button = nullptr;
     CreatePushButtonControl(w, &r, Str("Apply"), &button);
@@ -95,7 +110,7 @@ TEST(Render, AHandledDrawReplacesTheStandardLookAndUnhandledKeepsIt) {
 }
 
 TEST(Render, LaterSubviewsDrawAboveEarlierOnes) {
-    WindowRef w = new_window(kWindowCloseBoxAttribute, {0, 0, 100, 200});
+    WindowRef w = dialog_window({0, 0, 100, 200});
     ControlRef below = pane(w, {10, 10, 50, 50});
     ControlRef above = pane(w, {10, 10, 50, 50});
     Fill red{1, 0, 0}, blue{0, 0, 1};
@@ -108,7 +123,7 @@ TEST(Render, LaterSubviewsDrawAboveEarlierOnes) {
 }
 
 TEST(Render, DisabledControlsAreGreyed) {
-    WindowRef w = new_window(kWindowCloseBoxAttribute, {0, 0, 40, 200});
+    WindowRef w = dialog_window({0, 0, 40, 200});
     ControlRef box = nullptr;
     const Rect r{10, 10, 30, 190};
     CreateCheckBoxControl(w, &r, Str("Repeat Sequentially"), 0, true, &box);
@@ -156,7 +171,7 @@ TEST(Render, ViewsOutsideWindowsAndPngFiles) {
 
 TEST(Render, EveryKindRendersInsideItsFrame) {
     const auto before = ta::liveCounts();
-    WindowRef w = new_window(kWindowCloseBoxAttribute, {0, 0, 300, 400});
+    WindowRef w = dialog_window({0, 0, 300, 400});
     const Rect r{10, 10, 40, 150};
     ControlRef views[9] = {};
     CreateGroupBoxControl(w, &r, Str("Group"), true, &views[0]);

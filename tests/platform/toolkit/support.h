@@ -2,7 +2,6 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "toolkit/native.h"
 
@@ -36,11 +35,5 @@ inline WindowRef new_window(WindowAttributes attributes = kWindowCloseBoxAttribu
     CreateNewWindow(kFloatingWindowClass, attributes | kWindowCompositingAttribute, &content, &w);
     return w;
 }
-
-// Records the events a handler receives, in order, with a tag naming who got them.
-struct EventLog {
-    std::vector<std::string> entries;
-    OSStatus result = eventNotHandledErr;
-};
 
 }  // namespace tk_test
