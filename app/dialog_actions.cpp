@@ -81,13 +81,6 @@ std::string parse_repeat(const std::string& value) {
     return n;
 }
 
-int parse_apply(const std::string& value) {
-    const long n = whole_number(trimmed(value), 1000000);
-    if (n < 0)
-        throw std::invalid_argument("--apply: expected a whole number from 0 to 1000000, got \"" + value + "\"");
-    return static_cast<int>(n);
-}
-
 const char* orientation_label(Orientation o) {
     switch (o) {
         case Orientation::none: return "Don't Change Orientation";

@@ -32,8 +32,6 @@ std::set<Orientation> parse_orient(const std::string& value);
 std::set<KeyKind> parse_keys(const std::string& value);
 // A whole number of at least 1.
 std::string parse_repeat(const std::string& value);
-// A whole number of at least 0.
-int parse_apply(const std::string& value);
 
 // The dialog's texts for these choices.
 const char* orientation_label(Orientation o);

@@ -1,5 +1,6 @@
 #include "dialog_driver.h"
 
+#include <cstdlib>
 #include <utility>
 #include <vector>
 
@@ -148,6 +149,19 @@ int DialogDriver::press_apply(int times) {
         else complain("\"Apply\" did not take the click; " + count);
     }
     return pressed;
+}
+
+std::optional<std::array<double, 3>> DialogDriver::cube_size() const {
+    const std::vector<HIViewRef> fields = auto_::editFieldsInGroup(root_, "Cube Dimensions");
+    if (fields.size() != 3) return std::nullopt;
+    std::array<double, 3> size{};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const std::string text = auto_::text(fields[i]);
+        char* end = nullptr;
+        size[i] = std::strtod(text.c_str(), &end);
+        if (text.empty() || *end != '\0') return std::nullopt;
+    }
+    return size;
 }
 
 }  // namespace app

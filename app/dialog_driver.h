@@ -4,7 +4,9 @@
 // nothing and is reported, one line each.
 #pragma once
 
+#include <array>
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -26,6 +28,10 @@ public:
     // Presses "Apply" `times` times, idling after each; returns how many
     // presses reached the button.
     int press_apply(int times);
+
+    // The box size the "Cube Dimensions" fields hold now; none when they are
+    // missing or do not hold three numbers.
+    std::optional<std::array<double, 3>> cube_size() const;
 
 private:
     HIViewRef check_box(const std::string& label) const;

@@ -1,19 +1,26 @@
 // voxtrel-host: the compositing host simulated around the Voxtrel plug-in.
 #include <iostream>
+#include <stdexcept>
 
 #include "options.h"
 #include "run.h"
 
 int main(int argc, char** argv) {
-    CLI::App cli("Loads the Voxtrel plug-in into a simulated compositing host and runs it on a scene.",
+    CLI::App cli("Loads the Voxtrel plug-in into a simulated compositing host, opens its dialog from the menu as a "
+                 "person would, operates it, presses \"Apply\" and writes the result.",
                  "voxtrel-host");
     app::Options options;
-    app::add_options(cli, options);
+    app::RawOptions raw;
+    app::add_options(cli, options, raw);
     try {
         cli.parse(argc, argv);
+        app::finish_options(cli, raw, options);
     } catch (const CLI::CallForHelp& e) {
         return cli.exit(e);
     } catch (const CLI::ParseError& e) {
+        std::cerr << "voxtrel-host: " << e.what() << "\n";
+        return app::kExitBadInput;
+    } catch (const std::invalid_argument& e) {
         std::cerr << "voxtrel-host: " << e.what() << "\n";
         return app::kExitBadInput;
     }

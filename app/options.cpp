@@ -1,17 +1,108 @@
 #include "options.h"
 
 #include <filesystem>
+#include <stdexcept>
 
 namespace app {
 
-void add_options(CLI::App& cli, Options& options) {
+namespace {
+
+// A whole decimal number from `low` to `high`, or nullopt.
+std::optional<long> whole_number(const std::string& s, long low, long high) {
+    if (s.empty() || s.size() > 9 || s.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
+    const long n = std::stol(s);
+    if (n < low || n > high) return std::nullopt;
+    return n;
+}
+
+}  // namespace
+
+void add_options(CLI::App& cli, Options& options, RawOptions& raw) {
     cli.add_option("SCENE", options.scene, "Scene file (JSON); without it the embedded default scene")
         ->check(CLI::ExistingFile);
-    cli.add_option("--plugin", options.plugin, "Plug-in module to load (default: Voxtrel.so beside the program)");
-    cli.add_flag("--json", options.json, "Print the result scene on standard output");
-    cli.add_option("--out", options.out, "Write DIR/scene.json (DIR is created)");
-    cli.add_option("--apply", options.apply, "Press \"Apply\" N times (0: only open the dialog)")
-        ->check(CLI::Range(0, 1000000));
+
+    auto* dialog = "Operating the dialog";
+    cli.add_option("--cube", raw.cube, "Type X,Y,Z into the three \"Cube Dimensions\" fields")
+        ->type_name("X,Y,Z")
+        ->group(dialog);
+    cli.add_option("--orient", raw.orient,
+                   "Leave exactly these \"Layer Orientation\" boxes checked: none (\"Don't Change "
+                   "Orientation\"), camera (\"Towards Camera\"), random (\"Random\"); comma-separated")
+        ->type_name("LIST")
+        ->group(dialog);
+    cli.add_option("--camera", raw.camera, "Choose this camera in the camera popup (enabled with --orient camera)")
+        ->type_name("NAME")
+        ->group(dialog);
+    cli.add_option("--repeat", raw.repeat, "Check \"Repeat Layers\" and type N as its count")
+        ->type_name("N")
+        ->group(dialog);
+    cli.add_flag("--sequential", options.dialog.sequential, "Check \"Repeat Sequentially\" (needs --repeat)")
+        ->group(dialog);
+    cli.add_option("--keys", raw.keys, "Check these \"Insert Keys\" boxes: position, orientation, scale")
+        ->type_name("LIST")
+        ->group(dialog);
+    cli.add_flag("--no-crop-text", options.dialog.no_crop_text,
+                 "Uncheck \"Crop Text Layers To Size Of Other 3D Layers\"")
+        ->group(dialog);
+    cli.add_option("--apply", options.dialog.apply, "Press \"Apply\" N times (default 1; 0 only opens the dialog)")
+        ->type_name("N")
+        ->check(CLI::Range(0, 1000000))
+        ->group(dialog);
+
+    auto* host = "The host";
+    cli.add_option("--plugin", options.plugin, "Plug-in module to load (default: Voxtrel.so beside the program)")
+        ->type_name("PATH")
+        ->group(host);
+    cli.add_flag("--panel", options.panel, "The host offers workspace panels: the dialog opens docked in a panel")
+        ->group(host);
+    cli.add_option("--without", raw.without, "The host lacks this suite, e.g. \"AEGP Layer Suite:10\" (repeatable)")
+        ->type_name("\"SUITE NAME:VERSION\"")
+        ->group(host);
+    cli.add_option("--clock", raw.clock, "Calendar time in seconds the plug-in sees (makes a run reproducible)")
+        ->type_name("SECONDS")
+        ->check(CLI::NonNegativeNumber)
+        ->group(host);
+    cli.add_flag("--undo", options.undo, "Undo the last step after applying")->group(host);
+    cli.add_option("--screen", raw.screen, "Screen size (default 1440,900)")->type_name("W,H")->group(host);
+
+    auto* output = "Output";
+    cli.add_flag("--json", options.json, "Print the result scene instead of the table of layers")->group(output);
+    cli.add_option("--out", options.out, "Write DIR/scene.json, DIR/view.png and DIR/dialog.png (DIR is created)")
+        ->type_name("DIR")
+        ->group(output);
+    cli.add_option("--ui-json", options.ui_json, "Write the dialog's view tree, as the automation sees it, to FILE")
+        ->type_name("FILE")
+        ->group(output);
+}
+
+void finish_options(const CLI::App& cli, const RawOptions& raw, Options& options) {
+    auto given = [&](const char* name) { return cli.count(name) > 0; };
+    if (given("--cube")) options.dialog.cube = parse_cube(raw.cube);
+    if (given("--orient")) options.dialog.orient = parse_orient(raw.orient);
+    if (given("--camera")) options.dialog.camera = raw.camera;
+    if (given("--repeat")) options.dialog.repeat = parse_repeat(raw.repeat);
+    if (given("--keys")) options.dialog.keys = parse_keys(raw.keys);
+    if (given("--clock")) options.clock = raw.clock;
+    if (given("--screen")) options.screen = parse_screen(raw.screen);
+    for (const std::string& suite : raw.without) options.without.push_back(parse_suite(suite));
+}
+
+std::pair<std::string, long> parse_suite(const std::string& value) {
+    const auto colon = value.rfind(':');
+    const std::optional<long> version =
+        colon == std::string::npos ? std::nullopt : whole_number(value.substr(colon + 1), 0, 999999);
+    if (!version || colon == 0)
+        throw std::invalid_argument("--without: expected \"SUITE NAME:VERSION\", got \"" + value + "\"");
+    return {value.substr(0, colon), *version};
+}
+
+ScreenSize parse_screen(const std::string& value) {
+    const auto comma = value.find(',');
+    const std::optional<long> w = comma == std::string::npos ? std::nullopt : whole_number(value.substr(0, comma), 1, 32767);
+    const std::optional<long> h = comma == std::string::npos ? std::nullopt : whole_number(value.substr(comma + 1), 1, 32767);
+    if (!w || !h)
+        throw std::invalid_argument("--screen: expected W,H, whole numbers from 1 to 32767, got \"" + value + "\"");
+    return {static_cast<int>(*w), static_cast<int>(*h)};
 }
 
 std::string default_plugin_path() {

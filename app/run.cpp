@@ -3,13 +3,20 @@
 #include <fstream>
 #include <sstream>
 
+#include "clock.h"
+#include "dialog_driver.h"
 #include "host/Host.h"
 #include "host/scene.h"
+#include "layer_table.h"
+#include "open_dialog.h"
 #include "output.h"
+#include "toolkit/automation.h"
 
 namespace app {
 
 namespace {
+
+constexpr double kDefaultCube = 1000;
 
 // The scene's text, or a message on `err`.
 bool read_scene(const Options& options, std::string& text, std::ostream& err) {
@@ -32,10 +39,68 @@ std::string scene_name(const Options& options) {
     return options.scene.empty() ? std::string("the default scene") : options.scene;
 }
 
+// The host as asked: which suites it lacks, its screens, the clock the plug-in reads.
+void prepare_host(host::Host& h, const Options& options, std::ostream& err) {
+    if (!options.panel) h.remove_suite(kAEGPWorkspacePanelSuite, kAEGPWorkspacePanelSuiteVersion1);
+    for (const auto& [name, version] : options.without) {
+        if (!h.suites().offers(name, version))
+            err << "voxtrel-host: the host offers no \"" << name << "\" version " << version
+                << "; --without changes nothing\n";
+        h.remove_suite(name, version);
+    }
+    if (options.screen)
+        tk::automation::setScreens({Rect{0, 0, static_cast<SInt16>(options.screen->height),
+                                         static_cast<SInt16>(options.screen->width)}});
+    if (options.clock) set_clock(static_cast<std::time_t>(*options.clock));
+}
+
+// The box the picture shows: what the dialog's fields hold, else what was asked.
+view::Vec3 box_size(const std::optional<std::array<double, 3>>& fields, const Options& options) {
+    if (fields) return {(*fields)[0], (*fields)[1], (*fields)[2]};
+    if (const auto& cube = options.dialog.cube)
+        return {std::stod((*cube)[0]), std::stod((*cube)[1]), std::stod((*cube)[2])};
+    return {kDefaultCube, kDefaultCube, kDefaultCube};
+}
+
+// What the dialog left behind for the outputs.
+struct DialogResult {
+    bool opened = false;
+    std::optional<std::array<double, 3>> cube;
+};
+
+// Opens, operates and pictures the dialog; false when it could not be opened.
+DialogResult use_dialog(host::Host& h, const Options& options, std::ostream& out, std::ostream& err) {
+    DialogResult result;
+    const OpenResult opened = open_voxtrel(h);
+    if (opened.outcome != OpenOutcome::opened) {
+        err << "voxtrel-host: " << opened.message << "\n";
+        return result;
+    }
+    result.opened = true;
+    DialogDriver driver(opened.place.root, [&h] { h.idle(); }, err);
+    driver.operate(options.dialog);
+    driver.press_apply(options.dialog.apply);
+    result.cube = driver.cube_size();
+    if (options.undo) {
+        const std::string step = h.undo_history().undo_steps().empty() ? "" : h.undo_history().undo_steps().back().name;
+        if (h.undo()) {
+            if (!options.json) out << "Undone: " << step << "\n";
+        } else {
+            err << "voxtrel-host: nothing to undo\n";
+        }
+        h.idle();
+    }
+    // The dialog as it looks at the end, before quitting closes it.
+    if (!options.ui_json.empty()) write_ui_json(options.ui_json, opened.place.window, err);
+    if (!options.out.empty()) write_dialog_picture(options.out, opened.place.window, err);
+    return result;
+}
+
 }  // namespace
 
 int run(const Options& options, std::ostream& out, std::ostream& err) {
     host::Host h;
+    prepare_host(h, options, err);
     std::string text;
     if (!read_scene(options, text, err)) return kExitBadInput;
     try {
@@ -44,6 +109,7 @@ int run(const Options& options, std::ostream& out, std::ostream& err) {
         err << "voxtrel-host: " << scene_name(options) << ": " << e.what() << "\n";
         return kExitBadInput;
     }
+    if (!options.out.empty() && !make_out_dir(options.out, err)) return kExitBadInput;
 
     const std::string plugin = options.plugin.empty() ? default_plugin_path() : options.plugin;
     const host::LoadResult loaded = h.load_module(plugin);
@@ -52,19 +118,33 @@ int run(const Options& options, std::ostream& out, std::ostream& err) {
         return kExitCannotLoad;
     }
 
-    if (!options.json) print_registrations(h, out);
+    const LayerSnapshot before = snapshot_layers(h);
+    DialogResult dialog;
+    if (loaded.ok()) dialog = use_dialog(h, options, out, err);
+    const std::vector<LayerRow> rows = changed_layers(h, before);
     h.quit();
-    print_alerts(h, options.json ? err : out);
 
+    if (!options.json) print_layer_table(rows, out);
+    print_alerts(h, options.json ? err : out);
     const std::string result = h.save_scene_text();
     if (options.json) out << result;
-    if (!options.out.empty() && !write_scene_file(options.out, result, err)) return kExitBadInput;
+    if (!options.out.empty()) {
+        write_scene_file(options.out, result, err);
+        write_view_picture(options.out, nlohmann::json::parse(result), box_size(dialog.cube, options), err);
+    }
 
+    bool failed = print_hook_failures(h, err);
     if (loaded.outcome == host::LoadOutcome::entry_failed) {
         err << "voxtrel-host: the plug-in's entry point returned status " << loaded.status << "\n";
-        return kExitPluginFailed;
+        failed = true;
+    } else if (!dialog.opened) {
+        failed = true;
     }
-    return kExitDone;
+    if (!h.alerts().empty() && !failed) {
+        err << "voxtrel-host: the plug-in reported a problem (see the alerts)\n";
+        failed = true;
+    }
+    return failed ? kExitPluginFailed : kExitDone;
 }
 
 }  // namespace app

@@ -1,4 +1,5 @@
-// One run of voxtrel-host: scene in, plug-in loaded, host quit, results out.
+// One run of voxtrel-host: the scene loaded, the plug-in loaded, its dialog
+// opened and operated, the host quit, the results told and written.
 #pragma once
 
 #include <ostream>
@@ -10,9 +11,9 @@ namespace app {
 // Exit statuses.
 enum Exit : int {
     kExitDone = 0,
-    kExitPluginFailed = 1,   // the entry point returned a non-zero status
-    kExitBadInput = 2,       // bad command line or scene
-    kExitCannotLoad = 3,     // the module cannot be loaded or has no entry point
+    kExitPluginFailed = 1,  // the plug-in reported a failure, or its dialog could not be used
+    kExitBadInput = 2,      // bad command line or scene
+    kExitCannotLoad = 3,    // the module cannot be loaded or has no entry point
 };
 
 int run(const Options& options, std::ostream& out, std::ostream& err);
