@@ -2,34 +2,93 @@
 
 #include "Voxtrel/boundary.h"
 #include "Voxtrel/main.h"
+#include "adm/ADMSuites.h"
+#include "adm/host_suites.h"
 #include "adobe/AEGP_SuiteHandler.h"
+#include "adobe/AssistantDlg.h"
 #include "core/status.h"
 
-// Waiting for the dialog: these four hooks open, refresh and build the
-// distribution dialog, which is not written yet. Until then each does only
-// what needs no dialog object.
+namespace {
 
-// Takes the command, so the host does not look for another handler.
-A_Err on_command(AEGP_GlobalRefcon, AEGP_CommandRefcon, AEGP_Command, AEGP_HookPriority, A_Boolean,
-                 A_Boolean* handledPB) {
-    if (handledPB) *handledPB = true;
-    return core::kErrNone;
+// 3D audio/video, text and shape layers: what the assistant can work on.
+constexpr unsigned kWorkableLayers = 1 | 8 | 16;
+constexpr ADMDialogStyle kWindowStyle = kADMTabbedFloatingDialogStyle;
+
+A_u_char const* match_name() { return reinterpret_cast<A_u_char const*>(_dialog_id); }
+
+bool has_dialog() { return _main_dlg && _main_dlg->GetDialogRef(); }
+
+// Brings the dialog up to date with the host: its selection, its cameras and
+// whether its controls can be used.
+void refresh() {
+    bool const workable = _main_dlg->isCurSelectionContains(kWorkableLayers);
+    _main_dlg->OnHostHasChanged();
+    _main_dlg->Enable(workable);
 }
 
-// Keeps the menu item enabled.
+void throw_if(A_Err err) {
+    if (err != core::kErrNone) throw err;
+}
+
+}  // namespace
+
+// Opens the dialog: a floating window, or the host panel toggled where the host
+// has panels. The window command always shows; it never closes the window.
+A_Err on_command(AEGP_GlobalRefcon, AEGP_CommandRefcon, AEGP_Command, AEGP_HookPriority, A_Boolean,
+                 A_Boolean* handledPB) {
+    try {
+        if (!_main_dlg) return core::kErrNone;
+        if (sAEGPPanelSuite) {
+            sAEGPPanelSuite->AEGP_ToggleVisibility(match_name());
+        } else if (!_main_dlg->GetDialogRef()) {
+            _main_dlg->Create(nullptr, _dialog_id, 0, kWindowStyle, 0);
+            ADMDialogSuite9::Show(_main_dlg->GetDialogRef(), false);
+            _main_dlg->Enable(false);
+        }
+        refresh();
+        if (!sAEGPPanelSuite) ADMDialogSuite9::Show(_main_dlg->GetDialogRef(), true);
+        if (handledPB) *handledPB = true;
+        return core::kErrNone;
+    } catch (A_Err err) {
+        return err;
+    } catch (...) {
+        if (handledPB) *handledPB = false;
+        return core::kErrGeneric;
+    }
+}
+
+// Checks the menu item while the window shows, and enables it only for a
+// selection the assistant can work on.
 A_Err on_update_menu(AEGP_GlobalRefcon, AEGP_UpdateMenuRefcon, AEGP_WindowType) {
     return at_boundary([] {
-        if (_cmd_id == 0) return core::kErrNone;
         AEGP_SuiteHandler const suites(sSPBasic);
-        return suites.CommandSuite1()->AEGP_EnableCommand(_cmd_id);
+        AEGP_CommandSuite1 const* commands = suites.CommandSuite1();
+        // A panel dialog never counts as visible.
+        bool const shown = has_dialog() && ADMDialogSuite9::IsVisible(_main_dlg->GetDialogRef());
+        throw_if(commands->AEGP_CheckMarkMenuCommand(_cmd_id, shown));
+        bool const workable = _main_dlg && _main_dlg->isCurSelectionContains(kWorkableLayers);
+        throw_if(workable ? commands->AEGP_EnableCommand(_cmd_id) : commands->AEGP_DisableCommand(_cmd_id));
+        return core::kErrNone;
     });
 }
 
+// Keeps an open dialog in step with the host while the user works there.
 A_Err on_idle(AEGP_GlobalRefcon, AEGP_IdleRefcon, A_long*) {
-    return core::kErrNone;
+    return at_boundary([] {
+        if (has_dialog()) refresh();
+        return core::kErrNone;
+    });
 }
 
-A_Err on_create_panel(AEGP_GlobalRefcon, AEGP_CreatePanelRefcon, AEGP_PlatformViewRef, AEGP_PanelH,
-                      AEGP_PanelFunctions1*, AEGP_PanelRefcon*) {
-    return core::kErrNone;
+// Builds the dialog inside the panel the host has just made. Like the other
+// hooks, an integer exception becomes the status and anything else 1.
+A_Err on_create_panel(AEGP_GlobalRefcon, AEGP_CreatePanelRefcon, AEGP_PlatformViewRef container, AEGP_PanelH panelH,
+                      AEGP_PanelFunctions1* outFunctionTable, AEGP_PanelRefcon* outRefcon) {
+    return at_boundary([&] {
+        if (!_main_dlg) return core::kErrNone;
+        _main_dlg->CreatePanel(nullptr, _dialog_id, 0, sAEGPPanelSuite, panelH, container, outFunctionTable,
+                               outRefcon);
+        refresh();
+        return core::kErrNone;
+    });
 }

@@ -4,6 +4,7 @@
 #include <type_traits>
 
 #include "Voxtrel/boundary.h"
+#include "Voxtrel/MainDlg.h"
 #include "Voxtrel/hooks.h"
 #include "adm/ADMSuites.h"
 #include "adm/host_suites.h"
@@ -101,12 +102,11 @@ A_Err init() {
         // A host without workspace panels or colours still loads.
         adm::acquireSuites();
         _main_dlg = nullptr;
-        // Waiting for the dialog: the distribution dialog is not written yet, so
-        // no dialog object is made. Once it exists it is made here, kept for the
-        // plug-in's whole life however often its window closes:
-        //     _main_dlg = new MainDlg(_plugin_id);
-        //     _main_dlg->SetDeleteOnDestroy(false);
-        // A constructor that throws frees the object and makes init fail.
+        // A constructor that throws frees the half-made object on its way out.
+        MainDlg* const dialog = new MainDlg(_plugin_id);
+        // The object outlives every window or panel it makes; deinit deletes it.
+        dialog->SetDeleteOnDestroy(false);
+        _main_dlg = dialog;
         return core::kErrNone;
     });
 }

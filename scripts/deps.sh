@@ -2,7 +2,7 @@
 # Installs the Debian packages the build needs, when any is missing.
 set -euo pipefail
 packages=(cmake g++ make pkg-config googletest libgtest-dev libbenchmark-dev nlohmann-json3-dev
-          libcairo2-dev libcli11-dev fonts-dejavu-core)
+          libcairo2-dev libfreetype-dev libcli11-dev fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

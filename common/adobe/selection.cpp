@@ -50,9 +50,11 @@ bool host_offers_layer_suite8() {
 A_Err AssistantDlg::save_selection() {
     AEGP_SuiteHandler suites(sSPBasic);
     if (selection) {
+        // The suite first: a missing suite must not lose the collection held.
+        AEGP_CollectionSuite1* collections = suites.CollectionSuite1();
         AEGP_CollectionH old = selection;
         selection = nullptr;
-        if (A_Err err = suites.CollectionSuite1()->AEGP_DisposeCollection(old)) return err;
+        if (A_Err err = collections->AEGP_DisposeCollection(old)) return err;
     }
 
     AEGP_ItemSuite3* items = suites.ItemSuite3();
