@@ -152,17 +152,16 @@ void iADMDialog::destroy(Trigger trigger) {
     // No window or container event may reach the dialog from here on.
     if (_handler) RemoveEventHandler(_handler);
     _handler = nullptr;
-    // Views kept out of the view tree are disposed by nobody else.
-    for (iADMItem& item : items)
-        if (item.detached) item.disposeViews();
-    if (trigger == Trigger::owner) {
-        if (window) {
-            DisposeWindow(window);
-        } else {
-            // The host's container outlives the dialog: take the items' views out of it.
-            for (iADMItem& item : items) item.disposeViews();
-        }
+    if (window) {
+        // Every view made for the window goes with it.
+        if (trigger == Trigger::owner) DisposeWindow(window);
+    } else {
+        // The host's container outlives a dialog its owner ends; a popup kept
+        // out of the container is never disposed by the host.
+        for (iADMItem& item : items)
+            if (trigger == Trigger::owner || item.detached) item.disposeViews();
     }
+    for (iADMItem& item : items) item.releaseMenu();
     _insideDestroy = false;
     // When the toolkit ended the dialog, it is disposing the window or container
     // right now; item controls it has not reached yet still need their items.

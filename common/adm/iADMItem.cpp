@@ -53,6 +53,10 @@ bool iADMItem::Create(iADMDialog* owner, ADMInt32 itemID, ADMItemType itemType, 
             if (control) HIViewAddSubview(dialog->rootView, control);
         }
         if (control && !detached) installHandler();
+    } else {
+        // The item stays, without that control; its init proc still decides.
+        control = nullptr;
+        label = nullptr;
     }
     return !initProc || initProc(to_ref(this)) == 0;
 }
@@ -63,8 +67,8 @@ bool iADMItem::createControl(ItemKind kind, const Rect& rect) {
     ScopedCFString empty("");
     switch (kind) {
     case ItemKind::frame:
-        frame = true;
         if (CreateGroupBoxControl(window, &rect, empty.get(), true, &control) != noErr) return false;
+        frame = true;
         setSmall();
         SetControlFontStyle(control, &style);
         return true;
@@ -187,10 +191,12 @@ void iADMItem::disposeViews() {
     // A control with a handler runs the destroy proc from its dispose event.
     if (control) DisposeControl(control);
     control = nullptr;
-    // An attached popup's menu went with the popup.
+}
+
+void iADMItem::releaseMenu() {
+    // An attached popup owns its menu and disposes it itself.
     if (detached && list.menu) DisposeMenu(list.menu);
     list.menu = nullptr;
-    detached = false;
 }
 
 OSStatus iADMItem::S_ItemEventHandler(EventHandlerCallRef, EventRef event, void* userData) {

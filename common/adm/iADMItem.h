@@ -77,9 +77,11 @@ public:
     iADMList* getList();
     void DefaultNotify(iADMNotifier& notifier) const { notifier.result = kADMNotHandledErr; }
 
-    // Disposes the item's views that its dialog's window or container will not
-    // dispose for it; each control's destroy proc runs from its dispose event.
+    // Disposes the item's control and label; the control's destroy proc runs
+    // from its dispose event.
     void disposeViews();
+    // Disposes the menu of a popup that never took it over.
+    void releaseMenu();
 
     static OSStatus S_ItemEventHandler(EventHandlerCallRef callRef, EventRef event, void* userData);
 

@@ -159,20 +159,6 @@ TEST_F(WindowDialog, FailingInitProcDestroysTheHalfMadeDialog) {
     EXPECT_EQ(tka::windows().size(), windows);
 }
 
-TEST_F(WindowDialog, InitProcSeesTheUserData) {
-    int marker = 0;
-    static ADMUserData seen;
-    seen = nullptr;
-    ADMDialogRef dialog = makeWindow(
-        [](ADMDialogRef d) -> ASErr {
-            seen = ADMDialogSuite9::GetUserData(d);
-            return 0;
-        },
-        &marker);
-    EXPECT_EQ(seen, &marker);
-    ADMDialogSuite9::Destroy(dialog);
-}
-
 TEST_F(WindowDialog, ItemsAreFoundByIdAndInCreationOrder) {
     ADMDialogRef dialog = makeWindow();
     ADMItemRef a = add(dialog, kADMTextPushButtonType, {0, 0, 20, 80}, 5);

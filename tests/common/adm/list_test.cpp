@@ -62,11 +62,6 @@ TEST_F(PopupList, EntriesAreInsertedAfterTheMenuItemOfTheirIndex) {
     EXPECT_EQ(entries(), (std::vector<std::string>{"B", "C"}));
 }
 
-TEST_F(PopupList, MetaCharactersAreShownAsTyped) {
-    addEntries({"(Camera;/1"});
-    EXPECT_EQ(entries(), std::vector<std::string>{"(Camera;/1"});
-}
-
 TEST_F(PopupList, SelectMakesTheEntryCurrent) {
     addEntries({"Camera 1", "Camera 2", "Camera 3"});
     ADMEntrySuite6::Select(ADMListSuite4::IndexEntry(_list, 2), true);
