@@ -51,9 +51,6 @@ public:
     explicit AssistantDlg(int plugin_id);
     ~AssistantDlg() override;
 
-    AssistantDlg(AssistantDlg const&) = delete;
-    AssistantDlg& operator=(AssistantDlg const&) = delete;
-
     // ---- Dialog operations ----
     ASErr Init() override;
     void Notify(IADMNotifier notifier) override;
@@ -100,6 +97,9 @@ public:
     // ---- Repeats ----
     void enable_repeat_layers();
     bool clone_attr(LayerList::iterator record);
+    // Duplicates through the layer suite, or through the Duplicate command on a
+    // host without it; with "Repeat Sequentially" on, either way moves the
+    // duplicate to the bottom of the stack. Null when no duplicate was made.
     AEGP_LayerH clone(AEGP_LayerH layer);
     AEGP_LayerH clonePre65(AEGP_LayerH layer);
 
