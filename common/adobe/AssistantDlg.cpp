@@ -55,7 +55,8 @@ math::TGeomVector3D<double> AssistantDlg::get_starting_point() {
 math::TGeomVector3D<double> AssistantDlg::get_offset() {
     math::TGeomVector3D<double> offset(0, 0, 0);
     // A distributor places layers around the origin and adds the starting value here.
-    if (is_distributor()) offset = math::TGeomVector3D<double>(item_float(kStartX), item_float(kStartY), item_float(kStartZ));
+    if (is_distributor())
+        offset = math::TGeomVector3D<double>(item_float(kStartX), item_float(kStartY), item_float(kStartZ));
     if (item_bool(kUseCompCenter, false)) {
         offset.x += comp_width * 0.5;
         offset.y += comp_height * 0.5;

@@ -4,8 +4,7 @@
 StreamValue::StreamValue(int plugin_id, AEGP_LayerH layer, AEGP_LayerStream which)
     : suites(sSPBasic), plugin_id(plugin_id) {
     AEGP_StreamRefH opened = nullptr;
-    if (suites.StreamSuite4()->AEGP_GetNewLayerStream(plugin_id, layer, which, &opened) == A_Err_NONE)
-        stream = opened;
+    if (suites.StreamSuite4()->AEGP_GetNewLayerStream(plugin_id, layer, which, &opened) == A_Err_NONE) stream = opened;
 }
 
 StreamValue::~StreamValue() {

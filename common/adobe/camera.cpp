@@ -125,7 +125,8 @@ A_Err AssistantDlg::fill_combo_camera() {
             sADMEntry->SetText(sADMList->InsertEntry(list, sADMList->NumberOfEntries(list)), name.c_str());
         sADMEntry->Select(sADMList->IndexEntry(list, 0), true);
         for (size_t k = 0; k < cameras.size(); ++k)
-            if (chosen && cameras[k] == chosen) sADMEntry->Select(sADMList->IndexEntry(list, static_cast<ADMInt32>(k)), true);
+            if (chosen && cameras[k] == chosen)
+                sADMEntry->Select(sADMList->IndexEntry(list, static_cast<ADMInt32>(k)), true);
     }
 
     if (has_item(kTowardsCamera)) {

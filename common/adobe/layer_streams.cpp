@@ -10,8 +10,7 @@ A_Err read_layer_stream(AEGP_StreamSuite4* streams, AEGP_LayerH layer, AEGP_Laye
     return err;
 }
 
-A_Err read_combined_rotation(AEGP_StreamSuite4* streams, AEGP_LayerH layer, A_Time const& time,
-                             AEGP_StreamVal& out) {
+A_Err read_combined_rotation(AEGP_StreamSuite4* streams, AEGP_LayerH layer, A_Time const& time, AEGP_StreamVal& out) {
     AEGP_StreamVal combined{};
     AEGP_StreamVal turn{};
     A_Err err = read_layer_stream(streams, layer, AEGP_LayerStream_ORIENTATION, time, combined);

@@ -9,5 +9,4 @@ A_Err read_layer_stream(AEGP_StreamSuite4* streams, AEGP_LayerH layer, AEGP_Laye
 
 // Orientation plus the X, Y and Z Rotation streams, read in that order; `out`
 // is written only when all four reads succeed.
-A_Err read_combined_rotation(AEGP_StreamSuite4* streams, AEGP_LayerH layer, A_Time const& time,
-                             AEGP_StreamVal& out);
+A_Err read_combined_rotation(AEGP_StreamSuite4* streams, AEGP_LayerH layer, A_Time const& time, AEGP_StreamVal& out);

@@ -20,12 +20,18 @@ constexpr unsigned kMask3DShape = 16;
 // The mask bit a layer of this kind sets, or 0.
 unsigned mask_bit(AEGP_ObjectType type, bool is_3d) {
     switch (type) {
-    case AEGP_ObjectType_AV: return is_3d ? kMask3DFootage : 0;
-    case AEGP_ObjectType_LIGHT: return kMaskLight;
-    case AEGP_ObjectType_CAMERA: return kMaskCamera;
-    case AEGP_ObjectType_TEXT: return is_3d ? kMask3DText : 0;
-    case AEGP_ObjectType_VECTOR: return is_3d ? kMask3DShape : 0;
-    default: return 0u;
+        case AEGP_ObjectType_AV:
+            return is_3d ? kMask3DFootage : 0;
+        case AEGP_ObjectType_LIGHT:
+            return kMaskLight;
+        case AEGP_ObjectType_CAMERA:
+            return kMaskCamera;
+        case AEGP_ObjectType_TEXT:
+            return is_3d ? kMask3DText : 0;
+        case AEGP_ObjectType_VECTOR:
+            return is_3d ? kMask3DShape : 0;
+        default:
+            return 0u;
     }
 }
 

@@ -46,16 +46,25 @@ protected:
 TEST_F(ApplyTest, TheWholeSequenceOfOneRecord) {
     ASSERT_EQ(apply(), A_Err_NONE);
     Calls const capture{"AEGP_GetLayerCurrentTime", "AEGP_GetLayerCurrentTime", "AEGP_GetLayerStreamValue",
-                        "AEGP_GetLayerStreamValue", "AEGP_GetLayerIndex", "AEGP_GetLayerOffset",
+                        "AEGP_GetLayerStreamValue", "AEGP_GetLayerIndex",       "AEGP_GetLayerOffset",
                         "AEGP_GetLayerStreamValue", "AEGP_GetLayerStreamValue", "AEGP_GetLayerStreamValue",
-                        "AEGP_GetLayerStreamValue", "AEGP_GetLayerSourceItem", "AEGP_GetItemDimensions"};
+                        "AEGP_GetLayerStreamValue", "AEGP_GetLayerSourceItem",  "AEGP_GetItemDimensions"};
     Calls const write{"AEGP_GetNewLayerStream", "AEGP_SetStreamValue", "AEGP_DisposeStream"};
-    Calls const expected = Calls{"AEGP_GetActiveItem", "AEGP_GetItemType", "AEGP_GetCompFromItem",
-                                 "AEGP_GetNewCollectionFromCompSelection", "AEGP_GetItemDimensions",
-                                 "AEGP_GetCollectionNumItems", "AEGP_GetCollectionItemByIndex", "AEGP_IsLayer3D",
-                                 "AEGP_GetLayerSourceItem", "AEGP_GetItemDimensions", "AEGP_StartUndoGroup",
-                                 "AEGP_GetCollectionNumItems", "AEGP_GetCollectionItemByIndex",
-                                 "AEGP_GetLayerObjectType", "AEGP_IsLayer3D"} +
+    Calls const expected = Calls{"AEGP_GetActiveItem",
+                                 "AEGP_GetItemType",
+                                 "AEGP_GetCompFromItem",
+                                 "AEGP_GetNewCollectionFromCompSelection",
+                                 "AEGP_GetItemDimensions",
+                                 "AEGP_GetCollectionNumItems",
+                                 "AEGP_GetCollectionItemByIndex",
+                                 "AEGP_IsLayer3D",
+                                 "AEGP_GetLayerSourceItem",
+                                 "AEGP_GetItemDimensions",
+                                 "AEGP_StartUndoGroup",
+                                 "AEGP_GetCollectionNumItems",
+                                 "AEGP_GetCollectionItemByIndex",
+                                 "AEGP_GetLayerObjectType",
+                                 "AEGP_IsLayer3D"} +
                            capture + write + write + Calls{"AEGP_EndUndoGroup"};
     EXPECT_EQ(calls_since_mark(), expected);
 }
@@ -73,8 +82,8 @@ TEST_F(ApplyTest, KeepingOrientationWritesPositionThenScale) {
 TEST_F(ApplyTest, ChangingOrientationZeroesTheRotationsFirst) {
     check(kKeepOrientation, false);
     ASSERT_EQ(apply(), A_Err_NONE);
-    EXPECT_EQ(writes_since_mark(),
-              stream_write(8) + stream_write(9) + stream_write(3) + stream_write(10) + stream_write(1) + stream_write(2));
+    EXPECT_EQ(writes_since_mark(), stream_write(8) + stream_write(9) + stream_write(3) + stream_write(10) +
+                                       stream_write(1) + stream_write(2));
     EXPECT_EQ(value("Card", host::StreamId::rotation_x).x, 0);
     EXPECT_EQ(value("Card", host::StreamId::rotation_y).x, 0);
     EXPECT_EQ(value("Card", host::StreamId::rotation_z).x, 0);
@@ -218,7 +227,7 @@ TEST_F(ApplyTest, AReadFailureAtEachStepLeavesTheSceneUntouched) {
 
 TEST_F(ApplyTest, RefusedWritesAreSkippedStreamByStream) {
     load(scene({footage("A", 10, 10), footage("B", 10, 10)}));
-    fail_next("AEGP_SetStreamValue", 1);    // A's position
+    fail_next("AEGP_SetStreamValue", 1);     // A's position
     fail_next("AEGP_GetNewLayerStream", 4);  // B's scale
     ASSERT_EQ(apply(), A_Err_NONE);
     EXPECT_EQ(writes_since_mark(), stream_write(1) + stream_write(2) + stream_write(1) + Calls{"open 2"});

@@ -117,9 +117,7 @@ host::Layer const& AssistantTest::layer(std::string const& name) const {
     return *found;
 }
 
-AEGP_LayerH AssistantTest::handle(std::string const& name) const {
-    return host::Host::layer_handle(layer(name).id);
-}
+AEGP_LayerH AssistantTest::handle(std::string const& name) const { return host::Host::layer_handle(layer(name).id); }
 
 std::string AssistantTest::name_of(AEGP_LayerH layer_handle) const {
     auto const id = host::handle_id(layer_handle, host::HandleKind::layer);

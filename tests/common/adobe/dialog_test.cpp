@@ -139,13 +139,6 @@ TEST_F(DialogTest, WithoutTheUtilitySuiteNothingCanBeToldButNothingEscapes) {
     EXPECT_EQ(host.undo_history().groups_started(), 0);
 }
 
-TEST_F(DialogTest, ErrorMessageBoxReportsWithThePluginId) {
-    open();
-    dlg->ErrorMessageBox("Something went wrong.");
-    ASSERT_EQ(host.alerts().size(), 1u);
-    EXPECT_EQ(host.alerts()[0], (host::Alert{plugin, "Something went wrong."}));
-}
-
 TEST_F(DialogTest, EveryApplicationReseeds) {
     open();
     math::SetRand(12345);

@@ -1,9 +1,10 @@
 // What the user reads when an application stops on an exception.
+#include "adobe/failure_message.h"
+
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 
-#include "adobe/failure_message.h"
 #include "core/MathException.h"
 
 namespace {
@@ -13,12 +14,9 @@ std::string message_for(E error) {
     return failure_message("Test Assistant", std::make_exception_ptr(error));
 }
 
-TEST(FailureMessage, NamesTheMissingSuiteStatus) {
+TEST(FailureMessage, HostStatusesAreNamed) {
     EXPECT_EQ(message_for(516),
               "Test Assistant could not be applied: the host does not offer a suite it needs (status 516).");
-}
-
-TEST(FailureMessage, PassesOtherHostStatusesOn) {
     EXPECT_EQ(message_for(3), "Test Assistant could not be applied: the host reported status 3.");
 }
 

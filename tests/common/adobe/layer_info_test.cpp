@@ -189,12 +189,11 @@ TEST_F(LayerInfoTest, AFailureAtEachReadLeavesTheRecordUntouched) {
     Record reference;
     ASSERT_EQ(dlg->collect_info(handle("Card"), reference), A_Err_NONE);
     std::vector<std::string> const steps = calls_since_mark();
-    EXPECT_EQ(steps, (std::vector<std::string>{"AEGP_GetLayerCurrentTime", "AEGP_GetLayerCurrentTime",
-                                               "AEGP_GetLayerStreamValue", "AEGP_GetLayerStreamValue",
-                                               "AEGP_GetLayerIndex", "AEGP_GetLayerOffset",
-                                               "AEGP_GetLayerStreamValue", "AEGP_GetLayerStreamValue",
-                                               "AEGP_GetLayerStreamValue", "AEGP_GetLayerStreamValue",
-                                               "AEGP_GetLayerSourceItem", "AEGP_GetItemDimensions"}));
+    EXPECT_EQ(steps, (std::vector<std::string>{
+                         "AEGP_GetLayerCurrentTime", "AEGP_GetLayerCurrentTime", "AEGP_GetLayerStreamValue",
+                         "AEGP_GetLayerStreamValue", "AEGP_GetLayerIndex", "AEGP_GetLayerOffset",
+                         "AEGP_GetLayerStreamValue", "AEGP_GetLayerStreamValue", "AEGP_GetLayerStreamValue",
+                         "AEGP_GetLayerStreamValue", "AEGP_GetLayerSourceItem", "AEGP_GetItemDimensions"}));
 
     for (std::size_t step = 0; step < steps.size(); ++step) {
         SCOPED_TRACE("failing call " + std::to_string(step + 1) + ": " + steps[step]);

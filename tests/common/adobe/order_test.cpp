@@ -18,8 +18,7 @@ protected:
         AssistantTest::SetUp();
         load(scene({footage("A", 10, 10), footage("B", 10, 10), footage("C", 10, 10), footage("D", 10, 10)}));
         // Selected in an order of their own, so sorting shows.
-        host.project().comp(host.main_comp())->selection = {layer("C").id, layer("A").id, layer("D").id,
-                                                            layer("B").id};
+        host.project().comp(host.main_comp())->selection = {layer("C").id, layer("A").id, layer("D").id, layer("B").id};
         open();
         dlg->place = [this](AssistantDlg::LayerList& records) {
             order.clear();

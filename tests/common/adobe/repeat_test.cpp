@@ -105,8 +105,8 @@ TEST_P(RepeatTest, WithoutSequentialDuplicatesStayAboveTheirOriginals) {
     std::vector<host::ObjectId> const ids = record_ids();
     // Each duplicate lands directly above its original, so the second round
     // comes between the first and the original.
-    std::vector<host::ObjectId> const expected{ids[3], ids[6], originals[0], ids[4], ids[7],
-                                               originals[1], ids[5], ids[8], originals[2]};
+    std::vector<host::ObjectId> const expected{ids[3],       ids[6], originals[0], ids[4],      ids[7],
+                                               originals[1], ids[5], ids[8],       originals[2]};
     EXPECT_EQ(stack_ids(), expected);
 }
 
@@ -157,9 +157,9 @@ TEST_F(DuplicateCommandTest, TheOrderOfOneDuplication) {
     mark();
     AEGP_LayerH const made = dlg->clone(handle("A"));
     ASSERT_NE(made, nullptr);
-    std::vector<std::string> const snap{"AEGP_GetActiveItem", "AEGP_GetItemType", "AEGP_GetCompFromItem",
-                                        "AEGP_GetCompNumLayers", "AEGP_GetCompLayerByIndex",
-                                        "AEGP_GetCompLayerByIndex"};
+    std::vector<std::string> const snap{"AEGP_GetActiveItem",       "AEGP_GetItemType",
+                                        "AEGP_GetCompFromItem",     "AEGP_GetCompNumLayers",
+                                        "AEGP_GetCompLayerByIndex", "AEGP_GetCompLayerByIndex"};
     std::vector<std::string> expected{"AEGP_NewCollection", "AEGP_CollectionPushBack", "AEGP_SetSelection"};
     expected.insert(expected.end(), snap.begin(), snap.end());
     expected.push_back("AEGP_DoCommand");

@@ -15,9 +15,9 @@ protected:
 };
 
 TEST_F(SelectionTest, TheLargest3DSourceCounts) {
-    load(scene({footage("Card", 640, 480), solid("Wall", 1920, 1080), flat(footage("Huge", 4000, 4000)),
-                text_layer("Title")},
-               1280, 720));
+    load(scene(
+        {footage("Card", 640, 480), solid("Wall", 1920, 1080), flat(footage("Huge", 4000, 4000)), text_layer("Title")},
+        1280, 720));
     open();
     ASSERT_EQ(dlg->save_selection(), A_Err_NONE);
     EXPECT_EQ(dlg->max_width, 1920);
@@ -118,8 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
                       MaskCase{"3D shape", shape_layer("S"), 16, true},
                       MaskCase{"3D shape for footage", shape_layer("S"), 1, false},
                       MaskCase{"Camera", selected(camera("C", {0, 0, -10}, {0, 0, 0})), 4, true},
-                      MaskCase{"Camera for placeable layers", selected(camera("C", {0, 0, -10}, {0, 0, 0})), 25,
-                               false},
+                      MaskCase{"Camera for placeable layers", selected(camera("C", {0, 0, -10}, {0, 0, 0})), 25, false},
                       MaskCase{"Unselected 3D footage", unselected(footage("F", 10, 10)), 31, false}),
     [](auto const& info) {
         std::string name = info.param.what;

@@ -5,9 +5,9 @@
 using namespace assistant;
 
 std::set<int> TestAssistant::all_controls() {
-    return {kApply,        kTowardsCamera, kKeepOrientation, kCameraPopup,       kStartX,      kStartY,
-            kStartZ,       kReverseOrder,  kRandomOrder,     kUseCompCenter,     kRepeatLayers, kRepeatCount,
-            kKeyPosition,  kKeyOrientation, kKeyScale,       kRepeatSequentially, kScaleToFit,  kCropTextLayers};
+    return {kApply,       kTowardsCamera,  kKeepOrientation, kCameraPopup,        kStartX,       kStartY,
+            kStartZ,      kReverseOrder,   kRandomOrder,     kUseCompCenter,      kRepeatLayers, kRepeatCount,
+            kKeyPosition, kKeyOrientation, kKeyScale,        kRepeatSequentially, kScaleToFit,   kCropTextLayers};
 }
 
 TestAssistant::TestAssistant(int plugin_id, std::set<int> controls)
