@@ -25,7 +25,13 @@ std::string handle_text(const char* kind_name, H h, HandleKind kind) {
 
 }  // namespace call_text_detail
 
-inline std::string arg_text(const char* s) { return s ? "\"" + std::string(s) + "\"" : "null"; }
+inline std::string arg_text(const char* s) {
+    if (!s) return "null";
+    // Built by appending: g++ 12 warns falsely on "literal" + std::string at -O2.
+    std::string quoted(1, '"');
+    quoted.append(s).push_back('"');
+    return quoted;
+}
 inline std::string arg_text(const unsigned char* s) { return arg_text(reinterpret_cast<const char*>(s)); }
 inline std::string arg_text(double v) {
     std::ostringstream out;
