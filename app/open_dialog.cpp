@@ -9,7 +9,7 @@ namespace {
 constexpr char kMenuItem[] = "Voxtrel";
 
 std::optional<AEGP_Command> find_menu_item(const host::Host& h) {
-    for (AEGP_MenuID menu = AEGP_Menu_APPLE; menu <= AEGP_Menu_FLOATERS; ++menu)
+    for (AEGP_MenuID menu = AEGP_Menu_APPLICATION; menu <= AEGP_Menu_FLOATERS; ++menu)
         for (const host::MenuItem& item : h.menus().items(menu))
             if (item.name == kMenuItem) return item.command;
     return std::nullopt;

@@ -4,11 +4,11 @@
 
 namespace host {
 
-bool is_valid_menu(AEGP_MenuID menu) { return menu >= AEGP_Menu_APPLE && menu <= AEGP_Menu_FLOATERS; }
+bool is_valid_menu(AEGP_MenuID menu) { return menu >= AEGP_Menu_APPLICATION && menu <= AEGP_Menu_FLOATERS; }
 
 const char* menu_name(AEGP_MenuID menu) {
     switch (menu) {
-        case AEGP_Menu_APPLE: return "Application";
+        case AEGP_Menu_APPLICATION: return "Application";
         case AEGP_Menu_FILE: return "File";
         case AEGP_Menu_EDIT: return "Edit";
         case AEGP_Menu_COMPOSITION: return "Composition";

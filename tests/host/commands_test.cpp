@@ -80,12 +80,12 @@ TEST_F(Commands, UniqueCommandsAreNonZeroIncreasingAndNeverDuplicate) {
 
 TEST_F(Commands, InsertPositionsSortedBottomTopAndAfterAnItem) {
     new_command("Mango");
-    new_command("Apple", AEGP_Menu_FLOATERS, AEGP_MENU_INSERT_AT_TOP);
+    new_command("Apricot", AEGP_Menu_FLOATERS, AEGP_MENU_INSERT_AT_TOP);
     new_command("Zebra");
     new_command("Kiwi", AEGP_Menu_FLOATERS, AEGP_MENU_INSERT_SORTED);
     new_command("After first", AEGP_Menu_FLOATERS, 1);
     EXPECT_EQ(menu_names(AEGP_Menu_FLOATERS),
-              (std::vector<std::string>{"Apple", "After first", "Kiwi", "Mango", "Zebra"}));
+              (std::vector<std::string>{"Apricot", "After first", "Kiwi", "Mango", "Zebra"}));
     EXPECT_TRUE(h.menus().items(AEGP_Menu_WINDOW).empty());
 }
 

@@ -65,7 +65,7 @@ void SetControlBounds(ControlRef control, const Rect* bounds) {
 OSStatus GetControlKind(ControlRef control, ControlKind* outControlKind) {
     if (!is_view(control)) return errUnknownControl;
     if (!outControlKind) return paramErr;
-    *outControlKind = ControlKind{kControlKindSignatureApple, control->kind};
+    *outControlKind = ControlKind{kControlKindSignatureToolkit, control->kind};
     return noErr;
 }
 

@@ -10,8 +10,8 @@ namespace tk::detail {
 namespace {
 
 bool wants(const OpaqueEventHandlerRef& handler, EventClass eventClass, EventKind eventKind) {
-    return std::any_of(handler.types.begin(), handler.types.end(), [&](const EventTypeSpec& spec) {
-        return spec.eventClass == eventClass && spec.eventKind == eventKind;
+    return std::any_of(handler.types.begin(), handler.types.end(), [&](const EventTypeSpec& type) {
+        return type.eventClass == eventClass && type.eventKind == eventKind;
     });
 }
 

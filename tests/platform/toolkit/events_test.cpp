@@ -53,8 +53,8 @@ OSStatus see_command(EventHandlerCallRef, EventRef event, void* data) {
     return noErr;
 }
 
-void install(EventTargetRef target, Named& h, const EventTypeSpec* spec) {
-    InstallEventHandler(target, named, 1, spec, &h, &h.self);
+void install(EventTargetRef target, Named& h, const EventTypeSpec* type) {
+    InstallEventHandler(target, named, 1, type, &h, &h.self);
 }
 
 }  // namespace

@@ -177,7 +177,7 @@ TEST(Views, KindsTitlesAndCommandIDs) {
     CreateStaticTextControl(nullptr, &kRect, Str("Label"), nullptr, &text);
     ControlKind kind{};
     ASSERT_EQ(GetControlKind(button, &kind), noErr);
-    EXPECT_EQ(kind.signature, kControlKindSignatureApple);
+    EXPECT_EQ(kind.signature, kControlKindSignatureToolkit);
     EXPECT_EQ(kind.kind, kControlKindPushButton);
     EXPECT_EQ(ta::kindName(text), "static text");
     CFStringRef title = nullptr;

@@ -59,7 +59,7 @@ enum { AEGP_HP_BeforeAE = 1, AEGP_HP_AfterAE = 2 };
 typedef A_long AEGP_MenuID;
 enum {
     AEGP_Menu_NONE = 0,
-    AEGP_Menu_APPLE = 1,
+    AEGP_Menu_APPLICATION = 1,
     AEGP_Menu_FILE = 2,
     AEGP_Menu_EDIT = 3,
     AEGP_Menu_COMPOSITION = 4,

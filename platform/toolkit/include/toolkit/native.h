@@ -200,7 +200,7 @@ struct ControlKind {
     OSType kind;
 };
 enum : OSType {
-    kControlKindSignatureApple = TK_FOUR_CC('a', 'p', 'p', 'l'),
+    kControlKindSignatureToolkit = TK_FOUR_CC('t', 'k', 'i', 't'),
     kControlKindGroupBox = TK_FOUR_CC('g', 'r', 'p', 'b'),
     kControlKindBevelButton = TK_FOUR_CC('b', 'e', 'v', 'l'),
     kControlKindIcon = TK_FOUR_CC('i', 'c', 'o', 'n'),
