@@ -1,5 +1,6 @@
 #include "run.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -65,8 +66,17 @@ view::Vec3 box_size(const std::optional<std::array<double, 3>>& fields, const Op
 // What the dialog left behind for the outputs.
 struct DialogResult {
     bool opened = false;
+    int presses = 0;       // presses of "Apply" that reached the button
+    int applications = 0;  // undo groups the plug-in opened for them
     std::optional<std::array<double, 3>> cube;
 };
+
+// Every application the plug-in makes is an undo group named "Voxtrel", even
+// when it changes nothing; a press without one failed before it began.
+int voxtrel_undo_groups(const host::Host& h) {
+    const auto& names = h.undo_history().group_names();
+    return static_cast<int>(std::count(names.begin(), names.end(), std::string("Voxtrel")));
+}
 
 // Opens, operates and pictures the dialog; false when it could not be opened.
 DialogResult use_dialog(host::Host& h, const Options& options, std::ostream& out, std::ostream& err) {
@@ -79,7 +89,9 @@ DialogResult use_dialog(host::Host& h, const Options& options, std::ostream& out
     result.opened = true;
     DialogDriver driver(opened.place.root, [&h] { h.idle(); }, err);
     driver.operate(options.dialog);
-    driver.press_apply(options.dialog.apply);
+    const int groups_before = voxtrel_undo_groups(h);
+    result.presses = driver.press_apply(options.dialog.apply);
+    result.applications = voxtrel_undo_groups(h) - groups_before;
     result.cube = driver.cube_size();
     if (options.undo) {
         const std::string step = h.undo_history().undo_steps().empty() ? "" : h.undo_history().undo_steps().back().name;
@@ -140,7 +152,12 @@ int run(const Options& options, std::ostream& out, std::ostream& err) {
     } else if (!dialog.opened) {
         failed = true;
     }
-    if (!h.alerts().empty() && !failed) {
+    if (dialog.applications < dialog.presses) {
+        err << "voxtrel-host: \"Apply\" was pressed " << dialog.presses << " times but the plug-in applied "
+            << dialog.applications << " times\n";
+        failed = true;
+    }
+    if (!h.alerts().empty()) {
         err << "voxtrel-host: the plug-in reported a problem (see the alerts)\n";
         failed = true;
     }
