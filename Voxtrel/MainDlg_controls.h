@@ -2,13 +2,15 @@
 // edit fields, and the product name and version it shows.
 #pragma once
 
+#include "adm/ADMTypes.h"
+
 namespace distribution {
 
 inline constexpr char kProductName[] = "Voxtrel";
 inline constexpr char kProductVersion[] = "1.3.2";
 // The version line: product name and version, padded with ten spaces.
 inline constexpr char kVersionFormat[] = "%s v%s          ";
-inline constexpr int kVersionFont = 6;  // ADM bold palette font
+inline constexpr ADMFont kVersionFont = kADMBoldPaletteFont;
 
 enum ControlId : int {
     kApply = 3,

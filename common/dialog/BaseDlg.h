@@ -17,8 +17,9 @@ public:
     void Destroy() override;
 
     // ---- Operations added by the builder, in their fixed order ----
-    // Enables or disables every item whose state differs; nothing when the
-    // dialog already is in that state.
+    // Nothing when the dialog already is in that state. Otherwise changes each
+    // item whose state differs: the items from the first one with ID -1 on (the
+    // dialogs here have none, so controls keep their own state), then the icon items.
     virtual void Enable(bool enable);
     virtual bool IsEnabled();
     // Resizes the dialog keeping its top-left corner (rect read as top, left, bottom, right).

@@ -58,10 +58,6 @@ protected:
 
 }  // namespace
 
-TEST_F(MainDlgEnabling, EverythingIsShownUntilTheFirstEnable) {
-    for (int id : _hidden) EXPECT_TRUE(shown(dlg->item(id))) << id;
-}
-
 TEST_F(MainDlgEnabling, EnableOnHidesTheFixedControlsOnly) {
     dlg->Enable(true);
     expect_only_the_fixed_controls_hidden();

@@ -179,18 +179,6 @@ TEST_F(MainDlgLayout, EditFieldsHoldTheirValueAndRange) {
     }
 }
 
-TEST_F(MainDlgLayout, NamedConstantsMatchTheFields) {
-    EXPECT_FLOAT_EQ(EDIT_DIM_X_MIN, 0.1f);
-    EXPECT_FLOAT_EQ(EDIT_DIM_Z_MAX, 10000000.0f);
-    EXPECT_FLOAT_EQ(EDIT_DIM_Y_DFLT, 1000.0f);
-    EXPECT_FLOAT_EQ(EDIT_SP_X_MIN, -10000000.0f);
-    EXPECT_FLOAT_EQ(EDIT_SP_Z_DFLT, 0.0f);
-    EXPECT_FLOAT_EQ(EDIT_DIST_MIN_Y_DFLT, 50.0f);
-    EXPECT_FLOAT_EQ(EDIT_DIST_MAX_Z_DFLT, 50.0f);
-    EXPECT_FLOAT_EQ(EDIT_DIST_INC_X_DFLT, 0.0f);
-    EXPECT_FLOAT_EQ(EDIT_DIST_INC_Y_MIN, -10000000.0f);
-}
-
 TEST_F(MainDlgLayout, VersionLineIsSizedInThePlainFontThenMadeBold) {
     ADMItemRef line = dlg->item(530);
     CFStringRef text = CFStringCreateWithCString(nullptr, "Voxtrel v1.3.2          ", kCFStringEncodingMacRoman);

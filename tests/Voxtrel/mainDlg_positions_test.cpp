@@ -130,16 +130,6 @@ TEST_F(MainDlgPositions, SingleRecordSitsAtTheStartingPoint) {
     EXPECT_EQ(dlg->get_starting_point(), Vector(0, 0, 0));
 }
 
-TEST_F(MainDlgPositions, OffsetCarriesTheStartingValue) {
-    dlg->type(515, "100");
-    dlg->type(516, "-20");
-    dlg->type(517, "7");
-    // No composition was taken: its centre adds nothing.
-    EXPECT_EQ(dlg->get_offset(), Vector(100, -20, 7));
-    dlg->check(522, false);
-    EXPECT_EQ(dlg->get_offset(), Vector(100, -20, 7));
-}
-
 TEST_F(MainDlgPositions, RepeatCopiesArePlacedLikeTheOthers) {
     dlg->check(528, true);
     dlg->type(529, "2");

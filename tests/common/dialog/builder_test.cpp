@@ -136,16 +136,6 @@ TEST_F(Builder, EditFieldHoldsItsRangeAndValue) {
     EXPECT_EQ(ADMItemSuite10::GetIntValue(dlg.get_item(529)), 10000);
 }
 
-TEST_F(Builder, GetItemFindsTheFirstItemWithAnId) {
-    ADMItemRef first = nullptr;
-    open([&](TestDlg& d) {
-        first = d.add_static(ADMPoint{0, 0}, "first", 0);
-        d.add_static(ADMPoint{20, 0}, "second", 0);
-    });
-    EXPECT_EQ(dlg.get_item(0), first);
-    EXPECT_EQ(dlg.get_item(99), nullptr);
-}
-
 TEST_F(Builder, IconWrapperBelongsToItsItemAndDrawsThroughTheCallback) {
     static ADMItemRef drawn_item = nullptr;
     drawn_item = nullptr;

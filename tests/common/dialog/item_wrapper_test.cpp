@@ -86,16 +86,6 @@ TEST_F(Wrapping, ValueConversionsGoThroughTheWrapper) {
     EXPECT_FLOAT_EQ(ADMItemSuite10::GetFloatValue(edit), 3.0f);
 }
 
-TEST_F(Wrapping, DefaultConversionsAreTheSuiteOnes) {
-    auto* wrapper = new TestItem(trace);
-    ADMItemRef edit = wrapper->Create(dlg.GetDialogRef(), ADMRect{30, 0, 50, 60}, kADMTextEditType, 7);
-    ADMItemSuite10::SetMaxFloatValue(edit, 100.0f);
-    ADMItemSuite10::SetFloatValue(edit, 12.5f);
-    EXPECT_EQ(tk::automation::text(control_of(edit)), "12.5");
-    ADMItemSuite10::SetText(edit, "abc");
-    EXPECT_FLOAT_EQ(ADMItemSuite10::GetFloatValue(edit), 12.5f);
-}
-
 TEST_F(Wrapping, FailedInitLeavesNoHandle) {
     auto* wrapper = new TestItem(trace);
     wrapper->init_result = 1;
