@@ -92,22 +92,19 @@ TEST_F(ApplyTest, ChangingOrientationZeroesTheRotationsFirst) {
 
 TEST_F(ApplyTest, EachKeyBoxKeysItsOwnStreamBeforeSettingIt) {
     check(kKeepOrientation, false);
-    check(kKeyPosition, true);
-    ASSERT_EQ(apply(), A_Err_NONE);
-    EXPECT_EQ(writes_since_mark(), stream_write(8) + stream_write(9) + stream_write(3) + stream_write(10) +
-                                       stream_write(1, true) + stream_write(2));
-
-    check(kKeyPosition, false);
-    check(kKeyOrientation, true);
-    ASSERT_EQ(apply(), A_Err_NONE);
-    EXPECT_EQ(writes_since_mark(), stream_write(8) + stream_write(9) + stream_write(3) + stream_write(10, true) +
-                                       stream_write(1) + stream_write(2));
-
-    check(kKeyOrientation, false);
-    check(kKeyScale, true);
-    ASSERT_EQ(apply(), A_Err_NONE);
-    EXPECT_EQ(writes_since_mark(), stream_write(8) + stream_write(9) + stream_write(3) + stream_write(10) +
-                                       stream_write(1) + stream_write(2, true));
+    struct Case {
+        int box;
+        int stream;
+    };
+    for (Case const c : {Case{kKeyPosition, 1}, Case{kKeyOrientation, 10}, Case{kKeyScale, 2}}) {
+        SCOPED_TRACE("stream " + std::to_string(c.stream));
+        check(c.box, true);
+        ASSERT_EQ(apply(), A_Err_NONE);
+        EXPECT_EQ(writes_since_mark(), stream_write(8) + stream_write(9) + stream_write(3) +
+                                           stream_write(10, c.stream == 10) + stream_write(1, c.stream == 1) +
+                                           stream_write(2, c.stream == 2));
+        check(c.box, false);
+    }
 }
 
 TEST_F(ApplyTest, KeepingOrientationTouchesNoRotationEvenWithItsKeyBox) {
@@ -145,16 +142,26 @@ TEST_F(ApplyTest, RecordsCarryTheirPlaceInTheSelection) {
     EXPECT_EQ(dlg->layers.back().sel_index, 0);
 }
 
-TEST_F(ApplyTest, AnEmptySelectionMakesAnEmptyUndoStep) {
-    host.project().comp(host.main_comp())->selection.clear();
-    ASSERT_EQ(apply(), A_Err_NONE);
-    EXPECT_EQ(dlg->positions_calls, 0);
-    EXPECT_EQ(writes_since_mark(), Calls{});
-    Calls const calls = calls_since_mark();
-    EXPECT_EQ(Calls(calls.end() - 3, calls.end()),
-              (Calls{"AEGP_StartUndoGroup", "AEGP_GetCollectionNumItems", "AEGP_EndUndoGroup"}));
-    ASSERT_EQ(host.undo_history().undo_steps().size(), 1u);
-    EXPECT_EQ(host.undo_history().undo_steps().back().name, "Test Assistant");
+// An empty selection and a missing composition both leave one empty, named undo step.
+TEST_F(ApplyTest, NothingToApplyMakesAnEmptyUndoStep) {
+    for (bool active : {true, false}) {
+        SCOPED_TRACE(active ? "empty selection" : "no active composition");
+        json s = scene({footage("Card", 10, 10)});
+        s["active"] = active;
+        load(s);
+        host.project().comp(host.main_comp())->selection.clear();
+        ASSERT_EQ(apply(), A_Err_NONE);
+        EXPECT_EQ(dlg->positions_calls, 0);
+        EXPECT_EQ(writes_since_mark(), Calls{});
+        Calls const calls = calls_since_mark();
+        if (active)
+            EXPECT_EQ(Calls(calls.end() - 3, calls.end()),
+                      (Calls{"AEGP_StartUndoGroup", "AEGP_GetCollectionNumItems", "AEGP_EndUndoGroup"}));
+        else
+            EXPECT_EQ(dlg->selection, nullptr);
+        ASSERT_EQ(host.undo_history().undo_steps().size(), 1u);
+        EXPECT_EQ(host.undo_history().undo_steps().back().name, "Test Assistant");
+    }
 }
 
 TEST_F(ApplyTest, CamerasLightsAnd2DLayersAreLeftOut) {
@@ -166,16 +173,6 @@ TEST_F(ApplyTest, CamerasLightsAnd2DLayersAreLeftOut) {
     EXPECT_TRUE(dlg->layers.empty());
     EXPECT_EQ(host.streams_made(), 0);
     EXPECT_EQ(host.save_scene(), before);
-    EXPECT_EQ(host.undo_history().undo_steps().size(), 1u);
-}
-
-TEST_F(ApplyTest, WithoutAnActiveCompositionNothingIsApplied) {
-    json s = scene({footage("Card", 10, 10)});
-    s["active"] = false;
-    load(s);
-    ASSERT_EQ(apply(), A_Err_NONE);
-    EXPECT_EQ(dlg->selection, nullptr);
-    EXPECT_EQ(dlg->positions_calls, 0);
     EXPECT_EQ(host.undo_history().undo_steps().size(), 1u);
 }
 

@@ -125,12 +125,6 @@ std::string AssistantTest::name_of(AEGP_LayerH layer_handle) const {
     return found ? found->name : "?";
 }
 
-std::vector<std::string> AssistantTest::stack() const {
-    std::vector<std::string> names;
-    for (host::ObjectId id : host.layer_ids()) names.push_back(host.project().layer(id)->name);
-    return names;
-}
-
 host::Vec3 AssistantTest::value(std::string const& name, host::StreamId stream) const {
     host::Composition const* comp = host.project().comp(host.main_comp());
     return layer(name).stream(stream).at(comp->time);

@@ -44,14 +44,11 @@ protected:
     host::Layer const& layer(std::string const& name) const;
     AEGP_LayerH handle(std::string const& name) const;
     std::string name_of(AEGP_LayerH handle) const;
-    // Names of the main composition's layers, top first.
-    std::vector<std::string> stack() const;
     host::Vec3 value(std::string const& name, host::StreamId stream) const;
 
     // Host calls logged since the last mark, suite acquisitions left out.
     void mark();
     std::vector<std::string> calls_since_mark() const;
-    std::vector<host::CallRecord> records_since_mark() const;
     // The stream writes since the mark, one word each: "open N" (stream number),
     // "key", "set", "close".
     std::vector<std::string> writes_since_mark() const;
@@ -63,5 +60,6 @@ protected:
     std::unique_ptr<TestAssistant> dlg;
 
 private:
+    std::vector<host::CallRecord> records_since_mark() const;
     std::size_t mark_ = 0;
 };

@@ -1,5 +1,7 @@
 // The camera popup follows the composition's cameras, and the chosen camera's
 // orientation includes the turn towards its point of interest.
+#include <functional>
+
 #include "adm/handles.h"
 #include "adm/iADMItem.h"
 #include "adobe/assistant_controls.h"
@@ -57,6 +59,10 @@ class ThreeCamerasTest : public CameraTest {
 protected:
     void SetUp() override {
         CameraTest::SetUp();
+        reset();
+    }
+    void reset() {
+        dlg.reset();
         load(scene({footage("Card", 10, 10), camera("Near", {0, 0, -100}, {0, 0, 0}),
                     camera("Middle", {0, 0, -200}, {0, 0, 0}), camera("Far", {0, 0, -300}, {0, 0, 0})}));
         open();
@@ -64,46 +70,34 @@ protected:
     }
 };
 
-TEST_F(ThreeCamerasTest, TheChoiceSurvivesRefreshes) {
-    choose(2);
-    ASSERT_EQ(dlg->fill_combo_camera(), A_Err_NONE);
-    ASSERT_EQ(dlg->fill_combo_camera(), A_Err_NONE);
-    EXPECT_EQ(active(), 2);
-}
-
-TEST_F(ThreeCamerasTest, RemovingAnotherCameraKeepsTheChoice) {
-    choose(2);
-    remove("Middle");
-    ASSERT_EQ(dlg->fill_combo_camera(), A_Err_NONE);
-    EXPECT_EQ(entries(), (Names{"Near", "Far"}));
-    EXPECT_EQ(active(), 1);
-
-    choose(0);
-    remove("Far");
-    ASSERT_EQ(dlg->fill_combo_camera(), A_Err_NONE);
-    EXPECT_EQ(entries(), (Names{"Near"}));
-    EXPECT_EQ(active(), 0);
-}
-
-TEST_F(ThreeCamerasTest, RemovingTheChosenCameraSelectsTheFirst) {
-    choose(1);
-    remove("Middle");
-    ASSERT_EQ(dlg->fill_combo_camera(), A_Err_NONE);
-    EXPECT_EQ(active(), 0);
-}
-
-TEST_F(ThreeCamerasTest, AddingACameraKeepsTheChoice) {
-    choose(1);
-    add_camera("New");
-    ASSERT_EQ(dlg->fill_combo_camera(), A_Err_NONE);
-    EXPECT_EQ(entries(), (Names{"Near", "Middle", "Far", "New"}));
-    EXPECT_EQ(active(), 1);
-}
-
-TEST_F(ThreeCamerasTest, ARenamedCameraKeepsItsOldText) {
-    host.project().layer(layer("Middle").id)->name = "Renamed";
-    ASSERT_EQ(dlg->fill_combo_camera(), A_Err_NONE);
-    EXPECT_EQ(entries(), (Names{"Near", "Middle", "Far"}));
+// The chosen camera is found again by its layer after each change of the composition.
+TEST_F(ThreeCamerasTest, TheChoiceFollowsItsCamera) {
+    struct Case {
+        char const* what;
+        int chosen;
+        std::function<void()> change;
+        Names entries;
+        int active;
+    };
+    std::vector<Case> const cases{
+        {"refreshed twice", 2, [this] { ASSERT_EQ(dlg->fill_combo_camera(), A_Err_NONE); }, {"Near", "Middle", "Far"}, 2},
+        {"another removed", 2, [this] { remove("Middle"); }, {"Near", "Far"}, 1},
+        {"first kept", 0, [this] { remove("Far"); }, {"Near", "Middle"}, 0},
+        {"chosen removed", 1, [this] { remove("Middle"); }, {"Near", "Far"}, 0},
+        {"one added", 1, [this] { add_camera("New"); }, {"Near", "Middle", "Far", "New"}, 1},
+        {"renamed keeps its text", 1, [this] { host.project().layer(layer("Middle").id)->name = "Renamed"; },
+         {"Near", "Middle", "Far"}, 1},
+        {"no active composition", 2, [this] { host.project().active_item = 0; }, {"Near", "Middle", "Far"}, 2},
+    };
+    for (Case const& c : cases) {
+        SCOPED_TRACE(c.what);
+        reset();
+        choose(c.chosen);
+        c.change();
+        ASSERT_EQ(dlg->fill_combo_camera(), A_Err_NONE);
+        EXPECT_EQ(entries(), c.entries);
+        EXPECT_EQ(active(), c.active);
+    }
 }
 
 TEST_F(ThreeCamerasTest, AListingFailureLeavesEverythingAsItWas) {
@@ -114,12 +108,6 @@ TEST_F(ThreeCamerasTest, AListingFailureLeavesEverythingAsItWas) {
     EXPECT_EQ(entries(), (Names{"Near", "Middle", "Far"}));
     EXPECT_EQ(active(), 2);
     EXPECT_EQ(dlg->cameras.size(), 3u);
-}
-
-TEST_F(ThreeCamerasTest, NoActiveCompositionLeavesThePopupAlone) {
-    host.project().active_item = 0;
-    EXPECT_EQ(dlg->fill_combo_camera(), A_Err_NONE);
-    EXPECT_EQ(entries().size(), 3u);
 }
 
 TEST_F(CameraTest, TwoCamerasWithOneNameAreChosenByHandle) {

@@ -42,12 +42,9 @@ protected:
     std::int32_t state_after_order = 0;
 };
 
-TEST_F(OrderTest, RecordsAreSortedByLayerIndex) {
+TEST_F(OrderTest, RecordsAreSortedByLayerIndexOrReversed) {
     ASSERT_EQ(dlg->apply_assistant(), A_Err_NONE);
     EXPECT_EQ(order, (Names{"A", "B", "C", "D"}));
-}
-
-TEST_F(OrderTest, ReverseTurnsTheSortedOrderAround) {
     check(kReverseOrder, true);
     ASSERT_EQ(dlg->apply_assistant(), A_Err_NONE);
     EXPECT_EQ(order, (Names{"D", "C", "B", "A"}));

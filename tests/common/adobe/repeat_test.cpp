@@ -59,18 +59,15 @@ TEST_P(RepeatTest, ThreeLayersCountTwoMakeNineRecordsAndSixNewLayers) {
     }
 }
 
-TEST_P(RepeatTest, CountZeroMakesNoCopies) {
-    number(kRepeatCount, 0);
-    ASSERT_EQ(dlg->apply_assistant(), A_Err_NONE);
-    EXPECT_EQ(dlg->layers.size(), 3u);
-    EXPECT_EQ(stack_ids().size(), 3u);
-}
-
-TEST_P(RepeatTest, RepeatOffIgnoresTheCount) {
-    check(kRepeatLayers, false);
-    ASSERT_EQ(dlg->apply_assistant(), A_Err_NONE);
-    EXPECT_EQ(dlg->layers.size(), 3u);
-    EXPECT_EQ(stack_ids().size(), 3u);
+TEST_P(RepeatTest, CountZeroOrRepeatOffMakesNoCopies) {
+    for (bool repeat_on : {true, false}) {
+        SCOPED_TRACE(repeat_on ? "count zero" : "repeat off");
+        check(kRepeatLayers, repeat_on);
+        number(kRepeatCount, repeat_on ? 0 : 2);
+        ASSERT_EQ(dlg->apply_assistant(), A_Err_NONE);
+        EXPECT_EQ(dlg->layers.size(), 3u);
+        EXPECT_EQ(stack_ids().size(), 3u);
+    }
 }
 
 TEST_P(RepeatTest, AFailedDuplicationSkipsOnlyItsRecord) {
@@ -127,10 +124,8 @@ TEST_F(RepeatControlsTest, RepeatLayersEnablesCountAndSequential) {
     EXPECT_EQ(host.undo_history().groups_started(), 0) << "a repeat change starts no application";
     EXPECT_TRUE(click(kRepeatLayers));
     EXPECT_FALSE(ADMItemSuite10::IsEnabled(dlg->get_item(kRepeatCount)));
-}
 
-TEST_F(RepeatControlsTest, NoCopiesWithoutTheCountControl) {
-    load(scene({footage("A", 10, 10)}));
+    // Without the count control there is nothing to repeat.
     std::set<int> controls = TestAssistant::all_controls();
     controls.erase(kRepeatCount);
     open(controls);

@@ -25,20 +25,15 @@ TEST_F(SelectionTest, TheLargest3DSourceCounts) {
     EXPECT_EQ(dlg->comp_width, 1280);
     EXPECT_EQ(dlg->comp_height, 720);
     EXPECT_EQ(dlg->comp, host::Host::comp_handle(host.main_comp()));
-}
 
-TEST_F(SelectionTest, OfTwoEqualAreasTheFirstInHandleOrderWins) {
+    // Of two equal areas the first in handle order wins, whatever the selection order.
     load(scene({footage("Wide", 1000, 500), footage("Tall", 500, 1000)}));
     host.project().comp(host.main_comp())->selection = {layer("Tall").id, layer("Wide").id};
-    open();
     ASSERT_EQ(dlg->save_selection(), A_Err_NONE);
     EXPECT_EQ(dlg->max_width, 1000);
     EXPECT_EQ(dlg->max_height, 500);
-}
 
-TEST_F(SelectionTest, NothingWithASourceLeavesTheMaximumAtZero) {
     load(scene({text_layer("Title"), unselected(footage("Card", 640, 480))}));
-    open();
     ASSERT_EQ(dlg->save_selection(), A_Err_NONE);
     EXPECT_EQ(dlg->max_width, 0);
     EXPECT_EQ(dlg->max_height, 0);
@@ -54,7 +49,7 @@ TEST_F(SelectionTest, NoActiveCompositionIsNotAnError) {
     EXPECT_FALSE(dlg->isCurSelectionContains(31));
 }
 
-TEST_F(SelectionTest, EachRefreshReplacesTheCollection) {
+TEST_F(SelectionTest, EachRefreshReplacesTheCollectionAndDestroyGivesItBack) {
     load(scene({footage("Card", 640, 480)}));
     open();
     ASSERT_EQ(dlg->save_selection(), A_Err_NONE);
@@ -63,12 +58,6 @@ TEST_F(SelectionTest, EachRefreshReplacesTheCollection) {
     EXPECT_NE(dlg->selection, first);
     EXPECT_EQ(host.collections_made(), 2);
     EXPECT_EQ(host.open_collections(), 1);
-}
-
-TEST_F(SelectionTest, DestroyingTheWindowGivesTheCollectionBack) {
-    load(scene({footage("Card", 640, 480)}));
-    open();
-    ASSERT_EQ(dlg->save_selection(), A_Err_NONE);
     ADMDialogSuite9::Destroy(dlg->GetDialogRef());
     EXPECT_EQ(dlg->selection, nullptr);
     EXPECT_EQ(host.open_collections(), 0);
