@@ -161,11 +161,4 @@ TEST(MatrixPoint, IdentityReturnsThePointUnchanged) {
     EXPECT_EQ(std::memcmp(&p, &q, sizeof p), 0);
 }
 
-TEST(MatrixCopy, TakesValuesAndFlagsTogether) {
-    M const r = M::BuildRotate(V(1, 2, 3), 1.0);
-    M copy;
-    copy = r;
-    EXPECT_TRUE(same_bits(copy, r));
-}
-
 }  // namespace

@@ -56,11 +56,4 @@ TEST(Random, StaysWithin31Bits) {
     }
 }
 
-TEST(Random, SameSeedSameDraws) {
-    math::SetRand(1700000000);
-    double const first[3] = {math::Rand(), math::Rand(), math::Rand()};
-    math::SetRand(1700000000);
-    for (double v : first) EXPECT_EQ(math::Rand(), v);
-}
-
 }  // namespace

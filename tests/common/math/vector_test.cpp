@@ -5,7 +5,6 @@
 
 #include "math/TGeomVector3D.h"
 #include "math/acos.h"
-#include "math/constants.h"
 
 namespace {
 
@@ -60,17 +59,11 @@ TEST(VectorDivision, DividesEachCoordinate) {
 }
 
 TEST(VectorCross, FollowsTheRightHandRule) {
+    EXPECT_EQ(&V::Ex(), &V::Ex());
     EXPECT_EQ(V::Ex() * V::Ey(), V::Ez());
     expect_exact(V::Ey() * V::Ex(), 0, 0, -1);
     expect_exact(V::Ey() * V::Ez(), 1, 0, 0);
     expect_exact(V(1, 2, 3) * V(4, 5, 6), -3, 6, -3);
-}
-
-TEST(VectorUnits, AreSharedAndFixed) {
-    EXPECT_EQ(&V::Ex(), &V::Ex());
-    expect_exact(V::Ex(), 1, 0, 0);
-    expect_exact(V::Ey(), 0, 1, 0);
-    expect_exact(V::Ez(), 0, 0, 1);
 }
 
 TEST(VectorAngle, ListedValues) {
@@ -129,12 +122,6 @@ TEST(ClampedArcCosine, ClampsOutsideTheDomain) {
     EXPECT_EQ(math::acos(0.5), std::acos(0.5));
     EXPECT_EQ(math::acos(-std::numeric_limits<double>::infinity()), kPi);
     EXPECT_TRUE(std::isnan(math::acos(std::nan(""))));
-}
-
-TEST(AngleConstants, ConvertBetweenDegreesAndRadians) {
-    EXPECT_EQ(math::Constant_DegreeToRadian, kPi / 180);
-    EXPECT_EQ(math::Constant_RadianToDegree, 180 / kPi);
-    EXPECT_DOUBLE_EQ(90 * math::Constant_DegreeToRadian, kPi / 2);
 }
 
 }  // namespace
