@@ -84,6 +84,8 @@ TEST(Automation, FindsViewsByKindAndTitlePreferringVisibleOnes) {
     EXPECT_EQ(ta::findView(shown.root(), "check box", "Random"), shownBox);
     EXPECT_EQ(ta::findView(shown.root(), "", "Random"), shownBox);
     EXPECT_EQ(ta::findView(shown.root(), "push button", "Random"), nullptr);
+    // In a window the labelled control is the one with that title.
+    EXPECT_EQ(ta::findLabelledControl(shown.root(), "check box", "Random"), shownBox);
     HideControl(shownBox);
     EXPECT_EQ(ta::findView(shown.root(), "check box", "Random"), hidden);
 }
@@ -107,12 +109,6 @@ TEST(Automation, LabelledControlInAPanelIsTheBoxLeftOfItsLabel) {
     EXPECT_EQ(ta::findLabelledControl(container, "radio button", "Random"), nullptr);
     EXPECT_EQ(ta::findLabelledControl(container, "check box", "Scale"), nullptr);
     DisposeControl(container);
-}
-
-TEST(Automation, LabelledControlInAWindowIsTheControlWithThatTitle) {
-    ShownWindow shown;
-    ControlRef box = check_box(shown.window, {40, 10, 53, 200}, "Repeat Layers");
-    EXPECT_EQ(ta::findLabelledControl(shown.root(), "check box", "Repeat Layers"), box);
 }
 
 TEST(Automation, EditFieldsOfAGroupComeLeftToRight) {

@@ -26,20 +26,13 @@ const EventTypeSpec kDispose[] = {{kEventClassControl, kEventControlDispose}};
 
 }  // namespace
 
-TEST(Views, ControlsMadeWithAWindowGoOnTopOfItsRoot) {
-    WindowRef w = new_window();
-    ControlRef a = pane(w), b = pane(w);
-    ControlRef root = ta::rootView(w);
-    EXPECT_EQ(ta::subviews(root), (std::vector<HIViewRef>{a, b}));
-    EXPECT_EQ(GetControlOwner(a), w);
-    EXPECT_EQ(HIViewGetSuperview(b), root);
-    DisposeWindow(w);
-}
-
-TEST(Views, AddSubviewAppendsAtTheTopAndMovesBetweenParents) {
+TEST(Views, NewAndAddedSubviewsGoOnTopAndMoveBetweenParents) {
     WindowRef w = new_window();
     ControlRef root = ta::rootView(w);
     ControlRef a = pane(w), b = pane(w), c = pane(w);
+    // Controls made with a window go on top of its root.
+    EXPECT_EQ(ta::subviews(root), (std::vector<HIViewRef>{a, b, c}));
+    EXPECT_EQ(GetControlOwner(a), w);
     // Re-adding an existing subview moves it to the top.
     ASSERT_EQ(HIViewAddSubview(root, a), noErr);
     EXPECT_EQ(ta::subviews(root), (std::vector<HIViewRef>{b, c, a}));
