@@ -37,16 +37,16 @@ TEST_F(PanelDialog, FillsTheHostTableAndUsesTheContainer) {
     EXPECT_EQ(root_of(panel.dialog), panel.container);
     EXPECT_EQ(from_ref(panel.dialog)->window, nullptr);
     EXPECT_TRUE(iADMDrawer::_useAppColor);
-    ADMDialogSuite9::Destroy(panel.dialog);
-    DisposeControl(panel.container);
-}
 
-TEST_F(PanelDialog, IsNeverVisibleNorEnabledAndShowChangesNothing) {
-    Panel panel = makePanel();
+    // Never visible nor enabled, and Show changes nothing.
     ADMDialogSuite9::Show(panel.dialog, false);
     EXPECT_TRUE(tka::visible(panel.container));
     EXPECT_FALSE(ADMDialogSuite9::IsVisible(panel.dialog));
     EXPECT_FALSE(ADMDialogSuite9::IsEnabled(panel.dialog));
+
+    // The title goes to the host unchanged.
+    ADMDialogSuite9::SetText(panel.dialog, "Voxtrel \x8E");
+    EXPECT_EQ(FakePanel::titles, std::vector<std::string>{"Voxtrel \x8E"});
     ADMDialogSuite9::Destroy(panel.dialog);
     DisposeControl(panel.container);
 }
@@ -71,14 +71,6 @@ TEST_F(PanelDialog, ReportsExactlyOneSnapSizeItsStoredSize) {
     count = 3;
     EXPECT_EQ(iADMDialog::S_GetSnapSizes(nullptr, sizes, &count), A_Err_NONE);
     EXPECT_EQ(count, 3);
-    ADMDialogSuite9::Destroy(panel.dialog);
-    DisposeControl(panel.container);
-}
-
-TEST_F(PanelDialog, TitleGoesToTheHostUnchanged) {
-    Panel panel = makePanel();
-    ADMDialogSuite9::SetText(panel.dialog, "Voxtrel \x8E");
-    EXPECT_EQ(FakePanel::titles, std::vector<std::string>{"Voxtrel \x8E"});
     ADMDialogSuite9::Destroy(panel.dialog);
     DisposeControl(panel.container);
 }

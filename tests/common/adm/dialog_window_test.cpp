@@ -118,20 +118,30 @@ TEST_F(WindowDialog, CloseBoxNotifiesOnceAndOnlyHides) {
     EXPECT_EQ(_calls.notifications.size(), 1u);
 }
 
-TEST_F(WindowDialog, OwnerDestroyRunsEveryDestroyProcOnceAndDisposesTheWindow) {
+// Whichever way a dialog ends, every destroy proc runs once and the window goes.
+TEST_F(WindowDialog, EveryEndRunsEveryDestroyProcOnceAndDisposesTheWindow) {
     const std::size_t windows = tka::windows().size();
-    ADMDialogRef dialog = makeWindow(init_with_items);
-    ADMDialogSuite9::Destroy(dialog);
-    EXPECT_EQ(_calls.dialogDestroyed, 1);
-    EXPECT_EQ(_calls.itemsDestroyed, 2);
-    EXPECT_EQ(tka::windows().size(), windows);
-}
-
-TEST_F(WindowDialog, ClosedWindowDestroysTheDialog) {
-    ADMDialogRef dialog = makeWindow(init_with_items);
-    DisposeWindow(from_ref(dialog)->window);
-    EXPECT_EQ(_calls.dialogDestroyed, 1);
-    EXPECT_EQ(_calls.itemsDestroyed, 2);
+    for (const char* end : {"owner destroys", "window closed", "init proc fails"}) {
+        SCOPED_TRACE(end);
+        _calls = Calls{};
+        const std::string how = end;
+        if (how == "init proc fails") {
+            EXPECT_EQ(makeWindow([](ADMDialogRef d) -> ASErr {
+                          init_with_items(d);
+                          return 7;
+                      }),
+                      nullptr);
+        } else {
+            ADMDialogRef dialog = makeWindow(init_with_items);
+            if (how == "owner destroys")
+                ADMDialogSuite9::Destroy(dialog);
+            else
+                DisposeWindow(from_ref(dialog)->window);
+        }
+        EXPECT_EQ(_calls.dialogDestroyed, 1);
+        EXPECT_EQ(_calls.itemsDestroyed, 2);
+        EXPECT_EQ(tka::windows().size(), windows);
+    }
 }
 
 TEST_F(WindowDialog, SecondDestroyFromTheDestroyProcDoesNothing) {
@@ -145,18 +155,6 @@ TEST_F(WindowDialog, SecondDestroyFromTheDestroyProcDoesNothing) {
     });
     ADMDialogSuite9::Destroy(dialog);
     EXPECT_EQ(_calls.dialogDestroyed, 1);
-}
-
-TEST_F(WindowDialog, FailingInitProcDestroysTheHalfMadeDialog) {
-    const std::size_t windows = tka::windows().size();
-    ADMDialogRef dialog = makeWindow([](ADMDialogRef d) -> ASErr {
-        init_with_items(d);
-        return 7;
-    });
-    EXPECT_EQ(dialog, nullptr);
-    EXPECT_EQ(_calls.dialogDestroyed, 1);
-    EXPECT_EQ(_calls.itemsDestroyed, 2);
-    EXPECT_EQ(tka::windows().size(), windows);
 }
 
 TEST_F(WindowDialog, ItemsAreFoundByIdAndInCreationOrder) {

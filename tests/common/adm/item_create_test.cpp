@@ -144,15 +144,14 @@ TEST_F(ItemCreation, RadioButtonsWithConsecutiveIdsFormAGroup) {
     ADMItemSuite10::SetBooleanValue(r11, false);  // switching off touches no other button
     EXPECT_FALSE(on(r11));
     EXPECT_FALSE(on(r10));
-}
 
-TEST_F(ItemCreation, RadioGroupsFoundAboveWhenCreatedOutOfOrder) {
-    ADMItemRef r2 = add(_dialog, kADMTextRadioButtonType, {0, 0, 15, 80}, 2);
-    ADMItemRef r1 = add(_dialog, kADMTextRadioButtonType, {20, 0, 35, 80}, 1);
-    ADMItemRef r0 = add(_dialog, kADMTextRadioButtonType, {40, 0, 55, 80}, 0);
-    EXPECT_TRUE(ADMItemSuite10::GetBooleanValue(r2));
-    EXPECT_FALSE(ADMItemSuite10::GetBooleanValue(r1));
-    EXPECT_FALSE(ADMItemSuite10::GetBooleanValue(r0));
+    // Created out of order, the group is still found above: only the first made is on.
+    ADMItemRef r22 = add(_dialog, kADMTextRadioButtonType, {0, 0, 15, 80}, 22);
+    ADMItemRef r21 = add(_dialog, kADMTextRadioButtonType, {20, 0, 35, 80}, 21);
+    ADMItemRef r20 = add(_dialog, kADMTextRadioButtonType, {40, 0, 55, 80}, 20);
+    EXPECT_TRUE(on(r22));
+    EXPECT_FALSE(on(r21));
+    EXPECT_FALSE(on(r20));
 }
 
 TEST_F(ItemCreation, AFrameCreatedAfterItsContentsLiesBehindThem) {
@@ -166,19 +165,16 @@ TEST_F(ItemCreation, AFrameCreatedAfterItsContentsLiesBehindThem) {
 }
 
 TEST_F(ItemCreation, WindowTextsAreTheControlsOwnTitles) {
-    ADMItemRef box = add(_dialog, kADMTextCheckBoxType, {10, 10, 25, 200});
-    ADMItemRef frame = add(_dialog, kADMFrameType, {40, 10, 140, 200});
-    ADMItemRef button = add(_dialog, kADMTextPushButtonType, {150, 10, 170, 100});
-    ADMItemRef text = add(_dialog, kADMTextStaticType, {180, 10, 200, 100});
-    ADMItemSuite10::SetText(box, "Random");
-    ADMItemSuite10::SetText(frame, "Cube Dimensions");
-    ADMItemSuite10::SetText(button, "Apply");
-    ADMItemSuite10::SetText(text, "X:");
-    EXPECT_EQ(tka::text(control_of(box)), "Random");
-    EXPECT_EQ(tka::text(control_of(frame)), "Cube Dimensions");
-    EXPECT_EQ(tka::text(control_of(button)), "Apply");
-    EXPECT_EQ(tka::text(label_of(text)), "X:");
-    for (ADMItemRef item : {box, frame, button}) EXPECT_EQ(label_of(item), nullptr);
+    for (ADMItemType type : {kADMTextCheckBoxType, kADMFrameType, kADMTextPushButtonType, kADMTextStaticType}) {
+        SCOPED_TRACE(type);
+        ADMItemRef item = add(_dialog, type, {10, 10, 25, 200});
+        ADMItemSuite10::SetText(item, "Cube Dimensions");
+        const bool label = type == std::string(kADMTextStaticType);
+        EXPECT_EQ(tka::text(label ? label_of(item) : control_of(item)), "Cube Dimensions");
+        if (!label) {
+            EXPECT_EQ(label_of(item), nullptr);
+        }
+    }
 }
 
 TEST_F(ItemCreation, StaticTextIsNeverEnabledNorClickable) {

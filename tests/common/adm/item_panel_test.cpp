@@ -64,21 +64,16 @@ TEST_F(PanelItems, RadioButtonLabelAndMovingTheWholeItem) {
     EXPECT_EQ(bounds_of(label_of(radio)), (Rect{2, 19, 20, 60}));
 }
 
-TEST_F(PanelItems, EmptyTextMakesNoLabel) {
+TEST_F(PanelItems, EmptyTextsAndOtherKindsMakeNoLabel) {
     ADMItemRef box = add(_panel.dialog, kADMTextCheckBoxType, {0, 0, 15, 100});
-    ADMItemSuite10::SetText(box, "");
-    EXPECT_EQ(label_of(box), nullptr);
-}
-
-TEST_F(PanelItems, OtherKindsKeepTheirOwnTexts) {
     ADMItemRef button = add(_panel.dialog, kADMTextPushButtonType, {0, 0, 20, 80});
     ADMItemRef edit = add(_panel.dialog, kADMTextEditType, {30, 0, 50, 80});
+    ADMItemSuite10::SetText(box, "");
     ADMItemSuite10::SetText(button, "Apply");
     ADMItemSuite10::SetText(edit, "1000");
     EXPECT_EQ(tka::text(control_of(button)), "Apply");
     EXPECT_EQ(tka::text(control_of(edit)), "1000");
-    EXPECT_EQ(label_of(button), nullptr);
-    EXPECT_EQ(label_of(edit), nullptr);
+    for (ADMItemRef item : {box, button, edit}) EXPECT_EQ(label_of(item), nullptr);
 }
 
 TEST_F(PanelItems, ShowAndEnableReachControlAndLabel) {

@@ -87,19 +87,5 @@ TEST(NullHandles, DrawingListsAndNotifiers) {
     EXPECT_FALSE(ADMBasicSuite8::GetScreenDimensions(nullptr, &r));
 }
 
-TEST(SuitePointers, PointAtTheStaticInstancesFromTheStart) {
-    EXPECT_EQ(sADMDialog, &g_ADMDialogSuite);
-    EXPECT_EQ(sADMItem, &g_ADMItemSuite);
-    EXPECT_EQ(sADMList, &g_ADMListSuite);
-    EXPECT_EQ(sADMListEntry, &g_ADMListEntrySuite);
-    EXPECT_EQ(sADMEntry, &g_ADMEntrySuite);
-    EXPECT_EQ(sADMHierarchyList, &g_ADMHierarchyListSuite);
-    EXPECT_EQ(sADMImage, &g_ADMImageSuite);
-    EXPECT_EQ(sADMDrawer, &g_ADMDrawerSuite);
-    EXPECT_EQ(sADMNotifier, &g_ADMNotifierSuite);
-    EXPECT_EQ(sADMTracker, &g_ADMTrackerSuite);
-    EXPECT_EQ(sADMBasic, &g_ADMBasicSuite);
-}
-
 }  // namespace
 }  // namespace admtest
