@@ -67,21 +67,7 @@ TEST_F(EntryFailureTest, NoCommandNumberAndReportRefusedStopsTheHooks) {
     expect_balanced_after_quit();
 }
 
-TEST_F(EntryFailureTest, MenuInsertionRefusedRegistersNoHooks) {
-    host.calls().fail_function("AEGP_InsertMenuCommand", 1, kRefused);
-    host::LoadResult const result = load();
-    EXPECT_FALSE(result.ok());
-    EXPECT_EQ(result.status, kRefused);
-    EXPECT_EQ(alert_texts(), Texts{"Could not register command hook."});
-    EXPECT_TRUE(host.hooks().command.empty());
-    EXPECT_TRUE(host.hooks().update_menu.empty());
-    EXPECT_TRUE(host.hooks().idle.empty());
-    EXPECT_TRUE(host.hooks().create_panel.empty());
-    EXPECT_EQ(host.hooks().death.size(), 1u);
-    expect_balanced_after_quit();
-}
-
-// Which registration is refused, and how many hooks of each kind were in by then.
+// Which registration (or the menu insertion before them) is refused, and how many hooks of each kind were in by then.
 struct RefusedRegistration {
     char const* function;
     long nth;
@@ -108,6 +94,7 @@ TEST_P(RegistrationRefusedTest, StopsThereAndReportsIt) {
     EXPECT_EQ(host.hooks().update_menu.size(), row.update_menu_hooks);
     EXPECT_EQ(host.hooks().idle.size(), row.idle_hooks);
     EXPECT_TRUE(host.hooks().create_panel.empty());
+    EXPECT_EQ(host.hooks().death.size(), 1u);
     // Nothing is tried after the refused registration but the report.
     std::vector<std::string> const calls = calls_without_suites();
     ASSERT_GE(calls.size(), 2u);
@@ -117,7 +104,8 @@ TEST_P(RegistrationRefusedTest, StopsThereAndReportsIt) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EachRegistration, RegistrationRefusedTest,
-                         ::testing::Values(RefusedRegistration{"AEGP_RegisterCommandHook", 1, 0, 0, 0},
+                         ::testing::Values(RefusedRegistration{"AEGP_InsertMenuCommand", 1, 0, 0, 0},
+                                           RefusedRegistration{"AEGP_RegisterCommandHook", 1, 0, 0, 0},
                                            RefusedRegistration{"AEGP_RegisterCommandHook", 2, 1, 0, 0},
                                            RefusedRegistration{"AEGP_RegisterUpdateMenuHook", 1, 2, 0, 0},
                                            RefusedRegistration{"AEGP_RegisterIdleHook", 1, 2, 1, 0},
@@ -144,20 +132,16 @@ INSTANTIATE_TEST_SUITE_P(EntrySuites, MissingSuiteTest,
                          ::testing::Values(host::SuiteKey{kAEGPRegisterSuite, 1}, host::SuiteKey{kAEGPCommandSuite, 1},
                                            host::SuiteKey{kAEGPUtilitySuite, 3}));
 
-TEST_F(EntryFailureTest, UtilitySuiteIsNotNeededWhenNothingFails) {
-    host.remove_suite(kAEGPUtilitySuite, 3);
-    EXPECT_TRUE(load().ok());
-    expect_balanced_after_quit();
-}
-
 TEST_F(EntryFailureTest, RefusedAcquisitionIsAMissingSuite) {
     host.calls().fail_function("AcquireSuite", 1, kRefused);
     EXPECT_EQ(load().status, 516);
     expect_balanced_after_quit();
 }
 
-// A host without the application suite still loads the plug-in.
-TEST_F(EntryFailureTest, LongLivedSuitesAreOptional) {
+// A host without the application suite still loads the plug-in, and the
+// utility suite is needed only for a report.
+TEST_F(EntryFailureTest, LongLivedSuitesAndTheUtilitySuiteAreOptional) {
+    host.remove_suite(kAEGPUtilitySuite, 3);
     host.remove_suite(kAEGPWorkspacePanelSuite, 1);
     host.remove_suite(kPFAppSuite, 2);
     EXPECT_TRUE(load().ok());

@@ -29,7 +29,7 @@ TEST_F(EntryTest, RegistersEverythingInOrder) {
     EXPECT_TRUE(host.alerts().empty());
 }
 
-TEST_F(EntryTest, HooksAreRegisteredForTheRightCommandsAndName) {
+TEST_F(EntryTest, HooksAndMenuCommandAreRegisteredForTheRightCommandsAndName) {
     ASSERT_TRUE(load().ok());
     auto const& issued = host.menus().issued();
     ASSERT_EQ(issued.size(), 1u);
@@ -50,11 +50,8 @@ TEST_F(EntryTest, HooksAreRegisteredForTheRightCommandsAndName) {
     EXPECT_TRUE(hooks.create_panel[0].host_paints_background);
     for (auto const& entry : hooks.command) EXPECT_EQ(entry.refcon, nullptr);
     EXPECT_EQ(hooks.death[0].refcon, nullptr);
-}
 
-TEST_F(EntryTest, PutsTheCommandAtTheBottomOfTheFloatingWindowMenu) {
-    ASSERT_TRUE(load().ok());
-    AEGP_Command const command = host.menus().issued().at(0);
+    // The command sits at the bottom of the floating-window menu.
     EXPECT_EQ(host.menus().menu_of(command), AEGP_Menu_FLOATERS);
     EXPECT_EQ(host.menus().name_of(command), "Voxtrel");
     auto const& items = host.menus().items(AEGP_Menu_FLOATERS);

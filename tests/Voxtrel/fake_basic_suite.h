@@ -34,7 +34,6 @@ public:
     int total_acquired() const { return sum(_acquired); }
     int total_released() const { return sum(_released); }
     void const* table(char const* name, A_long version) const { return &_tables.at({name, version}); }
-    std::vector<Key> const& release_order() const { return _release_order; }
 
     SPBasicSuite suite{};
 
@@ -64,7 +63,6 @@ private:
     static SPErr release(char const* name, A_long version) {
         Key const key{name, version};
         ++_current->_released[key];
-        _current->_release_order.push_back(key);
         return A_Err_NONE;
     }
 
@@ -83,5 +81,4 @@ private:
     std::vector<Key> _empty;
     std::map<Key, int> _acquired;
     std::map<Key, int> _released;
-    std::vector<Key> _release_order;
 };
