@@ -9,6 +9,10 @@ int main(int argc, char** argv) {
     CLI::App cli("Loads the Voxtrel plug-in into a simulated compositing host, opens its dialog from the menu as a "
                  "person would, operates it, presses \"Apply\" and writes the result.",
                  "voxtrel-host");
+    cli.footer(
+        "Prints the layers the application touched or made, then the host's alerts.\n"
+        "Exit status: 0 done; 1 the plug-in reported a failure or its dialog could not be used; "
+        "2 bad command line or scene; 3 the module cannot be loaded or has no entry point.");
     app::Options options;
     app::RawOptions raw;
     app::add_options(cli, options, raw);

@@ -68,6 +68,7 @@ struct DialogResult {
     bool opened = false;
     int presses = 0;       // presses of "Apply" that reached the button
     int applications = 0;  // undo groups the plug-in opened for them
+    bool written = true;   // its outputs could be written
     std::optional<std::array<double, 3>> cube;
 };
 
@@ -103,9 +104,46 @@ DialogResult use_dialog(host::Host& h, const Options& options, std::ostream& out
         h.idle();
     }
     // The dialog as it looks at the end, before quitting closes it.
-    if (!options.ui_json.empty()) write_ui_json(options.ui_json, opened.place.window, err);
-    if (!options.out.empty()) write_dialog_picture(options.out, opened.place.window, err);
+    if (!options.ui_json.empty()) result.written = write_ui_json(options.ui_json, opened.place.window, err);
+    if (!options.out.empty()) result.written &= write_dialog_picture(options.out, opened.place.window, err);
     return result;
+}
+
+// Whatever shows that the plug-in failed, on `err`; true when something did.
+bool report_failures(const host::Host& h, const host::LoadResult& loaded, const DialogResult& dialog,
+                     std::ostream& err) {
+    bool failed = print_hook_failures(h, err);
+    if (loaded.outcome == host::LoadOutcome::entry_failed) {
+        err << "voxtrel-host: the plug-in's entry point returned status " << loaded.status << "\n";
+        failed = true;
+    } else if (!dialog.opened) {
+        failed = true;  // why was said when opening
+    }
+    if (dialog.applications < dialog.presses) {
+        err << "voxtrel-host: \"Apply\" was pressed " << dialog.presses << " times but the plug-in applied "
+            << dialog.applications << " times\n";
+        failed = true;
+    }
+    if (!h.alerts().empty()) {
+        err << "voxtrel-host: the plug-in reported a problem (see the alerts)\n";
+        failed = true;
+    }
+    return failed;
+}
+
+// The table or the scene on `out`, the alerts, and the files in --out; false
+// when a file could not be written.
+bool tell_results(const host::Host& h, const Options& options, const std::vector<LayerRow>& rows,
+                  const DialogResult& dialog, std::ostream& out, std::ostream& err) {
+    if (!options.json) print_layer_table(rows, out);
+    print_alerts(h, options.json ? err : out);
+    const std::string result = h.save_scene_text();
+    if (options.json) out << result;
+    if (options.out.empty()) return true;
+    const bool scene = write_scene_file(options.out, result, err);
+    const bool picture =
+        write_view_picture(options.out, nlohmann::json::parse(result), box_size(dialog.cube, options), err);
+    return scene && picture;
 }
 
 }  // namespace
@@ -136,31 +174,9 @@ int run(const Options& options, std::ostream& out, std::ostream& err) {
     const std::vector<LayerRow> rows = changed_layers(h, before);
     h.quit();
 
-    if (!options.json) print_layer_table(rows, out);
-    print_alerts(h, options.json ? err : out);
-    const std::string result = h.save_scene_text();
-    if (options.json) out << result;
-    if (!options.out.empty()) {
-        write_scene_file(options.out, result, err);
-        write_view_picture(options.out, nlohmann::json::parse(result), box_size(dialog.cube, options), err);
-    }
-
-    bool failed = print_hook_failures(h, err);
-    if (loaded.outcome == host::LoadOutcome::entry_failed) {
-        err << "voxtrel-host: the plug-in's entry point returned status " << loaded.status << "\n";
-        failed = true;
-    } else if (!dialog.opened) {
-        failed = true;
-    }
-    if (dialog.applications < dialog.presses) {
-        err << "voxtrel-host: \"Apply\" was pressed " << dialog.presses << " times but the plug-in applied "
-            << dialog.applications << " times\n";
-        failed = true;
-    }
-    if (!h.alerts().empty()) {
-        err << "voxtrel-host: the plug-in reported a problem (see the alerts)\n";
-        failed = true;
-    }
+    const bool written = tell_results(h, options, rows, dialog, out, err) && dialog.written;
+    const bool failed = report_failures(h, loaded, dialog, err);
+    if (!written) return kExitBadInput;
     return failed ? kExitPluginFailed : kExitDone;
 }
 

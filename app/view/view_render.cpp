@@ -41,7 +41,7 @@ void paint_shape(cairo_t* cr, const Shape& shape) {
         }
         case Shape::Kind::layer:
             trace(cr, shape, true);
-            cairo_set_source_rgba(cr, c.r, c.g, c.b, 0.3);
+            cairo_set_source_rgba(cr, c.r, c.g, c.b, 0.22);
             cairo_fill_preserve(cr);
             cairo_set_line_width(cr, 1.5);
             cairo_set_source_rgba(cr, c.r, c.g, c.b, 1.0);

@@ -76,9 +76,12 @@ TEST_F(BadInput, SuiteTheHostNeverOfferedChangesNothing) {
 
 TEST_F(BadInput, UnwritableOutputIsABadCommandLine) {
     write("file", "x");
-    const Outcome r = run({"--out", path("file/sub")});
+    Outcome r = run({"--out", path("file/sub")});
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.err.find("cannot create"), std::string::npos) << r.err;
+    r = run({"--apply", "0", "--ui-json", path("missing/ui.json")});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("cannot write " + path("missing/ui.json")), std::string::npos) << r.err;
 }
 
 }  // namespace
