@@ -107,6 +107,7 @@ HIViewRef DialogDriver::field_right_of(HIViewRef view) const {
     HIViewRef nearest = nullptr;
     int nearest_left = 0;
     for (HIViewRef field : fields) {
+        if (!auto_::visible(field)) continue;  // hidden fields share rows with visible ones
         const Rect f = auto_::frame(field);
         const bool same_row = f.top < box.bottom && box.top < f.bottom;
         if (!same_row || f.left < box.right) continue;
