@@ -93,6 +93,24 @@ TEST_F(Dialog, TowardsACameraStraightInFrontGivesTheTurnThatKeepsLayersFacingIt)
     EXPECT_EQ(turned, 30);
 }
 
+TEST_F(Dialog, ChosenCameraDecidesTheTurn) {
+    json scene = json::parse(read_file(three_cards()));
+    json& layers = scene["composition"]["layers"];
+    layers.push_back({{"name", "Front"}, {"type", "camera"}, {"3d", true},
+                      {"position", {640, 360, -1000}}, {"anchor", {640, 360, 0}}});
+    // Looking along -x from the right: the layers turn a quarter about y.
+    layers.push_back({{"name", "Side"}, {"type", "camera"}, {"3d", true},
+                      {"position", {1640, 360, 0}}, {"anchor", {640, 360, 0}}});
+    const Outcome r = run({write("cameras.json", scene.dump()), "--orient", "camera", "--camera", "Side", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err.find("voxtrel-host: "), std::string::npos) << r.err;
+    const json result = scene_of(r);
+    const json& turned = layer_named(result, "Card 2")["orientation"];
+    EXPECT_NEAR(turned[0].get<double>(), 0, 1e-9);
+    EXPECT_NEAR(turned[1].get<double>(), 270, 1e-9);
+    EXPECT_NEAR(turned[2].get<double>(), 0, 1e-9);
+}
+
 TEST_F(Dialog, RandomOrientationStaysBelowAFullTurn) {
     const Outcome r = run({three_cards(), "--orient", "random", "--clock", "3", "--json"});
     ASSERT_EQ(r.status, 0) << r.err;
