@@ -64,8 +64,11 @@ void draw_centred_title(cairo_t* cr, ControlRef view, double x, double y, double
     if (title.empty()) return;
     const TkFont font = control_font(view);
     const TkTextSize size = measure_text(font, title);
+    // A title on a button face keeps the theme's text colour: a light foreground
+    // colour meant for a dark panel would vanish on the light face.
+    const look::Colour colour = view_enabled(view) ? look::kText : look::kDisabledText;
     draw_text_line(cr, font, title, x + std::floor((w - size.width) / 2), y + std::floor((h - size.lineHeight) / 2),
-                   text_colour(view));
+                   colour);
 }
 
 }  // namespace tk::detail

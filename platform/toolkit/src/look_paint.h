@@ -24,6 +24,7 @@ void draw_text_line(cairo_t* cr, const TkFont& font, const std::string& utf8, do
 // A bordered face with a light-to-dark gradient, as buttons have.
 void draw_face(cairo_t* cr, double x, double y, double w, double h, double radius, bool enabled, bool pressed);
 // The view's title centred in the box.
+// A push or bevel button's title, centred on its face.
 void draw_centred_title(cairo_t* cr, ControlRef view, double x, double y, double w, double h);
 
 }  // namespace tk::detail
