@@ -3,6 +3,7 @@
 #pragma once
 
 #include "adm/ADMTypes.h"
+#include "adobe/assistant_controls.h"
 
 namespace distribution {
 
@@ -12,8 +13,9 @@ inline constexpr char kProductVersion[] = "1.3.2";
 inline constexpr char kVersionFormat[] = "%s v%s          ";
 inline constexpr ADMFont kVersionFont = kADMBoldPaletteFont;
 
+// The controls the assistant core also reads take their ids from it.
 enum ControlId : int {
-    kApply = 3,
+    kApply = assistant::kApply,
     // "Cube Dimensions": the size of the box.
     kBoxX = 210,
     kBoxY = 211,
@@ -46,26 +48,26 @@ enum ControlId : int {
     kOrientXY = 500,
     kOrientXZ = 501,
     kOrientYZ = 502,
-    kTowardsCamera = 503,
-    kKeepOrientation = 504,
+    kTowardsCamera = assistant::kTowardsCamera,
+    kKeepOrientation = assistant::kKeepOrientation,
     kRandomOrientation = 505,
-    kCameraPopup = 510,
+    kCameraPopup = assistant::kCameraPopup,
     // "Starting Value".
-    kStartX = 515,
-    kStartY = 516,
-    kStartZ = 517,
-    kReverseOrder = 520,
-    kRandomOrder = 521,
-    kUseCompCenter = 522,
-    kRepeatSequentially = 523,
-    kKeyPosition = 524,
-    kKeyOrientation = 525,
-    kKeyScale = 526,
-    kScaleToFit = 527,
-    kRepeatLayers = 528,
-    kRepeatCount = 529,
+    kStartX = assistant::kStartX,
+    kStartY = assistant::kStartY,
+    kStartZ = assistant::kStartZ,
+    kReverseOrder = assistant::kReverseOrder,
+    kRandomOrder = assistant::kRandomOrder,
+    kUseCompCenter = assistant::kUseCompCenter,
+    kRepeatSequentially = assistant::kRepeatSequentially,
+    kKeyPosition = assistant::kKeyPosition,
+    kKeyOrientation = assistant::kKeyOrientation,
+    kKeyScale = assistant::kKeyScale,
+    kScaleToFit = assistant::kScaleToFit,
+    kRepeatLayers = assistant::kRepeatLayers,
+    kRepeatCount = assistant::kRepeatCount,
     kVersionLine = 530,
-    kCropTextLayers = 531,
+    kCropTextLayers = assistant::kCropTextLayers,
     kStartLabelX = 1100,
     kStartLabelY = 1101,
     kStartLabelZ = 1102,
