@@ -6,6 +6,7 @@
 
 #include "Voxtrel/MainDlg_controls.h"
 #include "adm/ADMSuites.h"
+#include "core/boundary.h"
 
 using namespace distribution;
 
@@ -122,9 +123,9 @@ std::string MainDlg::get_name() const { return kProductName; }
 bool MainDlg::is_distributor() { return true; }
 
 ASErr MainDlg::Init() {
-    ASErr status = 0;
+    ASErr status = A_Err_NONE;
     // A failure ends the building where it happened; the dialog keeps what was made.
-    try {
+    core::at_quiet_boundary([&] {
         status = AssistantDlg::Init();
         SetLocalRect(ADMRect{0, 0, 235, 501});
         for (Control const& c : _controls) {
@@ -155,8 +156,7 @@ ASErr MainDlg::Init() {
         MoveToScreenCenter();
         // The shell shows the dialog when the command asks for it.
         ADMDialogSuite9::Show(GetDialogRef(), false);
-    } catch (...) {
-    }
+    });
     return status;
 }
 

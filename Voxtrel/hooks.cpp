@@ -1,17 +1,16 @@
 #include "Voxtrel/hooks.h"
 
-#include "Voxtrel/boundary.h"
 #include "Voxtrel/main.h"
 #include "adm/ADMSuites.h"
 #include "adm/host_suites.h"
 #include "adobe/AEGP_SuiteHandler.h"
 #include "adobe/AssistantDlg.h"
-#include "core/status.h"
+#include "core/boundary.h"
 
 namespace {
 
-// 3D audio/video, text and shape layers: what the assistant can work on.
-constexpr unsigned kWorkableLayers = 1 | 8 | 16;
+// What the assistant can work on.
+constexpr unsigned kWorkableLayers = AssistantDlg::kMask3DFootage | AssistantDlg::kMask3DText | AssistantDlg::kMask3DShape;
 constexpr ADMDialogStyle kWindowStyle = kADMTabbedFloatingDialogStyle;
 
 A_u_char const* match_name() { return reinterpret_cast<A_u_char const*>(_dialog_id); }
@@ -27,7 +26,7 @@ void refresh() {
 }
 
 void throw_if(A_Err err) {
-    if (err != core::kErrNone) throw err;
+    if (err != A_Err_NONE) throw err;
 }
 
 }  // namespace
@@ -36,31 +35,28 @@ void throw_if(A_Err err) {
 // has panels. The window command always shows; it never closes the window.
 A_Err on_command(AEGP_GlobalRefcon, AEGP_CommandRefcon, AEGP_Command, AEGP_HookPriority, A_Boolean,
                  A_Boolean* handledPB) {
-    try {
-        if (!_main_dlg) return core::kErrNone;
-        if (sAEGPPanelSuite) {
-            sAEGPPanelSuite->AEGP_ToggleVisibility(match_name());
-        } else if (!_main_dlg->GetDialogRef()) {
-            _main_dlg->Create(nullptr, _dialog_id, 0, kWindowStyle, 0);
-            ADMDialogSuite9::Show(_main_dlg->GetDialogRef(), false);
-            _main_dlg->Enable(false);
-        }
-        refresh();
-        if (!sAEGPPanelSuite) ADMDialogSuite9::Show(_main_dlg->GetDialogRef(), true);
-        if (handledPB) *handledPB = true;
-        return core::kErrNone;
-    } catch (A_Err err) {
-        return err;
-    } catch (...) {
-        if (handledPB) *handledPB = false;
-        return core::kErrGeneric;
-    }
+    return core::at_boundary(
+        [&] {
+            if (!_main_dlg) return A_Err_NONE;
+            if (sAEGPPanelSuite) {
+                sAEGPPanelSuite->AEGP_ToggleVisibility(match_name());
+            } else if (!_main_dlg->GetDialogRef()) {
+                _main_dlg->Create(nullptr, _dialog_id, 0, kWindowStyle, 0);
+                ADMDialogSuite9::Show(_main_dlg->GetDialogRef(), false);
+                _main_dlg->Enable(false);
+            }
+            refresh();
+            if (!sAEGPPanelSuite) ADMDialogSuite9::Show(_main_dlg->GetDialogRef(), true);
+            if (handledPB) *handledPB = true;
+            return A_Err_NONE;
+        },
+        handledPB);
 }
 
 // Checks the menu item while the window shows, and enables it only for a
 // selection the assistant can work on.
 A_Err on_update_menu(AEGP_GlobalRefcon, AEGP_UpdateMenuRefcon, AEGP_WindowType) {
-    return at_boundary([] {
+    return core::at_boundary([] {
         AEGP_SuiteHandler const suites(sSPBasic);
         AEGP_CommandSuite1 const* commands = suites.CommandSuite1();
         // A panel dialog never counts as visible.
@@ -68,15 +64,15 @@ A_Err on_update_menu(AEGP_GlobalRefcon, AEGP_UpdateMenuRefcon, AEGP_WindowType) 
         throw_if(commands->AEGP_CheckMarkMenuCommand(_cmd_id, shown));
         bool const workable = _main_dlg && _main_dlg->isCurSelectionContains(kWorkableLayers);
         throw_if(workable ? commands->AEGP_EnableCommand(_cmd_id) : commands->AEGP_DisableCommand(_cmd_id));
-        return core::kErrNone;
+        return A_Err_NONE;
     });
 }
 
 // Keeps an open dialog in step with the host while the user works there.
 A_Err on_idle(AEGP_GlobalRefcon, AEGP_IdleRefcon, A_long*) {
-    return at_boundary([] {
+    return core::at_boundary([] {
         if (has_dialog()) refresh();
-        return core::kErrNone;
+        return A_Err_NONE;
     });
 }
 
@@ -84,11 +80,11 @@ A_Err on_idle(AEGP_GlobalRefcon, AEGP_IdleRefcon, A_long*) {
 // hooks, an integer exception becomes the status and anything else 1.
 A_Err on_create_panel(AEGP_GlobalRefcon, AEGP_CreatePanelRefcon, AEGP_PlatformViewRef container, AEGP_PanelH panelH,
                       AEGP_PanelFunctions1* outFunctionTable, AEGP_PanelRefcon* outRefcon) {
-    return at_boundary([&] {
-        if (!_main_dlg) return core::kErrNone;
+    return core::at_boundary([&] {
+        if (!_main_dlg) return A_Err_NONE;
         _main_dlg->CreatePanel(nullptr, _dialog_id, 0, sAEGPPanelSuite, panelH, container, outFunctionTable,
                                outRefcon);
         refresh();
-        return core::kErrNone;
+        return A_Err_NONE;
     });
 }

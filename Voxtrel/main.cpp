@@ -3,14 +3,13 @@
 #include <cstdio>
 #include <type_traits>
 
-#include "Voxtrel/boundary.h"
 #include "Voxtrel/MainDlg.h"
 #include "Voxtrel/hooks.h"
 #include "adm/ADMSuites.h"
 #include "adm/host_suites.h"
 #include "adobe/AEGP_SuiteHandler.h"
 #include "adobe/AssistantDlg.h"
-#include "core/status.h"
+#include "core/boundary.h"
 
 static_assert(std::is_same_v<decltype(&PluginEntry), AEGP_PluginInitFuncPrototype>,
               "the entry point has the host's prototype");
@@ -41,7 +40,7 @@ A_Err report(AEGP_SuiteHandler const& suites, char const* message) {
 A_Err add_menu_command(AEGP_SuiteHandler const& suites) {
     AEGP_Command command = 0;
     A_Err const err = suites.CommandSuite1()->AEGP_GetUniqueCommand(&command);
-    _cmd_id = err == core::kErrNone ? command : 0;
+    _cmd_id = err == A_Err_NONE ? command : 0;
     if (_cmd_id == 0) return report(suites, kMenuItemFailed);
     return suites.CommandSuite1()->AEGP_InsertMenuCommand(_cmd_id, kMenuName, AEGP_Menu_FLOATERS,
                                                           AEGP_MENU_INSERT_AT_BOTTOM);
@@ -50,7 +49,7 @@ A_Err add_menu_command(AEGP_SuiteHandler const& suites) {
 // Registers the remaining hooks in order, stopping at the first failure.
 A_Err register_hooks(AEGP_SuiteHandler const& suites) {
     AEGP_RegisterSuite1 const* reg = suites.RegisterSuite1();
-    A_Err err = core::kErrNone;
+    A_Err err = A_Err_NONE;
     // Without a command number there is no command of ours: a hook for command 0
     // would be handed every host command, so none is registered.
     if (_cmd_id != 0) {
@@ -73,11 +72,11 @@ A_Err plugin_entry(SPBasicSuite* basic, AEGP_PluginID plugin_id) {
 
     std::snprintf(_dialog_id, sizeof _dialog_id, "QX_%s v%i.%i", kProductName, kVersionMajor, kVersionMinor);
 
-    if (suites.RegisterSuite1()->AEGP_RegisterDeathHook(_plugin_id, on_destroy, nullptr) != core::kErrNone) {
+    if (suites.RegisterSuite1()->AEGP_RegisterDeathHook(_plugin_id, on_destroy, nullptr) != A_Err_NONE) {
         return report(suites, kDeathHookFailed);
     }
 
-    if (A_Err const err = init(); err != core::kErrNone) return err;
+    if (A_Err const err = init(); err != A_Err_NONE) return err;
 
     A_Err err = add_menu_command(suites);
     if (!err) err = register_hooks(suites);
@@ -85,7 +84,7 @@ A_Err plugin_entry(SPBasicSuite* basic, AEGP_PluginID plugin_id) {
         report(suites, kCommandHookFailed);
         return err;
     }
-    return core::kErrNone;
+    return A_Err_NONE;
 }
 
 }  // namespace
@@ -94,11 +93,11 @@ A_Err plugin_entry(SPBasicSuite* basic, AEGP_PluginID plugin_id) {
 // back to the host as the result.
 A_Err PluginEntry(SPBasicSuite* pica_basicP, A_long, A_long, const A_char*, const A_char*,
                   AEGP_PluginID aegp_plugin_id, AEGP_GlobalRefcon*) {
-    return at_boundary([&] { return plugin_entry(pica_basicP, aegp_plugin_id); });
+    return core::at_boundary([&] { return plugin_entry(pica_basicP, aegp_plugin_id); });
 }
 
 A_Err init() {
-    return at_boundary([] {
+    return core::at_boundary([] {
         // A host without workspace panels or colours still loads.
         adm::acquireSuites();
         _main_dlg = nullptr;
@@ -107,7 +106,7 @@ A_Err init() {
         // The object outlives every window or panel it makes; deinit deletes it.
         dialog->SetDeleteOnDestroy(false);
         _main_dlg = dialog;
-        return core::kErrNone;
+        return A_Err_NONE;
     });
 }
 
@@ -118,15 +117,15 @@ A_Err deinit() {
     }
     _main_dlg = nullptr;
     adm::releaseSuites();
-    return core::kErrNone;
+    return A_Err_NONE;
 }
 
 A_Err on_destroy(AEGP_GlobalRefcon, AEGP_DeathRefcon) {
-    return at_boundary([] { return deinit(); });
+    return core::at_boundary([] { return deinit(); });
 }
 
 A_Err on_all_command(AEGP_GlobalRefcon, AEGP_CommandRefcon, AEGP_Command, AEGP_HookPriority, A_Boolean,
                      A_Boolean* handledPB) {
     if (handledPB) *handledPB = false;
-    return core::kErrNone;
+    return A_Err_NONE;
 }

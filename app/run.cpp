@@ -79,7 +79,7 @@ int voxtrel_undo_groups(const host::Host& h) {
     return static_cast<int>(std::count(names.begin(), names.end(), std::string("Voxtrel")));
 }
 
-// Opens, operates and pictures the dialog; false when it could not be opened.
+// Opens, operates and pictures the dialog; `opened` stays false when it could not be opened.
 DialogResult use_dialog(host::Host& h, const Options& options, std::ostream& out, std::ostream& err) {
     DialogResult result;
     const OpenResult opened = open_voxtrel(h);

@@ -11,6 +11,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -126,8 +127,11 @@ public:
     bool command_enabled(AEGP_Command command) const;
     // Runs the idle hooks; returns the maximum sleep they left (1/60 s).
     A_long idle(A_long max_sleep = 60);
-    // Closes open panels, then runs the death hooks; only the first call does anything.
+    // Closes open panels and the windows plug-ins left open, then runs the death
+    // hooks; only the first call does anything.
     void quit();
+    // A window of the application's own, which quitting leaves open.
+    void keep_at_quit(OpaqueWindowPtr* window) { own_windows_.insert(window); }
     bool has_quit() const { return quit_; }
 
     const Menus& menus() const { return menus_; }
@@ -220,6 +224,7 @@ private:
     AEGP_PluginID next_plugin_ = 1;
     std::vector<void*> modules_;
     std::map<std::string, std::unique_ptr<PanelFrame>> panels_;
+    std::set<OpaqueWindowPtr*> own_windows_;
     int command_depth_ = 0;
     bool quit_ = false;
 };

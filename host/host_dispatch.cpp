@@ -4,6 +4,7 @@
 #include <string>
 
 #include "host/Host.h"
+#include "toolkit/automation.h"
 
 namespace host {
 
@@ -93,6 +94,10 @@ void Host::quit() {
     if (quit_) return;
     for (auto& [name, frame] : panels_)
         if (frame->id) close_panel(*frame);
+    // Like an application quitting, the host closes the windows plug-ins left
+    // open before it tells them to die.
+    for (WindowRef window : tk::automation::windows())
+        if (!own_windows_.count(window)) DisposeWindow(window);
     quit_ = true;
     const auto hooks = hooks_.death;
     for (const DeathHookEntry& e : hooks) note_hook_status("death", "", e.hook(global_refcon(e.plugin), e.refcon));

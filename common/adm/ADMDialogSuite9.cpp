@@ -2,8 +2,8 @@
 #include <new>
 
 #include "adm/ADMSuites.h"
-#include "adm/handles.h"
-#include "adm/iADMDialog.h"
+#include "adm/detail/handles.h"
+#include "adm/detail/iADMDialog.h"
 
 ADMInt32 ADMDialogSuite9::Modal(SPPluginRef, const char*, ADMInt32, ADMDialogStyle, ADMDialogInitProc, ADMUserData,
                                 ADMInt32) {

@@ -1,7 +1,7 @@
 // Drawer suite: drawing into a control's draw event or into an offscreen image.
 #include "adm/ADMSuites.h"
-#include "adm/handles.h"
-#include "adm/iADMImage.h"
+#include "adm/detail/handles.h"
+#include "adm/detail/iADMImage.h"
 
 void ADMDrawerSuite5::ClearRect(ADMDrawerRef drawer, const ADMRect* rect) {
     if (drawer && rect) from_ref(drawer)->ClearRect(*rect);

@@ -1,7 +1,7 @@
 // Entry suite: the list's entry cursor.
 #include "adm/ADMSuites.h"
-#include "adm/handles.h"
-#include "adm/iADMList.h"
+#include "adm/detail/handles.h"
+#include "adm/detail/iADMList.h"
 
 ADMInt32 ADMEntrySuite6::GetIndex(ADMEntryRef entry) { return entry ? from_ref(entry)->index : 0; }
 

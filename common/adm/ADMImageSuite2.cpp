@@ -2,8 +2,8 @@
 #include <new>
 
 #include "adm/ADMSuites.h"
-#include "adm/handles.h"
-#include "adm/iADMImage.h"
+#include "adm/detail/handles.h"
+#include "adm/detail/iADMImage.h"
 
 ADMDrawerRef ADMImageSuite2::BeginADMDrawer(ADMImageRef image) {
     if (!image) return nullptr;

@@ -1,9 +1,9 @@
 // Item suite: the items of a dialog, their procs, looks, values and texts.
 #include "adm/ADMSuites.h"
-#include "adm/handles.h"
-#include "adm/iADMDialog.h"
-#include "adm/iADMDrawer.h"
-#include "adm/item_text.h"
+#include "adm/detail/handles.h"
+#include "adm/detail/iADMDialog.h"
+#include "adm/detail/iADMDrawer.h"
+#include "adm/detail/item_text.h"
 
 void ADMItemSuite10::Destroy(ADMItemRef) {}
 

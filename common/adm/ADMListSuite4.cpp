@@ -1,7 +1,7 @@
 // List suite: the entries of a popup item's list, reached through its one entry cursor.
 #include "adm/ADMSuites.h"
-#include "adm/handles.h"
-#include "adm/iADMList.h"
+#include "adm/detail/handles.h"
+#include "adm/detail/iADMList.h"
 
 ADMEntryRef ADMListSuite4::GetActiveEntry(ADMListRef list) {
     if (!list) return nullptr;

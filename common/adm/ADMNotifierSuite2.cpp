@@ -2,8 +2,8 @@
 #include <cstring>
 
 #include "adm/ADMSuites.h"
-#include "adm/handles.h"
-#include "adm/iADMNotifier.h"
+#include "adm/detail/handles.h"
+#include "adm/detail/iADMNotifier.h"
 
 ADMItemRef ADMNotifierSuite2::GetItem(ADMNotifierRef notifier) {
     return notifier ? to_ref(from_ref(notifier)->item) : nullptr;

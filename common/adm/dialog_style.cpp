@@ -1,4 +1,4 @@
-#include "adm/dialog_style.h"
+#include "adm/detail/dialog_style.h"
 
 bool window_kind_for_style(ADMDialogStyle style, WindowKind& kind) {
     constexpr WindowAttributes closeCollapse = kWindowCloseBoxAttribute | kWindowCollapseBoxAttribute;

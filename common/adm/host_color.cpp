@@ -1,4 +1,4 @@
-#include "adm/host_color.h"
+#include "adm/detail/host_color.h"
 
 RGBColor host_color(const PFAppSuite2* appSuite, PF_App_ColorType kind) {
     PF_App_Color color{0, 0, 0};

@@ -12,14 +12,14 @@ namespace {
 // A slot already held is kept as it is, so a second call acquires nothing twice.
 template <class Suite>
 A_Err acquire(char const* name, A_long version, Suite*& slot) {
-    if (slot) return core::kErrNone;
+    if (slot) return A_Err_NONE;
     if (!sSPBasic) return core::kErrMissingSuite;
     void const* suite = nullptr;
     A_Err const err = sSPBasic->AcquireSuite(name, version, &suite);
-    if (err != core::kErrNone) return err;
+    if (err != A_Err_NONE) return err;
     if (!suite) return core::kErrMissingSuite;
     slot = static_cast<Suite*>(const_cast<void*>(suite));
-    return core::kErrNone;
+    return A_Err_NONE;
 }
 
 template <class Suite>

@@ -1,4 +1,4 @@
-#include "adm/iADMBasic.h"
+#include "adm/detail/iADMBasic.h"
 
 bool iADMBasic::GetScreenDimensions(const Point& point, Rect& rect) {
     for (GDHandle device = GetDeviceList(); device; device = GetNextDevice(device)) {

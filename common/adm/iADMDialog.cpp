@@ -1,15 +1,15 @@
-#include "adm/iADMDialog.h"
+#include "adm/detail/iADMDialog.h"
 
 #include <cstdio>
 #include <cstring>
 #include <iterator>
 
-#include "adm/ScopedCFString.h"
-#include "adm/dialog_style.h"
-#include "adm/handles.h"
-#include "adm/host_color.h"
+#include "adm/detail/ScopedCFString.h"
+#include "adm/detail/dialog_style.h"
+#include "adm/detail/handles.h"
+#include "adm/detail/host_color.h"
 #include "adm/host_suites.h"
-#include "adm/iADMDrawer.h"
+#include "adm/detail/iADMDrawer.h"
 
 namespace {
 

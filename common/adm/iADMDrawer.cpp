@@ -1,9 +1,9 @@
-#include "adm/iADMDrawer.h"
+#include "adm/detail/iADMDrawer.h"
 
-#include "adm/host_color.h"
+#include "adm/detail/host_color.h"
 #include "adm/host_suites.h"
-#include "adm/iADMImage.h"
-#include "adm/iADMItem.h"
+#include "adm/detail/iADMImage.h"
+#include "adm/detail/iADMItem.h"
 
 bool iADMDrawer::_useAppColor = false;
 

@@ -1,4 +1,4 @@
-#include "adm/iADMImage.h"
+#include "adm/detail/iADMImage.h"
 
 #include <cstdlib>
 #include <limits>

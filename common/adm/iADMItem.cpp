@@ -1,11 +1,11 @@
-#include "adm/iADMItem.h"
+#include "adm/detail/iADMItem.h"
 
 #include <iterator>
 
-#include "adm/ScopedCFString.h"
-#include "adm/handles.h"
-#include "adm/iADMDialog.h"
-#include "adm/iADMDrawer.h"
+#include "adm/detail/ScopedCFString.h"
+#include "adm/detail/handles.h"
+#include "adm/detail/iADMDialog.h"
+#include "adm/detail/iADMDrawer.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "adm/iADMList.h"
+#include "adm/detail/iADMList.h"
 
-#include "adm/ScopedCFString.h"
+#include "adm/detail/ScopedCFString.h"
 
 namespace {
 

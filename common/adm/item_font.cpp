@@ -1,10 +1,10 @@
 // The fonts and text colour of an item's text.
 #include <cstring>
 
-#include "adm/host_color.h"
+#include "adm/detail/host_color.h"
 #include "adm/host_suites.h"
-#include "adm/iADMDialog.h"
-#include "adm/iADMItem.h"
+#include "adm/detail/iADMDialog.h"
+#include "adm/detail/iADMItem.h"
 
 ControlFontStyleRec iADMItem::baseFontStyle() const {
     ControlFontStyleRec style{};

@@ -2,9 +2,9 @@
 // frames behind the other controls.
 #include <algorithm>
 
-#include "adm/ScopedCFString.h"
-#include "adm/iADMDialog.h"
-#include "adm/iADMItem.h"
+#include "adm/detail/ScopedCFString.h"
+#include "adm/detail/iADMDialog.h"
+#include "adm/detail/iADMItem.h"
 
 namespace {
 

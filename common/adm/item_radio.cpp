@@ -2,8 +2,8 @@
 // around a button, of which one is on.
 #include <limits>
 
-#include "adm/iADMDialog.h"
-#include "adm/iADMItem.h"
+#include "adm/detail/iADMDialog.h"
+#include "adm/detail/iADMItem.h"
 
 namespace {
 

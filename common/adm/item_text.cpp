@@ -1,6 +1,6 @@
 // An item's value and its text: conversions, and the clamped reads of what the
 // user typed.
-#include "adm/item_text.h"
+#include "adm/detail/item_text.h"
 
 #include <cctype>
 #include <climits>
@@ -8,9 +8,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "adm/ScopedCFString.h"
-#include "adm/handles.h"
-#include "adm/iADMItem.h"
+#include "adm/detail/ScopedCFString.h"
+#include "adm/detail/handles.h"
+#include "adm/detail/iADMItem.h"
 
 void default_float_to_text(float value, char* text) {
     std::sprintf(text, "%f", static_cast<double>(value));

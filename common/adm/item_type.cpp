@@ -1,4 +1,4 @@
-#include "adm/item_type.h"
+#include "adm/detail/item_type.h"
 
 #include <cstring>
 

@@ -54,7 +54,7 @@ void AEGP_SuiteHandler::MissingSuiteError() {
 
 void const* AEGP_SuiteHandler::LoadSuite(char const* name, A_long version) const {
     void const* suite = nullptr;
-    if (_basic->AcquireSuite(name, version, &suite) != core::kErrNone || !suite) MissingSuiteError();
+    if (_basic->AcquireSuite(name, version, &suite) != A_Err_NONE || !suite) MissingSuiteError();
     return suite;
 }
 

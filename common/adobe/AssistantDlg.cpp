@@ -9,8 +9,10 @@ using namespace assistant;
 
 AssistantDlg::AssistantDlg(int plugin_id) : plugin_id(plugin_id) {}
 
-// Deleting the object while its window is open skips Destroy, so the host's
-// collection is given back here as well.
+// Destroy gives the host's collection back when the dialog goes away. The menu
+// hook keeps following the selection while there is no dialog (before the
+// first window, after its panel closed), so the object can still hold one when
+// it is deleted, and only the destructor is left to give that back.
 AssistantDlg::~AssistantDlg() { release_selection(); }
 
 ASErr AssistantDlg::Init() {

@@ -48,6 +48,14 @@ public:
     using ScaleMap = std::map<AEGP_LayerH, AEGP_StreamValue>;
     using SizeMap = std::map<AEGP_LayerH, A_LPoint>;
 
+    // Bits of the mask isCurSelectionContains is asked about: a selected layer of
+    // that kind sets the answer.
+    static constexpr unsigned kMask3DFootage = 1;
+    static constexpr unsigned kMaskLight = 2;  // 2D or 3D
+    static constexpr unsigned kMaskCamera = 4;
+    static constexpr unsigned kMask3DText = 8;
+    static constexpr unsigned kMask3DShape = 16;
+
     explicit AssistantDlg(int plugin_id);
     ~AssistantDlg() override;
 

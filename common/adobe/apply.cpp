@@ -28,7 +28,9 @@ bool is_placeable(AEGP_ObjectType type) {
     return type == AEGP_ObjectType_AV || type == AEGP_ObjectType_TEXT || type == AEGP_ObjectType_VECTOR;
 }
 
-// Opens one stream, keys it first when asked, and sets the value.
+// Opens one stream, keys it first when asked, and sets the value. The statuses
+// are not looked at: a write the host refuses leaves that one stream as it was,
+// and the layer's other streams and the other layers are still written.
 void write_stream(int plugin_id, AssistantDlg::LayerInfo const& record, AEGP_LayerStream which, bool key,
                   AEGP_StreamValue value) {
     StreamValue stream(plugin_id, record.layer, which);

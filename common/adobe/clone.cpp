@@ -65,7 +65,7 @@ AEGP_LayerH AssistantDlg::clone(AEGP_LayerH layer) {
     AEGP_LayerSuite10* duplicating = nullptr;
     try {
         duplicating = suites.LayerSuite10();
-    } catch (int) {
+    } catch (A_Err) {
         return clonePre65(layer);  // an older host: go through its Duplicate command
     }
     AEGP_LayerH duplicate = nullptr;

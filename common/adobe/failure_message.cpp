@@ -11,7 +11,7 @@ namespace {
 std::string reason(std::exception_ptr failure) {
     try {
         std::rethrow_exception(failure);
-    } catch (int status) {
+    } catch (A_Err status) {
         if (status == core::kErrMissingSuite)
             return "the host does not offer a suite it needs (status " + std::to_string(status) + ").";
         return "the host reported status " + std::to_string(status) + ".";

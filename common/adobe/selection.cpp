@@ -7,29 +7,23 @@
 #include "adobe/AEGP_SuiteHandler.h"
 #include "adobe/AssistantDlg.h"
 #include "adobe/assistant_controls.h"
+#include "core/boundary.h"
 
 namespace {
-
-// Bits of the mask isCurSelectionContains is asked about.
-constexpr unsigned kMask3DFootage = 1;
-constexpr unsigned kMaskLight = 2;
-constexpr unsigned kMaskCamera = 4;
-constexpr unsigned kMask3DText = 8;
-constexpr unsigned kMask3DShape = 16;
 
 // The mask bit a layer of this kind sets, or 0.
 unsigned mask_bit(AEGP_ObjectType type, bool is_3d) {
     switch (type) {
         case AEGP_ObjectType_AV:
-            return is_3d ? kMask3DFootage : 0;
+            return is_3d ? AssistantDlg::kMask3DFootage : 0;
         case AEGP_ObjectType_LIGHT:
-            return kMaskLight;
+            return AssistantDlg::kMaskLight;
         case AEGP_ObjectType_CAMERA:
-            return kMaskCamera;
+            return AssistantDlg::kMaskCamera;
         case AEGP_ObjectType_TEXT:
-            return is_3d ? kMask3DText : 0;
+            return is_3d ? AssistantDlg::kMask3DText : 0;
         case AEGP_ObjectType_VECTOR:
-            return is_3d ? kMask3DShape : 0;
+            return is_3d ? AssistantDlg::kMask3DShape : 0;
         default:
             return 0u;
     }
@@ -46,7 +40,7 @@ bool host_offers_layer_suite8() {
         AEGP_SuiteHandler suites(sSPBasic);
         suites.LayerSuite8();
         return true;
-    } catch (int) {
+    } catch (A_Err) {
         return false;
     }
 }
@@ -56,11 +50,9 @@ bool host_offers_layer_suite8() {
 A_Err AssistantDlg::save_selection() {
     AEGP_SuiteHandler suites(sSPBasic);
     if (selection) {
-        // The suite first: a missing suite must not lose the collection held.
-        AEGP_CollectionSuite1* collections = suites.CollectionSuite1();
-        AEGP_CollectionH old = selection;
+        // Forgotten only once given back: a refused dispose is tried again next time.
+        if (A_Err err = suites.CollectionSuite1()->AEGP_DisposeCollection(selection)) return err;
         selection = nullptr;
-        if (A_Err err = collections->AEGP_DisposeCollection(old)) return err;
     }
 
     AEGP_ItemSuite3* items = suites.ItemSuite3();
@@ -204,16 +196,12 @@ void AssistantDlg::Destroy() {
 
 void AssistantDlg::release_selection() noexcept {
     if (!selection) return;
-    AEGP_CollectionH old = selection;
-    selection = nullptr;
-    // Runs while the window goes away or the object is deleted: without the
-    // collection suite there is nothing to give the collection back to, and
-    // nothing may escape.
-    try {
+    // Runs while the dialog goes away: without the collection suite there is
+    // nothing to give the collection back to, and nothing may escape.
+    core::at_quiet_boundary([this] {
         AEGP_SuiteHandler suites(sSPBasic);
-        suites.CollectionSuite1()->AEGP_DisposeCollection(old);
-    } catch (...) {
-    }
+        if (suites.CollectionSuite1()->AEGP_DisposeCollection(selection) == A_Err_NONE) selection = nullptr;
+    });
 }
 
 void AssistantDlg::Enable(bool on) {

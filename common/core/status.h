@@ -1,13 +1,11 @@
-// Status codes the plug-in produces itself. Every other non-zero status is a
-// host status, passed upwards unchanged.
+// Status codes the plug-in produces itself. Success is the host's A_Err_NONE;
+// every other non-zero status is a host status, passed upwards unchanged.
 #pragma once
 
 #include "aegp/aegp_types.h"
 
 namespace core {
 
-// The call succeeded.
-inline constexpr A_Err kErrNone = 0;
 // Something other than an integer exception reached a hook boundary, or no
 // dialog object could be made at start-up.
 inline constexpr A_Err kErrGeneric = 1;

@@ -48,7 +48,7 @@ ASErr BaseADMDialog::Init() {
     ADMDialogSuite9::SetTrackProc(dialog, TrackProc);
     ADMDialogSuite9::SetNotifyProc(dialog, NotifyProc);
     ADMDialogSuite9::SetDestroyProc(dialog, DestroyProc);
-    return 0;
+    return A_Err_NONE;
 }
 
 void BaseADMDialog::Draw(IADMDrawer drawer) { ADMDialogSuite9::DefaultDraw(dialog, drawer); }
@@ -65,7 +65,7 @@ BaseADMDialog* BaseADMDialog::wrapper_of(ADMDialogRef dialog) {
 
 ASErr BaseADMDialog::InitProc(ADMDialogRef dialog) {
     BaseADMDialog* wrapper = wrapper_of(dialog);
-    if (!wrapper) return 0;
+    if (!wrapper) return A_Err_NONE;
     wrapper->dialog = dialog;
     return wrapper->Init();
 }

@@ -6,6 +6,8 @@ BaseADMItem::BaseADMItem(ADMItemRef item, ADMUserData user_data) : item(item), u
 
 BaseADMItem::~BaseADMItem() {
     if (!item) return;
+    // The track proc stays: the dialog services never call it, and the wrapper
+    // is unhooked once its user data is gone, so the proc finds no wrapper.
     ADMItemSuite10::SetUserData(item, nullptr);
     ADMItemSuite10::SetDrawProc(item, nullptr);
     ADMItemSuite10::SetNotifyProc(item, nullptr);
@@ -36,7 +38,7 @@ ADMItemRef BaseADMItem::Create(ADMDialogRef dialog, const ADMRect& rect, ADMItem
     return item;
 }
 
-ASErr BaseADMItem::Init() { return 0; }
+ASErr BaseADMItem::Init() { return A_Err_NONE; }
 
 void BaseADMItem::Draw(IADMDrawer drawer) { ADMItemSuite10::DefaultDraw(item, drawer); }
 
@@ -60,7 +62,7 @@ BaseADMItem* BaseADMItem::wrapper_of(ADMItemRef item) {
 
 ASErr BaseADMItem::InitProc(ADMItemRef item) {
     BaseADMItem* wrapper = wrapper_of(item);
-    if (!wrapper) return 0;
+    if (!wrapper) return A_Err_NONE;
     wrapper->item = item;
     return wrapper->Init();
 }

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <set>
 
-#include "adm/iADMNotifier.h"
+#include "adm/detail/iADMNotifier.h"
 #include "mainDlg_support.h"
 
 using namespace main_dlg_test;

@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "adm/iADMDrawer.h"
+#include "adm/detail/iADMDrawer.h"
 
 namespace admtest {
 

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "adm/ADMSuites.h"
-#include "adm/handles.h"
+#include "adm/detail/handles.h"
 #include "adm/host_suites.h"
-#include "adm/iADMDialog.h"
-#include "adm/iADMItem.h"
+#include "adm/detail/iADMDialog.h"
+#include "adm/detail/iADMItem.h"
 #include "toolkit/automation.h"
 
 namespace admtest {

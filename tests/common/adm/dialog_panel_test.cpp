@@ -1,5 +1,5 @@
 // Dialogs inside a host panel's container view.
-#include "adm/iADMDrawer.h"
+#include "adm/detail/iADMDrawer.h"
 #include "adm_test_support.h"
 
 namespace admtest {

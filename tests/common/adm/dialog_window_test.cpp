@@ -1,6 +1,6 @@
 // Dialogs in windows of their own: creation, looks, the close box and the three
 // ways a dialog ends.
-#include "adm/dialog_style.h"
+#include "adm/detail/dialog_style.h"
 #include "adm_test_support.h"
 
 namespace admtest {

@@ -1,6 +1,6 @@
 // Offscreen images and the drawer's colours and shapes.
-#include "adm/iADMDrawer.h"
-#include "adm/iADMImage.h"
+#include "adm/detail/iADMDrawer.h"
+#include "adm/detail/iADMImage.h"
 #include "adm_test_support.h"
 
 namespace admtest {

@@ -1,5 +1,5 @@
 // Native events of item controls become ADM notifications and draw calls.
-#include "adm/iADMDrawer.h"
+#include "adm/detail/iADMDrawer.h"
 #include "adm_test_support.h"
 
 namespace admtest {

@@ -2,7 +2,7 @@
 // the default conversions.
 #include <cstring>
 
-#include "adm/item_text.h"
+#include "adm/detail/item_text.h"
 #include "adm_test_support.h"
 
 namespace admtest {

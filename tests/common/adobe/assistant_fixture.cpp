@@ -1,7 +1,7 @@
 #include "assistant_fixture.h"
 
-#include "adm/handles.h"
-#include "adm/iADMItem.h"
+#include "adm/detail/handles.h"
+#include "adm/detail/iADMItem.h"
 #include "adobe/AEGP_SuiteHandler.h"
 #include "toolkit/automation.h"
 
@@ -76,6 +76,8 @@ void AssistantTest::SetUp() {
 }
 
 void AssistantTest::TearDown() {
+    // The dialog goes away as the host makes it go, through its destroy proc.
+    if (dlg && dlg->GetDialogRef()) ADMDialogSuite9::Destroy(dlg->GetDialogRef());
     dlg.reset();
     EXPECT_EQ(host.undo_history().depth(), 0) << "an undo group was left open";
     EXPECT_EQ(host.undo_history().groups_started(), host.undo_history().groups_ended());

@@ -2,8 +2,8 @@
 // orientation includes the turn towards its point of interest.
 #include <functional>
 
-#include "adm/handles.h"
-#include "adm/iADMItem.h"
+#include "adm/detail/handles.h"
+#include "adm/detail/iADMItem.h"
 #include "adobe/assistant_controls.h"
 #include "assistant_fixture.h"
 #include "toolkit/automation.h"

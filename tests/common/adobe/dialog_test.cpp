@@ -1,7 +1,7 @@
 // The assistant dialog itself: its title, option readers, offsets, and what a
 // user's click starts, including failures that must not escape the click.
-#include "adm/handles.h"
-#include "adm/iADMDialog.h"
+#include "adm/detail/handles.h"
+#include "adm/detail/iADMDialog.h"
 #include "adobe/assistant_controls.h"
 #include "assistant_fixture.h"
 #include "toolkit/automation.h"

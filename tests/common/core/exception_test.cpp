@@ -4,17 +4,10 @@
 
 #include "core/Exception.h"
 #include "core/MathException.h"
-#include "core/status.h"
 
 namespace {
 
 constexpr char const* kPlaceholder = "Resource string not implemented";
-
-TEST(StatusCodes, HaveTheirFixedValues) {
-    EXPECT_EQ(core::kErrNone, 0);
-    EXPECT_EQ(core::kErrGeneric, 1);
-    EXPECT_EQ(core::kErrMissingSuite, 516);
-}
 
 TEST(Exception, KeepsTheTextItWasBuiltFrom) {
     EXPECT_EQ(core::Exception(std::string("from a string")).getMessage(), "from a string");

@@ -2,8 +2,8 @@
 // from draw to draw until the size changes, then copied onto the item's drawer.
 #include <vector>
 
-#include "adm/iADMDrawer.h"
-#include "adm/iADMImage.h"
+#include "adm/detail/iADMDrawer.h"
+#include "adm/detail/iADMImage.h"
 #include "support.h"
 
 using namespace dialog_test;

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "adm/handles.h"
-#include "adm/iADMDialog.h"
-#include "adm/iADMItem.h"
+#include "adm/detail/handles.h"
+#include "adm/detail/iADMDialog.h"
+#include "adm/detail/iADMItem.h"
 #include "adobe/AEGP_SuiteHandler.h"
 #include "dialog/BaseADMImageItem.h"
 #include "dialog/BaseDlg.h"

@@ -2,6 +2,19 @@
 // events, theme text, drawing contexts, bitmap images, screens and strings,
 // under the platform's own names. Declared for this project; implemented by the
 // toolkit library over an in-memory model and cairo.
+//
+// Sections, in order:
+//   Scalar types        status codes, integer types, four-character codes
+//   Geometry            Rect, Point, and the drawing system's CGPoint, CGSize, CGRect
+//   Strings             CFString: Mac Roman, ASCII or UTF-8 at the interface
+//   Opaque references   windows, views, menus, events, ports, drawing contexts
+//   Windows             creation, bounds, titles, visibility, ports
+//   Theme text          theme fonts and text measurement
+//   Controls (views)    kinds, data tags, creation, the view tree, state and values
+//   Menus               popup menus and their items
+//   Events              handlers, targets, event classes and parameters
+//   Drawing             contexts, paths, bitmaps, images, colour spaces
+//   Screens             the graphics devices
 #pragma once
 
 #include <cstddef>
@@ -54,6 +67,20 @@ struct Point {
     SInt16 v, h;
 };
 Boolean PtInRect(Point pt, const Rect* r);
+
+// The drawing system's geometry, in pixels as doubles.
+typedef double CGFloat;
+struct CGPoint {
+    double x, y;
+};
+struct CGSize {
+    double width, height;
+};
+struct CGRect {
+    CGPoint origin;
+    CGSize size;
+};
+typedef CGRect HIRect;
 
 // ---- Strings -------------------------------------------------------------------
 typedef const struct __CFString* CFStringRef;
@@ -272,18 +299,6 @@ OSStatus HIViewAddSubview(HIViewRef inParent, HIViewRef inNewChild);
 OSStatus HIViewRemoveFromSuperview(HIViewRef inView);
 HIViewRef HIViewGetSuperview(HIViewRef inView);
 // Bounds in the view's own coordinates (origin 0, 0).
-struct CGPoint {
-    double x, y;
-};
-struct CGSize {
-    double width, height;
-};
-struct CGRect {
-    CGPoint origin;
-    CGSize size;
-};
-typedef CGRect HIRect;
-typedef double CGFloat;
 OSStatus HIViewGetBounds(HIViewRef inView, HIRect* outRect);
 WindowRef GetControlOwner(ControlRef control);
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "adm/ADMTypes.h"
-#include "adm/iADMItem.h"
+#include "adm/detail/iADMItem.h"
 #include "aegp/aegp_suites.h"
 
 class iADMDialog {

@@ -2,7 +2,7 @@
 // stored last) that can serve as its own drawer.
 #pragma once
 
-#include "adm/iADMDrawer.h"
+#include "adm/detail/iADMDrawer.h"
 
 class iADMImage : public iADMDrawer {
 public:

@@ -4,9 +4,9 @@
 #pragma once
 
 #include "adm/ADMTypes.h"
-#include "adm/iADMList.h"
-#include "adm/iADMNotifier.h"
-#include "adm/item_type.h"
+#include "adm/detail/iADMList.h"
+#include "adm/detail/iADMNotifier.h"
+#include "adm/detail/item_type.h"
 
 class iADMDialog;
 
