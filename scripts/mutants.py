@@ -212,10 +212,10 @@ def read_text(path: Path) -> str:
     return path.read_bytes().decode("utf-8", "surrogateescape")
 
 
-def draw_order(files: list[str], seed: int) -> list[Mutant]:
-    """Every mutant of the files, shuffled by the seed: a sample of N is the first N that build, so a
-    smaller sample with the same seed is a prefix of a larger one."""
-    candidates = [m for rel in files for m in mutants_of(rel, read_text(ROOT / rel))]
+def draw_order(tree: Path, files: list[str], seed: int) -> list[Mutant]:
+    """Every mutant of the files in tree, shuffled by the seed: a sample of N is the first N that
+    build, so a smaller sample with the same seed is a prefix of a larger one."""
+    candidates = [m for rel in files for m in mutants_of(rel, read_text(tree / rel))]
     random.Random(seed).shuffle(candidates)
     return candidates
 
@@ -302,8 +302,8 @@ def configure() -> None:
         sys.exit(f"mutants: configuring {BUILD} failed:\n{out}")
 
 
-def build() -> tuple[bool, str]:
-    status, out = run(["cmake", "--build", str(BUILD), "-j", JOBS])
+def build(targets: list[str] = ()) -> tuple[bool, str]:
+    status, out = run(["cmake", "--build", str(BUILD), "-j", JOBS] + [a for t in targets for a in ("--target", t)])
     return status == 0, out
 
 
@@ -328,6 +328,7 @@ class TargetGraph:
                 path = Path(target["artifacts"][0]["path"])
                 self.binary[name] = path if path.is_absolute() else BUILD / path
         self.by_path = {p.resolve(): t for t, p in self.binary.items()}
+        self.test_programs: list[str] = []  # filled in once ctest has listed the tests
         self._hash_cache: dict[Path, tuple[tuple[int, int], str]] = {}
 
     def closure(self, name: str) -> set[str]:
@@ -339,9 +340,9 @@ class TargetGraph:
                 todo += self.deps.get(t, ())
         return seen
 
-    def tests_code(self, program: Path, code_path: str) -> bool:
-        """Whether the program's tests sit in the folder of tests/ that mirrors the code's folder."""
-        folder = self.source_dir.get(self.by_path.get(program, ""), "")
+    def tests_code(self, target: str | None, code_path: str) -> bool:
+        """Whether the target's tests sit in the folder of tests/ that mirrors the code's folder."""
+        folder = self.source_dir.get(target, "")
         return folder.startswith("tests/") and code_path.startswith(folder[len("tests/") :] + "/")
 
     def hashes(self) -> dict[str, str]:
@@ -369,10 +370,8 @@ RESULT_LINE = re.compile(r"Test\s+#(\d+): (\S+) \.*\s*(?:(Passed)|.*?\*\*\*(\w[\
 @dataclass
 class TestRun:
     status: str  # "passed", "failed" or "timeout"
-    first_failure: str
     failures: list[str]
-    slowest: float
-    seconds: float
+    slowest: float  # seconds, of the slowest test that ran to its end
 
 
 def list_tests() -> list[tuple[int, str, Path]]:
@@ -394,9 +393,7 @@ def run_tests(numbers: list[int] | None, stop_on_failure: bool, test_timeout: fl
         # An empty range followed by the numbers of the chosen tests.
         chosen.write_text("1,0,1," + ",".join(map(str, numbers)) + "\n")
         cmd += ["-I", str(chosen)]
-    started = time.monotonic()
     status, out = run(cmd, timeout=limit)
-    seconds = time.monotonic() - started
     failures, slowest, timed_out = [], 0.0, status is None
     for m in RESULT_LINE.finditer(out):
         slowest = max(slowest, float(m.group(5)))
@@ -411,7 +408,7 @@ def run_tests(numbers: list[int] | None, stop_on_failure: bool, test_timeout: fl
         result = "failed"
         if not failures:
             failures.append(out.strip().splitlines()[-1] if out.strip() else f"ctest status {status}")
-    return TestRun(result, failures[0] if failures else "", failures, slowest, seconds)
+    return TestRun(result, failures, slowest)
 
 
 # --- The run --------------------------------------------------------------------------------------
@@ -444,16 +441,22 @@ def parse_args() -> argparse.Namespace:
     return args
 
 
+@dataclass
+class Tally:
+    results: list[tuple[Mutant, str, str]]
+    unbuilt: int = 0
+
+
 def main() -> int:
     args = parse_args()
     files = code_files(ROOT, args.files)
     if not files:
         say(f"mutants: no code file matches {' '.join(args.files)}")
         return 2
-    order = draw_order(files, args.seed)
-    say(f"seed {args.seed}: {len(order)} possible mutants in {len(files)} files")
     if args.list:
-        say(f"the first {min(args.count, len(order))} drawn (a run replaces any that do not build by the next):")
+        order = draw_order(ROOT, files, args.seed)
+        say(f"seed {args.seed}: {len(order)} possible mutants in {len(files)} files; the first "
+            f"{min(args.count, len(order))} drawn (a run replaces any that do not build by the next):")
         for m in order[: args.count]:
             say(f"  {m.where()}  {m.change()}")
         return 0
@@ -465,23 +468,27 @@ def main() -> int:
     except BlockingIOError:
         say(f"mutants: another run is using {WORK}")
         return 2
-    for sig in (signal.SIGTERM, signal.SIGHUP):
+    for sig in (signal.SIGINT, signal.SIGTERM, signal.SIGHUP):
         signal.signal(sig, _interrupt)
-    subprocess.run(["bash", str(ROOT / "scripts" / "deps.sh")], check=True)
-
     started = time.monotonic()
-    results: list[tuple[Mutant, str, str]] = []
+    tally = Tally([])
     try:
-        return sample(args, order, results, started)
+        if subprocess.run(["bash", str(ROOT / "scripts" / "deps.sh")]).returncode != 0:
+            say("mutants: installing the packages the build needs failed")
+            return 2
+        return sample(args, files, tally, started)
     except (KeyboardInterrupt, Interrupted):
         say("\ninterrupted; the mutated file is restored")
-        summary(results, args.count, 0, started, interrupted=True)
+        summary(tally, args.count, started, interrupted=True)
         return 130
 
 
-def sample(args, order: list[Mutant], results, started: float) -> int:
+def sample(args, files: list[str], tally: Tally, started: float) -> int:
     say("preparing the unmutated copy in build/mutants ...")
     sync_copy()
+    # Drawn from the copy, which is what gets mutated even if the tree changes meanwhile.
+    order = draw_order(SRC, files, args.seed)
+    say(f"seed {args.seed}: {len(order)} possible mutants in {len(files)} files")
     configure()
     ok, out = build()
     if not ok:
@@ -501,6 +508,7 @@ def sample(args, order: list[Mutant], results, started: float) -> int:
     limit = 2 * base_seconds + 30
     programs = sorted({p for _, _, p in tests})
     known = [p for p in programs if p in graph.by_path]
+    graph.test_programs = [graph.by_path[p] for p in known]
     say(f"unmutated: built in {fmt_seconds(t0 - started)}, {len(tests)} tests in {len(programs)} programs "
         f"green in {fmt_seconds(base_seconds)}; a mutant's tests time out after {test_timeout:.0f} s per test "
         f"or {limit:.0f} s in all")
@@ -508,74 +516,80 @@ def sample(args, order: list[Mutant], results, started: float) -> int:
         say("  (some test programs are not CMake targets, so they run for every mutant)")
     say()
 
-    drawn = unbuilt = 0
     for mutant in order:
-        if len(results) == args.count:
+        if len(tally.results) == args.count:
             break
-        drawn += 1
         outcome = try_mutant(mutant, graph, baseline_hashes, test_timeout, limit)
         if outcome is None:
-            unbuilt += 1
+            tally.unbuilt += 1
             say(f"  -    {mutant.where()}  {mutant.change()}  did not build; drawing another")
             continue
         status, detail = outcome
-        results.append((mutant, status, detail))
-        say(f"[{len(results):>{len(str(args.count))}}/{args.count}] {mutant.where()}  {mutant.change()}  "
-            f"{status}{'  ' + detail if detail else ''}")
-    score = summary(results, args.count, unbuilt, started)
+        tally.results.append((mutant, status, detail))
+        say(f"[{len(tally.results):>{len(str(args.count))}}/{args.count}] {mutant.where()}  {mutant.change()}  "
+            f"{status}  {detail}")
+    score = summary(tally, args.count, started)
     return 0 if score >= args.min else 1
 
 
 def try_mutant(m: Mutant, graph: TargetGraph, baseline: dict[str, str], test_timeout: float,
                limit: float) -> tuple[str, str] | None:
-    """Builds and tests one mutant: (status, detail), or None when it does not build."""
+    """Builds and tests one mutant: (status, detail), or None when it does not build.
+
+    The test programs in the folder mirroring the mutated file's are built and run first: they are
+    the likeliest to fail, and when they do, the rest of the build (all of it for a widely included
+    header) is saved. A mutant killed that way may in rare cases not build elsewhere; it still
+    changed what those tests saw."""
     path = SRC / m.path
     original = path.read_bytes()
     text = original.decode("utf-8", "surrogateescape")
     assert text[m.offset : m.offset + len(m.before)] == m.before, f"{m.where()} changed since the draw"
-    t0 = time.monotonic()
+    clock = {"build": 0.0, "test": 0.0, "changed": 0}
+    ran: set[int] = set()
+
+    def stage(targets: list[str], wanted) -> tuple[str, str] | TestRun | None:
+        t0 = time.monotonic()
+        ok, out = build(targets)
+        clock["build"] += time.monotonic() - t0
+        if not ok:
+            # A test program that crashes while listing its tests fails the build after linking.
+            return ("killed", "(a test program crashed listing its tests)") if "Error running test" in out else None
+        changed = {t for t, h in graph.hashes().items() if h != baseline.get(t)}
+        numbers = [n for n, _, prog in list_tests() if n not in ran and wanted(graph.by_path.get(prog))
+                   and (prog not in graph.by_path or graph.closure(graph.by_path[prog]) & changed)]
+        clock["changed"] = len(changed)  # the full build, which comes last, counts
+        if not numbers:
+            return TestRun("passed", [], 0.0)
+        ran.update(numbers)
+        t0 = time.monotonic()
+        result = run_tests(numbers, stop_on_failure=True, test_timeout=test_timeout,
+                           limit=max(limit - clock["test"], 1))
+        clock["test"] += time.monotonic() - t0
+        return result
+
     try:
         path.write_bytes((text[: m.offset] + m.after + text[m.offset + len(m.before) :])
                          .encode("utf-8", "surrogateescape"))
-        ok, out = build()
-        built = time.monotonic()
-        if not ok:
-            # A test program that crashes while listing its tests fails the build after linking.
-            if "Error running test executable" in out:
-                return "killed", "(a test program crashed listing its tests)"
-            return None
-        changed = {t for t, h in graph.hashes().items() if h != baseline.get(t)}
-        if not changed:
-            return "survived", "(no binary changed)"
-        tests = list_tests()
-        chosen = [(n, prog) for n, _, prog in tests
-                  if prog not in graph.by_path or graph.closure(graph.by_path[prog]) & changed]
-        if not chosen:
-            return "survived", "(no test program depends on the change)"
-        # The tests in the folder mirroring the code's go first: they are the likeliest to fail, and
-        # a failure ends the run.
-        near = [n for n, prog in chosen if graph.tests_code(prog, m.path)]
-        rest = [n for n, prog in chosen if n not in set(near)]
-        result = None
-        for numbers in (near, rest):
-            if numbers:
-                remaining = limit - (time.monotonic() - built)
-                result = run_tests(numbers, stop_on_failure=True, test_timeout=test_timeout, limit=max(remaining, 1))
-                if result.status != "passed":
-                    break
-        programs = len({prog for _, prog in chosen})
-        scope = (f"{programs} of {len({prog for _, _, prog in tests})} test programs; built in "
-                 f"{fmt_seconds(built - t0)}, tested in {fmt_seconds(time.monotonic() - built)}")
+        near = [t for t in graph.test_programs if graph.tests_code(t, m.path)]
+        result = stage(near, lambda target: graph.tests_code(target, m.path)) if near else None
+        if not near or isinstance(result, TestRun) and result.status == "passed":
+            result = stage([], lambda target: True)
+        if result is None or isinstance(result, tuple):
+            return result
+        times = f"built in {fmt_seconds(clock['build'])}, tested in {fmt_seconds(clock['test'])}"
         if result.status == "passed":
-            return "survived", f"({scope})"
+            if not clock["changed"]:
+                return "survived", "(no binary changed)"
+            return "survived", f"({times})" if ran else "(no test program depends on the change)"
         if result.status == "timeout":
-            return "timeout", f"({result.first_failure or 'the tests ran out of time'}; {scope})"
-        return "killed", f"(by {result.first_failure}; {scope})"
+            return "timeout", f"({result.failures[0] if result.failures else 'the tests ran out of time'}; {times})"
+        return "killed", f"(by {result.failures[0]}; {times})"
     finally:
         path.write_bytes(original)
 
 
-def summary(results, count: int, unbuilt: int, started: float, interrupted: bool = False) -> float:
+def summary(tally: Tally, count: int, started: float, interrupted: bool = False) -> float:
+    results, unbuilt = tally.results, tally.unbuilt
     n = len(results)
     killed = sum(1 for _, s, _ in results if s in ("killed", "timeout"))
     timeouts = sum(1 for _, s, _ in results if s == "timeout")
