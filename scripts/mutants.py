@@ -364,7 +364,9 @@ class TargetGraph:
 
 # --- Tests ----------------------------------------------------------------------------------------
 
-RESULT_LINE = re.compile(r"Test\s+#(\d+): (\S+) \.*\s*(?:(Passed)|.*?\*\*\*(\w[\w ]*?))\s+([\d.]+) sec")
+# "Passed", "***Failed", "***Timeout", "***Exception: SegFault", "Subprocess aborted***Exception:", ...
+KIND_NOTES = {"Failed": "", "Timeout": "", "Exception": " (crashed)", "Not": " (not run)"}
+RESULT_LINE = re.compile(r"Test\s+#(\d+): (\S+) [^\n]*?(?:(Passed)|\*\*\*(\w+)[^\n]*?)\s+([\d.]+) sec")
 
 
 @dataclass
@@ -389,16 +391,13 @@ def run_tests(numbers: list[int] | None, stop_on_failure: bool, test_timeout: fl
     if stop_on_failure:
         cmd.append("--stop-on-failure")
     if numbers is not None:
-        chosen = WORK / "tests-to-run"
-        # An empty range followed by the numbers of the chosen tests.
-        chosen.write_text("1,0,1," + ",".join(map(str, numbers)) + "\n")
-        cmd += ["-I", str(chosen)]
+        cmd += ["-I", "1,0,1," + ",".join(map(str, numbers))]  # an empty range, then the chosen tests
     status, out = run(cmd, timeout=limit)
     failures, slowest, timed_out = [], 0.0, status is None
     for m in RESULT_LINE.finditer(out):
         slowest = max(slowest, float(m.group(5)))
         if not m.group(3):
-            failures.append(m.group(2))
+            failures.append(m.group(2) + KIND_NOTES.get(m.group(4), f" ({m.group(4)})"))
             timed_out |= m.group(4) == "Timeout"
     if timed_out:
         result = "timeout"
@@ -519,15 +518,16 @@ def sample(args, files: list[str], tally: Tally, started: float) -> int:
     for mutant in order:
         if len(tally.results) == args.count:
             break
+        print(f"[{len(tally.results) + 1:>{len(str(args.count))}}/{args.count}] {mutant.where()}  {mutant.change()}  ",
+              end="", flush=True)
         outcome = try_mutant(mutant, graph, baseline_hashes, test_timeout, limit)
         if outcome is None:
             tally.unbuilt += 1
-            say(f"  -    {mutant.where()}  {mutant.change()}  did not build; drawing another")
+            say("did not build; drawing another")
             continue
         status, detail = outcome
         tally.results.append((mutant, status, detail))
-        say(f"[{len(tally.results):>{len(str(args.count))}}/{args.count}] {mutant.where()}  {mutant.change()}  "
-            f"{status}  {detail}")
+        say(f"{status}  {detail}")
     score = summary(tally, args.count, started)
     return 0 if score >= args.min else 1
 
