@@ -270,15 +270,13 @@ def sync_copy() -> None:
     for rel in sorted(wanted):
         source, copy = ROOT / rel, SRC / rel
         data = source.read_bytes()
-        if not copy.is_file() or copy.is_symlink() or copy.read_bytes() != data:
+        if not copy.is_file() or copy.read_bytes() != data:
             copy.parent.mkdir(parents=True, exist_ok=True)
-            if copy.is_symlink():
-                copy.unlink()
             copy.write_bytes(data)
             shutil.copymode(source, copy)
     for path in sorted(SRC.rglob("*"), reverse=True):
         rel = path.relative_to(SRC).as_posix()
-        if path.is_dir() and not path.is_symlink():
+        if path.is_dir():
             if not any(path.iterdir()):
                 path.rmdir()
         elif rel not in wanted:
@@ -292,7 +290,7 @@ def configure() -> None:
     query.parent.mkdir(parents=True, exist_ok=True)
     query.touch()
     cmd = ["cmake", "-S", str(SRC), "-B", str(BUILD), "-DCMAKE_BUILD_TYPE=Release", "-DVOXTREL_WERROR=OFF",
-           "-DVOXTREL_BUILD_BENCH=OFF", "-DVOXTREL_BUILD_TESTS=ON"]
+           "-DVOXTREL_BUILD_BENCH=OFF"]
     if not (BUILD / "CMakeCache.txt").exists() and shutil.which("ninja"):
         cmd += ["-G", "Ninja"]  # much cheaper than make for the many small rebuilds
     if shutil.which("ccache"):
