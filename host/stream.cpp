@@ -31,8 +31,7 @@ std::size_t Stream::insert_key(const Time& time) {
     const auto at_or_after = first_not_before(keys, time);
     if (at_or_after != keys.end() && at_or_after->time == time)
         return static_cast<std::size_t>(at_or_after - keys.begin());
-    const Vec3 v = at(time);
-    const auto inserted = keys.insert(first_not_before(keys, time), Key{time, v});
+    const auto inserted = keys.insert(at_or_after, Key{time, at(time)});
     return static_cast<std::size_t>(inserted - keys.begin());
 }
 

@@ -98,10 +98,10 @@ std::optional<Time> SuiteCall::comp_time(const Layer& layer, AEGP_LTimeMode mode
     return shifted;
 }
 
-std::optional<AEGP_LTimeMode> SuiteCall::time_mode(AEGP_LTimeMode mode) {
-    if (mode == AEGP_LTimeMode_LayerTime || mode == AEGP_LTimeMode_CompTime) return mode;
+bool SuiteCall::time_mode(AEGP_LTimeMode mode) {
+    if (mode == AEGP_LTimeMode_LayerTime || mode == AEGP_LTimeMode_CompTime) return true;
     refuse(A_Err_PARAMETER, "time mode " + std::to_string(mode) + " is neither layer time (0) nor composition time (1)");
-    return std::nullopt;
+    return false;
 }
 
 AEGP_CollectionH SuiteCall::new_collection(AEGP_PluginID plugin, std::vector<AEGP_CollectionItem> items) {

@@ -42,7 +42,7 @@ public:
     // The stream and its layer, which deletion or undo may have taken away.
     const StreamRef* stream(AEGP_StreamRefH handle);
     const Layer* stream_layer(const StreamRef& stream);
-    std::optional<AEGP_LTimeMode> time_mode(AEGP_LTimeMode mode);
+    bool time_mode(AEGP_LTimeMode mode);
     // A time of the layer in the given mode, as the composition time the host
     // keeps keys in.
     std::optional<Time> comp_time(const Layer& layer, AEGP_LTimeMode mode, const A_Time* time);
@@ -52,7 +52,6 @@ public:
     SuiteRegistry& suites() { return h_.suites_; }
     Menus& menus() { return h_.menus_; }
     Hooks& hooks() { return h_.hooks_; }
-    bool has_quit() const { return h_.quit_; }
 
     // ---- Services -----------------------------------------------------------------
     AEGP_CollectionH new_collection(AEGP_PluginID plugin, std::vector<AEGP_CollectionItem> items);

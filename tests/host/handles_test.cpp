@@ -138,21 +138,6 @@ TEST_F(Handles, AStaleHandleStaysRefusedWhateverIsMadeAfterIt) {
     EXPECT_EQ(h.open_streams() + h.open_collections(), 0);
 }
 
-TEST_F(Handles, CollectionItemsAreChecked) {
-    AEGP_CollectionH c = nullptr;
-    collections->AEGP_NewCollection(plugin, &c);
-    AEGP_CollectionItem item{};
-    item.type = 9;
-    item.u.layer.layerH = layer(0);
-    EXPECT_EQ(collections->AEGP_CollectionPushBack(c, &item), A_Err_PARAMETER);
-    EXPECT_EQ(collections->AEGP_CollectionPushBack(c, nullptr), A_Err_PARAMETER);
-    A_u_long n = 9;
-    collections->AEGP_GetCollectionNumItems(c, &n);
-    EXPECT_EQ(n, 0u);
-    EXPECT_EQ(collections->AEGP_GetCollectionItemByIndex(c, 0, &item), A_Err_PARAMETER);
-    collections->AEGP_DisposeCollection(c);
-}
-
 TEST_F(Handles, LayerHandlesFollowCreationOrder) {
     AEGP_LayerH previous = nullptr;
     for (A_long i = 0; i < 4; ++i) {

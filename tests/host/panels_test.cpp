@@ -151,15 +151,4 @@ TEST_F(Panels, QuitClosesOpenPanels) {
     EXPECT_FALSE(h.panel_open(kMatch));
 }
 
-TEST_F(Panels, RegistrationAndToggleCheckTheirArguments) {
-    EXPECT_EQ(_panels->AEGP_RegisterCreatePanelHook(plugin, match(), create_panel, nullptr, 1), A_Err_PARAMETER);
-    EXPECT_EQ(_panels->AEGP_RegisterCreatePanelHook(plugin, nullptr, create_panel, nullptr, 1), A_Err_PARAMETER);
-    EXPECT_EQ(_panels->AEGP_RegisterCreatePanelHook(plugin, reinterpret_cast<const A_u_char*>("x"), nullptr, nullptr, 1),
-              A_Err_PARAMETER);
-    EXPECT_EQ(_panels->AEGP_ToggleVisibility(reinterpret_cast<const A_u_char*>("QX_Other")), A_Err_PARAMETER);
-    EXPECT_EQ(_panels->AEGP_ToggleVisibility(nullptr), A_Err_PARAMETER);
-    EXPECT_EQ(_panels->AEGP_SetTitle(nullptr, reinterpret_cast<const A_u_char*>("t")), A_Err_PARAMETER);
-    EXPECT_EQ(h.hooks().create_panel.size(), 1u);
-}
-
 }  // namespace

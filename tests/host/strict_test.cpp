@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 
 #include "model_fixture.h"
 
@@ -83,10 +84,20 @@ TEST_F(Strict, ARefusalSaysWhichRuleTheCallBroke) {
     AEGP_LayerH l = nullptr;
     AEGP_StreamValue v{};
     AEGP_KeyframeIndex index = 0;
+    AEGP_CollectionH collection = nullptr;
+    collections->AEGP_NewCollection(plugin, &collection);
+    AEGP_Command command = 0, listed = 0;
+    commands->AEGP_GetUniqueCommand(&command);
+    commands->AEGP_GetUniqueCommand(&listed);
+    commands->AEGP_InsertMenuCommand(listed, "Listed", AEGP_Menu_WINDOW, -1);
+    const auto* reg = host_test::acquire<AEGP_RegisterSuite1>(h, kAEGPRegisterSuite, 1);
+    const auto* panels = host_test::acquire<AEGP_PanelSuite1>(h, kAEGPWorkspacePanelSuite, 1);
+    const auto* match = reinterpret_cast<const A_u_char*>("QX_P");
+    panels->AEGP_RegisterCreatePanelHook(plugin, match, no_panel_hook, nullptr, 1);
     const struct {
         std::function<A_Err()> call;
         A_Err status;
-        const char* reason;
+        std::string reason;
     } cases[] = {
         {[&] { return layers->AEGP_GetCompNumLayers(nullptr, &n); }, A_Err_PARAMETER, "compH is null"},
         {[&] { return layers->AEGP_GetCompNumLayers(reinterpret_cast<AEGP_CompH>(layer(0)), &n); }, A_Err_PARAMETER,
@@ -125,9 +136,57 @@ TEST_F(Strict, ARefusalSaysWhichRuleTheCallBroke) {
              return comps->AEGP_GetCompFromItem(source, &c);
          },
          A_Err_PARAMETER, "itemH names a footage item, not a composition"},
+        {[&] {
+             AEGP_StreamRefH s = nullptr;
+             streams->AEGP_GetNewLayerStream(plugin, layer(0), AEGP_LayerStream_POSITION, &s);
+             AEGP_StreamValue nan{};
+             nan.val.three_d.y = std::numeric_limits<double>::quiet_NaN();
+             const A_Err status = streams->AEGP_SetStreamValue(plugin, s, &nan);
+             streams->AEGP_DisposeStream(s);
+             return status;
+         },
+         A_Err_PARAMETER, "value holds a number that is not finite"},
+        {[&] {
+             AEGP_CollectionItem item{};
+             item.type = 9;
+             item.u.layer.layerH = layer(0);
+             return collections->AEGP_CollectionPushBack(collection, &item);
+         },
+         A_Err_PARAMETER, "item's type 9 is no kind of item (1 layer, 2 mask, 3 effect, 4 stream)"},
+        {[&] { return collections->AEGP_CollectionPushBack(collection, nullptr); }, A_Err_PARAMETER, "item is null"},
+        {[&] {
+             AEGP_CollectionItem item{};
+             return collections->AEGP_GetCollectionItemByIndex(collection, 0, &item);
+         },
+         A_Err_PARAMETER, "index 0 is not below the 0 items"},
         {[&] { return commands->AEGP_DoCommand(99); }, A_Err_PARAMETER, "command 99 was never given out"},
+        {[&] { return commands->AEGP_InsertMenuCommand(99, "Thing", AEGP_Menu_EDIT, -1); }, A_Err_PARAMETER,
+         "command 99 was never given out"},
         {[&] { return commands->AEGP_InsertMenuCommand(host::kDuplicateCommand, "Dup", AEGP_Menu_EDIT, -1); },
          A_Err_PARAMETER, "command 2080 is the host's own"},
+        {[&] { return commands->AEGP_InsertMenuCommand(command, nullptr, AEGP_Menu_EDIT, -1); }, A_Err_PARAMETER,
+         "name is null"},
+        {[&] { return commands->AEGP_InsertMenuCommand(command, "Thing", 42, -1); }, A_Err_PARAMETER,
+         "menu 42 is not one of the host's menus (1 to 8)"},
+        {[&] { return commands->AEGP_InsertMenuCommand(command, "Thing", AEGP_Menu_EDIT, -3); }, A_Err_PARAMETER,
+         "after_item -3 is no place in a menu (-2 sorted, -1 bottom, 0 top, n after item n)"},
+        {[&] { return commands->AEGP_InsertMenuCommand(listed, "Again", AEGP_Menu_EDIT, -1); }, A_Err_PARAMETER,
+         "command " + std::to_string(listed) + " is already in the Window menu"},
+        {[&] { return reg->AEGP_RegisterCommandHook(plugin, 3, 0, no_command_hook, nullptr); }, A_Err_PARAMETER,
+         "priority 3 is neither before the host (1) nor after it (2)"},
+        {[&] { return reg->AEGP_RegisterCommandHook(plugin, AEGP_HP_BeforeAE, 0, nullptr, nullptr); },
+         A_Err_PARAMETER, "hook is null"},
+        {[&] { return reg->AEGP_RegisterCommandHook(plugin, AEGP_HP_BeforeAE, 99, no_command_hook, nullptr); },
+         A_Err_PARAMETER, "command 99 was never given out (0 asks for every command)"},
+        {[&] { return panels->AEGP_RegisterCreatePanelHook(plugin, match, no_panel_hook, nullptr, 1); },
+         A_Err_PARAMETER, "a create-panel hook is already registered for \"QX_P\""},
+        {[&] { return panels->AEGP_RegisterCreatePanelHook(plugin, reinterpret_cast<const A_u_char*>(""),
+                                                             no_panel_hook, nullptr, 1); },
+         A_Err_PARAMETER, "match_name is empty"},
+        {[&] { return panels->AEGP_ToggleVisibility(reinterpret_cast<const A_u_char*>("QX_Other")); },
+         A_Err_PARAMETER, "no create-panel hook is registered for \"QX_Other\""},
+        {[&] { return panels->AEGP_SetTitle(reinterpret_cast<AEGP_PanelH>(comp()), match); }, A_Err_PARAMETER,
+         "panelH is not a panel handle"},
         {[&] { return utility->AEGP_EndUndoGroup(); }, A_Err_PARAMETER, "no undo group is open"},
         {[&] { return h.basic_suite()->ReleaseSuite(kAEGPItemSuite, 7); }, A_Err_PARAMETER,
          "\"AEGP Item Suite\" version 7 is not held: released more often than acquired"},
@@ -137,6 +196,7 @@ TEST_F(Strict, ARefusalSaysWhichRuleTheCallBroke) {
          },
          A_Err_MISSING_SUITE, "no \"AEGP Layer Suite\" version 11"},
     };
+    const std::string before_refusals = h.save_scene_text();
     for (const auto& c : cases) {
         const long before = h.calls().total_calls();
         EXPECT_EQ(c.call(), c.status) << c.reason;
@@ -149,6 +209,15 @@ TEST_F(Strict, ARefusalSaysWhichRuleTheCallBroke) {
     // The record says which call it was and what it was given.
     EXPECT_EQ(h.calls().refusals().back().function, "AcquireSuite");
     EXPECT_EQ(h.calls().refusals().back().arguments, "\"AEGP Layer Suite\", 11");
+    // Refused calls changed nothing.
+    EXPECT_EQ(h.save_scene_text(), before_refusals);
+    A_u_long count = 1;
+    collections->AEGP_GetCollectionNumItems(collection, &count);
+    EXPECT_EQ(count, 0u);
+    EXPECT_EQ(h.menus().items(AEGP_Menu_WINDOW).size(), 1u);
+    EXPECT_TRUE(h.hooks().command.empty());
+    EXPECT_EQ(h.hooks().create_panel.size(), 1u);
+    collections->AEGP_DisposeCollection(collection);
 }
 
 TEST(Refusals, AreKeptWithTheLogOffBoundedAndInOrder) {
