@@ -54,6 +54,7 @@ CallGate::Entry CallGate::enter(FunctionId function) {
 void CallGate::keep(const Entry& entry, A_Err status, const std::string& reason, std::string arguments) {
     CallRecord record{entry.number,  std::string(kFunctionNames[entry.function]), std::move(arguments), status,
                       entry.fault != A_Err_NONE, reason};
+    if (record.injected && !first_injection_) first_injection_ = record;
     if (!reason.empty()) {
         ++refused_;
         if (refusals_.size() == kRefusalsKept) refusals_.pop_front();

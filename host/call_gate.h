@@ -10,6 +10,7 @@
 #include <array>
 #include <cstddef>
 #include <deque>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,7 +40,10 @@ public:
     // and every later one. A name the host does not offer is refused
     // (std::invalid_argument), so a misspelt fault cannot go quietly unfired.
     void fail_function(const std::string& function, long n, A_Err status, bool persistent = false);
-    void clear_faults() { faults_.clear(); }
+    void clear_faults() {
+        faults_.clear();
+        first_injection_.reset();
+    }
 
     // The call log keeps the most recent `size` calls from now on; 0 turns it
     // off, as it is at the start.
@@ -58,6 +62,9 @@ public:
     // and how many there were in all.
     const std::deque<CallRecord>& refusals() const { return refusals_; }
     long refusals_total() const { return refused_; }
+    // The first call refused by the faults armed since the last clear_faults,
+    // kept with the log off, so that a run can name the call it failed.
+    const std::optional<CallRecord>& first_injection() const { return first_injection_; }
 
     // ---- For the suite functions' frame (host/host_call.h) ----------------------
     struct Entry {
@@ -71,7 +78,8 @@ public:
     // of the key arguments; it is only called when the text is kept.
     template <class ArgumentText>
     void finish(const Entry& entry, A_Err status, const std::string& reason, ArgumentText&& arguments) {
-        if (logging() || !reason.empty()) keep(entry, status, reason, arguments());
+        const bool first_injected = entry.fault != A_Err_NONE && !first_injection_;
+        if (logging() || !reason.empty() || first_injected) keep(entry, status, reason, arguments());
     }
 
 private:
@@ -91,6 +99,7 @@ private:
     std::deque<CallRecord> log_;
     std::deque<CallRecord> refusals_;
     long refused_ = 0;
+    std::optional<CallRecord> first_injection_;
 };
 
 }  // namespace host

@@ -48,6 +48,14 @@ TEST(FaultInjection, ArmedFaultsFailTheirCallsWithoutSideEffect) {
         EXPECT_EQ(statuses, c.statuses) << c.what;
         EXPECT_EQ(h.alerts().size(), static_cast<std::size_t>(std::count(statuses.begin(), statuses.end(), 0)))
             << c.what;
+        const auto failed = std::find_if(statuses.begin(), statuses.end(), [](A_Err s) { return s != 0; });
+        const auto& first = h.calls().first_injection();
+        ASSERT_EQ(first.has_value(), failed != statuses.end()) << c.what;
+        if (first) {
+            EXPECT_EQ(first->number, 2 + (failed - statuses.begin())) << c.what;
+            EXPECT_EQ(first->function, "AEGP_ReportInfo");
+            EXPECT_EQ(first->arguments, std::to_string(plugin) + ", \"x\"");
+        }
     }
 }
 
