@@ -137,6 +137,8 @@ bool tell_results(const host::Host& h, const Options& options, const std::vector
                   const DialogResult& dialog, std::ostream& out, std::ostream& err) {
     if (!options.json) print_layer_table(rows, out);
     print_alerts(h, options.json ? err : out);
+    // The result scene is costly for large scenes: made only when asked for.
+    if (!options.json && options.out.empty()) return true;
     const std::string result = h.save_scene_text();
     if (options.json) out << result;
     if (options.out.empty()) return true;

@@ -1,4 +1,5 @@
-// The host's construction, suite offering, accounting, undo groups and model services.
+// The host's construction, suite offering, accounting, and the changes an open
+// undo group keeps.
 #include "host/Host.h"
 
 #include <dlfcn.h>
@@ -58,32 +59,33 @@ std::string Host::balance_report() const {
         out << suites_.refused_releases() << " release(s) of suites that were not held\n";
     if (!streams_.empty()) out << streams_.size() << " stream(s) not disposed\n";
     if (!collections_.empty()) out << collections_.size() << " collection(s) not disposed\n";
+    if (wrong_plugin_ids_ > 0) out << wrong_plugin_ids_ << " call(s) with a plug-in id no loaded module was given\n";
     return out.str();
 }
 
-ObjectId Host::new_collection(AEGP_PluginID plugin, std::vector<AEGP_CollectionItem> items) {
-    const ObjectId id = next_collection_++;
-    collections_[id] = Collection{plugin, std::move(items)};
-    ++collections_made_;
-    return id;
+bool Host::known_plugin(AEGP_PluginID plugin) {
+    if (plugins_.count(plugin)) return true;
+    ++wrong_plugin_ids_;
+    return false;
 }
 
-ObjectId Host::new_stream(AEGP_PluginID plugin, ObjectId layer, StreamId which) {
-    const ObjectId id = next_stream_++;
-    streams_[id] = StreamRef{plugin, layer, which};
-    ++streams_made_;
-    return id;
+Stream& Host::edit_stream(ObjectId layer, StreamId which) {
+    undo_.changing_stream(project_, layer, which);
+    return project_.layers.at(layer).stream(which);
 }
 
-A_Err Host::start_undo_group(const std::string& name) {
-    undo_.start(name, project_);
-    return A_Err_NONE;
+Composition& Host::edit_selection(ObjectId comp) {
+    undo_.changing_selection(project_, comp);
+    return project_.comps.at(comp);
 }
 
-A_Err Host::end_undo_group() { return undo_.end(project_) ? A_Err_NONE : A_Err_PARAMETER; }
-
-void Host::project_changed() {
-    if (undo_.depth() == 0) undo_.changed_outside_group();
+ObjectId Host::duplicate_layer(ObjectId layer) {
+    const Layer* original = project_.layer(layer);
+    if (!original) return 0;
+    undo_.changing_order(project_, original->comp);
+    const ObjectId made = project_.duplicate_layer(ids_, layer);
+    undo_.made_layer(made);
+    return made;
 }
 
 bool Host::undo() { return undo_.undo(project_); }
@@ -97,7 +99,7 @@ ObjectId Host::main_comp() const {
 
 std::vector<ObjectId> Host::layer_ids() const {
     const Composition* comp = project_.comp(main_comp());
-    return comp ? comp->layers : std::vector<ObjectId>{};
+    return comp ? comp->layers.ids() : std::vector<ObjectId>{};
 }
 
 ObjectId Host::find_layer(const std::string& name) const {

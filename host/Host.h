@@ -1,11 +1,13 @@
 // The simulated compositing host: the suites a plug-in acquires through the
 // basic suite, hooks and menus, the project model with undo, panels and the
 // application colours, plus the controls a test or the host application needs
-// (loading plug-ins, choosing menu items, idling, quitting, fault injection,
-// counts and the call log).
+// (loading plug-ins, what a person does, fault injection, counts, the call log
+// and the host's refusals).
 //
 // Suite functions are plain C functions, so they reach the host that is alive
-// at the moment: one Host exists at a time.
+// at the moment: one Host exists at a time. They reach its state through one
+// door, SuiteCall (host/suite_call.h); everything else goes through the public
+// operations below.
 #pragma once
 
 #include <map>
@@ -48,7 +50,7 @@ struct LoadResult {
 
 struct Alert {
     AEGP_PluginID plugin;
-    std::string text;
+    std::string text;  // UTF-8
     bool operator==(const Alert&) const = default;
 };
 
@@ -100,13 +102,15 @@ public:
     long open_collections() const { return static_cast<long>(collections_.size()); }
     long streams_made() const { return streams_made_; }
     long collections_made() const { return collections_made_; }
+    // Calls that named a plug-in id no loaded module was given (refused).
+    long wrong_plugin_ids() const { return wrong_plugin_ids_; }
     // Every suite released as often as acquired, no refused release, every
-    // stream and collection disposed.
+    // stream and collection disposed, no call with a wrong plug-in id.
     bool balanced() const;
     // What is out of balance, one line each; empty when balanced.
     std::string balance_report() const;
 
-    // ---- Calls: fault injection and the call log ---------------------------------
+    // ---- Calls: fault injection, the call log and the host's refusals -------------
     CallGate& calls() { return gate_; }
     const CallGate& calls() const { return gate_; }
 
@@ -117,12 +121,13 @@ public:
     LoadResult load_entry(AEGP_PluginInitFuncPrototype entry, const std::string& path = "/plug-ins/static.so");
     AEGP_GlobalRefcon global_refcon(AEGP_PluginID plugin) const;
 
-    // ---- What a person does ------------------------------------------------------
+    // ---- What a person does with menus and the application -------------------------
     // Menus are about to be shown: runs the update-menu hooks.
     void update_menus(AEGP_WindowType active_window = AEGP_WindType_COMP);
-    // Chooses the command's menu item: refused (false) for an unknown or disabled
-    // command; otherwise runs the hooks for it and for 0 and the host's own
-    // handling, and says whether someone handled it.
+    // Chooses the command's menu item. Refused (false) for a command in no menu;
+    // otherwise the menus are shown first (the update-menu hooks run), then a
+    // disabled command is refused, and an enabled one runs its hooks, those for
+    // every command and the host's own handling. Says whether someone handled it.
     bool invoke_command(AEGP_Command command);
     bool command_enabled(AEGP_Command command) const;
     // Runs the idle hooks; returns the maximum sleep they left (1/60 s).
@@ -139,16 +144,32 @@ public:
     const std::vector<Alert>& alerts() const { return alerts_; }
     void clear_alerts() { alerts_.clear(); }
 
+    // ---- What a person does in the main composition ----------------------------------
+    // Replaces the selection, in the order given (not an undo step, as in the
+    // host); ids that are not layers of the composition, and repeats, are left out.
+    void select_layers(const std::vector<ObjectId>& layers);
+    // A new layer at `index` (0 = top; beyond the bottom puts it at the bottom);
+    // one undo step named "New Layer". Its id and composition are the host's.
+    // 0 when there is no composition, or the layer does not hold together: a
+    // source for footage and solids only (an existing footage or solid item),
+    // cameras and lights 3D, key times increasing.
+    ObjectId add_layer(Layer layer, long index = 0);
+    // Removes a layer; one undo step named "Delete Layer"; false when there is none.
+    bool delete_layer(ObjectId layer);
+    // The current time (not an undo step). Throws std::invalid_argument for a
+    // scale of 0 or a time before 0.
+    void set_current_time(A_Time time);
+
     // ---- Undo ---------------------------------------------------------------------
     bool undo();
     bool redo();
     const UndoHistory& undo_history() const { return undo_; }
 
     // ---- Project model --------------------------------------------------------------
-    // Direct access for tests and the application; such changes make no undo step.
+    // Direct access for tests and the application; such changes make no undo
+    // step, and an open undo group does not keep them.
     Project& project() { return project_; }
     const Project& project() const { return project_; }
-    IdCounters& ids() { return ids_; }
     static AEGP_ItemH item_handle(ObjectId item) { return make_handle<AEGP_ItemH>(HandleKind::item, item); }
     static AEGP_CompH comp_handle(ObjectId item) { return make_handle<AEGP_CompH>(HandleKind::comp, item); }
     static AEGP_LayerH layer_handle(ObjectId layer) { return make_handle<AEGP_LayerH>(HandleKind::layer, layer); }
@@ -176,34 +197,38 @@ public:
     // Toggles as the Window menu does; returns the create hook's status.
     A_Err toggle_panel(const std::string& match_name);
 
-    // ---- Services for the suite functions --------------------------------------------
-    std::map<ObjectId, Collection>& collections() { return collections_; }
-    std::map<ObjectId, StreamRef>& streams() { return streams_; }
-    ObjectId new_collection(AEGP_PluginID plugin, std::vector<AEGP_CollectionItem> items);
-    ObjectId new_stream(AEGP_PluginID plugin, ObjectId layer, StreamId which);
-    Hooks& hook_registry() { return hooks_; }
-    Menus& menu_registry() { return menus_; }
-    void add_alert(AEGP_PluginID plugin, std::string text) { alerts_.push_back({plugin, std::move(text)}); }
-    A_Err start_undo_group(const std::string& name);
-    A_Err end_undo_group();
-    // Every change to the project made through a suite reports here.
-    void project_changed();
-    // AEGP_DoCommand: hooks and the host's own handling; PARAMETER for an unknown command.
-    A_Err do_command(AEGP_Command command);
-    // The Duplicate command on the active composition.
-    void duplicate_selected_layers();
-    A_Err register_create_panel_hook(CreatePanelHookEntry entry);
-    A_Err set_panel_title(AEGP_PanelH panel, const std::string& title);
-    // Reacts to the frame window being closed by someone else (its close box).
-    void panel_frame_closed(PanelFrame& frame);
-
 private:
+    friend class SuiteCall;  // host/suite_call.h: the suite functions' one door
+
+    // A status and, when it is not 0, the rule that made the host refuse.
+    struct Outcome {
+        A_Err status = A_Err_NONE;
+        std::string reason;
+    };
     struct CommandRun {
         bool handled = false;
     };
+
     LoadResult run_entry(AEGP_PluginInitFuncPrototype entry, const std::string& path);
+    // Counts a plug-in id no loaded module was given.
+    bool known_plugin(AEGP_PluginID plugin);
+
+    // Changes through these are kept by an open undo group: each notes the
+    // object as it was before its first change in the group.
+    Stream& edit_stream(ObjectId layer, StreamId which);
+    Composition& edit_selection(ObjectId comp);
+    // A full copy directly above the original; the selection is left alone.
+    ObjectId duplicate_layer(ObjectId layer);
+    // The Duplicate command on the active composition.
+    void duplicate_selected_layers();
+
+    Outcome do_command(AEGP_Command command);
     CommandRun run_command(AEGP_Command command);
-    void note_hook_status(const char* hook, std::string detail, A_Err status);
+    void note_hook_failure(const char* hook, std::string detail, A_Err status);
+
+    Outcome register_create_panel_hook(CreatePanelHookEntry entry);
+    Outcome set_panel_title(ObjectId panel, const std::string& title);
+    Outcome toggle(const std::string& match_name);
     void close_panel(PanelFrame& frame);
     PanelFrame* open_frame(const std::string& match_name);
     const PanelFrame* open_frame(const std::string& match_name) const;
@@ -218,8 +243,9 @@ private:
     IdCounters ids_;
     std::map<ObjectId, Collection> collections_;
     std::map<ObjectId, StreamRef> streams_;
+    // Never reused, so a disposed object's handle stays invalid.
     ObjectId next_collection_ = 1, next_stream_ = 1, next_panel_ = 1;
-    long collections_made_ = 0, streams_made_ = 0;
+    long collections_made_ = 0, streams_made_ = 0, wrong_plugin_ids_ = 0;
     std::map<AEGP_PluginID, AEGP_GlobalRefcon> plugins_;
     AEGP_PluginID next_plugin_ = 1;
     std::vector<void*> modules_;

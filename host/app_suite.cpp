@@ -8,10 +8,11 @@ namespace host {
 namespace {
 
 PF_Err PF_AppGetColor(PF_App_ColorType kind, PF_App_Color* color) {
-    return host_call("PF_AppGetColor", call_args(kind), [&](Host&) -> A_Err {
-        const auto c = app_color(kind);
-        if (!c || !color) return A_Err_PARAMETER;
-        *color = *c;
+    return host_call(fn("PF_AppGetColor"), arguments(kind), [&](SuiteCall& c) -> A_Err {
+        const auto known = app_color(kind);
+        if (!known) return c.refuse(A_Err_PARAMETER, "colour kind " + std::to_string(kind) + " is not one the host has");
+        if (!c.given(color, "color")) return c.refused();
+        *color = *known;
         return A_Err_NONE;
     });
 }

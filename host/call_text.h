@@ -1,5 +1,5 @@
-// Key arguments of a host call as text for the call log: numbers as numbers,
-// strings quoted, handles as kind#id.
+// Key arguments of a host call as text for the call log and the refusals:
+// numbers as numbers, strings quoted, handles as kind#id.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +9,7 @@
 
 #include "aegp/aegp_suites.h"
 #include "host/handles.h"
+#include "host/mac_roman.h"
 
 namespace host {
 
@@ -25,11 +26,12 @@ std::string handle_text(const char* kind_name, H h, HandleKind kind) {
 
 }  // namespace call_text_detail
 
+// Texts cross the interface in Mac Roman; the log keeps UTF-8.
 inline std::string arg_text(const char* s) {
     if (!s) return "null";
     // Built by appending: g++ 12 warns falsely on "literal" + std::string at -O2.
     std::string quoted(1, '"');
-    quoted.append(s).push_back('"');
+    quoted.append(from_mac_roman(s)).push_back('"');
     return quoted;
 }
 inline std::string arg_text(const unsigned char* s) { return arg_text(reinterpret_cast<const char*>(s)); }

@@ -15,8 +15,8 @@ constexpr int kMaxCommandDepth = 8;
 
 }  // namespace
 
-void Host::note_hook_status(const char* hook, std::string detail, A_Err status) {
-    if (status != A_Err_NONE) hooks_.failures.push_back({hook, std::move(detail), status});
+void Host::note_hook_failure(const char* hook, std::string detail, A_Err status) {
+    hooks_.failures.push_back({hook, std::move(detail), status});
 }
 
 void Host::update_menus(AEGP_WindowType active_window) {
@@ -24,8 +24,8 @@ void Host::update_menus(AEGP_WindowType active_window) {
     // A hook may register further hooks while it runs; those wait for the next time.
     const auto hooks = hooks_.update_menu;
     for (const UpdateMenuHookEntry& e : hooks)
-        note_hook_status("update menu", "window type " + std::to_string(active_window),
-                         e.hook(global_refcon(e.plugin), e.refcon, active_window));
+        if (const A_Err status = e.hook(global_refcon(e.plugin), e.refcon, active_window))
+            note_hook_failure("update menu", "window type " + std::to_string(active_window), status);
 }
 
 bool Host::command_enabled(AEGP_Command command) const {
@@ -38,15 +38,20 @@ bool Host::command_enabled(AEGP_Command command) const {
 }
 
 bool Host::invoke_command(AEGP_Command command) {
-    if (quit_ || !menus_.known(command) || !command_enabled(command)) return false;
+    if (quit_ || !menus_.menu_of(command)) return false;
+    // Choosing an item means its menu was shown first.
+    update_menus();
+    if (quit_ || !command_enabled(command)) return false;
     return run_command(command).handled;
 }
 
-A_Err Host::do_command(AEGP_Command command) {
-    if (!menus_.known(command)) return A_Err_PARAMETER;
-    if (command_depth_ >= kMaxCommandDepth) return A_Err_GENERIC;
+Host::Outcome Host::do_command(AEGP_Command command) {
+    if (!menus_.known(command))
+        return {A_Err_PARAMETER, "command " + std::to_string(command) + " was never given out"};
+    if (command_depth_ >= kMaxCommandDepth)
+        return {A_Err_GENERIC, "commands run inside commands more than " + std::to_string(kMaxCommandDepth) + " deep"};
     run_command(command);
-    return A_Err_NONE;
+    return {};
 }
 
 Host::CommandRun Host::run_command(AEGP_Command command) {
@@ -57,9 +62,9 @@ Host::CommandRun Host::run_command(AEGP_Command command) {
         for (const CommandHookEntry& e : hooks) {
             if (e.priority != priority || (e.command != 0 && e.command != command)) continue;
             A_Boolean handled = 0;
-            note_hook_status("command", "command " + std::to_string(command),
-                             e.hook(global_refcon(e.plugin), e.refcon, command, priority, run.handled ? 1 : 0,
-                                    &handled));
+            if (const A_Err status =
+                    e.hook(global_refcon(e.plugin), e.refcon, command, priority, run.handled ? 1 : 0, &handled))
+                note_hook_failure("command", "command " + std::to_string(command), status);
             if (handled) run.handled = true;
         }
     };
@@ -74,19 +79,20 @@ Host::CommandRun Host::run_command(AEGP_Command command) {
 }
 
 void Host::duplicate_selected_layers() {
-    Composition* comp = project_.active_comp();
+    const Composition* comp = project_.active_comp();
     if (!comp || comp->selection.empty()) return;
     std::vector<ObjectId> made;
-    for (ObjectId layer : std::vector<ObjectId>(comp->selection)) made.push_back(project_.duplicate_layer(ids_, layer));
-    comp->selection = made;
-    project_changed();
+    made.reserve(comp->selection.size());
+    for (ObjectId layer : std::vector<ObjectId>(comp->selection)) made.push_back(duplicate_layer(layer));
+    edit_selection(comp->item).selection = std::move(made);
 }
 
 A_long Host::idle(A_long max_sleep) {
     if (quit_) return max_sleep;
     const auto hooks = hooks_.idle;
     for (const IdleHookEntry& e : hooks)
-        note_hook_status("idle", "", e.hook(global_refcon(e.plugin), e.refcon, &max_sleep));
+        if (const A_Err status = e.hook(global_refcon(e.plugin), e.refcon, &max_sleep))
+            note_hook_failure("idle", "", status);
     return max_sleep;
 }
 
@@ -100,7 +106,8 @@ void Host::quit() {
         if (!own_windows_.count(window)) DisposeWindow(window);
     quit_ = true;
     const auto hooks = hooks_.death;
-    for (const DeathHookEntry& e : hooks) note_hook_status("death", "", e.hook(global_refcon(e.plugin), e.refcon));
+    for (const DeathHookEntry& e : hooks)
+        if (const A_Err status = e.hook(global_refcon(e.plugin), e.refcon)) note_hook_failure("death", "", status);
 }
 
 }  // namespace host

@@ -1,8 +1,6 @@
 // "AEGP Keyframe Suite" 1: inserting keyframes.
 #include "host/host_call.h"
-#include "host/resolve.h"
 #include "host/suite_tables.h"
-#include "host/time_convert.h"
 
 namespace host {
 
@@ -10,16 +8,15 @@ namespace {
 
 A_Err AEGP_InsertKeyframe(AEGP_StreamRefH streamH, AEGP_LTimeMode mode, const A_Time* time,
                           AEGP_KeyframeIndex* index) {
-    return host_call("AEGP_InsertKeyframe", call_args(streamH, mode, time), [&](Host& h) -> A_Err {
-        const StreamRef* ref = resolve(h, streamH);
-        if (!ref || !time || !index) return A_Err_PARAMETER;
-        if (mode != AEGP_LTimeMode_LayerTime && mode != AEGP_LTimeMode_CompTime) return A_Err_PARAMETER;
-        Layer* layer = h.project().layer(ref->layer);
-        const auto seconds = to_seconds(*time);
-        if (!layer || !seconds) return A_Err_PARAMETER;
-        const double comp_time = mode == AEGP_LTimeMode_CompTime ? *seconds : *seconds + layer->offset;
-        *index = static_cast<AEGP_KeyframeIndex>(layer->stream(ref->which).insert_key(comp_time));
-        h.project_changed();
+    return host_call(fn("AEGP_InsertKeyframe"), arguments(streamH, mode, time), [&](SuiteCall& c) -> A_Err {
+        const StreamRef* ref = c.stream(streamH);
+        if (!ref) return c.refused();
+        const Layer* layer = c.stream_layer(*ref);
+        if (!layer) return c.refused();
+        const auto comp_time = c.comp_time(*layer, mode, time);
+        if (!comp_time) return c.refused();
+        if (!c.given(index, "key_index")) return c.refused();
+        *index = static_cast<AEGP_KeyframeIndex>(c.edit_stream(layer->id, ref->which).insert_key(*comp_time));
         return A_Err_NONE;
     });
 }

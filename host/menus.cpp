@@ -35,13 +35,8 @@ AEGP_Command Menus::new_command() {
 
 bool Menus::known(AEGP_Command command) const { return states_.count(command) != 0; }
 
-A_Err Menus::insert(AEGP_Command command, const std::string& name, AEGP_MenuID menu, A_long after_item) {
-    if (!known(command) || host_owned(command) || !is_valid_menu(menu) || after_item < AEGP_MENU_INSERT_SORTED)
-        return A_Err_PARAMETER;
+void Menus::insert(AEGP_Command command, const std::string& name, AEGP_MenuID menu, A_long after_item) {
     std::vector<MenuItem>& items = menus_[menu];
-    const auto same = [command](const MenuItem& m) { return m.command == command; };
-    if (std::any_of(items.begin(), items.end(), same)) return A_Err_PARAMETER;
-
     auto at = items.end();
     if (after_item == AEGP_MENU_INSERT_SORTED) {
         at = std::find_if(items.begin(), items.end(), [&](const MenuItem& m) { return name < m.name; });
@@ -51,21 +46,20 @@ A_Err Menus::insert(AEGP_Command command, const std::string& name, AEGP_MenuID m
         at = items.begin() + after_item;
     }
     items.insert(at, MenuItem{command, name});
-    return A_Err_NONE;
 }
 
-A_Err Menus::set_enabled(AEGP_Command command, bool enabled) {
+bool Menus::set_enabled(AEGP_Command command, bool enabled) {
     const auto it = states_.find(command);
-    if (it == states_.end()) return A_Err_PARAMETER;
+    if (it == states_.end()) return false;
     it->second.enabled = enabled;
-    return A_Err_NONE;
+    return true;
 }
 
-A_Err Menus::set_checked(AEGP_Command command, bool checked) {
+bool Menus::set_checked(AEGP_Command command, bool checked) {
     const auto it = states_.find(command);
-    if (it == states_.end()) return A_Err_PARAMETER;
+    if (it == states_.end()) return false;
     it->second.checked = checked;
-    return A_Err_NONE;
+    return true;
 }
 
 const std::vector<MenuItem>& Menus::items(AEGP_MenuID menu) const {

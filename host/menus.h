@@ -33,10 +33,12 @@ public:
     bool known(AEGP_Command command) const;
     bool host_owned(AEGP_Command command) const { return command == kDuplicateCommand; }
 
-    // after_item: sorted -2, bottom -1, top 0, or after the n-th item (1-based).
-    A_Err insert(AEGP_Command command, const std::string& name, AEGP_MenuID menu, A_long after_item);
-    A_Err set_enabled(AEGP_Command command, bool enabled);
-    A_Err set_checked(AEGP_Command command, bool checked);
+    // Puts a known command that is in no menu yet into a valid menu; after_item:
+    // sorted -2, bottom -1, top 0, or after the n-th item (1-based).
+    void insert(AEGP_Command command, const std::string& name, AEGP_MenuID menu, A_long after_item);
+    // False for an unknown command.
+    bool set_enabled(AEGP_Command command, bool enabled);
+    bool set_checked(AEGP_Command command, bool checked);
 
     // Items of a menu, top first (empty for a menu without items).
     const std::vector<MenuItem>& items(AEGP_MenuID menu) const;

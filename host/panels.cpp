@@ -37,29 +37,39 @@ PanelFrame closed_frame(const std::string& match_name) {
     return frame;
 }
 
-OSStatus on_frame_closed(EventHandlerCallRef, EventRef, void* frame) {
-    if (Host* h = Host::current()) h->panel_frame_closed(*static_cast<PanelFrame*>(frame));
+// The frame window went away under the host (its close box): the panel is closed.
+OSStatus on_frame_closed(EventHandlerCallRef, EventRef, void* data) {
+    PanelFrame& frame = *static_cast<PanelFrame*>(data);
+    // Unless the host's own closing is under way.
+    if (!frame.closing && frame.id) frame = closed_frame(frame.match_name);
     return eventNotHandledErr;
 }
 
+std::string in_quotes(const std::string& text) { return "\"" + text + "\""; }
+
 }  // namespace
 
-A_Err Host::register_create_panel_hook(CreatePanelHookEntry entry) {
-    if (panels_.count(entry.match_name)) return A_Err_PARAMETER;
+Host::Outcome Host::register_create_panel_hook(CreatePanelHookEntry entry) {
+    if (panels_.count(entry.match_name))
+        return {A_Err_PARAMETER, "a create-panel hook is already registered for " + in_quotes(entry.match_name)};
     auto frame = std::make_unique<PanelFrame>();
     frame->match_name = entry.match_name;
     panels_[entry.match_name] = std::move(frame);
     hooks_.create_panel.push_back(std::move(entry));
-    return A_Err_NONE;
+    return {};
 }
 
-A_Err Host::toggle_panel(const std::string& match_name) {
+A_Err Host::toggle_panel(const std::string& match_name) { return toggle(match_name).status; }
+
+Host::Outcome Host::toggle(const std::string& match_name) {
+    if (quit_) return {A_Err_PARAMETER, "the host has quit"};
     const auto it = panels_.find(match_name);
-    if (it == panels_.end() || quit_) return A_Err_PARAMETER;
+    if (it == panels_.end())
+        return {A_Err_PARAMETER, "no create-panel hook is registered for " + in_quotes(match_name)};
     PanelFrame& frame = *it->second;
     if (frame.id) {
         close_panel(frame);
-        return A_Err_NONE;
+        return {};
     }
     const auto hook = std::find_if(hooks_.create_panel.begin(), hooks_.create_panel.end(),
                                    [&](const CreatePanelHookEntry& e) { return e.match_name == match_name; });
@@ -68,12 +78,13 @@ A_Err Host::toggle_panel(const std::string& match_name) {
     const Rect content{kFrameTop, kFrameLeft, static_cast<SInt16>(kFrameTop + kDefaultHeight),
                        static_cast<SInt16>(kFrameLeft + kDefaultWidth)};
     WindowRef window = nullptr;
-    if (CreateNewWindow(kFloatingWindowClass, kFrameAttributes, &content, &window) != noErr) return A_Err_GENERIC;
+    if (CreateNewWindow(kFloatingWindowClass, kFrameAttributes, &content, &window) != noErr)
+        return {A_Err_GENERIC, "the toolkit made no frame window"};
     const Rect inside{0, 0, static_cast<SInt16>(kDefaultHeight), static_cast<SInt16>(kDefaultWidth)};
     ControlRef container = nullptr;
     if (CreateUserPaneControl(window, &inside, 0, &container) != noErr) {
         DisposeWindow(window);
-        return A_Err_GENERIC;
+        return {A_Err_GENERIC, "the toolkit made no container view"};
     }
     frame = closed_frame(match_name);
     frame.id = next_panel_++;
@@ -87,23 +98,23 @@ A_Err Host::toggle_panel(const std::string& match_name) {
     const A_Err status = entry.hook(global_refcon(entry.plugin), entry.refcon, container,
                                     make_handle<AEGP_PanelH>(HandleKind::panel, frame.id), &frame.functions,
                                     &frame.refcon);
-    note_hook_status("create panel", match_name, status);
-    if (!frame.id) return status;  // the hook closed the frame itself
     if (status != A_Err_NONE) {
+        note_hook_failure("create panel", match_name, status);
         close_panel(frame);
-        return status;
+        return {status, "the create-panel hook for " + in_quotes(match_name) + " returned " + std::to_string(status)};
     }
+    if (!frame.id) return {};  // the hook closed the frame itself
     A_LPoint size{kDefaultWidth, kDefaultHeight};
     if (frame.functions.GetSnapSizes) {
         A_LPoint sizes[AEGP_MAX_PANEL_SNAP_SIZES] = {};
         A_long count = AEGP_MAX_PANEL_SNAP_SIZES;
         const A_Err snap = frame.functions.GetSnapSizes(frame.refcon, sizes, &count);
-        note_hook_status("snap sizes", match_name, snap);
+        if (snap != A_Err_NONE) note_hook_failure("snap sizes", match_name, snap);
         if (snap == A_Err_NONE && count > 0 && sizes[0].x > 0 && sizes[0].y > 0) size = sizes[0];
     }
     size_frame(window, container, size.x, size.y);
     ShowWindow(window);
-    return A_Err_NONE;
+    return {};
 }
 
 void Host::close_panel(PanelFrame& frame) {
@@ -114,22 +125,14 @@ void Host::close_panel(PanelFrame& frame) {
     frame = closed_frame(frame.match_name);
 }
 
-void Host::panel_frame_closed(PanelFrame& frame) {
-    // The host's own closing is under way; otherwise the frame went away under it.
-    if (frame.closing || !frame.id) return;
-    frame = closed_frame(frame.match_name);
-}
-
-A_Err Host::set_panel_title(AEGP_PanelH panel, const std::string& title) {
-    const auto id = handle_id(panel, HandleKind::panel);
-    if (!id) return A_Err_PARAMETER;
+Host::Outcome Host::set_panel_title(ObjectId panel, const std::string& title) {
     for (auto& [name, frame] : panels_) {
-        if (frame->id != *id) continue;
+        if (frame->id != panel) continue;
         frame->title = title;
         set_window_title(frame->window, title);
-        return A_Err_NONE;
+        return {};
     }
-    return A_Err_PARAMETER;
+    return {A_Err_PARAMETER, "panelH names no open panel (closed or never opened)"};
 }
 
 PanelFrame* Host::open_frame(const std::string& match_name) {

@@ -80,14 +80,15 @@ const Composition* Project::active_comp() const { return comp(active_item); }
 ObjectId Project::add_item(IdCounters& ids, ItemKind kind, const std::string& name, A_long width, A_long height) {
     const ObjectId id = ids.next_item++;
     items[id] = Item{id, kind, name, width, height};
-    if (kind == ItemKind::composition) comps[id] = Composition{id, 30, 0, {}, {}};
+    if (kind == ItemKind::composition) comps[id] = Composition{id, 30, Time(), {}, {}};
     return id;
 }
 
-Layer& Project::add_layer(IdCounters& ids, ObjectId comp_item, Layer layer) {
+Layer& Project::add_layer(IdCounters& ids, ObjectId comp_item, Layer layer, std::optional<std::size_t> index) {
     layer.id = ids.next_layer++;
     layer.comp = comp_item;
-    comps.at(comp_item).layers.push_back(layer.id);
+    LayerStack& stack = comps.at(comp_item).layers;
+    stack.insert(index.value_or(stack.size()), layer.id);
     return layers[layer.id] = std::move(layer);
 }
 
@@ -96,8 +97,8 @@ long Project::index_of(ObjectId id) const {
     if (!l) return -1;
     const Composition* c = comp(l->comp);
     if (!c) return -1;
-    const auto it = std::find(c->layers.begin(), c->layers.end(), id);
-    return it == c->layers.end() ? -1 : static_cast<long>(it - c->layers.begin());
+    const auto index = c->layers.index_of(id);
+    return index ? static_cast<long>(*index) : -1;
 }
 
 ObjectId Project::duplicate_layer(IdCounters& ids, ObjectId id) {
@@ -105,20 +106,29 @@ ObjectId Project::duplicate_layer(IdCounters& ids, ObjectId id) {
     if (index < 0) return 0;
     Layer copy = layers.at(id);
     copy.id = ids.next_layer++;
-    Composition& c = comps.at(copy.comp);
-    c.layers.insert(c.layers.begin() + index, copy.id);
+    comps.at(copy.comp).layers.insert(static_cast<std::size_t>(index), copy.id);
     const ObjectId made = copy.id;
     layers[made] = std::move(copy);
     return made;
 }
 
 bool Project::reorder_layer(ObjectId id, long index) {
-    const long from = index_of(id);
-    if (from < 0) return false;
+    if (index_of(id) < 0) return false;
     Composition& c = comps.at(layers.at(id).comp);
     if (index < 0 || index >= static_cast<long>(c.layers.size())) return false;
-    c.layers.erase(c.layers.begin() + from);
-    c.layers.insert(c.layers.begin() + index, id);
+    c.layers.erase(id);
+    c.layers.insert(static_cast<std::size_t>(index), id);
+    return true;
+}
+
+bool Project::remove_layer(ObjectId id) {
+    const Layer* l = layer(id);
+    if (!l) return false;
+    if (Composition* c = comp(l->comp)) {
+        c->layers.erase(id);
+        std::erase(c->selection, id);
+    }
+    layers.erase(id);
     return true;
 }
 

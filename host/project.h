@@ -10,7 +10,9 @@
 
 #include "aegp/aegp_types.h"
 #include "host/handles.h"
+#include "host/layer_stack.h"
 #include "host/stream.h"
+#include "host/time.h"
 
 namespace host {
 
@@ -48,7 +50,7 @@ struct Layer {
     std::string name;
     LayerType type = LayerType::footage;
     bool three_d = false;
-    double offset = 0;  // seconds
+    Time offset;  // composition time at which the layer's own time is 0
     std::array<Stream, kStreamCount> streams;
 
     Stream& stream(StreamId s) { return streams[static_cast<std::size_t>(s)]; }
@@ -59,8 +61,8 @@ struct Layer {
 struct Composition {
     ObjectId item = 0;
     double frame_rate = 30;
-    double time = 0;  // current time, seconds
-    std::vector<ObjectId> layers;     // index 0 is the top of the stack
+    Time time;  // current time
+    LayerStack layers;                // index 0 is the top of the stack
     std::vector<ObjectId> selection;  // in selection order
     bool operator==(const Composition&) const = default;
 };
@@ -88,8 +90,8 @@ struct Project {
     const Composition* active_comp() const;
 
     ObjectId add_item(IdCounters& ids, ItemKind kind, const std::string& name, A_long width, A_long height);
-    // A layer added at the bottom of the composition's stack.
-    Layer& add_layer(IdCounters& ids, ObjectId comp_item, Layer layer);
+    // A new layer in the composition's stack at the index, or at the bottom.
+    Layer& add_layer(IdCounters& ids, ObjectId comp_item, Layer layer, std::optional<std::size_t> index = {});
 
     // Index of the layer in its composition's stack, or -1.
     long index_of(ObjectId layer) const;
@@ -97,6 +99,9 @@ struct Project {
     ObjectId duplicate_layer(IdCounters& ids, ObjectId layer);
     // Moves the layer to the index, the others closing up; false when out of range.
     bool reorder_layer(ObjectId layer, long index);
+    // Takes the layer out of its composition's stack and selection and out of
+    // the project; false when there is no such layer.
+    bool remove_layer(ObjectId layer);
 
     bool operator==(const Project&) const = default;
 };

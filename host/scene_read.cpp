@@ -78,10 +78,17 @@ Vec3 vec3(const Json& v, const std::string& path) {
     return {number(v[0], at(path, 0)), number(v[1], at(path, 1)), number(v[2], at(path, 2))};
 }
 
-double seconds(const Json& v, const std::string& path) {
+// Seconds as the host's exact time: the simplest fraction the number stands
+// for. A time the plug-in reads (the current time, an offset) must also fit an A_Time.
+Time seconds(const Json& v, const std::string& path, bool read_by_plugin) {
     const double s = number(v, path);
     if (s < -kMaxSeconds || s > kMaxSeconds) fail(path, "must be within a day (86400 seconds)");
-    return s;
+    const auto t = Time::from_seconds(s);
+    if (!t) fail(path, "must be a time the host can hold exactly: the simplest fraction of seconds for it needs a "
+                          "numerator and denominator below 2^53");
+    if (read_by_plugin && !t->to_a_time())
+        fail(path, "must be a time a plug-in can be handed: a fraction of seconds with a 32-bit value and scale");
+    return *t;
 }
 
 std::vector<Key> read_keys(const Json& list, const std::string& path, bool one_dimensional) {
@@ -92,8 +99,8 @@ std::vector<Key> read_keys(const Json& list, const std::string& path, bool one_d
         const std::string key_path = at(path, i);
         const Json& pair = list[i];
         if (!pair.is_array() || pair.size() != 2) fail(key_path, "must be a [time, value] pair");
-        const double time = seconds(pair[0], at(key_path, 0));
-        if (!keys.empty() && time <= keys.back().time + kKeyTimeTolerance)
+        const Time time = seconds(pair[0], at(key_path, 0), false);
+        if (!keys.empty() && time <= keys.back().time)
             fail(at(key_path, 0), "key times must increase");
         Vec3 value;
         if (one_dimensional) {
@@ -176,7 +183,7 @@ ReadLayer read_layer(const Json& v, const std::string& path, std::size_t index) 
         layer.stream(StreamId::rotation_y).value = {r.y, 0, 0};
         layer.stream(StreamId::rotation_z).value = {r.z, 0, 0};
     }
-    if (const Json* offset = field(v, "offset")) layer.offset = seconds(*offset, at(path, "offset"));
+    if (const Json* offset = field(v, "offset")) layer.offset = seconds(*offset, at(path, "offset"), true);
     if (const Json* keys = field(v, "keys")) read_all_keys(*keys, at(path, "keys"), layer);
     return out;
 }
@@ -200,10 +207,11 @@ Project read_scene(const Json& scene, IdCounters& ids) {
         frame_rate = number(c["frame_rate"], at(cp, "frame_rate"));
         if (frame_rate <= 0 || frame_rate > 999) fail(at(cp, "frame_rate"), "must be above 0 and at most 999");
     }
-    double time = 0;
+    Time time;
     if (field(c, "time")) {
-        time = number(c["time"], at(cp, "time"));
-        if (time < 0 || time > kMaxSeconds) fail(at(cp, "time"), "must be between 0 and 86400 seconds");
+        const double t = number(c["time"], at(cp, "time"));
+        if (t < 0 || t > kMaxSeconds) fail(at(cp, "time"), "must be between 0 and 86400 seconds");
+        time = seconds(c["time"], at(cp, "time"), true);
     }
 
     std::vector<ReadLayer> layers;

@@ -1,7 +1,7 @@
 // Writing a scene: every field, numbers as the shortest text that reads back
 // to the same double (whole values without a fraction).
-#include <algorithm>
 #include <cmath>
+#include <unordered_set>
 
 #include "host/scene.h"
 
@@ -32,7 +32,8 @@ Json keys_of(const Layer& layer) {
         if (!s.keyed()) continue;
         Json list = Json::array();
         for (const Key& k : s.keys)
-            list.push_back(Json::array({num(k.time), is_one_dimensional(stream) ? num(k.value.x) : vec(k.value)}));
+            list.push_back(
+                Json::array({num(k.time.seconds()), is_one_dimensional(stream) ? num(k.value.x) : vec(k.value)}));
         keys[name] = std::move(list);
     }
     return keys;
@@ -43,6 +44,7 @@ Json keys_of(const Layer& layer) {
 Json write_scene(const Project& project, ObjectId comp_id) {
     const Item& item = project.items.at(comp_id);
     const Composition& comp = project.comps.at(comp_id);
+    const std::unordered_set<ObjectId> selected(comp.selection.begin(), comp.selection.end());
     Json layers = Json::array();
     for (ObjectId id : comp.layers) {
         const Layer& layer = project.layers.at(id);
@@ -51,7 +53,7 @@ Json write_scene(const Project& project, ObjectId comp_id) {
         l["type"] = type_name(layer.type);
         if (const Item* source = project.item(layer.source)) l["source"] = Json::array({source->width, source->height});
         l["3d"] = layer.three_d;
-        l["selected"] = std::find(comp.selection.begin(), comp.selection.end(), id) != comp.selection.end();
+        l["selected"] = selected.count(id) != 0;
         l["anchor"] = vec(layer.stream(StreamId::anchor).value);
         l["position"] = vec(layer.stream(StreamId::position).value);
         l["scale"] = vec(layer.stream(StreamId::scale).value);
@@ -59,21 +61,19 @@ Json write_scene(const Project& project, ObjectId comp_id) {
         l["rotation"] = Json::array({num(layer.stream(StreamId::rotation_x).value.x),
                                      num(layer.stream(StreamId::rotation_y).value.x),
                                      num(layer.stream(StreamId::rotation_z).value.x)});
-        l["offset"] = num(layer.offset);
+        l["offset"] = num(layer.offset.seconds());
         l["keys"] = keys_of(layer);
         layers.push_back(std::move(l));
     }
     Json selection = Json::array();
-    for (ObjectId id : comp.selection) {
-        const auto at = std::find(comp.layers.begin(), comp.layers.end(), id);
-        if (at != comp.layers.end()) selection.push_back(at - comp.layers.begin());
-    }
+    for (ObjectId id : comp.selection)
+        if (const auto index = comp.layers.index_of(id)) selection.push_back(*index);
     Json c = Json::object();
     c["name"] = item.name;
     c["width"] = item.width;
     c["height"] = item.height;
     c["frame_rate"] = num(comp.frame_rate);
-    c["time"] = num(comp.time);
+    c["time"] = num(comp.time.seconds());
     c["layers"] = std::move(layers);
     c["selection"] = std::move(selection);
     Json scene = Json::object();

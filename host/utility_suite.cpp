@@ -7,22 +7,27 @@ namespace host {
 namespace {
 
 A_Err AEGP_ReportInfo(AEGP_PluginID plugin, const A_char* text) {
-    return host_call("AEGP_ReportInfo", call_args(plugin, text), [&](Host& h) -> A_Err {
-        if (!text) return A_Err_PARAMETER;
-        h.add_alert(plugin, text);
+    return host_call(fn("AEGP_ReportInfo"), arguments(plugin, text), [&](SuiteCall& c) -> A_Err {
+        if (!c.plugin(plugin)) return c.refused();
+        if (!c.given(text, "text")) return c.refused();
+        c.add_alert(plugin, from_mac_roman(text));
         return A_Err_NONE;
     });
 }
 
 A_Err AEGP_StartUndoGroup(const A_char* name) {
-    return host_call("AEGP_StartUndoGroup", call_args(name), [&](Host& h) -> A_Err {
-        if (!name) return A_Err_PARAMETER;
-        return h.start_undo_group(name);
+    return host_call(fn("AEGP_StartUndoGroup"), arguments(name), [&](SuiteCall& c) -> A_Err {
+        if (!c.given(name, "name")) return c.refused();
+        c.start_undo_group(from_mac_roman(name));
+        return A_Err_NONE;
     });
 }
 
 A_Err AEGP_EndUndoGroup() {
-    return host_call("AEGP_EndUndoGroup", "", [&](Host& h) { return h.end_undo_group(); });
+    return host_call(fn("AEGP_EndUndoGroup"), arguments(), [&](SuiteCall& c) -> A_Err {
+        if (!c.end_undo_group()) return c.refuse(A_Err_PARAMETER, "no undo group is open");
+        return A_Err_NONE;
+    });
 }
 
 }  // namespace

@@ -59,7 +59,10 @@ TEST_F(Hooks, CommandOpensTheWindowAndASecondOneRefreshesIt) {
     // comes from the host's own dispatch of the plug-in's command.
     host::Composition& comp = host.project().comps.begin()->second;
     comp.selection = {comp.layers[1]};
-    EXPECT_EQ(host.do_command(command()), A_Err_NONE);
+    const void* commands = nullptr;
+    ASSERT_EQ(host.basic_suite()->AcquireSuite(kAEGPCommandSuite, kAEGPCommandSuiteVersion1, &commands), A_Err_NONE);
+    EXPECT_EQ(static_cast<const AEGP_CommandSuite1*>(commands)->AEGP_DoCommand(command()), A_Err_NONE);
+    host.basic_suite()->ReleaseSuite(kAEGPCommandSuite, kAEGPCommandSuiteVersion1);
     EXPECT_EQ(dialog_window(), window);
     EXPECT_TRUE(ta::windowVisible(window));
     EXPECT_FALSE(ta::enabled(control("check box", kCropText)));

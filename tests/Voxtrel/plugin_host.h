@@ -13,6 +13,8 @@
 
 class PluginHostTest : public ::testing::Test {
 protected:
+    PluginHostTest() { host.calls().log_calls(); }
+
     host::LoadResult load() { return host.load_module(VOXTREL_MODULE_PATH); }
 
     // The calls the plug-in made, suite acquisitions and releases left out.

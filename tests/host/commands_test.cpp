@@ -48,6 +48,7 @@ AEGP_CommandRefcon name(const char* text) {
 
 struct Commands : ::testing::Test {
     Host h;
+    const AEGP_PluginID plugin = host_test::attach_plugin(h);
     const AEGP_CommandSuite1* commands = acquire<AEGP_CommandSuite1>(h, kAEGPCommandSuite, 1);
     const AEGP_RegisterSuite1* reg = acquire<AEGP_RegisterSuite1>(h, kAEGPRegisterSuite, 1);
     Commands() {
@@ -89,18 +90,6 @@ TEST_F(Commands, InsertPositionsSortedBottomTopAndAfterAnItem) {
     EXPECT_TRUE(h.menus().items(AEGP_Menu_WINDOW).empty());
 }
 
-TEST_F(Commands, InsertRefusesUnknownCommandsBadMenusAndDoubles) {
-    AEGP_Command c = 0;
-    commands->AEGP_GetUniqueCommand(&c);
-    EXPECT_EQ(commands->AEGP_InsertMenuCommand(c + 100, "x", AEGP_Menu_WINDOW, -1), A_Err_PARAMETER);
-    EXPECT_EQ(commands->AEGP_InsertMenuCommand(c, "x", 42, -1), A_Err_PARAMETER);
-    EXPECT_EQ(commands->AEGP_InsertMenuCommand(c, nullptr, AEGP_Menu_WINDOW, -1), A_Err_PARAMETER);
-    EXPECT_EQ(commands->AEGP_InsertMenuCommand(c, "x", AEGP_Menu_WINDOW, -3), A_Err_PARAMETER);
-    EXPECT_EQ(commands->AEGP_InsertMenuCommand(c, "x", AEGP_Menu_WINDOW, -1), A_Err_NONE);
-    EXPECT_EQ(commands->AEGP_InsertMenuCommand(c, "x", AEGP_Menu_WINDOW, -1), A_Err_PARAMETER);
-    EXPECT_EQ(h.menus().items(AEGP_Menu_WINDOW).size(), 1u);
-}
-
 TEST_F(Commands, EnableDisableAndCheckMarkState) {
     const AEGP_Command c = new_command("Thing");
     EXPECT_TRUE(h.command_enabled(c));
@@ -119,9 +108,9 @@ TEST_F(Commands, EnableDisableAndCheckMarkState) {
 TEST_F(Commands, HooksForTheCommandAndForEveryCommandRunInOrderWithHandledFlag) {
     const AEGP_Command c = new_command("Thing");
     const AEGP_Command other = new_command("Other");
-    reg->AEGP_RegisterCommandHook(1, AEGP_HP_AfterAE, 0, record_command, name("all-after"));
-    reg->AEGP_RegisterCommandHook(1, AEGP_HP_BeforeAE, c, record_command, name("own"));
-    reg->AEGP_RegisterCommandHook(1, AEGP_HP_BeforeAE, 0, record_command, name("all"));
+    reg->AEGP_RegisterCommandHook(plugin, AEGP_HP_AfterAE, 0, record_command, name("all-after"));
+    reg->AEGP_RegisterCommandHook(plugin, AEGP_HP_BeforeAE, c, record_command, name("own"));
+    reg->AEGP_RegisterCommandHook(plugin, AEGP_HP_BeforeAE, 0, record_command, name("all"));
     _handle = 1;
     EXPECT_TRUE(h.invoke_command(c));
     const std::string n = std::to_string(c);
@@ -134,18 +123,45 @@ TEST_F(Commands, HooksForTheCommandAndForEveryCommandRunInOrderWithHandledFlag) 
     EXPECT_EQ(_seen, (std::vector<std::string>{"all " + o + " p1", "all-after " + o + " p2"}));
 }
 
-TEST_F(Commands, DisabledOrUnknownCommandsAreRefused) {
+TEST_F(Commands, OnlyAnEnabledCommandInAMenuCanBeChosen) {
     const AEGP_Command c = new_command("Thing");
-    reg->AEGP_RegisterCommandHook(1, AEGP_HP_BeforeAE, c, record_command, name("own"));
+    AEGP_Command unlisted = 0;
+    commands->AEGP_GetUniqueCommand(&unlisted);
+    reg->AEGP_RegisterCommandHook(plugin, AEGP_HP_BeforeAE, 0, record_command, name("all"));
     commands->AEGP_DisableCommand(c);
     EXPECT_FALSE(h.invoke_command(c));
     EXPECT_FALSE(h.invoke_command(c + 1000));
+    EXPECT_FALSE(h.invoke_command(unlisted));
     EXPECT_TRUE(_seen.empty());
+    // A program may still run a command that is disabled or in no menu.
+    EXPECT_EQ(commands->AEGP_DoCommand(c), A_Err_NONE);
+    EXPECT_EQ(commands->AEGP_DoCommand(unlisted), A_Err_NONE);
+    EXPECT_EQ(_seen.size(), 2u);
+}
+
+// The update-menu hook that disables the command.
+AEGP_Command _disabled_by_menu_hook = 0;
+A_Err disable_in_menu_hook(AEGP_GlobalRefcon, AEGP_UpdateMenuRefcon, AEGP_WindowType) {
+    _seen.push_back("menu");
+    const void* table = nullptr;
+    Host::current()->basic_suite()->AcquireSuite(kAEGPCommandSuite, 1, &table);
+    static_cast<const AEGP_CommandSuite1*>(table)->AEGP_DisableCommand(_disabled_by_menu_hook);
+    Host::current()->basic_suite()->ReleaseSuite(kAEGPCommandSuite, 1);
+    return A_Err_NONE;
+}
+
+TEST_F(Commands, ChoosingAnItemShowsItsMenuFirst) {
+    _disabled_by_menu_hook = new_command("Thing");
+    reg->AEGP_RegisterCommandHook(plugin, AEGP_HP_BeforeAE, _disabled_by_menu_hook, record_command, name("own"));
+    reg->AEGP_RegisterUpdateMenuHook(plugin, disable_in_menu_hook, nullptr);
+    ASSERT_TRUE(h.command_enabled(_disabled_by_menu_hook));
+    EXPECT_FALSE(h.invoke_command(_disabled_by_menu_hook));
+    EXPECT_EQ(_seen, (std::vector<std::string>{"menu"}));
 }
 
 TEST_F(Commands, HookFailuresAreRecorded) {
     const AEGP_Command c = new_command("Thing");
-    reg->AEGP_RegisterCommandHook(1, AEGP_HP_BeforeAE, c, record_command, name("own"));
+    reg->AEGP_RegisterCommandHook(plugin, AEGP_HP_BeforeAE, c, record_command, name("own"));
     _hook_status = 516;
     h.invoke_command(c);
     ASSERT_EQ(h.hooks().failures.size(), 1u);
@@ -153,47 +169,22 @@ TEST_F(Commands, HookFailuresAreRecorded) {
     EXPECT_EQ(h.hooks().failures[0].status, 516);
 }
 
-TEST_F(Commands, RegistrationChecksItsArguments) {
-    AEGP_Command c = 0;
-    commands->AEGP_GetUniqueCommand(&c);
-    EXPECT_EQ(reg->AEGP_RegisterCommandHook(1, 3, c, record_command, nullptr), A_Err_PARAMETER);
-    EXPECT_EQ(reg->AEGP_RegisterCommandHook(1, AEGP_HP_BeforeAE, c, nullptr, nullptr), A_Err_PARAMETER);
-    EXPECT_EQ(reg->AEGP_RegisterCommandHook(1, AEGP_HP_BeforeAE, c + 7, record_command, nullptr), A_Err_PARAMETER);
-    EXPECT_EQ(reg->AEGP_RegisterUpdateMenuHook(1, nullptr, nullptr), A_Err_PARAMETER);
-    EXPECT_EQ(reg->AEGP_RegisterIdleHook(1, nullptr, nullptr), A_Err_PARAMETER);
-    EXPECT_EQ(reg->AEGP_RegisterDeathHook(1, nullptr, nullptr), A_Err_PARAMETER);
-    EXPECT_TRUE(h.hooks().command.empty());
-}
-
-TEST_F(Commands, DoCommandRunsHooksAndRefusesUnknownCommands) {
-    const AEGP_Command c = new_command("Thing");
-    reg->AEGP_RegisterCommandHook(1, AEGP_HP_BeforeAE, c, record_command, name("own"));
-    commands->AEGP_DisableCommand(c);
-    EXPECT_EQ(commands->AEGP_DoCommand(c), A_Err_NONE);  // a program call, not a menu choice
-    EXPECT_EQ(_seen.size(), 1u);
-    EXPECT_EQ(commands->AEGP_DoCommand(c + 1000), A_Err_PARAMETER);
-}
-
 TEST_F(Commands, UpdateMenusIdleAndQuitRunTheirHooks) {
-    reg->AEGP_RegisterUpdateMenuHook(1, record_menu, nullptr);
-    reg->AEGP_RegisterIdleHook(1, record_idle, nullptr);
-    reg->AEGP_RegisterIdleHook(1, record_idle, nullptr);
-    reg->AEGP_RegisterDeathHook(1, record_death, nullptr);
+    reg->AEGP_RegisterUpdateMenuHook(plugin, record_menu, nullptr);
+    reg->AEGP_RegisterIdleHook(plugin, record_idle, nullptr);
+    reg->AEGP_RegisterIdleHook(plugin, record_idle, nullptr);
+    reg->AEGP_RegisterDeathHook(plugin, record_death, nullptr);
     h.update_menus(AEGP_WindType_COMP);
     EXPECT_EQ(h.idle(60), 15);
+    const AEGP_Command c = new_command("Thing");
     h.quit();
     h.quit();
     EXPECT_TRUE(h.has_quit());
     // After quitting nothing more reaches the hooks.
     h.update_menus(AEGP_WindType_COMP);
     h.idle(60);
-    EXPECT_EQ(_seen, (std::vector<std::string>{"menu 2", "idle 60", "idle 30", "death"}));
-}
-
-TEST_F(Commands, InvokingAfterQuitIsRefused) {
-    const AEGP_Command c = new_command("Thing");
-    h.quit();
     EXPECT_FALSE(h.invoke_command(c));
+    EXPECT_EQ(_seen, (std::vector<std::string>{"menu 2", "idle 60", "idle 30", "death"}));
 }
 
 }  // namespace

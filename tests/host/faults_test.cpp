@@ -1,6 +1,9 @@
 // Fault injection by overall call number and by function, once and
-// persistently, and the call log.
+// persistently, the per-function counts, and the call log: off until asked
+// for, then a ring of the most recent calls.
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "host/Host.h"
 #include "host_test_support.h"
@@ -12,101 +15,103 @@ using host_test::acquire;
 
 struct Faults : ::testing::Test {
     Host h;
+    const AEGP_PluginID plugin = host_test::attach_plugin(h);
     const AEGP_CommandSuite1* commands = acquire<AEGP_CommandSuite1>(h, kAEGPCommandSuite, 1);
     const AEGP_UtilitySuite3* utility = acquire<AEGP_UtilitySuite3>(h, kAEGPUtilitySuite, 3);
+    void report(int times) {
+        for (int i = 0; i < times; ++i) utility->AEGP_ReportInfo(plugin, "x");
+    }
 };
 
-TEST_F(Faults, KthCallOverallFailsOnceWithoutSideEffect) {
-    // Calls so far: two acquisitions. The 4th call overall is the second report.
-    h.calls().fail_call(4, 77);
-    EXPECT_EQ(utility->AEGP_ReportInfo(1, "first"), A_Err_NONE);
-    EXPECT_EQ(utility->AEGP_ReportInfo(1, "second"), 77);
-    EXPECT_EQ(utility->AEGP_ReportInfo(1, "third"), A_Err_NONE);
-    ASSERT_EQ(h.alerts().size(), 2u);
-    EXPECT_EQ(h.alerts()[0].text, "first");
-    EXPECT_EQ(h.alerts()[1].text, "third");
+TEST(FaultInjection, ArmedFaultsFailTheirCallsWithoutSideEffect) {
+    using S = std::vector<A_Err>;
+    const struct {
+        const char* what;
+        void (*arm)(host::CallGate&);
+        S statuses;
+    } cases[] = {
+        {"3rd call overall, once", [](host::CallGate& g) { g.fail_call(3, 77); }, S{0, 77, 0, 0}},
+        {"3rd call overall, from then on", [](host::CallGate& g) { g.fail_call(3, 5, true); }, S{0, 5, 5, 5}},
+        {"3rd report, once", [](host::CallGate& g) { g.fail_function("AEGP_ReportInfo", 3, 9); }, S{0, 0, 9, 0}},
+        {"2nd report, from then on", [](host::CallGate& g) { g.fail_function("AEGP_ReportInfo", 2, 9, true); },
+         S{0, 9, 9, 9}},
+        {"another function", [](host::CallGate& g) { g.fail_function("AEGP_DoCommand", 1, 9, true); },
+         S{0, 0, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        Host h;
+        const AEGP_PluginID plugin = host_test::attach_plugin(h);
+        const auto* utility = acquire<AEGP_UtilitySuite3>(h, kAEGPUtilitySuite, 3);  // call 1; reports from 2 on
+        c.arm(h.calls());
+        S statuses;
+        for (int i = 0; i < 4; ++i) statuses.push_back(utility->AEGP_ReportInfo(plugin, "x"));
+        EXPECT_EQ(statuses, c.statuses) << c.what;
+        EXPECT_EQ(h.alerts().size(), static_cast<std::size_t>(std::count(statuses.begin(), statuses.end(), 0)))
+            << c.what;
+        const auto failed = std::find_if(statuses.begin(), statuses.end(), [](A_Err s) { return s != 0; });
+        const auto& first = h.calls().first_injection();
+        ASSERT_EQ(first.has_value(), failed != statuses.end()) << c.what;
+        if (first) {
+            EXPECT_EQ(first->number, 2 + (failed - statuses.begin())) << c.what;
+            EXPECT_EQ(first->function, "AEGP_ReportInfo");
+            EXPECT_EQ(first->arguments, std::to_string(plugin) + ", \"x\"");
+        }
+    }
 }
 
-TEST_F(Faults, KthCallPersistentFailsFromThenOn) {
-    h.calls().fail_call(3, 5, true);
-    AEGP_Command c = 0;
-    EXPECT_EQ(commands->AEGP_GetUniqueCommand(&c), 5);
-    EXPECT_EQ(c, 0);
-    EXPECT_EQ(utility->AEGP_ReportInfo(1, "x"), 5);
-    EXPECT_EQ(h.basic_suite()->ReleaseSuite(kAEGPCommandSuite, 1), 5);
-    EXPECT_TRUE(h.alerts().empty());
-    EXPECT_EQ(h.suites().releases(kAEGPCommandSuite, 1), 0);
-}
-
-TEST_F(Faults, NthCallOfANamedFunctionFailsOnce) {
-    h.calls().fail_function("AEGP_GetUniqueCommand", 2, A_Err_GENERIC);
-    AEGP_Command a = 0, b = 0, c = 0;
-    EXPECT_EQ(commands->AEGP_GetUniqueCommand(&a), A_Err_NONE);
-    EXPECT_EQ(commands->AEGP_GetUniqueCommand(&b), A_Err_GENERIC);
-    EXPECT_EQ(commands->AEGP_GetUniqueCommand(&c), A_Err_NONE);
-    EXPECT_EQ(b, 0);
-    // The refused call took no number: the next one follows the first.
-    EXPECT_EQ(c, a + 1);
-}
-
-TEST_F(Faults, NamedFunctionPersistentFailsEveryLaterCallOfItOnly) {
-    h.calls().fail_function("AEGP_ReportInfo", 1, 9, true);
-    EXPECT_EQ(utility->AEGP_ReportInfo(1, "a"), 9);
-    EXPECT_EQ(utility->AEGP_ReportInfo(1, "b"), 9);
-    AEGP_Command c = 0;
-    EXPECT_EQ(commands->AEGP_GetUniqueCommand(&c), A_Err_NONE);
-    EXPECT_TRUE(h.alerts().empty());
-}
-
-TEST_F(Faults, AcquiringASuiteCountsAsAcquireSuite) {
+TEST_F(Faults, AFailedAcquisitionLeavesTheTableAndTheCountsAlone) {
     h.calls().fail_function("AcquireSuite", 3, A_Err_MISSING_SUITE);  // two were acquired by the fixture
     const void* table = reinterpret_cast<const void*>(1);
     EXPECT_EQ(h.basic_suite()->AcquireSuite(kAEGPItemSuite, 3, &table), A_Err_MISSING_SUITE);
-    EXPECT_EQ(table, reinterpret_cast<const void*>(1));  // untouched
+    EXPECT_EQ(table, reinterpret_cast<const void*>(1));
     EXPECT_EQ(h.suites().acquisitions(kAEGPItemSuite, 3), 0);
-    EXPECT_NE(acquire<AEGP_ItemSuite3>(h, kAEGPItemSuite, 3), nullptr);
+    // A refused call takes no command number either.
+    h.calls().fail_function("AEGP_GetUniqueCommand", 2, A_Err_GENERIC);
+    AEGP_Command a = 0, b = 0, c = 0;
+    commands->AEGP_GetUniqueCommand(&a);
+    EXPECT_EQ(commands->AEGP_GetUniqueCommand(&b), A_Err_GENERIC);
+    commands->AEGP_GetUniqueCommand(&c);
+    EXPECT_EQ(b, 0);
+    EXPECT_EQ(c, a + 1);
 }
 
-TEST_F(Faults, ClearedFaultsNoLongerFire) {
-    h.calls().fail_function("AEGP_ReportInfo", 1, 9, true);
-    h.calls().clear_faults();
-    EXPECT_EQ(utility->AEGP_ReportInfo(1, "a"), A_Err_NONE);
-}
-
-TEST_F(Faults, BadFaultDescriptionsAreRejected) {
+TEST_F(Faults, FaultsMustNameAFunctionTheHostOffers) {
+    EXPECT_THROW(h.calls().fail_function("AEGP_ReportInfos", 1, 3), std::invalid_argument);
+    EXPECT_THROW(h.calls().fail_function("AEGP_ReportInfo", 0, 3), std::invalid_argument);
     EXPECT_THROW(h.calls().fail_call(0, 3), std::invalid_argument);
     EXPECT_THROW(h.calls().fail_call(1, A_Err_NONE), std::invalid_argument);
-    EXPECT_THROW(h.calls().fail_function("", 1, 3), std::invalid_argument);
 }
 
-TEST_F(Faults, CallLogHoldsNamesArgumentsAndStatuses) {
-    h.calls().clear_log();
-    h.calls().fail_function("AEGP_ReportInfo", 2, 4);
+TEST_F(Faults, TheLogIsOffUntilAskedForAndThenKeepsTheMostRecentCalls) {
+    report(3);
+    EXPECT_TRUE(h.calls().calls().empty());
+    EXPECT_EQ(h.calls().calls_of("AEGP_ReportInfo"), 3);
+    EXPECT_EQ(h.calls().total_calls(), 5);
+
+    h.calls().log_calls(3);
+    h.calls().fail_function("AEGP_ReportInfo", 6, 4);
     AEGP_Command c = 0;
     commands->AEGP_GetUniqueCommand(&c);
     commands->AEGP_InsertMenuCommand(c, "Thing", AEGP_Menu_WINDOW, AEGP_MENU_INSERT_AT_BOTTOM);
     utility->AEGP_ReportInfo(7, "hello");
-    utility->AEGP_ReportInfo(7, "again");
+    report(2);
     const auto& log = h.calls().calls();
-    ASSERT_EQ(log.size(), 4u);
-    EXPECT_EQ(log[0].function, "AEGP_GetUniqueCommand");
-    EXPECT_EQ(log[1].function, "AEGP_InsertMenuCommand");
-    EXPECT_EQ(log[1].arguments, std::to_string(c) + ", \"Thing\", 7, -1");
-    EXPECT_EQ(log[2].arguments, "7, \"hello\"");
-    EXPECT_EQ(log[2].status, A_Err_NONE);
-    EXPECT_FALSE(log[2].injected);
-    EXPECT_EQ(log[3].status, 4);
-    EXPECT_TRUE(log[3].injected);
-    EXPECT_EQ(h.calls().calls_of("AEGP_ReportInfo"), 2);
-    EXPECT_EQ(h.calls().total_calls(), 6);  // the fixture's two acquisitions too
-}
+    ASSERT_EQ(log.size(), 3u);
+    EXPECT_EQ(log[0].number, 8);
+    EXPECT_EQ(log[0].function, "AEGP_ReportInfo");
+    EXPECT_EQ(log[0].arguments, "7, \"hello\"");
+    EXPECT_EQ(log[0].status, A_Err_PARAMETER);
+    EXPECT_EQ(log[0].reason, "plug-in id 7 is not the id of a loaded plug-in");
+    EXPECT_EQ(log[1].status, A_Err_NONE);
+    EXPECT_EQ(log[2].status, 4);
+    EXPECT_TRUE(log[2].injected);
+    EXPECT_TRUE(log[2].reason.empty());
+    EXPECT_EQ(h.calls().call_names(), (std::vector<std::string>{"AEGP_ReportInfo", "AEGP_ReportInfo", "AEGP_ReportInfo"}));
 
-TEST_F(Faults, RefusedParametersAreLoggedWithTheirStatus) {
-    h.calls().clear_log();
-    EXPECT_EQ(utility->AEGP_ReportInfo(1, nullptr), A_Err_PARAMETER);
-    ASSERT_EQ(h.calls().calls().size(), 1u);
-    EXPECT_EQ(h.calls().calls()[0].arguments, "1, null");
-    EXPECT_EQ(h.calls().calls()[0].status, A_Err_PARAMETER);
+    h.calls().log_calls(0);
+    report(1);
+    EXPECT_TRUE(h.calls().calls().empty());
+    EXPECT_EQ(h.calls().calls_of("AEGP_ReportInfo"), 7);
 }
 
 }  // namespace

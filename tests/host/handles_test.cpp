@@ -1,6 +1,9 @@
-// Handles: null, unknown, disposed and foreign handles are refused with
-// A_Err_PARAMETER, and handles of one kind follow creation order.
+// Handles: null, unknown, foreign and stale handles are refused with
+// A_Err_PARAMETER, a stale handle stays refused however many objects are made
+// after it (ids are never reused), and handles follow creation order.
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include "model_fixture.h"
 
@@ -11,40 +14,72 @@ using host_test::ModelFixture;
 
 using Handles = ModelFixture;
 
-TEST_F(Handles, NullUnknownAndForeignLayerHandles) {
-    const AEGP_LayerH null_layer = nullptr;
-    const AEGP_LayerH unknown = Host::layer_handle(9999);
-    const AEGP_LayerH foreign = reinterpret_cast<AEGP_LayerH>(comp());
+// A layer handle that named a layer once: deleted by a person, or made in an
+// undone group.
+struct StaleLayers {
+    AEGP_LayerH deleted, undone;
+};
+
+StaleLayers make_stale_layers(Handles& t) {
+    StaleLayers stale{};
+    t.layers10->AEGP_DuplicateLayer(t.layer(0), &stale.deleted);
+    t.h.delete_layer(*host::handle_id(stale.deleted, host::HandleKind::layer));
+    t.utility->AEGP_StartUndoGroup("dup");
+    t.layers10->AEGP_DuplicateLayer(t.layer(0), &stale.undone);
+    t.utility->AEGP_EndUndoGroup();
+    t.h.undo();
+    return stale;
+}
+
+TEST_F(Handles, EveryLayerFunctionRefusesABadLayerHandle) {
+    const StaleLayers stale = make_stale_layers(*this);
     int local = 0;
-    const AEGP_LayerH stray = reinterpret_cast<AEGP_LayerH>(&local);
-    for (AEGP_LayerH bad : {null_layer, unknown, foreign, stray}) {
+    const AEGP_LayerH bad[] = {nullptr, Host::layer_handle(9999), reinterpret_cast<AEGP_LayerH>(comp()),
+                               reinterpret_cast<AEGP_LayerH>(&local), stale.deleted, stale.undone};
+    for (AEGP_LayerH l : bad) {
         A_long index = 0;
         AEGP_ObjectType type = 0;
         A_Boolean is3d = 0;
         AEGP_ItemH source = nullptr;
-        A_Time t{};
+        A_Time t{0, 1};
         AEGP_LayerH dup = nullptr;
         AEGP_StreamRefH s = nullptr;
         A_char name[AEGP_MAX_LAYER_NAME_SIZE], source_name[AEGP_MAX_LAYER_NAME_SIZE];
         AEGP_StreamVal v{};
-        EXPECT_EQ(layers->AEGP_GetLayerIndex(bad, &index), A_Err_PARAMETER);
-        EXPECT_EQ(layers->AEGP_GetLayerObjectType(bad, &type), A_Err_PARAMETER);
-        EXPECT_EQ(layers->AEGP_IsLayer3D(bad, &is3d), A_Err_PARAMETER);
-        EXPECT_EQ(layers->AEGP_GetLayerSourceItem(bad, &source), A_Err_PARAMETER);
-        EXPECT_EQ(layers->AEGP_GetLayerName(bad, name, source_name), A_Err_PARAMETER);
-        EXPECT_EQ(layers->AEGP_GetLayerCurrentTime(bad, AEGP_LTimeMode_CompTime, &t), A_Err_PARAMETER);
-        EXPECT_EQ(layers->AEGP_GetLayerOffset(bad, &t), A_Err_PARAMETER);
-        EXPECT_EQ(layers->AEGP_ReorderLayer(bad, 0), A_Err_PARAMETER);
-        EXPECT_EQ(layers10->AEGP_DuplicateLayer(bad, &dup), A_Err_PARAMETER);
-        EXPECT_EQ(streams->AEGP_GetNewLayerStream(1, bad, AEGP_LayerStream_POSITION, &s), A_Err_PARAMETER);
-        EXPECT_EQ(streams->AEGP_GetLayerStreamValue(bad, AEGP_LayerStream_POSITION, AEGP_LTimeMode_CompTime, &t, 0,
-                                                    &v, nullptr),
-                  A_Err_PARAMETER);
+        AEGP_CollectionH c = nullptr;
+        collections->AEGP_NewCollection(plugin, &c);
+        AEGP_CollectionItem item{};
+        item.type = AEGP_CollectionItemType_LAYER;
+        item.u.layer.layerH = l;
+        const std::function<A_Err()> calls[] = {
+            [&] { return layers->AEGP_GetLayerIndex(l, &index); },
+            [&] { return layers->AEGP_GetLayerObjectType(l, &type); },
+            [&] { return layers->AEGP_IsLayer3D(l, &is3d); },
+            [&] { return layers->AEGP_GetLayerSourceItem(l, &source); },
+            [&] { return layers->AEGP_GetLayerName(l, name, source_name); },
+            [&] { return layers->AEGP_GetLayerCurrentTime(l, AEGP_LTimeMode_CompTime, &t); },
+            [&] { return layers->AEGP_GetLayerOffset(l, &t); },
+            [&] { return layers->AEGP_ReorderLayer(l, 0); },
+            [&] { return layers10->AEGP_DuplicateLayer(l, &dup); },
+            [&] { return streams->AEGP_GetNewLayerStream(plugin, l, AEGP_LayerStream_POSITION, &s); },
+            [&] {
+                return streams->AEGP_GetLayerStreamValue(l, AEGP_LayerStream_POSITION, AEGP_LTimeMode_CompTime, &t,
+                                                         0, &v, nullptr);
+            },
+            [&] { return collections->AEGP_CollectionPushBack(c, &item); },
+        };
+        for (const auto& call : calls) {
+            EXPECT_EQ(call(), A_Err_PARAMETER);
+            EXPECT_NE(h.calls().refusals().back().reason.find("layerH"), std::string::npos)
+                << h.calls().refusals().back().reason;
+        }
+        collections->AEGP_DisposeCollection(c);
     }
     EXPECT_EQ(h.open_streams(), 0);
+    EXPECT_EQ(h.layer_ids().size(), 4u);
 }
 
-TEST_F(Handles, NullUnknownAndForeignItemAndCompHandles) {
+TEST_F(Handles, BadItemAndCompositionHandlesAreRefused) {
     AEGP_ItemType type = 0;
     A_long w = 0, hgt = 0, n = 0;
     AEGP_CompH c = nullptr;
@@ -62,68 +97,45 @@ TEST_F(Handles, NullUnknownAndForeignItemAndCompHandles) {
                            reinterpret_cast<AEGP_CompH>(active)}) {
         EXPECT_EQ(layers->AEGP_GetCompNumLayers(bad, &n), A_Err_PARAMETER);
         EXPECT_EQ(layers->AEGP_GetCompLayerByIndex(bad, 0, &l), A_Err_PARAMETER);
-        EXPECT_EQ(comps->AEGP_GetNewCollectionFromCompSelection(1, bad, &sel), A_Err_PARAMETER);
+        EXPECT_EQ(comps->AEGP_GetNewCollectionFromCompSelection(plugin, bad, &sel), A_Err_PARAMETER);
     }
-    EXPECT_EQ(layers->AEGP_GetCompLayerByIndex(comp(), 4, &l), A_Err_PARAMETER);
-    EXPECT_EQ(layers->AEGP_GetCompLayerByIndex(comp(), -1, &l), A_Err_PARAMETER);
     EXPECT_EQ(h.open_collections(), 0);
 }
 
-TEST_F(Handles, DisposedCollectionsAndStreamsAreRefused) {
-    AEGP_CollectionH c = nullptr;
-    collections->AEGP_NewCollection(1, &c);
-    ASSERT_EQ(collections->AEGP_DisposeCollection(c), A_Err_NONE);
-    A_u_long n = 0;
-    EXPECT_EQ(collections->AEGP_GetCollectionNumItems(c, &n), A_Err_PARAMETER);
-    EXPECT_EQ(collections->AEGP_DisposeCollection(c), A_Err_PARAMETER);
-    EXPECT_EQ(comps->AEGP_SetSelection(comp(), c), A_Err_PARAMETER);
+TEST_F(Handles, AStaleHandleStaysRefusedWhateverIsMadeAfterIt) {
+    const StaleLayers stale = make_stale_layers(*this);
+    AEGP_CollectionH collection = nullptr;
+    collections->AEGP_NewCollection(plugin, &collection);
+    ASSERT_EQ(collections->AEGP_DisposeCollection(collection), A_Err_NONE);
+    AEGP_StreamRefH stream = nullptr;
+    streams->AEGP_GetNewLayerStream(plugin, layer(0), AEGP_LayerStream_POSITION, &stream);
+    ASSERT_EQ(streams->AEGP_DisposeStream(stream), A_Err_NONE);
 
-    AEGP_StreamRefH s = nullptr;
-    streams->AEGP_GetNewLayerStream(1, layer(0), AEGP_LayerStream_POSITION, &s);
-    ASSERT_EQ(streams->AEGP_DisposeStream(s), A_Err_NONE);
+    // Many new objects of every kind, held open.
+    std::vector<AEGP_CollectionH> new_collections(50);
+    std::vector<AEGP_StreamRefH> new_streams(50);
+    for (int i = 0; i < 50; ++i) {
+        AEGP_LayerH made = nullptr;
+        layers10->AEGP_DuplicateLayer(layer(0), &made);
+        ASSERT_NE(made, stale.deleted);
+        ASSERT_NE(made, stale.undone);
+        collections->AEGP_NewCollection(plugin, &new_collections[i]);
+        streams->AEGP_GetNewLayerStream(plugin, made, AEGP_LayerStream_SCALE, &new_streams[i]);
+        ASSERT_NE(new_collections[i], collection);
+        ASSERT_NE(new_streams[i], stream);
+    }
+    A_u_long count = 0;
     AEGP_StreamValue v{};
-    EXPECT_EQ(streams->AEGP_SetStreamValue(1, s, &v), A_Err_PARAMETER);
-    const A_Time t{0, 1};
-    AEGP_KeyframeIndex index = 0;
-    EXPECT_EQ(keys->AEGP_InsertKeyframe(s, AEGP_LTimeMode_CompTime, &t, &index), A_Err_PARAMETER);
-    EXPECT_EQ(streams->AEGP_DisposeStream(s), A_Err_PARAMETER);
-    // A collection handle is no stream handle.
-    collections->AEGP_NewCollection(1, &c);
-    EXPECT_EQ(streams->AEGP_DisposeStream(reinterpret_cast<AEGP_StreamRefH>(c)), A_Err_PARAMETER);
-    collections->AEGP_DisposeCollection(c);
-}
-
-TEST_F(Handles, CollectionItemsAndSelectionsAreChecked) {
-    AEGP_CollectionH c = nullptr;
-    collections->AEGP_NewCollection(1, &c);
-    AEGP_CollectionItem item{};
-    item.type = AEGP_CollectionItemType_LAYER;
-    item.u.layer.layerH = Host::layer_handle(777);
-    EXPECT_EQ(collections->AEGP_CollectionPushBack(c, &item), A_Err_PARAMETER);
-    item.type = 9;
-    item.u.layer.layerH = layer(0);
-    EXPECT_EQ(collections->AEGP_CollectionPushBack(c, &item), A_Err_PARAMETER);
-    EXPECT_EQ(collections->AEGP_CollectionPushBack(c, nullptr), A_Err_PARAMETER);
-    A_u_long n = 9;
-    collections->AEGP_GetCollectionNumItems(c, &n);
-    EXPECT_EQ(n, 0u);
-    EXPECT_EQ(collections->AEGP_GetCollectionItemByIndex(c, 0, &item), A_Err_PARAMETER);
-    collections->AEGP_DisposeCollection(c);
-}
-
-TEST_F(Handles, OutPointersAreRequired) {
-    EXPECT_EQ(items->AEGP_GetActiveItem(nullptr), A_Err_PARAMETER);
-    EXPECT_EQ(layers->AEGP_GetCompNumLayers(comp(), nullptr), A_Err_PARAMETER);
-    A_char name[AEGP_MAX_LAYER_NAME_SIZE];
-    EXPECT_EQ(layers->AEGP_GetLayerName(layer(0), name, nullptr), A_Err_PARAMETER);
-    AEGP_StreamRefH s = nullptr;
-    streams->AEGP_GetNewLayerStream(1, layer(0), AEGP_LayerStream_POSITION, &s);
-    const A_Time t{0, 1};
-    EXPECT_EQ(keys->AEGP_InsertKeyframe(s, AEGP_LTimeMode_CompTime, &t, nullptr), A_Err_PARAMETER);
-    EXPECT_EQ(keys->AEGP_InsertKeyframe(s, AEGP_LTimeMode_CompTime, nullptr, nullptr), A_Err_PARAMETER);
-    EXPECT_EQ(streams->AEGP_SetStreamValue(1, s, nullptr), A_Err_PARAMETER);
-    streams->AEGP_DisposeStream(s);
-    EXPECT_TRUE(h.project().layers.at(h.find_layer("A")).stream(host::StreamId::position).keys.empty());
+    A_long index = 0;
+    EXPECT_EQ(collections->AEGP_GetCollectionNumItems(collection, &count), A_Err_PARAMETER);
+    EXPECT_EQ(collections->AEGP_DisposeCollection(collection), A_Err_PARAMETER);
+    EXPECT_EQ(streams->AEGP_SetStreamValue(plugin, stream, &v), A_Err_PARAMETER);
+    EXPECT_EQ(streams->AEGP_DisposeStream(stream), A_Err_PARAMETER);
+    EXPECT_EQ(layers->AEGP_GetLayerIndex(stale.deleted, &index), A_Err_PARAMETER);
+    EXPECT_EQ(layers->AEGP_GetLayerIndex(stale.undone, &index), A_Err_PARAMETER);
+    for (AEGP_CollectionH c : new_collections) collections->AEGP_DisposeCollection(c);
+    for (AEGP_StreamRefH s : new_streams) streams->AEGP_DisposeStream(s);
+    EXPECT_EQ(h.open_streams() + h.open_collections(), 0);
 }
 
 TEST_F(Handles, LayerHandlesFollowCreationOrder) {
@@ -135,21 +147,6 @@ TEST_F(Handles, LayerHandlesFollowCreationOrder) {
     AEGP_LayerH copy = nullptr;
     layers10->AEGP_DuplicateLayer(layer(0), &copy);
     EXPECT_GT(reinterpret_cast<uintptr_t>(copy), reinterpret_cast<uintptr_t>(previous));
-}
-
-TEST_F(Handles, LayersRemovedByUndoBecomeUnknown) {
-    utility->AEGP_StartUndoGroup("dup");
-    AEGP_LayerH copy = nullptr;
-    layers10->AEGP_DuplicateLayer(layer(0), &copy);
-    AEGP_StreamRefH s = nullptr;
-    streams->AEGP_GetNewLayerStream(1, copy, AEGP_LayerStream_POSITION, &s);
-    utility->AEGP_EndUndoGroup();
-    ASSERT_TRUE(h.undo());
-    A_long index = 0;
-    EXPECT_EQ(layers->AEGP_GetLayerIndex(copy, &index), A_Err_PARAMETER);
-    AEGP_StreamValue v{};
-    EXPECT_EQ(streams->AEGP_SetStreamValue(1, s, &v), A_Err_PARAMETER);
-    EXPECT_EQ(streams->AEGP_DisposeStream(s), A_Err_NONE);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // Shared helpers for the host's tests: acquiring suite tables through the
-// host's basic suite, as a plug-in does.
+// host's basic suite, as a plug-in does, and a plug-in id to call with.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -16,6 +16,14 @@ const Suite* acquire(host::Host& h, const char* name, A_long version) {
 }
 
 inline void release(host::Host& h, const char* name, A_long version) { h.basic_suite()->ReleaseSuite(name, version); }
+
+// The id of a plug-in the host loaded (one whose entry point does nothing), for
+// calls that name their plug-in.
+inline AEGP_PluginID attach_plugin(host::Host& h) {
+    return h.load_entry([](SPBasicSuite*, A_long, A_long, const A_char*, const A_char*, AEGP_PluginID,
+                           AEGP_GlobalRefcon*) -> A_Err { return A_Err_NONE; })
+        .plugin;
+}
 
 // A small scene: composition "Main" 1920 x 1080 at 30 fps, time 0.5, layers
 // (top first) "A" footage 640 x 480 3D, "B" solid 200 x 100 3D with position

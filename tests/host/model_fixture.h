@@ -11,6 +11,7 @@ namespace host_test {
 
 struct ModelFixture : ::testing::Test {
     host::Host h;
+    const AEGP_PluginID plugin = attach_plugin(h);
     const AEGP_ItemSuite3* items = nullptr;
     const AEGP_CompSuite4* comps = nullptr;
     const AEGP_LayerSuite5* layers = nullptr;
@@ -60,7 +61,7 @@ struct ModelFixture : ::testing::Test {
     }
     std::vector<std::string> selection() {
         AEGP_CollectionH sel = nullptr;
-        EXPECT_EQ(comps->AEGP_GetNewCollectionFromCompSelection(1, comp(), &sel), A_Err_NONE);
+        EXPECT_EQ(comps->AEGP_GetNewCollectionFromCompSelection(plugin, comp(), &sel), A_Err_NONE);
         A_u_long n = 0;
         collections->AEGP_GetCollectionNumItems(sel, &n);
         std::vector<std::string> names;
@@ -83,17 +84,17 @@ struct ModelFixture : ::testing::Test {
     }
     A_Err write(AEGP_LayerH l, AEGP_LayerStream which, AEGP_ThreeDVal value) {
         AEGP_StreamRefH s = nullptr;
-        EXPECT_EQ(streams->AEGP_GetNewLayerStream(1, l, which, &s), A_Err_NONE);
+        EXPECT_EQ(streams->AEGP_GetNewLayerStream(plugin, l, which, &s), A_Err_NONE);
         AEGP_StreamValue v{};
         v.streamH = s;
         v.val.three_d = value;
-        const A_Err err = streams->AEGP_SetStreamValue(1, s, &v);
+        const A_Err err = streams->AEGP_SetStreamValue(plugin, s, &v);
         streams->AEGP_DisposeStream(s);
         return err;
     }
     A_long insert_key(AEGP_LayerH l, AEGP_LayerStream which, double seconds) {
         AEGP_StreamRefH s = nullptr;
-        streams->AEGP_GetNewLayerStream(1, l, which, &s);
+        streams->AEGP_GetNewLayerStream(plugin, l, which, &s);
         const A_Time t{static_cast<A_long>(seconds * 1000), 1000};
         AEGP_KeyframeIndex index = -1;
         EXPECT_EQ(keys->AEGP_InsertKeyframe(s, AEGP_LTimeMode_CompTime, &t, &index), A_Err_NONE);
@@ -102,7 +103,7 @@ struct ModelFixture : ::testing::Test {
     }
     void select(std::initializer_list<A_long> indices) {
         AEGP_CollectionH c = nullptr;
-        collections->AEGP_NewCollection(1, &c);
+        collections->AEGP_NewCollection(plugin, &c);
         for (A_long i : indices) {
             AEGP_CollectionItem item{};
             item.type = AEGP_CollectionItemType_LAYER;

@@ -51,8 +51,9 @@ TEST(SceneRoundTrip, KeysDuplicatesAndAwkwardNumbersSurvive) {
     h.invoke_command(host::kDuplicateCommand);
     host::Layer& a = h.project().layers.at(h.find_layer("A"));
     a.stream(host::StreamId::position).value = {0.1 + 0.2, 1.0 / 3.0, -0.0};
-    a.stream(host::StreamId::rotation_z).keys = {{1.0 / 30.0, {1e-300, 0, 0}}, {2.5, {-7.25e12, 0, 0}}};
-    a.offset = -1.0 / 7.0;
+    a.stream(host::StreamId::rotation_z).keys = {{*host::Time::fraction(1, 30), {1e-300, 0, 0}},
+                                                  {*host::Time::fraction(5, 2), {-7.25e12, 0, 0}}};
+    a.offset = *host::Time::fraction(-1, 7);
     const std::string first = h.save_scene_text();
     const host::Project saved = h.project();
 
@@ -62,7 +63,7 @@ TEST(SceneRoundTrip, KeysDuplicatesAndAwkwardNumbersSurvive) {
     EXPECT_EQ(back.stream(host::StreamId::position).value, (host::Vec3{0.1 + 0.2, 1.0 / 3.0, -0.0}));
     EXPECT_TRUE(std::signbit(back.stream(host::StreamId::position).value.z));
     EXPECT_EQ(back.stream(host::StreamId::rotation_z).keys, saved.layers.at(saved.comps.begin()->second.layers[0]).stream(host::StreamId::rotation_z).keys);
-    EXPECT_EQ(back.offset, -1.0 / 7.0);
+    EXPECT_EQ(back.offset, *host::Time::fraction(-1, 7));
     EXPECT_EQ(h.layer_ids().size(), 6u);
 }
 
@@ -216,6 +217,11 @@ const BadScene kBadScenes[] = {
      "/composition/layers/0/keys/position/1/0"},
     {"key time not a number", [](Json& s) { s["composition"]["layers"][0]["keys"]["position"][0][0] = "0"; },
      "/composition/layers/0/keys/position/0/0"},
+    {"key time too fine to hold", [](Json& s) { s["composition"]["layers"][0]["keys"]["position"][0][0] = 1e-300; },
+     "/composition/layers/0/keys/position/0/0"},
+    {"offset too fine to hand over", [](Json& s) { s["composition"]["layers"][0]["offset"] = 1e-12; },
+     "/composition/layers/0/offset"},
+    {"time too fine to hand over", [](Json& s) { s["composition"]["time"] = 0.1 + 0.2; }, "/composition/time"},
     {"vector key of two", [](Json& s) { s["composition"]["layers"][0]["keys"]["position"][0][1] = Json::array({1, 2}); },
      "/composition/layers/0/keys/position/0/1"},
     {"rotation key as vector", [](Json& s) { s["composition"]["layers"][0]["keys"]["rotation_x"] = Json::parse("[[0, [1, 2, 3]]]"); },

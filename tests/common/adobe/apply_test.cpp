@@ -119,7 +119,7 @@ TEST_F(ApplyTest, KeysLandAtTheCompositionsCurrentTime) {
     ASSERT_EQ(apply(), A_Err_NONE);
     auto const& keys = layer("Card").stream(host::StreamId::position).keys;
     ASSERT_EQ(keys.size(), 1u);
-    EXPECT_DOUBLE_EQ(keys[0].time, 1.0);  // not shifted by the layer's 2 s offset
+    EXPECT_EQ(keys[0].time.seconds(), 1.0);  // not shifted by the layer's 2 s offset
     EXPECT_EQ(keys[0].value, (host::Vec3{970, 560, 30}));
 }
 

@@ -70,6 +70,7 @@ json scene(std::vector<json> layers, int width, int height, double time) {
 }
 
 void AssistantTest::SetUp() {
+    host.calls().log_calls();
     host::LoadResult const loaded = host.load_entry(test_entry);
     ASSERT_TRUE(loaded.ok()) << loaded.message;
     plugin = _plugin_id;
@@ -132,13 +133,13 @@ host::Vec3 AssistantTest::value(std::string const& name, host::StreamId stream) 
     return layer(name).stream(stream).at(comp->time);
 }
 
-void AssistantTest::mark() { mark_ = host.calls().calls().size(); }
+void AssistantTest::mark() { mark_ = host.calls().total_calls(); }
 
 std::vector<host::CallRecord> AssistantTest::records_since_mark() const {
     std::vector<host::CallRecord> records;
-    auto const& all = host.calls().calls();
-    for (std::size_t i = mark_; i < all.size(); ++i)
-        if (all[i].function != "AcquireSuite" && all[i].function != "ReleaseSuite") records.push_back(all[i]);
+    for (host::CallRecord const& record : host.calls().calls())
+        if (record.number > mark_ && record.function != "AcquireSuite" && record.function != "ReleaseSuite")
+            records.push_back(record);
     return records;
 }
 

@@ -61,5 +61,5 @@ protected:
 
 private:
     std::vector<host::CallRecord> records_since_mark() const;
-    std::size_t mark_ = 0;
+    long mark_ = 0;  // the number of the last call before the mark
 };

@@ -25,18 +25,13 @@ protected:
     bool enabled(int id) { return ADMItemSuite10::IsEnabled(dlg->get_item(id)) != 0; }
     bool on(int id) { return ADMItemSuite10::GetBooleanValue(dlg->get_item(id)) != 0; }
 
-    void remove(std::string const& name) {
-        host::ObjectId const id = layer(name).id;
-        auto& stack = host.project().comp(host.main_comp())->layers;
-        stack.erase(std::find(stack.begin(), stack.end(), id));
-        host.project().layers.erase(id);
-    }
+    void remove(std::string const& name) { host.delete_layer(layer(name).id); }
     void add_camera(std::string const& name) {
         host::Layer camera_layer;
         camera_layer.name = name;
         camera_layer.type = host::LayerType::camera;
         camera_layer.three_d = true;
-        host.project().add_layer(host.ids(), host.main_comp(), camera_layer);
+        host.add_layer(camera_layer, static_cast<long>(host.layer_ids().size()));
     }
     host::Vec3 orientation() const {
         auto const& v = dlg->camera_orient.val.three_d;

@@ -38,7 +38,7 @@ TEST_F(StreamValueTest, KeysWithAndWithoutAnIndexPointer) {
     EXPECT_TRUE(stream.insert_key(one_second, AEGP_LTimeMode_CompTime, &index));
     EXPECT_EQ(index, 1);  // the existing key at that time
     ASSERT_EQ(layer("Card").stream(host::StreamId::scale).keys.size(), 2u);
-    EXPECT_DOUBLE_EQ(layer("Card").stream(host::StreamId::scale).keys[1].time, 1.0);
+    EXPECT_EQ(layer("Card").stream(host::StreamId::scale).keys[1].time.seconds(), 1.0);
 }
 
 TEST_F(StreamValueTest, ARefusedKeyLeavesTheIndexAlone) {

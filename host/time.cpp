@@ -1,0 +1,161 @@
+#include "host/time.h"
+
+#include <cmath>
+#include <utility>
+
+namespace host {
+
+namespace {
+
+using Wide = __int128;
+
+constexpr Wide kWideLimit = Time::kLimit;
+
+Wide gcd(Wide a, Wide b) {
+    if (a < 0) a = -a;
+    while (b != 0) a = std::exchange(b, a % b);
+    return a;
+}
+
+bool within_limit(Wide n, Wide d) { return d > 0 && d < kWideLimit && n > -kWideLimit && n < kWideLimit; }
+
+// The next continued-fraction convergent term: x0, x1 := x1, a * x1 + x0;
+// false when it would reach the limit.
+bool next_convergent(Wide a, Wide& x0, Wide& x1) {
+    if (x1 != 0 && a > (kWideLimit - 1 - x0) / x1) return false;
+    const Wide x = a * x1 + x0;
+    if (x >= kWideLimit) return false;
+    x0 = x1;
+    x1 = x;
+    return true;
+}
+
+// The fraction with the smallest denominator strictly between ln/ld and hn/hd
+// (0 <= ln/ld < hn/hd), built from its continued fraction; nothing when its
+// numerator or denominator would reach the limit.
+std::optional<std::pair<Wide, Wide>> simplest_between(Wide ln, Wide ld, Wide hn, Wide hd) {
+    Wide p0 = 0, p1 = 1, q0 = 1, q1 = 0;
+    const auto term = [&](Wide a) { return next_convergent(a, p0, p1) && next_convergent(a, q0, q1); };
+    for (;;) {
+        const Wide a = ln / ld;  // floor(lo): lo >= a, and a + 1 > lo
+        if ((a + 1) * hd < hn) {
+            if (!term(a + 1)) return std::nullopt;
+            return std::pair{p1, q1};
+        }
+        // hi <= a + 1: the answer is a + 1 / y for the simplest y in the inverted interval.
+        if (!term(a)) return std::nullopt;
+        const Wide lr = ln - a * ld, hr = hn - a * hd;
+        if (lr == 0) {
+            // y > hd / hr, without bound: the smallest such whole number.
+            if (!term(hd / hr + 1)) return std::nullopt;
+            return std::pair{p1, q1};
+        }
+        const Wide next_ld = hr, next_hn = ld, next_hd = lr;
+        ln = hd;
+        ld = next_ld;
+        hn = next_hn;
+        hd = next_hd;
+    }
+}
+
+std::optional<Time> reduced(Wide n, Wide d) {
+    if (d == 0) return std::nullopt;
+    if (d < 0) {
+        n = -n;
+        d = -d;
+    }
+    const Wide g = gcd(n, d);
+    if (g > 1) {
+        n /= g;
+        d /= g;
+    }
+    if (!within_limit(n, d)) return std::nullopt;
+    return Time::fraction(static_cast<std::int64_t>(n), static_cast<std::int64_t>(d));
+}
+
+}  // namespace
+
+std::optional<Time> Time::of(const A_Time& t) { return reduced(t.value, t.scale); }
+
+std::optional<Time> Time::fraction(std::int64_t n, std::int64_t d) {
+    if (d == 0) return std::nullopt;
+    Wide wn = n, wd = d;
+    if (wd < 0) {
+        wn = -wn;
+        wd = -wd;
+    }
+    const Wide g = gcd(wn, wd);
+    wn /= g;
+    wd /= g;
+    if (!within_limit(wn, wd)) return std::nullopt;
+    return Time(static_cast<std::int64_t>(wn), static_cast<std::int64_t>(wd));
+}
+
+std::optional<Time> Time::from_seconds(double seconds) {
+    if (!std::isfinite(seconds)) return std::nullopt;
+    if (seconds == 0) return Time();
+    const double d = std::fabs(seconds);
+    // Below 2^-53 every fraction that rounds to d has a denominator at the
+    // limit; from 2^53 on, the numerator is.
+    if (d < 0x1p-53 || d >= 0x1p53) return std::nullopt;
+    int exponent = 0;
+    const double mantissa = std::frexp(d, &exponent);  // d = mantissa * 2^exponent, mantissa in [0.5, 1)
+    const Wide m = static_cast<Wide>(std::ldexp(mantissa, 53));
+    // The reals that round to d lie between the midpoints to its neighbours,
+    // (2m - 1) and (2m + 1) over 2^shift. No fraction within the limit lies on
+    // a midpoint, so whether ties round to d does not matter.
+    int shift = 54 - exponent;
+    Wide lo = 2 * m - 1, hi = 2 * m + 1;
+    if (m == Wide{1} << 52) {
+        // A power of two: the double below is half as far away as the one above.
+        lo = 4 * m - 1;
+        hi *= 2;
+        ++shift;
+    }
+    const Wide denominator = Wide{1} << shift;
+    const auto simplest = simplest_between(lo, denominator, hi, denominator);
+    if (!simplest) return std::nullopt;
+    return reduced(seconds < 0 ? -simplest->first : simplest->first, simplest->second);
+}
+
+double Time::seconds() const {
+    // Both below 2^53, so both are exact doubles and the quotient is rounded once.
+    return static_cast<double>(num_) / static_cast<double>(den_);
+}
+
+std::optional<A_Time> Time::to_a_time(double frame_rate) const {
+    const auto fits = [](Wide value, Wide scale) {
+        return value >= INT32_MIN && value <= INT32_MAX && scale > 0 && scale <= UINT32_MAX;
+    };
+    if (frame_rate >= 1 && frame_rate <= UINT32_MAX && frame_rate == std::floor(frame_rate)) {
+        const auto rate = static_cast<Wide>(frame_rate);
+        if (rate % den_ == 0) {
+            const Wide value = num_ * (rate / den_);
+            if (fits(value, rate)) return A_Time{static_cast<A_long>(value), static_cast<A_u_long>(rate)};
+        }
+    }
+    if (!fits(num_, den_)) return std::nullopt;
+    return A_Time{static_cast<A_long>(num_), static_cast<A_u_long>(den_)};
+}
+
+std::optional<Time> Time::plus(const Time& other) const {
+    return reduced(Wide{num_} * other.den_ + Wide{other.num_} * den_, Wide{den_} * other.den_);
+}
+
+std::optional<Time> Time::minus(const Time& other) const {
+    return reduced(Wide{num_} * other.den_ - Wide{other.num_} * den_, Wide{den_} * other.den_);
+}
+
+std::strong_ordering Time::operator<=>(const Time& other) const {
+    const Wide left = Wide{num_} * other.den_, right = Wide{other.num_} * den_;
+    return left < right ? std::strong_ordering::less
+                        : (left > right ? std::strong_ordering::greater : std::strong_ordering::equal);
+}
+
+std::string time_text(const Time& t) {
+    std::string text = std::to_string(t.numerator());
+    if (t.denominator() != 1) text.append(1, '/').append(std::to_string(t.denominator()));
+    return text.append(" s");
+}
+
+}  // namespace host

@@ -1,0 +1,87 @@
+// The host's exact time: the simplest fraction a number of seconds stands for,
+// round trips through doubles and A_Times, and exact arithmetic at the limit.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "host/time.h"
+
+namespace {
+
+using host::Time;
+
+Time fraction(std::int64_t n, std::int64_t d) { return *Time::fraction(n, d); }
+
+TEST(Time, NumbersBecomeTheSimplestFractionTheyStandFor) {
+    const struct {
+        double seconds;
+        std::optional<Time> expected;
+    } cases[] = {
+        {0.1, fraction(1, 10)},
+        {1.0 / 3.0, fraction(1, 3)},
+        {-1.0 / 7.0, fraction(-1, 7)},
+        {5.0 / 3.0, fraction(5, 3)},
+        {2.0 / 3.0 + 1, fraction(2144571251128808, 1286742750677285)},  // one double below 5/3
+        {1.0 / 30.0, fraction(1, 30)},
+        {100.0 / 2997.0, fraction(100, 2997)},
+        {86400, fraction(86400, 1)},
+        {0.5, fraction(1, 2)},
+        {0.0, Time()},
+        {-0.0, Time()},
+        {0x1p-60, std::nullopt},  // every fraction for it needs a denominator beyond the limit
+        {0x1p60, std::nullopt},
+        {std::nan(""), std::nullopt},
+        {INFINITY, std::nullopt},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Time::from_seconds(c.seconds), c.expected) << c.seconds;
+}
+
+TEST(Time, EveryNumberReadsBackToItselfAndEveryPlainTimeToItself) {
+    std::mt19937_64 random(7);
+    std::uniform_real_distribution<double> seconds(-86400, 86400);
+    std::uniform_int_distribution<std::int64_t> scale(1, 262144), value(-86400LL * 262144, 86400LL * 262144);
+    for (int i = 0; i < 20000; ++i) {
+        // A double stands for a time whose double is that double again.
+        const double d = seconds(random);
+        const auto t = Time::from_seconds(d);
+        ASSERT_TRUE(t) << d;
+        ASSERT_EQ(t->seconds(), d);
+        // A time within a day on a scale up to 2^18 is the simplest fraction for its double.
+        const std::int64_t s = scale(random);
+        const Time plain = fraction(value(random) % (86400 * s + 1), s);
+        ASSERT_EQ(Time::from_seconds(plain.seconds()), plain) << plain.numerator() << "/" << plain.denominator();
+    }
+}
+
+TEST(Time, ATimesAreExactAndPreferTheFrameRateAsScale) {
+    const auto a_time = [](Time t, double rate) {
+        const auto a = t.to_a_time(rate);
+        return a ? std::to_string(a->value) + "/" + std::to_string(a->scale) : "none";
+    };
+    EXPECT_EQ(a_time(fraction(1, 2), 30), "15/30");
+    EXPECT_EQ(a_time(fraction(1, 3), 25), "1/3");  // not on a frame
+    EXPECT_EQ(a_time(fraction(100, 2997), 29.97), "100/2997");
+    EXPECT_EQ(a_time(fraction(3, 1), 0), "3/1");
+    EXPECT_EQ(a_time(fraction(1, std::int64_t{1} << 40), 30), "none");
+    EXPECT_EQ(a_time(fraction(std::int64_t{1} << 40, 3), 30), "none");
+    EXPECT_EQ(Time::of(A_Time{30, 60}), fraction(1, 2));
+    EXPECT_EQ(Time::of(A_Time{-7, 14}), fraction(-1, 2));
+    EXPECT_FALSE(Time::of(A_Time{1, 0}));
+}
+
+TEST(Time, ArithmeticAndOrderAreExact) {
+    EXPECT_EQ(fraction(1, 3).plus(fraction(1, 6)), fraction(1, 2));
+    EXPECT_EQ(fraction(1, 3).minus(fraction(1, 2)), fraction(-1, 6));
+    // Two times one double apart cannot tell; the fractions can.
+    const std::int64_t big = std::int64_t{1} << 52;
+    EXPECT_EQ(fraction(big - 1, big + 1).seconds(), fraction(big - 3, big - 1).seconds());
+    EXPECT_GT(fraction(big - 1, big + 1), fraction(big - 3, big - 1));
+    EXPECT_GT(fraction(-1, 3), fraction(-1, 2));
+    // Results beyond the limit are refused rather than rounded.
+    const Time fine = fraction(1, (std::int64_t{1} << 52) - 1);
+    EXPECT_FALSE(fine.plus(fraction(1, (std::int64_t{1} << 52) - 3)));
+    EXPECT_FALSE(Time::fraction(Time::kLimit, 1));
+}
+
+}  // namespace
