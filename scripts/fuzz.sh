@@ -50,7 +50,9 @@ for target in "${targets[@]}"; do
     [ "$target" = scene ] && seeds+=("$root/examples/scenes")
     (cd "$logs" && "$dir/fuzz/fuzz_$target" "${options[@]}" "$corpus" "${seeds[@]}" >run.log 2>&1) || status=$?
     # One line per process: executions, their rate, coverage.
-    for log in "$logs"/*.log; do
+    process_logs=("$logs/run.log")
+    [ "$jobs" -gt 1 ] && process_logs=("$logs"/fuzz-*.log)
+    for log in "${process_logs[@]}"; do
         runs=$(sed -n 's/^stat::number_of_executed_units: //p' "$log" | tail -n 1)
         rate=$(sed -n 's/^stat::average_exec_per_sec: //p' "$log" | tail -n 1)
         cov=$(grep -o 'cov: [0-9]* ft: [0-9]*' "$log" | tail -n 1 || true)
