@@ -41,7 +41,8 @@ ADMBoolean write_any_text(ADMItemRef, float, char* text, ADMInt32 length) {
 
 // One window with one edit field, made once; every input sets all the state it reads.
 struct Field {
-    ADMDialogRef dialog = ADMDialogSuite9::Create(nullptr, "Fuzz", 0, kADMTabbedFloatingDialogStyle, nullptr, nullptr, 0);
+    ADMDialogRef dialog =
+        ADMDialogSuite9::Create(nullptr, "Fuzz", 0, kADMTabbedFloatingDialogStyle, nullptr, nullptr, 0);
     ADMItemRef edit = nullptr;
     HIViewRef control = nullptr;  // as the toolkit's automation finds it, to type into
     Field() {
@@ -62,13 +63,25 @@ struct Field {
 
 float any_float(FuzzedDataProvider& in) {
     switch (in.ConsumeIntegralInRange(0, 3)) {
-        case 0: return std::bit_cast<float>(in.ConsumeIntegral<std::uint32_t>());
-        case 1: return static_cast<float>(in.ConsumeIntegralInRange(-100000, 100000));
-        case 2: return static_cast<float>(in.ConsumeIntegralInRange(-100000, 100000)) / 64.0f;
+        case 0:
+            return std::bit_cast<float>(in.ConsumeIntegral<std::uint32_t>());
+        case 1:
+            return static_cast<float>(in.ConsumeIntegralInRange(-100000, 100000));
+        case 2:
+            return static_cast<float>(in.ConsumeIntegralInRange(-100000, 100000)) / 64.0f;
         default: {
-            constexpr float special[] = {0.0f, -0.0f, std::numeric_limits<float>::infinity(),
-                                         -std::numeric_limits<float>::infinity(), std::numeric_limits<float>::quiet_NaN(),
-                                         FLT_MAX, -FLT_MAX, FLT_MIN, 1e-45f, 16777216.0f, 2147483648.0f, -2147483904.0f};
+            constexpr float special[] = {0.0f,
+                                         -0.0f,
+                                         std::numeric_limits<float>::infinity(),
+                                         -std::numeric_limits<float>::infinity(),
+                                         std::numeric_limits<float>::quiet_NaN(),
+                                         FLT_MAX,
+                                         -FLT_MAX,
+                                         FLT_MIN,
+                                         1e-45f,
+                                         16777216.0f,
+                                         2147483648.0f,
+                                         -2147483904.0f};
             return special[in.ConsumeIntegralInRange<std::size_t>(0, std::size(special) - 1)];
         }
     }
@@ -124,8 +137,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool forwarding = procs == Procs::forwarding, failing = procs == Procs::failing;
     // Any bytes written as the text are read back by the default conversion.
     ADMItemSuite10::SetTextToFloatProc(edit, forwarding ? forward_to_float : failing ? fail_to_float : nullptr);
-    ADMItemSuite10::SetFloatToTextProc(edit, forwarding ? forward_to_text
-                                             : failing  ? fail_to_text
+    ADMItemSuite10::SetFloatToTextProc(edit, forwarding             ? forward_to_text
+                                             : failing              ? fail_to_text
                                              : procs == Procs::none ? nullptr
                                                                     : write_any_text);
     ADMItemSuite10::SetMinFloatValue(edit, minimum);
@@ -154,8 +167,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int whole = ADMItemSuite10::GetIntValue(edit);
     // Plain ASCII reaches the item as typed, so what the C library reads of it is known.
     const bool ascii = typed.size() < 128 && std::all_of(typed.begin(), typed.end(), [](char c) {
-        return c > 0 && static_cast<unsigned char>(c) < 0x80;
-    });
+                           return c > 0 && static_cast<unsigned char>(c) < 0x80;
+                       });
     if (ascii && ordered) {
         char* end = nullptr;
         std::strtol(typed.c_str(), &end, 10);

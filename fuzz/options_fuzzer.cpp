@@ -14,12 +14,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string value(reinterpret_cast<const char*>(data) + 1, size - 1);
     try {
         switch (data[0] % 6) {
-            case 0: app::parse_cube(value); break;
-            case 1: app::parse_orient(value); break;
-            case 2: app::parse_keys(value); break;
-            case 3: app::parse_repeat(value); break;
-            case 4: app::parse_suite(value); break;
-            default: app::parse_screen(value); break;
+            case 0:
+                app::parse_cube(value);
+                break;
+            case 1:
+                app::parse_orient(value);
+                break;
+            case 2:
+                app::parse_keys(value);
+                break;
+            case 3:
+                app::parse_repeat(value);
+                break;
+            case 4:
+                app::parse_suite(value);
+                break;
+            default:
+                app::parse_screen(value);
+                break;
         }
     } catch (const std::invalid_argument&) {
     }

@@ -45,10 +45,14 @@ std::string shown(std::string_view s, std::size_t length) {
         return escaped;
     }
     switch (lead) {
-        case '\n': return "\\n";
-        case '\t': return "\\t";
-        case '\r': return "\\r";
-        default: break;
+        case '\n':
+            return "\\n";
+        case '\t':
+            return "\\t";
+        case '\r':
+            return "\\r";
+        default:
+            break;
     }
     // C0 and C1 controls and DEL would move the cursor or vanish.
     const bool c1 = length == 2 && lead == 0xC2 && static_cast<unsigned char>(s[1]) < 0xA0;
@@ -103,8 +107,10 @@ std::string printable(std::string_view bytes, std::size_t limit, bool keep_end) 
     const bool cut_start = begin > 0 || (keep_end && chars.size() > limit);
     const bool cut_end = end < bytes.size() || (!keep_end && chars.size() > limit);
     if (chars.size() > limit) {
-        if (keep_end) chars.erase(chars.begin(), chars.end() - static_cast<std::ptrdiff_t>(limit));
-        else chars.resize(limit);
+        if (keep_end)
+            chars.erase(chars.begin(), chars.end() - static_cast<std::ptrdiff_t>(limit));
+        else
+            chars.resize(limit);
     }
     std::string out = cut_start ? "…" : "";
     for (const std::string& c : chars) out += c;
@@ -118,9 +124,12 @@ std::string path_segment(std::string_view name) {
     std::string escaped;
     // A cut name still has more characters than are shown, so printable marks the cut.
     for (const char c : name.substr(0, std::min(name.size(), 4 * (kShown + 1)))) {
-        if (c == '~') escaped += "~0";
-        else if (c == '/') escaped += "~1";
-        else escaped += c;
+        if (c == '~')
+            escaped += "~0";
+        else if (c == '/')
+            escaped += "~1";
+        else
+            escaped += c;
     }
     return printable(escaped, kShown);
 }

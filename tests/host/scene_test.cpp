@@ -1,5 +1,7 @@
 // Scene files: exact round trips, the default scene, defaults, and every
 // way a scene is refused, with where.
+#include "host/scene.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,7 +14,6 @@
 #include <sstream>
 
 #include "host/Host.h"
-#include "host/scene.h"
 #include "host_test_support.h"
 
 namespace {
@@ -82,14 +83,19 @@ private:
     }
 
     double any() {
-        static const double awkward[] = {0.0,    -0.0,   0.1 + 0.2, 1.0 / 3.0, -1.0 / 7.0, 1e-300, 5e-324, -2.5e-310,
-                                         9e15,   9007199254740993.0, -7.25e12, 1.7976931348623157e308, 1e22, 123.125};
+        static const double awkward[] = {
+            0.0,    -0.0,      0.1 + 0.2, 1.0 / 3.0,          -1.0 / 7.0, 1e-300,
+            5e-324, -2.5e-310, 9e15,      9007199254740993.0, -7.25e12,   1.7976931348623157e308,
+            1e22,   123.125};
         switch (rng_() % 3) {
-            case 0: return awkward[rng_() % std::size(awkward)];
-            case 1: return within(-1e6, 1e6);
+            case 0:
+                return awkward[rng_() % std::size(awkward)];
+            case 1:
+                return within(-1e6, 1e6);
             default: {
                 double d;
-                do d = std::bit_cast<double>(static_cast<std::uint64_t>(rng_())); while (!std::isfinite(d));
+                do d = std::bit_cast<double>(static_cast<std::uint64_t>(rng_()));
+                while (!std::isfinite(d));
                 return d;
             }
         }
@@ -101,7 +107,8 @@ private:
     long whole(long low, long high) { return std::uniform_int_distribution<long>(low, high)(rng_); }
     Json vec() { return {any(), any(), any()}; }
     std::string name() {
-        static const char* names[] = {"", "Card 1", "Kärtchen \U0001F3B4", "quote \" and \\ backslash", "\u00A0nbsp", "日本語"};
+        static const char* names[] = {"",           "Card 1", "Kärtchen \U0001F3B4", "quote \" and \\ backslash",
+                                      "\u00A0nbsp", "日本語"};
         return names[rng_() % std::size(names)];
     }
 
@@ -111,13 +118,16 @@ private:
         Json l = {{"type", type}};
         maybe(l, "name", [&] { return name(); });
         if (type == "footage" || type == "solid") l["source"] = {whole(1, 30000), whole(1, 30000)};
-        if (type == "camera" || type == "light") maybe(l, "3d", [] { return true; });
-        else maybe(l, "3d", [&] { return rng_() % 2 == 0; });
+        if (type == "camera" || type == "light")
+            maybe(l, "3d", [] { return true; });
+        else
+            maybe(l, "3d", [&] { return rng_() % 2 == 0; });
         for (const char* field : {"anchor", "position", "scale", "orientation", "rotation"})
             maybe(l, field, [&] { return vec(); });
         maybe(l, "offset", [&] { return within(-86400, 86400); });
         Json keys = Json::object();
-        for (const char* stream : {"anchor", "position", "scale", "orientation", "rotation_x", "rotation_y", "rotation_z"}) {
+        for (const char* stream :
+             {"anchor", "position", "scale", "orientation", "rotation_x", "rotation_y", "rotation_z"}) {
             if (rng_() % 3) continue;
             Json list = Json::array();
             double time = within(-86400, 0);
@@ -170,7 +180,8 @@ TEST(SceneRoundTrip, KeysDuplicatesAndAwkwardNumbersSurvive) {
     const host::Layer& back = h.project().layers.at(h.find_layer("A"));
     EXPECT_EQ(back.stream(host::StreamId::position).value, (host::Vec3{0.1 + 0.2, 1.0 / 3.0, -0.0}));
     EXPECT_TRUE(std::signbit(back.stream(host::StreamId::position).value.z));
-    EXPECT_EQ(back.stream(host::StreamId::rotation_z).keys, saved.layers.at(saved.comps.begin()->second.layers[0]).stream(host::StreamId::rotation_z).keys);
+    EXPECT_EQ(back.stream(host::StreamId::rotation_z).keys,
+              saved.layers.at(saved.comps.begin()->second.layers[0]).stream(host::StreamId::rotation_z).keys);
     EXPECT_EQ(back.offset, -1.0 / 7.0);
     EXPECT_EQ(h.layer_ids().size(), 6u);
 }
@@ -250,9 +261,7 @@ TEST(SceneDefaults, InactiveCompositionLeavesNoActiveItem) {
 }
 
 // A scene text with one layer holding these fields.
-std::string with_layer(const std::string& fields) {
-    return R"({"composition": {"layers": [{)" + fields + "}]}}";
-}
+std::string with_layer(const std::string& fields) { return R"({"composition": {"layers": [{)" + fields + "}]}}"; }
 
 std::string nested(std::size_t levels) {
     return R"({"composition": {"layers": )" + std::string(levels, '[') + std::string(levels, ']') + "}}";
@@ -281,19 +290,23 @@ const std::vector<BadScene>& bad_scenes() {
     static const std::vector<BadScene> table = {
         // Text that is not JSON, or not the JSON a scene is written in.
         {"", "line 1, column 1: the file is empty"},
-        {" \n  ", "line 2, column 3: not valid JSON: syntax error while parsing value - unexpected end of input; "
-                  "expected '[', '{', or a literal; last read: ' <U+000A>  '"},
+        {" \n  ",
+         "line 2, column 3: not valid JSON: syntax error while parsing value - unexpected end of input; "
+         "expected '[', '{', or a literal; last read: ' <U+000A>  '"},
         {"\xEF\xBB\xBF{}", "line 1, column 1: the file starts with a byte-order mark; save it as UTF-8 without one"},
         {"{\n  \"composition\": {\n    \"name\": \"x\",,\n  }\n}",
          "line 3, column 17: not valid JSON: syntax error while parsing object key - unexpected ','; expected "
          "string literal; last read: '\"x\",,'"},
-        {R"({"composition": {}} x)", "line 1, column 21: not valid JSON: syntax error while parsing value - "
-                                     "invalid literal; last read: '\"composition\": {}} x'"},
-        {R"({"composition": {"width": NaN}})", "line 1, column 27: not valid JSON: syntax error while parsing "
-                                               "value - invalid literal; last read: '\"width\": N'"},
-        {R"({"composition": {"time": -Infinity}})", "line 1, column 27: not valid JSON: syntax error while "
-                                                    "parsing value - invalid number; expected digit after '-'; "
-                                                    "last read: '-I'"},
+        {R"({"composition": {}} x)",
+         "line 1, column 21: not valid JSON: syntax error while parsing value - "
+         "invalid literal; last read: '\"composition\": {}} x'"},
+        {R"({"composition": {"width": NaN}})",
+         "line 1, column 27: not valid JSON: syntax error while parsing "
+         "value - invalid literal; last read: '\"width\": N'"},
+        {R"({"composition": {"time": -Infinity}})",
+         "line 1, column 27: not valid JSON: syntax error while "
+         "parsing value - invalid number; expected digit after '-'; "
+         "last read: '-I'"},
         {R"({"composition": {"width": 1e999}})", "line 1, column 27: number out of range: 1e999"},
         {R"({"composition": {"width": -)" + std::string(400, '9') + "}}",
          "line 1, column 27: number out of range: -999999999999999999999999999999999999999…"},
@@ -308,8 +321,9 @@ const std::vector<BadScene>& bad_scenes() {
          "character U+0009 (HT) must be escaped to \\u0009 or \\t; last read: '\"a<U+0009>'"},
         {huge, "line 1, column 16777217: the scene is larger than 16 MiB"},
         // Structures no scene holds.
-        {nested(host::kMaxSceneDepth), "/composition/layers/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/"
-                                       "0/0/0/0/0: nested more than 32 levels deep"},
+        {nested(host::kMaxSceneDepth),
+         "/composition/layers/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/"
+         "0/0/0/0/0: nested more than 32 levels deep"},
         {R"({"composition": {"width": 100, "width": 200}})",
          "/composition/width: given twice (JSON readers disagree on which one counts)"},
         {many_fields(host::kMaxSceneFields + 1), "/composition/layers/0: more than 64 fields"},
@@ -340,34 +354,43 @@ const std::vector<BadScene>& bad_scenes() {
         {R"({"composition": {"layers": {}}})", "/composition/layers: must be a list of layers"},
         // Layers.
         {R"({"composition": {"layers": [5]}})", "/composition/layers/0: must be an object"},
-        {with_layer(R"("type": "text", "postion": [1, 2, 3])"), "/composition/layers/0/postion: unknown field \"postion\""},
+        {with_layer(R"("type": "text", "postion": [1, 2, 3])"),
+         "/composition/layers/0/postion: unknown field \"postion\""},
         {with_layer(R"("name": "A")"),
          "/composition/layers/0/type: missing: one of footage, solid, text, shape, camera, light"},
         {with_layer(R"("type": "video")"),
          "/composition/layers/0/type: must be one of footage, solid, text, shape, camera, light"},
         {with_layer(R"("type": "footage")"),
          "/composition/layers/0/source: missing: a footage layer needs [width, height]"},
-        {with_layer(R"("type": "camera", "source": [10, 10])"), "/composition/layers/0/source: a camera layer has no source"},
-        {with_layer(R"("type": "solid", "source": [1, 2, 3])"), "/composition/layers/0/source: must be [width, height]"},
-        {with_layer(R"("type": "solid", "source": [1, -4])"), "/composition/layers/0/source/1: must be between 1 and 30000"},
+        {with_layer(R"("type": "camera", "source": [10, 10])"),
+         "/composition/layers/0/source: a camera layer has no source"},
+        {with_layer(R"("type": "solid", "source": [1, 2, 3])"),
+         "/composition/layers/0/source: must be [width, height]"},
+        {with_layer(R"("type": "solid", "source": [1, -4])"),
+         "/composition/layers/0/source/1: must be between 1 and 30000"},
         {with_layer(R"("type": "camera", "3d": false)"), "/composition/layers/0/3d: cameras and lights are always 3D"},
         {with_layer(R"("type": "text", "3d": "yes")"), "/composition/layers/0/3d: must be true or false"},
         {with_layer(R"("type": "text", "name": 3)"), "/composition/layers/0/name: must be a string"},
-        {with_layer(R"("type": "text", "position": [1, 2])"), "/composition/layers/0/position: must be a list of three numbers"},
-        {with_layer(R"("type": "text", "rotation": [1, 2, 3, 4])"), "/composition/layers/0/rotation: must be a list of three numbers"},
+        {with_layer(R"("type": "text", "position": [1, 2])"),
+         "/composition/layers/0/position: must be a list of three numbers"},
+        {with_layer(R"("type": "text", "rotation": [1, 2, 3, 4])"),
+         "/composition/layers/0/rotation: must be a list of three numbers"},
         {with_layer(R"("type": "text", "scale": [1, "2", 3])"), "/composition/layers/0/scale/1: must be a number"},
         {with_layer(R"("type": "text", "offset": true)"), "/composition/layers/0/offset: must be a number"},
-        {with_layer(R"("type": "text", "offset": -90000)"), "/composition/layers/0/offset: must be within a day (86400 seconds)"},
+        {with_layer(R"("type": "text", "offset": -90000)"),
+         "/composition/layers/0/offset: must be within a day (86400 seconds)"},
         // Keys.
         {with_layer(R"("type": "text", "keys": [])"), "/composition/layers/0/keys: must be an object"},
         {with_layer(R"("type": "text", "keys": {"opacity": []})"),
          "/composition/layers/0/keys/opacity: unknown keyed property \"opacity\""},
-        {with_layer(R"("type": "text", "keys": {"position": []})"), "/composition/layers/0/keys/position: must hold at least one key"},
+        {with_layer(R"("type": "text", "keys": {"position": []})"),
+         "/composition/layers/0/keys/position: must hold at least one key"},
         {with_layer(R"("type": "text", "keys": {"position": [[0, [0, 0, 0]], [1]]})"),
          "/composition/layers/0/keys/position/1: must be a [time, value] pair"},
         {with_layer(R"("type": "text", "keys": {"rotation_z": [[1, 0], [1, 5]]})"),
          "/composition/layers/0/keys/rotation_z/1/0: key times must increase"},
-        {with_layer(R"("type": "text", "keys": {"scale": [["0", [0, 0, 0]]]})"), "/composition/layers/0/keys/scale/0/0: must be a number"},
+        {with_layer(R"("type": "text", "keys": {"scale": [["0", [0, 0, 0]]]})"),
+         "/composition/layers/0/keys/scale/0/0: must be a number"},
         {with_layer(R"("type": "text", "keys": {"anchor": [[0, [1, 2]]]})"),
          "/composition/layers/0/keys/anchor/0/1: must be a list of three numbers"},
         {with_layer(R"("type": "text", "keys": {"rotation_x": [[0, [1, 2, 3]]]})"),
