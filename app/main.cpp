@@ -1,11 +1,21 @@
 // voxtrel-host: the compositing host simulated around the Voxtrel plug-in.
 #include <iostream>
+#include <new>
 #include <stdexcept>
 
+#include "host/scene.h"
 #include "options.h"
 #include "run.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+// One line of valid UTF-8 on standard error, whatever the message holds.
+int fail(app::Exit status, std::string_view message) {
+    std::cerr << "voxtrel-host: " << host::printable(message, 1000) << "\n";
+    return status;
+}
+
+int run_program(int argc, char** argv) {
     CLI::App cli("Loads the Voxtrel plug-in into a simulated compositing host, opens its dialog from the menu as a "
                  "person would, operates it, presses \"Apply\" and writes the result.",
                  "voxtrel-host");
@@ -22,11 +32,26 @@ int main(int argc, char** argv) {
     } catch (const CLI::CallForHelp& e) {
         return cli.exit(e);
     } catch (const CLI::ParseError& e) {
-        std::cerr << "voxtrel-host: " << e.what() << "\n";
-        return app::kExitBadInput;
+        return fail(app::kExitBadInput, e.what());
     } catch (const std::invalid_argument& e) {
-        std::cerr << "voxtrel-host: " << e.what() << "\n";
-        return app::kExitBadInput;
+        return fail(app::kExitBadInput, e.what());
     }
     return app::run(options, std::cout, std::cerr);
+}
+
+}  // namespace
+
+// Nothing leaves main as an exception: a bad command line ends with status 2 (a
+// bad scene is told by run), anything unexpected with status 1, each with one
+// line on standard error.
+int main(int argc, char** argv) {
+    try {
+        return run_program(argc, argv);
+    } catch (const std::bad_alloc&) {
+        return fail(app::kExitPluginFailed, "out of memory");
+    } catch (const std::exception& e) {
+        return fail(app::kExitPluginFailed, std::string("unexpected error: ") + e.what());
+    } catch (...) {
+        return fail(app::kExitPluginFailed, "unexpected error");
+    }
 }

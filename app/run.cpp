@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <sstream>
 
 #include "clock.h"
 #include "dialog_driver.h"
@@ -25,19 +24,22 @@ bool read_scene(const Options& options, std::string& text, std::ostream& err) {
         text = host::scene_text(host::default_scene());
         return true;
     }
-    std::ifstream in(options.scene);
-    std::stringstream content;
-    content << in.rdbuf();
-    if (!in) {
-        err << "voxtrel-host: cannot read " << options.scene << "\n";
+    // Only a little more than a scene may hold is read, so that the limit is told, not the memory exhausted.
+    std::ifstream in(options.scene, std::ios::binary);
+    char chunk[1 << 16];
+    while (in && text.size() <= host::kMaxSceneBytes) {
+        in.read(chunk, sizeof chunk);
+        text.append(chunk, static_cast<std::size_t>(in.gcount()));
+    }
+    if (in.bad() || (in.fail() && !in.eof())) {
+        err << "voxtrel-host: cannot read " << host::printable(options.scene, 200) << "\n";
         return false;
     }
-    text = content.str();
     return true;
 }
 
 std::string scene_name(const Options& options) {
-    return options.scene.empty() ? std::string("the default scene") : options.scene;
+    return options.scene.empty() ? std::string("the default scene") : host::printable(options.scene, 200);
 }
 
 // The host as asked: which suites it lacks, its screens, the clock the plug-in reads.

@@ -4,6 +4,7 @@
 // exactly.
 #pragma once
 
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -13,6 +14,15 @@
 #include "host/project.h"
 
 namespace host {
+
+// What a scene may hold. Anything larger is refused with a message that says so,
+// so that no file can exhaust memory or the stack.
+inline constexpr std::size_t kMaxSceneBytes = 16 * 1024 * 1024;
+inline constexpr std::size_t kMaxSceneDepth = 32;   // nested objects and lists
+inline constexpr std::size_t kMaxSceneFields = 64;  // fields of one object
+inline constexpr std::size_t kMaxSceneLayers = 10000;
+inline constexpr std::size_t kMaxSceneKeys = 100000;  // keys of one property
+inline constexpr std::size_t kMaxSceneNameBytes = 1024;
 
 class SceneError : public std::runtime_error {
 public:
@@ -30,7 +40,8 @@ private:
     int line_ = 0, column_ = 0;
 };
 
-// Parses scene text; a syntax error becomes a SceneError with line and column.
+// Parses scene text; a syntax error becomes a SceneError with line and column,
+// a duplicate field or a structure beyond the limits one with its JSON path.
 nlohmann::ordered_json parse_scene_text(std::string_view text);
 
 // A validated project holding one composition; ids come from the counters,
@@ -45,5 +56,14 @@ std::string scene_text(const nlohmann::ordered_json& scene);
 
 // The scene the host starts with when none is given.
 const nlohmann::ordered_json& default_scene();
+
+// Bytes from outside (a file, a file name) made fit for a one-line message in
+// UTF-8: control characters escaped (\n, \u001b), bytes that are not UTF-8 written as \xNN, and
+// no more than `limit` characters, the cut marked with "…". `keep_end` keeps
+// the last characters instead of the first.
+std::string printable(std::string_view bytes, std::size_t limit = 60, bool keep_end = false);
+
+// A field name as a segment of a JSON path in a message ("~" as "~0", "/" as "~1").
+std::string path_segment(std::string_view name);
 
 }  // namespace host

@@ -17,7 +17,7 @@ using Json = nlohmann::ordered_json;
 
 constexpr long kMaxPixels = 30000;
 constexpr double kMaxSeconds = 86400;
-constexpr long kMaxLayerIndex = 1000000;
+constexpr long kMaxLayerIndex = static_cast<long>(kMaxSceneLayers) - 1;
 
 // Names of the keyed streams in a layer's "keys".
 struct KeyedStream {
@@ -31,7 +31,7 @@ constexpr KeyedStream kKeyedStreams[] = {
     {"rotation_z", StreamId::rotation_z},
 };
 
-std::string at(const std::string& path, std::string_view field) { return path + "/" + std::string(field); }
+std::string at(const std::string& path, std::string_view field) { return path + "/" + path_segment(field); }
 std::string at(const std::string& path, std::size_t index) { return path + "/" + std::to_string(index); }
 
 [[noreturn]] void fail(const std::string& path, const std::string& problem) { throw SceneError(path, problem); }
@@ -45,7 +45,7 @@ void expect_object(const Json& v, const std::string& path, std::initializer_list
     if (!v.is_object()) fail(path, "must be an object");
     for (auto it = v.begin(); it != v.end(); ++it)
         if (std::find(allowed.begin(), allowed.end(), it.key()) == allowed.end())
-            fail(at(path, it.key()), "unknown field \"" + it.key() + "\"");
+            fail(at(path, it.key()), "unknown field \"" + printable(it.key(), 40) + "\"");
 }
 
 double number(const Json& v, const std::string& path) {
@@ -73,6 +73,16 @@ std::string text(const Json& v, const std::string& path) {
     return v.get<std::string>();
 }
 
+// A name is one line of text, as the host shows it in lists and menus.
+std::string name_text(const Json& v, const std::string& path) {
+    std::string name = text(v, path);
+    if (name.size() > kMaxSceneNameBytes)
+        fail(path, "longer than " + std::to_string(kMaxSceneNameBytes) + " bytes");
+    if (std::any_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }))
+        fail(path, "must not hold control characters (line breaks, tabs and the like)");
+    return name;
+}
+
 Vec3 vec3(const Json& v, const std::string& path) {
     if (!v.is_array() || v.size() != 3) fail(path, "must be a list of three numbers");
     return {number(v[0], at(path, 0)), number(v[1], at(path, 1)), number(v[2], at(path, 2))};
@@ -94,6 +104,7 @@ Time seconds(const Json& v, const std::string& path, bool read_by_plugin) {
 std::vector<Key> read_keys(const Json& list, const std::string& path, bool one_dimensional) {
     if (!list.is_array()) fail(path, "must be a list of [time, value] pairs");
     if (list.empty()) fail(path, "must hold at least one key");
+    if (list.size() > kMaxSceneKeys) fail(path, "more than " + std::to_string(kMaxSceneKeys) + " keys");
     std::vector<Key> keys;
     for (std::size_t i = 0; i < list.size(); ++i) {
         const std::string key_path = at(path, i);
@@ -118,7 +129,8 @@ void read_all_keys(const Json& keys, const std::string& path, Layer& layer) {
     for (auto it = keys.begin(); it != keys.end(); ++it) {
         const auto known = std::find_if(std::begin(kKeyedStreams), std::end(kKeyedStreams),
                                         [&](const KeyedStream& k) { return it.key() == k.name; });
-        if (known == std::end(kKeyedStreams)) fail(at(path, it.key()), "unknown keyed property \"" + it.key() + "\"");
+        if (known == std::end(kKeyedStreams))
+            fail(at(path, it.key()), "unknown keyed property \"" + printable(it.key(), 40) + "\"");
         layer.stream(known->stream).keys = read_keys(it.value(), at(path, it.key()), is_one_dimensional(known->stream));
     }
 }
@@ -143,7 +155,7 @@ ReadLayer read_layer(const Json& v, const std::string& path, std::size_t index) 
     layer.type = *t;
 
     if (const Json* name = field(v, "name")) {
-        layer.name = text(*name, at(path, "name"));
+        layer.name = name_text(*name, at(path, "name"));
     } else {
         std::string fallback = type_name(layer.type);
         fallback[0] = static_cast<char>(fallback[0] - 'a' + 'A');
@@ -199,7 +211,7 @@ Project read_scene(const Json& scene, IdCounters& ids) {
     const std::string cp = "/composition";
     expect_object(*comp_json, cp, {"name", "width", "height", "frame_rate", "time", "layers", "selection"});
     const Json& c = *comp_json;
-    const std::string name = field(c, "name") ? text(c["name"], at(cp, "name")) : "Comp 1";
+    const std::string name = field(c, "name") ? name_text(c["name"], at(cp, "name")) : "Comp 1";
     const long width = field(c, "width") ? whole(c["width"], at(cp, "width"), 1, kMaxPixels) : 1920;
     const long height = field(c, "height") ? whole(c["height"], at(cp, "height"), 1, kMaxPixels) : 1080;
     double frame_rate = 30;
@@ -218,6 +230,7 @@ Project read_scene(const Json& scene, IdCounters& ids) {
     const std::string lp = at(cp, "layers");
     if (const Json* list = field(c, "layers")) {
         if (!list->is_array()) fail(lp, "must be a list of layers");
+        if (list->size() > kMaxSceneLayers) fail(lp, "more than " + std::to_string(kMaxSceneLayers) + " layers");
         for (std::size_t i = 0; i < list->size(); ++i) layers.push_back(read_layer((*list)[i], at(lp, i), i));
     }
 
@@ -225,17 +238,19 @@ Project read_scene(const Json& scene, IdCounters& ids) {
     if (const Json* sel = field(c, "selection")) {
         const std::string sp = at(cp, "selection");
         if (!sel->is_array()) fail(sp, "must be a list of layer indices");
+        std::vector<bool> listed_at(layers.size());
         for (std::size_t i = 0; i < sel->size(); ++i) {
             const long index = whole((*sel)[i], at(sp, i), 0, kMaxLayerIndex);
             if (static_cast<std::size_t>(index) >= layers.size())
                 fail(at(sp, i), "there is no layer " + std::to_string(index) + " (the composition has " +
                                     std::to_string(layers.size()) + " layers)");
-            if (std::find(selection.begin(), selection.end(), static_cast<std::size_t>(index)) != selection.end())
+            if (listed_at[static_cast<std::size_t>(index)])
                 fail(at(sp, i), "layer " + std::to_string(index) + " is selected twice");
+            listed_at[static_cast<std::size_t>(index)] = true;
             selection.push_back(static_cast<std::size_t>(index));
         }
         for (std::size_t i = 0; i < layers.size(); ++i) {
-            const bool listed = std::find(selection.begin(), selection.end(), i) != selection.end();
+            const bool listed = listed_at[i];
             if (layers[i].selected && *layers[i].selected != listed)
                 fail(at(at(lp, i), "selected"), listed ? "is false but the layer is in /composition/selection"
                                                        : "is true but the layer is not in /composition/selection");

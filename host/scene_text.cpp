@@ -1,34 +1,9 @@
-// Scene text in and out.
+// Scene text out.
 #include <algorithm>
 
 #include "host/scene.h"
 
 namespace host {
-
-SceneError::SceneError(std::string path, const std::string& problem)
-    : std::runtime_error((path.empty() ? std::string("/") : path) + ": " + problem), path_(std::move(path)) {}
-
-SceneError::SceneError(int line, int column, const std::string& problem)
-    : std::runtime_error("line " + std::to_string(line) + ", column " + std::to_string(column) + ": " + problem),
-      line_(line),
-      column_(column) {}
-
-nlohmann::ordered_json parse_scene_text(std::string_view text) {
-    try {
-        return nlohmann::ordered_json::parse(text.begin(), text.end());
-    } catch (const nlohmann::json::parse_error& e) {
-        // e.byte counts the bytes read, the offending one included.
-        const std::size_t end = std::min<std::size_t>(e.byte > 0 ? e.byte - 1 : 0, text.size());
-        const std::string_view before = text.substr(0, end);
-        const int line = 1 + static_cast<int>(std::count(before.begin(), before.end(), '\n'));
-        const std::size_t newline = before.rfind('\n');
-        const int column = static_cast<int>(newline == std::string_view::npos ? end + 1 : end - newline);
-        std::string what = e.what();
-        // Keep the parser's explanation, not its own position prefix.
-        if (const std::size_t colon = what.find(": "); colon != std::string::npos) what = what.substr(colon + 2);
-        throw SceneError(line, column, "not valid JSON: " + what);
-    }
-}
 
 namespace {
 

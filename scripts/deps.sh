@@ -1,8 +1,17 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build needs, when any is missing.
+# Installs the Debian packages the build needs, when any is missing. Extra groups
+# on the command line add what other jobs need: "fuzz" (clang and its libFuzzer
+# and sanitizer runtimes) and "memcheck" (valgrind).
 set -euo pipefail
 packages=(cmake g++ make pkg-config googletest libgtest-dev libbenchmark-dev nlohmann-json3-dev
           libcairo2-dev libfreetype-dev libcli11-dev fonts-dejavu-core)
+for group in "$@"; do
+    case "$group" in
+        fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
+        memcheck) packages+=(valgrind) ;;
+        *) echo "deps.sh: unknown group \"$group\" (fuzz, memcheck)" >&2; exit 2 ;;
+    esac
+done
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

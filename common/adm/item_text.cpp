@@ -81,12 +81,14 @@ int iADMItem::GetIntValue() {
         char* end = nullptr;
         const long parsed = std::strtol(text, &end, 10);
         if (end != text) {
-            if (parsed > maximum)
+            // Compared as doubles: as floats, numbers just above a bound of 2^24 or more would equal it.
+            const double number = static_cast<double>(parsed);
+            if (number > maximum)
                 result = truncate_to_int(maximum);
-            else if (parsed < minimum)
+            else if (number < minimum)
                 result = truncate_to_int(minimum);
             else
-                result = truncate_to_int(static_cast<double>(parsed));
+                result = truncate_to_int(number);
             value = static_cast<float>(result);
         }
     }

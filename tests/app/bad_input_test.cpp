@@ -1,5 +1,7 @@
 // What voxtrel-host does with input it cannot use: bad command lines and
 // scenes (status 2), modules it cannot load (3), a plug-in that fails (1).
+#include <algorithm>
+
 #include "program.h"
 
 namespace app_test {
@@ -25,15 +27,24 @@ TEST_F(BadInput, CommandLineErrorsNameTheOption) {
     EXPECT_EQ(run({path("missing.json")}).status, 2);
 }
 
-TEST_F(BadInput, MalformedScenesSayWhere) {
-    Outcome r = run({write("broken.json", "{\n  \"composition\": {]\n}")});
-    EXPECT_EQ(r.status, 2);
-    EXPECT_NE(r.err.find("broken.json: line 2, column 19: "), std::string::npos) << r.err;
-
-    r = run({write("bad.json", R"({"composition": {"width": 100, "height": 100, "layers": [{"type": "text", "source": [1, 1]}]}})")});
-    EXPECT_EQ(r.status, 2);
-    EXPECT_NE(r.err.find("bad.json: /composition/layers/0/source: "), std::string::npos) << r.err;
-    EXPECT_TRUE(r.out.empty());
+TEST_F(BadInput, MalformedScenesSayWhereInOneLineAndWriteNothing) {
+    const struct {
+        std::string file, text, where;
+    } scenes[] = {
+        {"broken.json", "{\n  \"composition\": {]\n}", "line 2, column 19: "},
+        {"bad.json", R"({"composition": {"layers": [{"type": "text", "source": [1, 1]}]}})",
+         "/composition/layers/0/source: "},
+        {"overflow.json", R"({"composition": {"width": 1e999}})", "line 1, column 27: number out of range: 1e999"},
+    };
+    for (const auto& scene : scenes) {
+        SCOPED_TRACE(scene.file);
+        const Outcome r = run({write(scene.file, scene.text), "--out", path("out")});
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.err.rfind("voxtrel-host: " + path(scene.file) + ": " + scene.where, 0), 0u) << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+        EXPECT_TRUE(r.out.empty());
+        EXPECT_FALSE(fs::exists(path("out")));
+    }
 }
 
 TEST_F(BadInput, ModulesThatCannotBeLoaded) {

@@ -61,6 +61,10 @@ TEST_F(ItemValues, IntegerReadsTruncateAndClamp) {
     EXPECT_EQ(ADMItemSuite10::GetFloatValue(_edit), -10.5f) << "the float read parses the text again";
     type("abc");
     EXPECT_EQ(ADMItemSuite10::GetIntValue(_edit), -10);
+    // A whole number just above a large bound is above it, though as a float it would equal it.
+    ADMItemSuite10::SetMaxFloatValue(_edit, 16777216.0f);
+    type("16777217");
+    EXPECT_EQ(ADMItemSuite10::GetIntValue(_edit), 16777216);
 }
 
 TEST_F(ItemValues, SetFloatValueShowsTheValueUnclamped) {
