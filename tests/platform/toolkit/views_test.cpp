@@ -200,9 +200,8 @@ OSStatus note_dispose(EventHandlerCallRef, EventRef event, void* data) {
 
 }  // namespace
 
-TEST(Views, AContainersItemsHearOfTheirDisposalBeforeTheContainer) {
-    // A panel's owner frees its item records when the container goes, so the
-    // items must have had their dispose events by then.
+TEST(Views, AContainerHearsOfItsDisposalBeforeItsItems) {
+    // A panel's owner hears that its container goes while the items are still in it.
     ControlRef container = pane();
     ControlRef first = pane(), second = pane();
     HIViewAddSubview(container, first);
@@ -211,7 +210,7 @@ TEST(Views, AContainersItemsHearOfTheirDisposalBeforeTheContainer) {
     for (ControlRef v : {container, first, second})
         InstallEventHandler(GetControlEventTarget(v), note_dispose, 1, kDispose, &order, nullptr);
     DisposeControl(container);
-    EXPECT_EQ(order.seen, (std::vector<ControlRef>{first, second, container}));
+    EXPECT_EQ(order.seen, (std::vector<ControlRef>{container, first, second}));
 }
 
 TEST(Views, ViewsBeingDisposedCannotBeMoved) {
