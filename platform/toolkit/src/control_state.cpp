@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "display.h"
+#include "focus.h"
 #include "popup_menus.h"
 #include "refs.h"
 #include "strings.h"
@@ -29,13 +30,15 @@ using namespace tk::detail;
 namespace {
 
 // Sets a flag the look depends on; a control that can no longer be operated
-// takes its open menu with it.
+// gives up the focus and takes its open menu with it.
 OSErr set_flag(ControlRef control, bool TkView::*flag, bool on) {
     TkView* view = find_view(control);
     if (!view) return errUnknownControl;
     if (view->*flag != on) {
         view->*flag = on;
         touch(view);
+        // A field that can no longer be typed into loses the focus, as does one inside this view.
+        if (view->window) focused_field(view->window);
         close_menu_if_unreachable();
     }
     return noErr;

@@ -34,6 +34,7 @@ std::vector<TkView*> reading_order(TkWindow* window) {
 TkView* focused_field(TkWindow* window) {
     TkView* field = find_view(window->focus);
     if (field && field->window == window && operable(field)) return field;
+    if (field) touch(field);
     window->focus = nullptr;
     return nullptr;
 }

@@ -39,7 +39,7 @@ Point in_view(const TkView* view, Point where) {
 }
 
 // The press, once it is known which view it fell on.
-void press(TkWindow* window, TkView* view, Point local) {
+void press(TkWindow* window, TkView* view, Point local, EventModifiers modifiers) {
     const ControlRef viewRef = ref_of(view);
     if (window) {
         const WindowRef windowRef = ref_of(window);
@@ -51,8 +51,10 @@ void press(TkWindow* window, TkView* view, Point local) {
     if (!view || !operable(view)) return;
     if (is_edit_field(view)) {
         if (!window) return;
+        // Shift+click in the focused field extends its selection to the click.
+        const bool extend = focused_field(window) == view && (modifiers & shiftKey);
         if (focused_field(window) != view) focus_field(window, view);
-        place_caret(view, field_layout(view).position_at(local.h));
+        place_caret(view, field_layout(view).position_at(local.h), extend);
         return;
     }
     if (!tracks_mouse(view)) return;
@@ -94,7 +96,7 @@ bool tracks_mouse(const TkView* view) {
     }
 }
 
-bool mouse_down(WindowRef windowRef, Point where, EventModifiers) {
+bool mouse_down(WindowRef windowRef, Point where, EventModifiers modifiers) {
     TkWindow* window = find_window(windowRef);
     if (!window || !window->visible) return false;
     end_tracking();
@@ -109,7 +111,7 @@ bool mouse_down(WindowRef windowRef, Point where, EventModifiers) {
     }
     bring_to_front(window);
     TkView* view = hit_view(window, where);
-    press(window, view, view ? in_view(view, where) : where);
+    press(window, view, view ? in_view(view, where) : where, modifiers);
     return true;
 }
 
@@ -171,7 +173,7 @@ void click_view(TkView* view, Point where) {
     if (!view) return;
     TkWindow* window = view->window;
     if (window) bring_to_front(window);
-    press(window, view, where);
+    press(window, view, where, 0);
     if (tracking().view == viewRef) release(true);
 }
 

@@ -4,7 +4,8 @@
 // characters or the special character codes of native.h with modifiers.
 //
 // The mouse: a press brings its window to the front and falls on the topmost
-// visible view under it. An edit field takes the focus and the caret; a button,
+// visible view under it. An edit field takes the focus and the caret (with
+// Shift, in the focused field, the selection grows to the click); a button,
 // check box, radio button or popup tracks the mouse, looking pressed while the
 // mouse is inside it, and a release inside is its click (check boxes and radio
 // buttons toggle, then the command event goes out; a popup opens its menu).

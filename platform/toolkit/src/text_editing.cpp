@@ -86,7 +86,9 @@ void select_all(TkView* field) {
     touch(field);
 }
 
-void place_caret(TkView* field, std::size_t position) { move_caret(field, std::min(position, field->title.size()), false); }
+void place_caret(TkView* field, std::size_t position, bool extend) {
+    move_caret(field, std::min(position, field->title.size()), extend);
+}
 
 bool edit_key(TkView* field, UInt32 code, EventModifiers modifiers) {
     const bool extend = modifiers & shiftKey;

@@ -21,7 +21,8 @@ void set_field_text(TkView* view, std::u16string text);
 // means nothing to a field.
 bool edit_key(TkView* field, UInt32 charCode, EventModifiers modifiers);
 void select_all(TkView* field);
-void place_caret(TkView* field, std::size_t position);
+// Puts the caret at the position; with `extend` the selection grows to it instead.
+void place_caret(TkView* field, std::size_t position, bool extend = false);
 
 // Where a field shows its text: the text as drawn, where it starts and the x of
 // every caret position. A focused field scrolls a text too long for it so the

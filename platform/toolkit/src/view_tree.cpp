@@ -3,6 +3,7 @@
 
 #include "display.h"
 #include "events.h"
+#include "focus.h"
 #include "menus.h"
 #include "popup_menus.h"
 #include "refs.h"
@@ -66,12 +67,15 @@ void attach(TkView* parent, TkView* child) {
 
 void detach(TkView* view) {
     touch(view);
+    TkWindow* window = view->window;
     if (TkView* parent = view->parent) {
         auto& siblings = parent->children;
         siblings.erase(std::remove(siblings.begin(), siblings.end(), view), siblings.end());
         view->parent = nullptr;
     }
     set_tree_window(view, nullptr);
+    // A focused field taken out of its window leaves the window without focus.
+    if (window) focused_field(window);
 }
 
 void dispose_view_tree(TkView* view) {

@@ -110,12 +110,13 @@ void hide_window(TkWindow* window) {
 void bring_to_front(TkWindow* window) {
     const TkWindow* active = active_window();
     auto& order = registry().windowOrder;
+    const std::vector<TkWindow*> before = order;
     remove_from_order(window);
     // An open menu stays above every other window.
     auto at = order.begin();
     while (at != order.end() && is_menu_window(*at) && !is_menu_window(window)) ++at;
     order.insert(at, window);
-    notify(window, display::Change::reordered);
+    if (order != before) notify(window, display::Change::reordered);
     repaint_activation(active);
 }
 

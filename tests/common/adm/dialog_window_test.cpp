@@ -1,5 +1,6 @@
 // Dialogs in windows of their own: creation, looks, the close box and the three
 // ways a dialog ends.
+#include <algorithm>
 #include <functional>
 
 #include "adm/detail/dialog_style.h"
@@ -122,13 +123,15 @@ TEST_F(WindowDialog, CloseBoxNotifiesOnceAndOnlyHides) {
 
 std::vector<std::string> _ends;
 
-// A dialog whose destroy procs note who heard of its end.
+// A dialog with an item of every type, whose destroy procs note who heard of its end.
 ASErr init_noting_ends(ADMDialogRef dialog) {
     ADMDialogSuite9::SetDestroyProc(dialog, [](ADMDialogRef) { _ends.emplace_back("dialog"); });
     ADMInt32 id = 0;
-    for (ADMItemType type : {kADMTextPushButtonType, kADMTextStaticType, kADMTextCheckBoxType}) {
-        ADMItemRef item = add(dialog, type, {10, 10, 30, 100}, ++id);
+    for (ADMItemType type : kAllTypes) {
+        ++id;
+        ADMItemRef item = add(dialog, type, {static_cast<SInt16>(10 * id), 10, static_cast<SInt16>(10 * id + 20), 200}, id);
         ADMItemSuite10::SetText(item, "Label");
+        ADMListSuite4::InsertEntry(ADMItemSuite10::GetList(item), 0);
         ADMItemSuite10::SetDestroyProc(item, [](ADMItemRef item) {
             _ends.push_back("item " + std::to_string(ADMItemSuite10::GetID(item)));
         });
@@ -141,8 +144,9 @@ ASErr init_noting_ends_then_failing(ADMDialogRef dialog) {
     return 7;
 }
 
-// Whichever way a dialog ends, the dialog hears first, then its items (a static
-// text has no control to go), each once; and the window goes with it.
+// Whichever way a dialog ends, the dialog hears first, then each of its items
+// once (all but the static text, which has no control to go), and nothing of
+// the dialog or the toolkit is left behind.
 TEST_F(WindowDialog, EveryWayADialogEndsTellsTheDialogFirstThenItsItems) {
     const std::size_t windows = tka::windows().size();
     const struct {
@@ -166,12 +170,22 @@ TEST_F(WindowDialog, EveryWayADialogEndsTellsTheDialogFirstThenItsItems) {
              DisposeControl(panel.container);
          }},
     };
+    std::vector<std::string> items;
+    for (std::size_t id = 1; id <= kAllTypes.size(); ++id)
+        if (kAllTypes[id - 1] != std::string(kADMTextStaticType)) items.push_back("item " + std::to_string(id));
+    std::sort(items.begin(), items.end());
+    const std::size_t live = tka::liveCounts().total();
     for (const auto& w : ways) {
         SCOPED_TRACE(w.way);
         _ends.clear();
         w.end();
-        EXPECT_EQ(_ends, (std::vector<std::string>{"dialog", "item 1", "item 3"}));
+        ASSERT_FALSE(_ends.empty());
+        EXPECT_EQ(_ends.front(), "dialog");
+        std::vector<std::string> heard(_ends.begin() + 1, _ends.end());
+        std::sort(heard.begin(), heard.end());
+        EXPECT_EQ(heard, items);
         EXPECT_EQ(tka::windows().size(), windows);
+        EXPECT_EQ(tka::liveCounts().total(), live);
     }
 }
 
