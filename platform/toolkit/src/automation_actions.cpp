@@ -50,7 +50,9 @@ bool click_entry(int index) {
 
 bool click(HIViewRef ref) {
     TkView* view = find_view(ref);
-    if (!view || !operable(view) || !(input::tracks_mouse(view) || is_edit_field(view))) return false;
+    // An edit field takes a click only in a window, which keeps the keyboard focus.
+    if (!view || !operable(view) || !(input::tracks_mouse(view) || (is_edit_field(view) && view->window)))
+        return false;
     input::click_view(view, centre(view));
     return true;
 }

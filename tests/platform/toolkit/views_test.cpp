@@ -143,27 +143,6 @@ TEST(Views, ValuesArePinnedToTheirRange) {
     DisposeControl(pane_);
 }
 
-TEST(Views, PopupRangeGrowsWithItsMenu) {
-    ControlRef popup = nullptr;
-    ASSERT_EQ(CreatePopupButtonControl(nullptr, &kRect, nullptr, -12345, false, -1, 0, normal, &popup), noErr);
-    SetControl32BitMinimum(popup, 1);
-    SetControl32BitMaximum(popup, 1);
-    SetControl32BitValue(popup, 1);
-    MenuRef menu = nullptr;
-    CreateNewMenu(16000, 0, &menu);
-    ASSERT_EQ(SetControlData(popup, kControlEntireControl, kControlPopupButtonOwnedMenuRefTag, sizeof menu, &menu),
-              noErr);
-    for (const char* name : {"Camera 1", "Camera 2", "Camera 3"})
-        InsertMenuItemTextWithCFString(menu, Str(name), CountMenuItems(menu), kMenuItemAttrIgnoreMeta, 0);
-    SetControl32BitValue(popup, 3);
-    EXPECT_EQ(GetControl32BitValue(popup), 3);
-    EXPECT_EQ(GetControl32BitMaximum(popup), 3);
-    EXPECT_EQ(ta::text(popup), "Camera 3");
-    SetControl32BitValue(popup, 9);
-    EXPECT_EQ(GetControl32BitValue(popup), 3);
-    DisposeControl(popup);
-}
-
 TEST(Views, KindsTitlesAndCommandIDs) {
     ControlRef button = nullptr, text = nullptr;
     CreatePushButtonControl(nullptr, &kRect, Str("Apply"), &button);
