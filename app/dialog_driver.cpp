@@ -1,5 +1,7 @@
 #include "dialog_driver.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <utility>
 #include <vector>
@@ -13,6 +15,21 @@ namespace auto_ = tk::automation;
 namespace {
 
 std::string quoted(const std::string& s) { return "\"" + s + "\""; }
+
+// Why a field shows another number than the one typed, as a person would read
+// it: the typed one lay beyond the field's largest or smallest value. Nothing
+// when they differ only in how the number is written or rounded.
+std::string clamp_note(const std::string& typed, const std::string& took) {
+    char* typed_end = nullptr;
+    char* took_end = nullptr;
+    const double wanted = std::strtod(typed.c_str(), &typed_end);
+    const double got = std::strtod(took.c_str(), &took_end);
+    if (typed_end == typed.c_str() || took_end == took.c_str()) return "";
+    const double tolerance = 1e-6 * std::max(1.0, std::fabs(wanted));
+    if (wanted > got + tolerance) return " (its largest value)";
+    if (wanted < got - tolerance) return " (its smallest value)";
+    return "";
+}
 
 // Views of a kind below `view`, depth first in creation order.
 void collect(HIViewRef view, const std::string& kind, std::vector<HIViewRef>& out) {
@@ -61,8 +78,17 @@ void DialogDriver::set_check_box(const std::string& label, bool checked) {
 void DialogDriver::type_into(HIViewRef field, const std::string& what, const std::string& text) {
     const std::string not_done = quoted(text) + " not typed";
     if (!usable(field, what, not_done)) return;
-    if (!auto_::typeText(field, text)) complain(what + " did not take the typing; " + not_done);
+    // As a person: into the field, everything selected, typed over, and Tab to leave it.
+    if (!auto_::focus(field)) {
+        complain(what + " did not take the focus; " + not_done);
+        return;
+    }
+    auto_::pressKey('a', controlKey);
+    auto_::typeKeys(text);
+    auto_::pressKey(kTabCharCode);
     idle_();
+    const std::string took = auto_::text(field);
+    if (took != text) complain(what + " took " + took + clamp_note(text, took) + ", not " + text);
 }
 
 void DialogDriver::type_cube(const std::array<std::string, 3>& sizes) {

@@ -1,7 +1,8 @@
 // Operates the Voxtrel dialog through the toolkit's automation, as a person
-// would: typing into fields, clicking check boxes, choosing in the popup and
-// pressing "Apply". An action on a missing, hidden or disabled control changes
-// nothing and is reported, one line each.
+// would: typing into fields with key presses and leaving them with Tab,
+// clicking check boxes, choosing in the popup's menu and pressing "Apply". An
+// action on a missing, hidden or disabled control changes nothing and is
+// reported, one line each; so is a field that took another value than typed.
 #pragma once
 
 #include <array>
@@ -29,8 +30,8 @@ public:
     // presses reached the button.
     int press_apply(int times);
 
-    // The box size the "Cube Dimensions" fields hold now; none when they are
-    // missing or do not hold three numbers.
+    // The box size the "Cube Dimensions" fields hold now (the values the dialog
+    // took); none when they are missing or do not hold three numbers.
     std::optional<std::array<double, 3>> cube_size() const;
 
 private:
@@ -38,6 +39,8 @@ private:
     // Whether a person can use the view; otherwise reports why and what was not done.
     bool usable(HIViewRef view, const std::string& what, const std::string& not_done);
     void set_check_box(const std::string& label, bool checked);
+    // Types the text into the field as a person does and leaves it with Tab;
+    // says so when the field then shows another value than the one typed.
     void type_into(HIViewRef field, const std::string& what, const std::string& text);
     void type_cube(const std::array<std::string, 3>& sizes);
     void choose_camera(const std::string& name);

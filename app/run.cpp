@@ -57,11 +57,10 @@ void prepare_host(host::Host& h, const Options& options, std::ostream& err) {
     if (options.clock) set_clock(static_cast<std::time_t>(*options.clock));
 }
 
-// The box the picture shows: what the dialog's fields hold, else what was asked.
-view::Vec3 box_size(const std::optional<std::array<double, 3>>& fields, const Options& options) {
+// The box the picture shows: the size the dialog's fields took (typing may
+// have been clamped), else the dialog's initial size.
+view::Vec3 box_size(const std::optional<std::array<double, 3>>& fields) {
     if (fields) return {(*fields)[0], (*fields)[1], (*fields)[2]};
-    if (const auto& cube = options.dialog.cube)
-        return {std::stod((*cube)[0]), std::stod((*cube)[1]), std::stod((*cube)[2])};
     return {kDefaultCube, kDefaultCube, kDefaultCube};
 }
 
@@ -146,7 +145,7 @@ bool tell_results(const host::Host& h, const Options& options, const std::vector
     if (options.out.empty()) return true;
     const bool scene = write_scene_file(options.out, result, err);
     const bool picture =
-        write_view_picture(options.out, nlohmann::json::parse(result), box_size(dialog.cube, options), err);
+        write_view_picture(options.out, nlohmann::json::parse(result), box_size(dialog.cube), err);
     return scene && picture;
 }
 

@@ -212,6 +212,9 @@ OSStatus iADMItem::S_ItemEventHandler(EventHandlerCallRef, EventRef event, void*
             command.commandID == kADMItemCommandID) {
             iADMNotifier notifier{item, kADMUserChangedNotifier, 0};
             if (item->radio) item->SetBooleanValue(true);
+            // An edit field's command is the commit of what was typed: the value is
+            // read (and clamped) as a read of it gives it, and the text shows that value.
+            if (item_kind(item->type) == ItemKind::textEdit) item->commitText();
             if (item->notifyProc) {
                 item->notifyProc(to_ref(item), to_ref(&notifier));
                 result = notifier.result;

@@ -142,6 +142,9 @@ void iADMItem::makeLabel(CFStringRef text) {
     }
     const Boolean multiline = true;
     SetControlData(label, kControlEntireControl, kControlStaticTextIsMultilineTag, sizeof multiline, &multiline);
+    // The label joins an item that may already be disabled or hidden.
+    if (control && !IsControlEnabled(control)) DisableControl(label);
+    if (control && !IsControlVisible(control)) HideControl(label);
     HIViewAddSubview(dialog->rootView, label);
     SetBoundsRect(bounds);
 }

@@ -107,3 +107,8 @@ void iADMItem::updateFloatText() {
     if (!ref) return;
     SetControlData(control, kControlEntireControl, kControlEditTextCFStringTag, sizeof ref, &ref);
 }
+
+void iADMItem::commitText() {
+    GetFloatValue();
+    updateFloatText();
+}

@@ -160,6 +160,24 @@ TEST_F(Dialog, ActionsOnControlsAPersonCannotUseAreReported) {
         << r.err;
 }
 
+TEST_F(Dialog, FieldsThatTookAnotherValueThanTypedSaySoAndTheBoxIsTheOneTheyTook) {
+    const Outcome typed =
+        run({"--cube", "-1000,99999999,0", "--repeat", "999999999", "--apply", "0", "--out", path("typed")});
+    ASSERT_EQ(typed.status, 0) << typed.err;
+    for (const char* line : {
+             "voxtrel-host: the \"Cube Dimensions\" X field took 0.1 (its smallest value), not -1000\n",
+             "voxtrel-host: the \"Cube Dimensions\" Y field took 10000000 (its largest value), not 99999999\n",
+             "voxtrel-host: the \"Cube Dimensions\" Z field took 0.1 (its smallest value), not 0\n",
+             "voxtrel-host: the repeat count field took 10000 (its largest value), not 999999999\n",
+         })
+        EXPECT_NE(typed.err.find(line), std::string::npos) << typed.err;
+    // The wireframe is the box the dialog used, not the one typed.
+    const Outcome took = run({"--cube", "0.1,10000000,0.1", "--apply", "0", "--out", path("took")});
+    ASSERT_EQ(took.status, 0) << took.err;
+    EXPECT_TRUE(took.err.empty()) << took.err;
+    EXPECT_EQ(read_file(dir / "typed" / "view.png"), read_file(dir / "took" / "view.png"));
+}
+
 TEST_F(Dialog, ViewTreeShowsTheDialogAsOperated) {
     const Outcome r = run({"--cube", "500, 400,300", "--repeat", "3", "--keys", "scale", "--no-crop-text",
                            "--orient", "camera,random", "--apply", "0", "--ui-json", path("ui.json")});

@@ -73,6 +73,9 @@ public:
     int GetIntValue();
     // Rewrites the control's text from the value.
     void updateFloatText();
+    // What leaving an edit field does with the text typed into it: reads it as
+    // GetFloatValue does, then rewrites it from the value.
+    void commitText();
 
     iADMList* getList();
     void DefaultNotify(iADMNotifier& notifier) const { notifier.result = kADMNotHandledErr; }

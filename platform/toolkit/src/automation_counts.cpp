@@ -1,5 +1,5 @@
 // Automation: live object counts and the screen list.
-#include "registry.h"
+#include "refs.h"
 #include "screens.h"
 #include "toolkit/automation.h"
 

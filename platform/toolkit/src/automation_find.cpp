@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <limits>
 
-#include "registry.h"
+#include "refs.h"
 #include "toolkit/automation.h"
 #include "views.h"
 
@@ -19,26 +19,28 @@ constexpr int kLabelReach = 40;
 constexpr int kGroupLabelReach = 24;
 
 // Depth first, each view's subviews in creation order.
-void walk(HIViewRef view, std::vector<HIViewRef>& out) {
+void walk(TkView* view, std::vector<TkView*>& out) {
     out.push_back(view);
     auto children = view->children;
-    std::sort(children.begin(), children.end(), [](HIViewRef a, HIViewRef b) { return a->serial < b->serial; });
-    for (auto* child : children) walk(child, out);
+    std::sort(children.begin(), children.end(), [](const TkView* a, const TkView* b) { return a->serial < b->serial; });
+    for (TkView* child : children) walk(child, out);
 }
 
-std::vector<HIViewRef> all_views(HIViewRef root) {
-    std::vector<HIViewRef> out;
-    if (is_view(root)) walk(root, out);
+std::vector<TkView*> all_views(HIViewRef root) {
+    std::vector<TkView*> out;
+    if (TkView* found = find_view(root)) walk(found, out);
     return out;
 }
 
-bool kind_is(HIViewRef view, std::string_view kind) { return kind.empty() || kindName(view) == kind; }
+bool kind_is(const TkView* view, std::string_view kind) { return kind.empty() || kindName(ref_of(view)) == kind; }
+
+std::string text_of(const TkView* view) { return automation::text(ref_of(view)); }
 
 // What a person would pick among candidates in order: the first one they can see.
-HIViewRef prefer_visible(const std::vector<HIViewRef>& candidates) {
-    for (auto* v : candidates)
-        if (view_visible(v)) return v;
-    return candidates.empty() ? nullptr : candidates.front();
+HIViewRef prefer_visible(const std::vector<TkView*>& candidates) {
+    for (const TkView* v : candidates)
+        if (view_visible(v)) return ref_of(v);
+    return candidates.empty() ? nullptr : ref_of(candidates.front());
 }
 
 bool same_row(const Rect& a, const Rect& b) {
@@ -47,9 +49,9 @@ bool same_row(const Rect& a, const Rect& b) {
 }
 
 // The view of that kind nearest up and to the left of the label, within reach.
-HIViewRef nearest_to(const std::vector<HIViewRef>& views, std::string_view kind, const Rect& label,
-                     bool (*fits)(const Rect& control, const Rect& label)) {
-    HIViewRef best = nullptr;
+TkView* nearest_to(const std::vector<TkView*>& views, std::string_view kind, const Rect& label,
+                   bool (*fits)(const Rect& control, const Rect& label)) {
+    TkView* best = nullptr;
     int bestDistance = std::numeric_limits<int>::max();
     for (auto* v : views) {
         if (!kind_is(v, kind)) continue;
@@ -76,14 +78,14 @@ bool inside(const Rect& inner, const Rect& outer) {
 }
 
 // Controls of the kind titled `text` themselves, then those labelled by a static text.
-std::vector<HIViewRef> labelled_candidates(HIViewRef root, std::string_view kind, std::string_view text,
-                                           bool (*fits)(const Rect&, const Rect&)) {
+std::vector<TkView*> labelled_candidates(HIViewRef root, std::string_view kind, std::string_view text,
+                                         bool (*fits)(const Rect&, const Rect&)) {
     const auto views = all_views(root);
-    std::vector<HIViewRef> candidates;
-    for (auto* v : views)
-        if (kind_is(v, kind) && automation::text(v) == text) candidates.push_back(v);
-    for (auto* v : views) {
-        if (v->kind != kControlKindStaticText || automation::text(v) != text) continue;
+    std::vector<TkView*> candidates;
+    for (TkView* v : views)
+        if (kind_is(v, kind) && text_of(v) == text) candidates.push_back(v);
+    for (TkView* v : views) {
+        if (v->kind != kControlKindStaticText || text_of(v) != text) continue;
         if (auto* found = nearest_to(views, kind, frame_in_tree(v), fits)) candidates.push_back(found);
     }
     return candidates;
@@ -92,9 +94,9 @@ std::vector<HIViewRef> labelled_candidates(HIViewRef root, std::string_view kind
 }  // namespace
 
 HIViewRef findView(HIViewRef root, std::string_view kind, std::string_view title) {
-    std::vector<HIViewRef> candidates;
-    for (auto* v : all_views(root))
-        if (kind_is(v, kind) && automation::text(v) == title) candidates.push_back(v);
+    std::vector<TkView*> candidates;
+    for (TkView* v : all_views(root))
+        if (kind_is(v, kind) && text_of(v) == title) candidates.push_back(v);
     return prefer_visible(candidates);
 }
 
@@ -103,21 +105,23 @@ HIViewRef findLabelledControl(HIViewRef root, std::string_view kind, std::string
 }
 
 std::vector<HIViewRef> editFieldsInGroup(HIViewRef root, std::string_view title) {
-    HIViewRef group = prefer_visible(labelled_candidates(root, "group box", title, under));
+    const TkView* group = find_view(prefer_visible(labelled_candidates(root, "group box", title, under)));
     if (!group) return {};
     const Rect box = frame_in_tree(group);
-    std::vector<HIViewRef> all, shown;
-    for (auto* v : all_views(root)) {
-        if (kindName(v) != "edit text" || !inside(frame_in_tree(v), box)) continue;
+    std::vector<TkView*> all, shown;
+    for (TkView* v : all_views(root)) {
+        if (!is_edit_field(v) || !inside(frame_in_tree(v), box)) continue;
         all.push_back(v);
         if (view_visible(v)) shown.push_back(v);
     }
     auto& fields = shown.empty() ? all : shown;
-    std::stable_sort(fields.begin(), fields.end(), [](HIViewRef a, HIViewRef b) {
+    std::stable_sort(fields.begin(), fields.end(), [](const TkView* a, const TkView* b) {
         const Rect fa = frame_in_tree(a), fb = frame_in_tree(b);
         return fa.left != fb.left ? fa.left < fb.left : fa.top < fb.top;
     });
-    return fields;
+    std::vector<HIViewRef> refs;
+    for (const TkView* field : fields) refs.push_back(ref_of(field));
+    return refs;
 }
 
 }  // namespace tk::automation

@@ -1,8 +1,6 @@
 // Automation: reading windows and views.
-#include <algorithm>
-
 #include "menus.h"
-#include "registry.h"
+#include "refs.h"
 #include "toolkit/automation.h"
 #include "unicode.h"
 #include "views.h"
@@ -11,23 +9,48 @@ namespace tk::automation {
 
 using namespace tk::detail;
 
-std::vector<WindowRef> windows() { return registry().windows; }
+std::vector<WindowRef> windows() {
+    std::vector<WindowRef> list;
+    for (const TkWindow* window : registry().windows) list.push_back(ref_of(window));
+    return list;
+}
 
-std::string windowTitle(WindowRef window) { return is_window(window) ? utf16_to_utf8(window->title) : std::string(); }
+std::string windowTitle(WindowRef window) {
+    const TkWindow* found = find_window(window);
+    return found ? utf16_to_utf8(found->title) : std::string();
+}
 
-Rect windowBounds(WindowRef window) { return is_window(window) ? window->content : Rect{}; }
+Rect windowBounds(WindowRef window) {
+    const TkWindow* found = find_window(window);
+    return found ? found->content : Rect{};
+}
 
-bool windowVisible(WindowRef window) { return is_window(window) && window->visible; }
+bool windowVisible(WindowRef window) {
+    const TkWindow* found = find_window(window);
+    return found && found->visible;
+}
 
-bool hasCloseBox(WindowRef window) { return is_window(window) && (window->attributes & kWindowCloseBoxAttribute); }
+bool hasCloseBox(WindowRef window) {
+    const TkWindow* found = find_window(window);
+    return found && (found->attributes & kWindowCloseBoxAttribute);
+}
 
-HIViewRef rootView(WindowRef window) { return is_window(window) ? window->root : nullptr; }
+HIViewRef rootView(WindowRef window) {
+    const TkWindow* found = find_window(window);
+    return found ? ref_of(found->root) : nullptr;
+}
 
-std::vector<HIViewRef> subviews(HIViewRef view) { return is_view(view) ? view->children : std::vector<HIViewRef>{}; }
+std::vector<HIViewRef> subviews(HIViewRef view) {
+    std::vector<HIViewRef> list;
+    if (const TkView* found = find_view(view))
+        for (const TkView* child : found->children) list.push_back(ref_of(child));
+    return list;
+}
 
 std::string kindName(HIViewRef view) {
-    if (!is_view(view)) return {};
-    switch (view->kind) {
+    const TkView* found = find_view(view);
+    if (!found) return {};
+    switch (found->kind) {
     case kControlKindPushButton:
         return "push button";
     case kControlKindCheckBox:
@@ -55,19 +78,29 @@ std::string kindName(HIViewRef view) {
 }
 
 std::string text(HIViewRef view) {
-    if (!is_view(view)) return {};
-    if (view->kind == kControlKindPopupButton && view->title.empty()) {
-        const auto* item = menu_item_text(view->menu, view->value);
+    const TkView* found = find_view(view);
+    if (!found) return {};
+    if (found->kind == kControlKindPopupButton && found->title.empty()) {
+        const auto* item = menu_item_text(found->menu, found->value);
         return item ? utf16_to_utf8(*item) : std::string();
     }
-    return utf16_to_utf8(view->title);
+    return utf16_to_utf8(found->title);
 }
 
-Rect frame(HIViewRef view) { return is_view(view) ? frame_in_tree(view) : Rect{}; }
+Rect frame(HIViewRef view) {
+    const TkView* found = find_view(view);
+    return found ? frame_in_tree(found) : Rect{};
+}
 
-bool visible(HIViewRef view) { return is_view(view) && view_visible(view); }
+bool visible(HIViewRef view) {
+    const TkView* found = find_view(view);
+    return found && view_visible(found);
+}
 
-bool enabled(HIViewRef view) { return is_view(view) && view_enabled(view); }
+bool enabled(HIViewRef view) {
+    const TkView* found = find_view(view);
+    return found && view_enabled(found);
+}
 
 SInt32 value(HIViewRef view) { return GetControl32BitValue(view); }
 
@@ -77,14 +110,15 @@ SInt32 maximum(HIViewRef view) { return GetControl32BitMaximum(view); }
 
 std::vector<std::string> popupEntries(HIViewRef view) {
     std::vector<std::string> entries;
-    if (!is_view(view) || !is_menu(view->menu)) return entries;
-    for (const auto& item : view->menu->items) entries.push_back(utf16_to_utf8(item.text));
+    const TkView* found = find_view(view);
+    if (!found || !found->menu) return entries;
+    for (const auto& item : found->menu->items) entries.push_back(utf16_to_utf8(item.text));
     return entries;
 }
 
 ViewNode describe(HIViewRef view) {
     ViewNode node;
-    if (!is_view(view)) return node;
+    if (!find_view(view)) return node;
     node.kind = kindName(view);
     node.text = text(view);
     node.frame = frame(view);
@@ -94,17 +128,18 @@ ViewNode describe(HIViewRef view) {
     node.minimum = minimum(view);
     node.maximum = maximum(view);
     node.entries = popupEntries(view);
-    for (auto* child : view->children) node.children.push_back(describe(child));
+    for (HIViewRef child : subviews(view)) node.children.push_back(describe(child));
     return node;
 }
 
 WindowNode describe(WindowRef window) {
     WindowNode node;
-    if (!is_window(window)) return node;
+    const TkWindow* found = find_window(window);
+    if (!found) return node;
     node.title = windowTitle(window);
-    node.bounds = window->content;
-    node.visible = window->visible;
-    node.root = describe(window->root);
+    node.bounds = found->content;
+    node.visible = found->visible;
+    node.root = describe(ref_of(found->root));
     return node;
 }
 

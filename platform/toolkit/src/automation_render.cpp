@@ -1,9 +1,10 @@
-// Automation: rendering windows and views to pixels and PNG files.
+// Automation: rendering windows and views to pixels and PNG files, with the
+// painting a display backend puts on screen.
 #include <cstring>
 
-#include "looks.h"
+#include "display.h"
 #include "look_paint.h"
-#include "registry.h"
+#include "refs.h"
 #include "render.h"
 #include "toolkit/automation.h"
 
@@ -13,36 +14,32 @@ using namespace tk::detail;
 
 namespace {
 
-// A surface of the size filled with the colour, or null for an empty size.
-cairo_surface_t* background_surface(int width, int height, look::Colour colour = look::kWindowBackground) {
+cairo_surface_t* new_surface(int width, int height) {
     if (width <= 0 || height <= 0) return nullptr;
-    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+    return cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+}
+
+cairo_surface_t* window_surface(WindowRef ref) {
+    TkWindow* window = find_window(ref);
+    if (!window || window->disposing) return nullptr;
+    cairo_surface_t* surface =
+        new_surface(window->content.right - window->content.left, window->content.bottom - window->content.top);
+    if (!surface) return nullptr;
     cairo_t* cr = cairo_create(surface);
-    set_colour(cr, colour);
+    display::paint_window(cr, ref);
+    cairo_destroy(cr);
+    return surface;
+}
+
+// The view over the dialog background.
+cairo_surface_t* view_surface(HIViewRef ref) {
+    TkView* view = find_view(ref);
+    if (!view || view->disposing) return nullptr;
+    cairo_surface_t* surface = new_surface(view_width(view), view_height(view));
+    if (!surface) return nullptr;
+    cairo_t* cr = cairo_create(surface);
+    set_colour(cr, look::kWindowBackground);
     cairo_paint(cr);
-    cairo_destroy(cr);
-    return surface;
-}
-
-cairo_surface_t* window_surface(WindowRef window) {
-    if (!is_window(window) || window->disposing) return nullptr;
-    // Windows given the dialog brush are grey; the rest have plain white content.
-    const look::Colour colour = window->background == kThemeBrushDialogBackgroundActive ? look::kWindowBackground
-                                                                                        : look::kPlainBackground;
-    cairo_surface_t* surface = background_surface(window->content.right - window->content.left,
-                                                  window->content.bottom - window->content.top, colour);
-    if (!surface) return nullptr;
-    cairo_t* cr = cairo_create(surface);
-    paint_view(cr, window->root);
-    cairo_destroy(cr);
-    return surface;
-}
-
-cairo_surface_t* view_surface(HIViewRef view) {
-    if (!is_view(view) || view->disposing) return nullptr;
-    cairo_surface_t* surface = background_surface(view_width(view), view_height(view));
-    if (!surface) return nullptr;
-    cairo_t* cr = cairo_create(surface);
     cairo_translate(cr, -view->bounds.left, -view->bounds.top);
     paint_view(cr, view);
     cairo_destroy(cr);
@@ -59,8 +56,8 @@ Bitmap to_bitmap(cairo_surface_t* surface) {
     const unsigned char* data = cairo_image_surface_get_data(surface);
     bitmap.pixels.resize(static_cast<std::size_t>(bitmap.width) * bitmap.height);
     for (int y = 0; y < bitmap.height; ++y)
-        std::memcpy(&bitmap.pixels[static_cast<std::size_t>(y) * bitmap.width], data + static_cast<std::ptrdiff_t>(y) * stride,
-                    static_cast<std::size_t>(bitmap.width) * 4);
+        std::memcpy(&bitmap.pixels[static_cast<std::size_t>(y) * bitmap.width],
+                    data + static_cast<std::ptrdiff_t>(y) * stride, static_cast<std::size_t>(bitmap.width) * 4);
     cairo_surface_destroy(surface);
     return bitmap;
 }

@@ -3,7 +3,7 @@
 
 #include "looks.h"
 #include "menus.h"
-#include "registry.h"
+#include "refs.h"
 #include "text_metrics.h"
 #include "unicode.h"
 
@@ -23,15 +23,15 @@ int centred_baseline(int height, const TkTextSize& text) {
     return height - (top + text.ascent);
 }
 
-int widest_item(ControlRef control, const TkFont& font) {
+int widest_item(const TkView* control, const TkFont& font) {
     int widest = 0;
-    if (!is_menu(control->menu)) return widest;
+    if (!control->menu) return widest;
     for (const auto& item : control->menu->items)
         widest = std::max(widest, measure_text(font, utf16_to_utf8(item.text)).width);
     return widest;
 }
 
-Best best_for(ControlRef control) {
+Best best_for(const TkView* control) {
     const TkFont font = control_font(control);
     const std::string title = utf16_to_utf8(control->title);
     const TkTextSize text = measure_text(font, title);
@@ -82,8 +82,9 @@ Best best_for(ControlRef control) {
 extern "C" {
 
 // The best rectangle keeps the control's top-left corner.
-OSErr GetBestControlRect(ControlRef control, Rect* outRect, SInt16* outBaseLineOffset) {
-    if (!is_view(control)) return errUnknownControl;
+OSErr GetBestControlRect(ControlRef ref, Rect* outRect, SInt16* outBaseLineOffset) {
+    const TkView* control = find_view(ref);
+    if (!control) return errUnknownControl;
     if (!outRect) return paramErr;
     const Best best = best_for(control);
     *outRect = Rect{control->bounds.top, control->bounds.left, static_cast<SInt16>(control->bounds.top + best.height),

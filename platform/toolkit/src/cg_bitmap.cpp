@@ -2,18 +2,9 @@
 #include <cstdlib>
 
 #include "context.h"
-#include "registry.h"
-
-namespace {
+#include "refs.h"
 
 using namespace tk::detail;
-
-void destroy_image(CGImageRef image) {
-    registry().images.erase(image);
-    delete image;
-}
-
-}  // namespace
 
 extern "C" {
 
@@ -21,7 +12,8 @@ CGContextRef CGBitmapContextCreate(void* data, size_t width, size_t height, size
                                    size_t bytesPerRow, CGColorSpaceRef space, CGBitmapInfo bitmapInfo) {
     constexpr size_t kLimit = 1 << 15;
     if (bitsPerComponent != 8 || width == 0 || height == 0 || width > kLimit || height > kLimit) return nullptr;
-    if (!is_color_space(space) || bitmapInfo > kCGImageAlphaPremultipliedFirst) return nullptr;
+    TkColorSpace* colorSpace = find_color_space(space);
+    if (!colorSpace || bitmapInfo > kCGImageAlphaPremultipliedFirst) return nullptr;
     if (bytesPerRow == 0) bytesPerRow = width * 4;
     if (bytesPerRow < width * 4 || bytesPerRow % 4 != 0) return nullptr;
     TkBitmapMemory bitmap;
@@ -41,65 +33,78 @@ CGContextRef CGBitmapContextCreate(void* data, size_t width, size_t height, size
         return nullptr;
     }
     cairo_t* cr = cairo_create(bitmap.surface);
-    CGContextRef context = new_context(cr);
+    TkContext* context = new_context(cr);
     cairo_destroy(cr);
-    ++space->refCount;
-    bitmap.space = space;
+    ++colorSpace->refCount;
+    bitmap.space = colorSpace;
     context->isBitmap = true;
     context->bitmap = bitmap;
-    return context;
+    return ref_of(context);
 }
 
-CGImageRef CGBitmapContextCreateImage(CGContextRef context) {
-    if (!is_context(context) || !context->isBitmap) return nullptr;
+CGImageRef CGBitmapContextCreateImage(CGContextRef c) {
+    const TkContext* context = find_context(c);
+    if (!context || !context->isBitmap) return nullptr;
     const TkBitmapMemory& bitmap = context->bitmap;
-    auto* image = new CGImage;
+    auto* image = new TkImage;
+    image->serial = next_serial();
     image->width = bitmap.width;
     image->height = bitmap.height;
     image->pixels.reserve(static_cast<size_t>(bitmap.width) * bitmap.height);
     for (int y = 0; y < bitmap.height; ++y)
         for (int x = 0; x < bitmap.width; ++x) image->pixels.push_back(read_memory_pixel(bitmap, x, y));
-    registry().images.insert(image);
-    return image;
+    registry().images.add(image);
+    return ref_of(image);
 }
 
-size_t CGImageGetWidth(CGImageRef image) { return is_image(image) ? static_cast<size_t>(image->width) : 0; }
+size_t CGImageGetWidth(CGImageRef image) {
+    const TkImage* found = find_image(image);
+    return found ? static_cast<size_t>(found->width) : 0;
+}
 
-size_t CGImageGetHeight(CGImageRef image) { return is_image(image) ? static_cast<size_t>(image->height) : 0; }
+size_t CGImageGetHeight(CGImageRef image) {
+    const TkImage* found = find_image(image);
+    return found ? static_cast<size_t>(found->height) : 0;
+}
 
 void CGImageRelease(CGImageRef image) {
-    if (is_image(image) && --image->refCount == 0) destroy_image(image);
+    TkImage* found = find_image(image);
+    if (!found || --found->refCount > 0) return;
+    registry().images.remove(found);
+    delete found;
 }
 
 CGColorSpaceRef CGColorSpaceCreateDeviceRGB(void) {
-    auto* space = new CGColorSpace;
-    registry().colorSpaces.insert(space);
-    return space;
+    auto* space = new TkColorSpace;
+    space->serial = next_serial();
+    registry().colorSpaces.add(space);
+    return ref_of(space);
 }
 
 void CGColorSpaceRelease(CGColorSpaceRef space) {
-    if (!is_color_space(space) || --space->refCount > 0) return;
-    registry().colorSpaces.erase(space);
-    delete space;
+    if (TkColorSpace* found = find_color_space(space)) release_color_space(found);
 }
 
 // The image's first row goes at the top of the rectangle, scaled to fill it.
 void CGContextDrawImage(CGContextRef c, CGRect rect, CGImageRef image) {
-    if (!is_context(c) || !is_image(image) || rect.size.width <= 0 || rect.size.height <= 0) return;
-    cairo_surface_t* source = cairo_image_surface_create_for_data(
-        reinterpret_cast<unsigned char*>(image->pixels.data()), CAIRO_FORMAT_ARGB32, image->width, image->height,
-        image->width * 4);
-    begin_paint(c);
-    cairo_save(c->cr);
-    cairo_new_path(c->cr);
-    cairo_translate(c->cr, rect.origin.x, rect.origin.y);
-    cairo_scale(c->cr, rect.size.width / image->width, rect.size.height / image->height);
-    cairo_set_source_surface(c->cr, source, 0, 0);
-    cairo_rectangle(c->cr, 0, 0, image->width, image->height);
-    cairo_fill(c->cr);
-    cairo_restore(c->cr);
-    end_paint(c);
-    cairo_surface_destroy(source);
+    TkContext* context = find_context(c);
+    TkImage* source = find_image(image);
+    if (!context || !source || rect.size.width <= 0 || rect.size.height <= 0) return;
+    cairo_surface_t* surface = cairo_image_surface_create_for_data(
+        reinterpret_cast<unsigned char*>(source->pixels.data()), CAIRO_FORMAT_ARGB32, source->width, source->height,
+        source->width * 4);
+    begin_paint(context);
+    cairo_t* cr = context->cr;
+    cairo_save(cr);
+    cairo_new_path(cr);
+    cairo_translate(cr, rect.origin.x, rect.origin.y);
+    cairo_scale(cr, rect.size.width / source->width, rect.size.height / source->height);
+    cairo_set_source_surface(cr, surface, 0, 0);
+    cairo_rectangle(cr, 0, 0, source->width, source->height);
+    cairo_fill(cr);
+    cairo_restore(cr);
+    end_paint(context);
+    cairo_surface_destroy(surface);
 }
 
 }  // extern "C"

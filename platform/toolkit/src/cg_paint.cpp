@@ -1,6 +1,6 @@
 // Painting on a context: colours, line width, rectangles, paths and the state stack.
 #include "context.h"
-#include "registry.h"
+#include "refs.h"
 
 namespace {
 
@@ -10,12 +10,12 @@ void set_colour(double (&target)[4], CGFloat r, CGFloat g, CGFloat b, CGFloat a)
     target[0] = r, target[1] = g, target[2] = b, target[3] = a;
 }
 
-void use_fill(CGContextRef c) {
+void use_fill(TkContext* c) {
     const auto& f = c->state.fill;
     cairo_set_source_rgba(c->cr, f[0], f[1], f[2], f[3]);
 }
 
-void use_stroke(CGContextRef c) {
+void use_stroke(TkContext* c) {
     const auto& s = c->state.stroke;
     cairo_set_source_rgba(c->cr, s[0], s[1], s[2], s[3]);
     cairo_set_line_width(c->cr, c->state.lineWidth);
@@ -23,7 +23,7 @@ void use_stroke(CGContextRef c) {
 
 // Rectangle calls paint without touching the path being built.
 template <class Paint>
-void with_rect(CGContextRef c, CGRect rect, Paint paint) {
+void with_rect(TkContext* c, CGRect rect, Paint paint) {
     cairo_path_t* path = cairo_copy_path(c->cr);
     cairo_new_path(c->cr);
     cairo_rectangle(c->cr, rect.origin.x, rect.origin.y, rect.size.width, rect.size.height);
@@ -39,36 +39,40 @@ void with_rect(CGContextRef c, CGRect rect, Paint paint) {
 
 extern "C" {
 
-void CGContextSetRGBFillColor(CGContextRef c, CGFloat red, CGFloat green, CGFloat blue, CGFloat alpha) {
-    if (is_context(c)) set_colour(c->state.fill, red, green, blue, alpha);
+void CGContextSetRGBFillColor(CGContextRef ref, CGFloat red, CGFloat green, CGFloat blue, CGFloat alpha) {
+    if (TkContext* c = find_context(ref)) set_colour(c->state.fill, red, green, blue, alpha);
 }
 
-void CGContextSetRGBStrokeColor(CGContextRef c, CGFloat red, CGFloat green, CGFloat blue, CGFloat alpha) {
-    if (is_context(c)) set_colour(c->state.stroke, red, green, blue, alpha);
+void CGContextSetRGBStrokeColor(CGContextRef ref, CGFloat red, CGFloat green, CGFloat blue, CGFloat alpha) {
+    if (TkContext* c = find_context(ref)) set_colour(c->state.stroke, red, green, blue, alpha);
 }
 
-void CGContextSetLineWidth(CGContextRef c, CGFloat width) {
-    if (is_context(c) && width >= 0) c->state.lineWidth = width;
+void CGContextSetLineWidth(CGContextRef ref, CGFloat width) {
+    TkContext* c = find_context(ref);
+    if (c && width >= 0) c->state.lineWidth = width;
 }
 
-void CGContextFillRect(CGContextRef c, CGRect rect) {
-    if (!is_context(c)) return;
+void CGContextFillRect(CGContextRef ref, CGRect rect) {
+    TkContext* c = find_context(ref);
+    if (!c) return;
     with_rect(c, rect, [c] {
         use_fill(c);
         cairo_fill(c->cr);
     });
 }
 
-void CGContextStrokeRect(CGContextRef c, CGRect rect) {
-    if (!is_context(c)) return;
+void CGContextStrokeRect(CGContextRef ref, CGRect rect) {
+    TkContext* c = find_context(ref);
+    if (!c) return;
     with_rect(c, rect, [c] {
         use_stroke(c);
         cairo_stroke(c->cr);
     });
 }
 
-void CGContextClearRect(CGContextRef c, CGRect rect) {
-    if (!is_context(c)) return;
+void CGContextClearRect(CGContextRef ref, CGRect rect) {
+    TkContext* c = find_context(ref);
+    if (!c) return;
     with_rect(c, rect, [c] {
         cairo_save(c->cr);
         cairo_set_operator(c->cr, CAIRO_OPERATOR_CLEAR);
@@ -77,47 +81,51 @@ void CGContextClearRect(CGContextRef c, CGRect rect) {
     });
 }
 
-void CGContextBeginPath(CGContextRef c) {
-    if (is_context(c)) cairo_new_path(c->cr);
+void CGContextBeginPath(CGContextRef ref) {
+    if (TkContext* c = find_context(ref)) cairo_new_path(c->cr);
 }
 
-void CGContextMoveToPoint(CGContextRef c, CGFloat x, CGFloat y) {
-    if (is_context(c)) cairo_move_to(c->cr, x, y);
+void CGContextMoveToPoint(CGContextRef ref, CGFloat x, CGFloat y) {
+    if (TkContext* c = find_context(ref)) cairo_move_to(c->cr, x, y);
 }
 
-void CGContextAddLineToPoint(CGContextRef c, CGFloat x, CGFloat y) {
-    if (is_context(c)) cairo_line_to(c->cr, x, y);
+void CGContextAddLineToPoint(CGContextRef ref, CGFloat x, CGFloat y) {
+    if (TkContext* c = find_context(ref)) cairo_line_to(c->cr, x, y);
 }
 
-void CGContextClosePath(CGContextRef c) {
-    if (is_context(c)) cairo_close_path(c->cr);
+void CGContextClosePath(CGContextRef ref) {
+    if (TkContext* c = find_context(ref)) cairo_close_path(c->cr);
 }
 
-void CGContextFillPath(CGContextRef c) {
-    if (!is_context(c)) return;
+void CGContextFillPath(CGContextRef ref) {
+    TkContext* c = find_context(ref);
+    if (!c) return;
     begin_paint(c);
     use_fill(c);
     cairo_fill(c->cr);
     end_paint(c);
 }
 
-void CGContextStrokePath(CGContextRef c) {
-    if (!is_context(c)) return;
+void CGContextStrokePath(CGContextRef ref) {
+    TkContext* c = find_context(ref);
+    if (!c) return;
     begin_paint(c);
     use_stroke(c);
     cairo_stroke(c->cr);
     end_paint(c);
 }
 
-void CGContextSaveGState(CGContextRef c) {
-    if (!is_context(c)) return;
+void CGContextSaveGState(CGContextRef ref) {
+    TkContext* c = find_context(ref);
+    if (!c) return;
     c->saved.push_back(c->state);
     cairo_save(c->cr);
 }
 
-void CGContextRestoreGState(CGContextRef c) {
+void CGContextRestoreGState(CGContextRef ref) {
     // A restore without a matching save is ignored.
-    if (!is_context(c) || c->saved.empty()) return;
+    TkContext* c = find_context(ref);
+    if (!c || c->saved.empty()) return;
     c->state = c->saved.back();
     c->saved.pop_back();
     cairo_restore(c->cr);

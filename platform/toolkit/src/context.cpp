@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "registry.h"
+#include "refs.h"
 
 namespace tk::detail {
 namespace {
@@ -17,23 +17,30 @@ unsigned char* pixel_at(const TkBitmapMemory& bitmap, int x, int y) {
 
 }  // namespace
 
-CGContextRef new_context(cairo_t* cr) {
-    auto* context = new CGContext;
+TkContext* new_context(cairo_t* cr) {
+    auto* context = new TkContext;
+    context->serial = next_serial();
     context->cr = cairo_reference(cr);
-    registry().contexts.insert(context);
+    registry().contexts.add(context);
     return context;
 }
 
-void release_context(CGContextRef context) {
-    if (!is_context(context) || --context->refCount > 0) return;
+void release_context(TkContext* context) {
+    if (--context->refCount > 0) return;
     cairo_destroy(context->cr);
     if (context->isBitmap) {
         cairo_surface_destroy(context->bitmap.surface);
         if (context->bitmap.ownsData) std::free(context->bitmap.data);
-        CGColorSpaceRelease(context->bitmap.space);
+        release_color_space(context->bitmap.space);
     }
-    registry().contexts.erase(context);
+    registry().contexts.remove(context);
     delete context;
+}
+
+void release_color_space(TkColorSpace* space) {
+    if (--space->refCount > 0) return;
+    registry().colorSpaces.remove(space);
+    delete space;
 }
 
 std::uint32_t read_memory_pixel(const TkBitmapMemory& bitmap, int x, int y) {
@@ -78,13 +85,13 @@ void native_to_memory(const TkBitmapMemory& bitmap) {
         }
 }
 
-void begin_paint(CGContextRef context) {
+void begin_paint(TkContext* context) {
     if (!context->isBitmap) return;
     memory_to_native(context->bitmap);
     cairo_surface_mark_dirty(context->bitmap.surface);
 }
 
-void end_paint(CGContextRef context) {
+void end_paint(TkContext* context) {
     if (!context->isBitmap) return;
     cairo_surface_flush(context->bitmap.surface);
     native_to_memory(context->bitmap);
@@ -96,10 +103,12 @@ using namespace tk::detail;
 
 extern "C" {
 
-void CGContextRelease(CGContextRef c) { release_context(c); }
+void CGContextRelease(CGContextRef c) {
+    if (TkContext* context = find_context(c)) release_context(context);
+}
 
 CGContextRef CGContextRetain(CGContextRef c) {
-    if (is_context(c)) ++c->refCount;
+    if (TkContext* context = find_context(c)) ++context->refCount;
     return c;
 }
 

@@ -8,7 +8,8 @@
 
 #include "model.h"
 
-struct CGColorSpace {
+struct TkColorSpace {
+    TkSerial serial = 0;
     int refCount = 1;
 };
 
@@ -22,7 +23,7 @@ struct TkBitmapMemory {
     int bytesPerRow = 0;
     CGBitmapInfo info = kCGImageAlphaPremultipliedLast;
     cairo_surface_t* surface = nullptr;
-    CGColorSpaceRef space = nullptr;
+    TkColorSpace* space = nullptr;
 };
 
 struct TkGraphicsState {
@@ -31,17 +32,19 @@ struct TkGraphicsState {
     double lineWidth = 1;
 };
 
-struct CGContext {
+struct TkContext {
+    TkSerial serial = 0;
     int refCount = 1;
     cairo_t* cr = nullptr;
     TkGraphicsState state;
     std::vector<TkGraphicsState> saved;
     bool isBitmap = false;
     TkBitmapMemory bitmap;
-    GrafPtr port = nullptr;  // set for contexts begun on a window port
+    TkSerial portWindow = 0;  // the window of a context begun on its port
 };
 
-struct CGImage {
+struct TkImage {
+    TkSerial serial = 0;
     int refCount = 1;
     int width = 0;
     int height = 0;
@@ -51,13 +54,14 @@ struct CGImage {
 namespace tk::detail {
 
 // A context drawing through `cr` (which it references), counted among the live contexts.
-CGContextRef new_context(cairo_t* cr);
-void release_context(CGContextRef context);
+TkContext* new_context(cairo_t* cr);
+void release_context(TkContext* context);
+void release_color_space(TkColorSpace* space);
 
 // Brackets painting on a context: a bitmap context's memory is in cairo's layout
 // between the two calls.
-void begin_paint(CGContextRef context);
-void end_paint(CGContextRef context);
+void begin_paint(TkContext* context);
+void end_paint(TkContext* context);
 
 // Converts between the caller's layout and cairo's native ARGB32 in place.
 void memory_to_native(const TkBitmapMemory& bitmap);

@@ -1,5 +1,5 @@
 // Create...Control for every kind of control the toolkit knows.
-#include "registry.h"
+#include "refs.h"
 #include "strings.h"
 #include "views.h"
 
@@ -8,7 +8,7 @@ namespace {
 using namespace tk::detail;
 
 struct Creation {
-    WindowRef window;
+    WindowRef windowRef;
     const Rect* bounds;
     CFStringRef title;
     ControlRef* out;
@@ -18,20 +18,22 @@ struct Creation {
 OSStatus check(const Creation& c) {
     if (c.out) *c.out = nullptr;
     if (!c.out || !c.bounds) return paramErr;
-    if (c.window && !is_window(c.window)) return errInvalidWindowRef;
-    if (c.window && c.window->disposing) return errInvalidWindowRef;
+    if (c.windowRef) {
+        const TkWindow* window = find_window(c.windowRef);
+        if (!window || window->disposing) return errInvalidWindowRef;
+    }
     if (c.title && !string_chars(c.title)) return paramErr;
     return noErr;
 }
 
-ControlRef make(const Creation& c, OSType kind) {
-    ControlRef view = new_view(c.window, kind, *c.bounds);
+TkView* make(const Creation& c, OSType kind) {
+    TkView* view = new_view(find_window(c.windowRef), kind, *c.bounds);
     if (c.title) view->title = *string_chars(c.title);
-    *c.out = view;
+    *c.out = ref_of(view);
     return view;
 }
 
-void set_range(ControlRef view, SInt32 minimum, SInt32 maximum, SInt32 value) {
+void set_range(TkView* view, SInt32 minimum, SInt32 maximum, SInt32 value) {
     view->minimum = minimum;
     view->maximum = maximum;
     view->value = value < minimum ? minimum : (value > maximum ? maximum : value);
@@ -62,7 +64,7 @@ OSStatus CreateBevelButtonControl(WindowRef window, const Rect* boundsRect, CFSt
                                   ControlBevelButtonMenuPlacement, ControlRef* outControl) {
     const Creation c{window, boundsRect, title, outControl};
     if (const OSStatus s = check(c)) return s;
-    ControlRef view = make(c, kControlKindBevelButton);
+    TkView* view = make(c, kControlKindBevelButton);
     view->bevelBehavior = behavior;
     set_range(view, 0, 1, 0);
     return noErr;
@@ -89,7 +91,7 @@ OSStatus CreateCheckBoxControl(WindowRef window, const Rect* boundsRect, CFStrin
                                Boolean autoToggle, ControlRef* outControl) {
     const Creation c{window, boundsRect, title, outControl};
     if (const OSStatus s = check(c)) return s;
-    ControlRef view = make(c, kControlKindCheckBox);
+    TkView* view = make(c, kControlKindCheckBox);
     view->autoToggle = autoToggle;
     set_range(view, 0, 1, initialValue);
     return noErr;
@@ -99,7 +101,7 @@ OSStatus CreateEditUnicodeTextControl(WindowRef window, const Rect* boundsRect, 
                                       const ControlFontStyleRec* style, ControlRef* outControl) {
     const Creation c{window, boundsRect, text, outControl};
     if (const OSStatus s = check(c)) return s;
-    ControlRef view = make(c, kControlKindEditUnicodeText);
+    TkView* view = make(c, kControlKindEditUnicodeText);
     view->password = isPassword;
     if (style) view->fontStyle = *style;
     return noErr;
@@ -116,7 +118,7 @@ OSStatus CreateRadioButtonControl(WindowRef window, const Rect* boundsRect, CFSt
                                   Boolean autoToggle, ControlRef* outControl) {
     const Creation c{window, boundsRect, title, outControl};
     if (const OSStatus s = check(c)) return s;
-    ControlRef view = make(c, kControlKindRadioButton);
+    TkView* view = make(c, kControlKindRadioButton);
     view->autoToggle = autoToggle;
     set_range(view, 0, 1, initialValue);
     return noErr;
@@ -126,7 +128,7 @@ OSStatus CreateStaticTextControl(WindowRef window, const Rect* boundsRect, CFStr
                                  const ControlFontStyleRec* style, ControlRef* outControl) {
     const Creation c{window, boundsRect, text, outControl};
     if (const OSStatus s = check(c)) return s;
-    ControlRef view = make(c, kControlKindStaticText);
+    TkView* view = make(c, kControlKindStaticText);
     if (style) view->fontStyle = *style;
     return noErr;
 }

@@ -1,8 +1,10 @@
 // Control data tags ('size', 'stim', 'cfst', 'omrf', 'mhnd') and font styles.
 #include <cstring>
 
+#include "display.h"
 #include "menus.h"
-#include "registry.h"
+#include "refs.h"
+#include "text_editing.h"
 #include "strings.h"
 #include "views.h"
 
@@ -15,7 +17,7 @@ bool is_text_kind(OSType kind) {
 }
 
 // Whether the control kind carries the tag at all.
-bool supports(ControlRef control, ResType tag) {
+bool supports(const TkView* control, ResType tag) {
     switch (tag) {
     case kControlSizeTag:
         return true;
@@ -56,12 +58,14 @@ void write(void* buffer, const T& value) {
     std::memcpy(buffer, &value, sizeof(T));
 }
 
-OSErr set_menu(ControlRef control, MenuRef menu, bool owned) {
-    if (menu && !is_menu(menu)) return paramErr;
+OSErr set_menu(TkView* control, MenuRef ref, bool owned) {
+    TkMenu* menu = find_menu(ref);
+    if (ref && !menu) return paramErr;
     if (control->ownsMenu && control->menu != menu) dispose_menu(control->menu);
     control->menu = menu;
     control->ownsMenu = menu && owned;
     set_pinned_value(control, control->value);
+    touch(control);
     return noErr;
 }
 
@@ -69,9 +73,10 @@ OSErr set_menu(ControlRef control, MenuRef menu, bool owned) {
 
 extern "C" {
 
-OSErr GetControlData(ControlRef control, ControlPartCode, ResType tagName, Size bufferSize, void* buffer,
+OSErr GetControlData(ControlRef ref, ControlPartCode, ResType tagName, Size bufferSize, void* buffer,
                      Size* actualSize) {
-    if (!is_view(control)) return errUnknownControl;
+    const TkView* control = find_view(ref);
+    if (!control) return errUnknownControl;
     if (!supports(control, tagName)) return errDataNotSupported;
     const Size needed = tag_size(tagName);
     if (actualSize) *actualSize = needed;
@@ -89,14 +94,15 @@ OSErr GetControlData(ControlRef control, ControlPartCode, ResType tagName, Size 
         write(buffer, new_string(control->title));
         break;
     default:
-        write(buffer, control->menu);
+        write(buffer, ref_of(control->menu));
         break;
     }
     return noErr;
 }
 
-OSErr SetControlData(ControlRef control, ControlPartCode, ResType tagName, Size size, const void* data) {
-    if (!is_view(control)) return errUnknownControl;
+OSErr SetControlData(ControlRef ref, ControlPartCode, ResType tagName, Size size, const void* data) {
+    TkView* control = find_view(ref);
+    if (!control) return errUnknownControl;
     if (!supports(control, tagName)) return errDataNotSupported;
     if (!data || size < tag_size(tagName)) return paramErr;
     switch (tagName) {
@@ -104,15 +110,17 @@ OSErr SetControlData(ControlRef control, ControlPartCode, ResType tagName, Size 
         const auto controlSize = read<ControlSize>(data);
         if (controlSize > kControlSizeMini) return paramErr;
         control->size = controlSize;
+        touch(control);
         return noErr;
     }
     case kControlStaticTextIsMultilineTag:
         control->multiline = read<Boolean>(data) != 0;
+        touch(control);
         return noErr;
     case kControlEditTextCFStringTag: {
         const auto* chars = string_chars(read<CFStringRef>(data));
         if (!chars) return paramErr;
-        control->title = *chars;
+        set_field_text(control, *chars);
         return noErr;
     }
     case kControlPopupButtonOwnedMenuRefTag:
@@ -122,10 +130,12 @@ OSErr SetControlData(ControlRef control, ControlPartCode, ResType tagName, Size 
     }
 }
 
-OSErr SetControlFontStyle(ControlRef control, const ControlFontStyleRec* inStyle) {
-    if (!is_view(control)) return errUnknownControl;
+OSErr SetControlFontStyle(ControlRef ref, const ControlFontStyleRec* inStyle) {
+    TkView* control = find_view(ref);
+    if (!control) return errUnknownControl;
     if (!inStyle) return paramErr;
     control->fontStyle = *inStyle;
+    touch(control);
     return noErr;
 }
 

@@ -1,12 +1,13 @@
 #include "control_hit.h"
 
 #include "events.h"
-#include "registry.h"
+#include "refs.h"
 #include "views.h"
+#include "windows.h"
 
 namespace tk::detail {
 
-OSStatus hit_control(ControlRef control) {
+OSStatus hit_control(TkView* control) {
     switch (control->kind) {
     case kControlKindCheckBox:
         if (control->autoToggle) set_pinned_value(control, control->value ? 0 : 1);
@@ -27,13 +28,13 @@ OSStatus hit_control(ControlRef control) {
     return send_event(control->target, event);
 }
 
-void click_close_box(WindowRef window) {
+void click_close_box(TkWindow* window) {
     auto event = make_event(kEventClassWindow, kEventWindowClose);
-    set_param(event, kEventParamDirectObject, typeWindowRef, window);
-    const TkSerial serial = window->serial;
+    const WindowRef ref = ref_of(window);
+    set_param(event, kEventParamDirectObject, typeWindowRef, ref);
     // A handler may have disposed the window itself and still passed the event on.
-    if (send_event(window->target, event) == eventNotHandledErr && is_window(window) && window->serial == serial)
-        DisposeWindow(window);
+    if (send_event(window->target, event) == eventNotHandledErr)
+        if (TkWindow* still = find_window(ref)) dispose_window(still);
 }
 
 }  // namespace tk::detail

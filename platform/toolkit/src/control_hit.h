@@ -8,10 +8,10 @@ namespace tk::detail {
 // Toggles a self-toggling check box, radio button or toggling bevel button,
 // then sends kEventCommandProcess with the control's command ID to its handlers.
 // Returns the handlers' status (eventNotHandledErr when nobody handled it).
-OSStatus hit_control(ControlRef control);
+OSStatus hit_control(TkView* control);
 
 // A click in the window's close box: kEventWindowClose to the window's handlers,
 // and when nobody handles it, the window is disposed.
-void click_close_box(WindowRef window);
+void click_close_box(TkWindow* window);
 
 }  // namespace tk::detail

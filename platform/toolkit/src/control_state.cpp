@@ -1,123 +1,160 @@
 // A control's visibility, enabled state, bounds, kind, title, command ID and value range.
 #include <algorithm>
 
-#include "registry.h"
+#include "display.h"
+#include "focus.h"
+#include "popup_menus.h"
+#include "refs.h"
 #include "strings.h"
 #include "views.h"
 
 namespace tk::detail {
 
-SInt32 effective_maximum(ControlRef view) {
-    if (view->kind == kControlKindPopupButton && is_menu(view->menu))
+SInt32 effective_maximum(const TkView* view) {
+    if (view->kind == kControlKindPopupButton && view->menu)
         return std::max<SInt32>(view->maximum, static_cast<SInt32>(view->menu->items.size()));
     return view->maximum;
 }
 
-void set_pinned_value(ControlRef view, SInt32 value) {
-    view->value = std::max(view->minimum, std::min(value, effective_maximum(view)));
+void set_pinned_value(TkView* view, SInt32 value) {
+    const SInt32 pinned = std::max(view->minimum, std::min(value, effective_maximum(view)));
+    if (pinned == view->value) return;
+    view->value = pinned;
+    touch(view);
 }
 
 }  // namespace tk::detail
 
 using namespace tk::detail;
 
+namespace {
+
+// Sets a flag the look depends on; a control that can no longer be operated
+// gives up the focus and takes its open menu with it.
+OSErr set_flag(ControlRef control, bool TkView::*flag, bool on) {
+    TkView* view = find_view(control);
+    if (!view) return errUnknownControl;
+    if (view->*flag != on) {
+        view->*flag = on;
+        touch(view);
+        // A field that can no longer be typed into loses the focus, as does one inside this view.
+        if (view->window) focused_field(view->window);
+        close_menu_if_unreachable();
+    }
+    return noErr;
+}
+
+}  // namespace
+
 extern "C" {
 
-OSErr ShowControl(ControlRef control) {
-    if (!is_view(control)) return errUnknownControl;
-    control->visible = true;
-    return noErr;
+OSErr ShowControl(ControlRef control) { return set_flag(control, &TkView::visible, true); }
+
+OSErr HideControl(ControlRef control) { return set_flag(control, &TkView::visible, false); }
+
+Boolean IsControlVisible(ControlRef control) {
+    const TkView* view = find_view(control);
+    return view && view_visible(view);
 }
 
-OSErr HideControl(ControlRef control) {
-    if (!is_view(control)) return errUnknownControl;
-    control->visible = false;
-    return noErr;
-}
+OSErr EnableControl(ControlRef control) { return set_flag(control, &TkView::enabled, true); }
 
-Boolean IsControlVisible(ControlRef control) { return is_view(control) && view_visible(control); }
-
-OSErr EnableControl(ControlRef control) {
-    if (!is_view(control)) return errUnknownControl;
-    control->enabled = true;
-    return noErr;
-}
-
-OSErr DisableControl(ControlRef control) {
-    if (!is_view(control)) return errUnknownControl;
-    control->enabled = false;
-    return noErr;
-}
+OSErr DisableControl(ControlRef control) { return set_flag(control, &TkView::enabled, false); }
 
 // A control inside a disabled one cannot be operated either.
-Boolean IsControlEnabled(ControlRef control) { return is_view(control) && view_enabled(control); }
+Boolean IsControlEnabled(ControlRef control) {
+    const TkView* view = find_view(control);
+    return view && view_enabled(view);
+}
 
 Rect* GetControlBounds(ControlRef control, Rect* bounds) {
     if (!bounds) return nullptr;
-    *bounds = is_view(control) ? control->bounds : Rect{};
+    const TkView* view = find_view(control);
+    *bounds = view ? view->bounds : Rect{};
     return bounds;
 }
 
 void SetControlBounds(ControlRef control, const Rect* bounds) {
-    if (is_view(control) && bounds) control->bounds = *bounds;
+    TkView* view = find_view(control);
+    if (!view || !bounds) return;
+    touch(view);
+    view->bounds = *bounds;
+    touch(view);
 }
 
 OSStatus GetControlKind(ControlRef control, ControlKind* outControlKind) {
-    if (!is_view(control)) return errUnknownControl;
+    const TkView* view = find_view(control);
+    if (!view) return errUnknownControl;
     if (!outControlKind) return paramErr;
-    *outControlKind = ControlKind{kControlKindSignatureToolkit, control->kind};
+    *outControlKind = ControlKind{kControlKindSignatureToolkit, view->kind};
     return noErr;
 }
 
 OSStatus SetControlTitleWithCFString(ControlRef control, CFStringRef title) {
-    if (!is_view(control)) return errUnknownControl;
+    TkView* view = find_view(control);
+    if (!view) return errUnknownControl;
     const auto* chars = string_chars(title);
     if (!chars) return paramErr;
-    control->title = *chars;
+    view->title = *chars;
+    touch(view);
     return noErr;
 }
 
 OSStatus CopyControlTitleAsCFString(ControlRef control, CFStringRef* outTitle) {
     if (!outTitle) return paramErr;
     *outTitle = nullptr;
-    if (!is_view(control)) return errUnknownControl;
-    *outTitle = new_string(control->title);
+    const TkView* view = find_view(control);
+    if (!view) return errUnknownControl;
+    *outTitle = new_string(view->title);
     return noErr;
 }
 
 OSStatus SetControlCommandID(ControlRef control, UInt32 commandID) {
-    if (!is_view(control)) return errUnknownControl;
-    control->commandID = commandID;
+    TkView* view = find_view(control);
+    if (!view) return errUnknownControl;
+    view->commandID = commandID;
     return noErr;
 }
 
 OSStatus GetControlCommandID(ControlRef control, UInt32* outCommandID) {
-    if (!is_view(control)) return errUnknownControl;
+    const TkView* view = find_view(control);
+    if (!view) return errUnknownControl;
     if (!outCommandID) return paramErr;
-    *outCommandID = control->commandID;
+    *outCommandID = view->commandID;
     return noErr;
 }
 
-SInt32 GetControl32BitValue(ControlRef control) { return is_view(control) ? control->value : 0; }
+SInt32 GetControl32BitValue(ControlRef control) {
+    const TkView* view = find_view(control);
+    return view ? view->value : 0;
+}
 
 void SetControl32BitValue(ControlRef control, SInt32 newValue) {
-    if (is_view(control)) set_pinned_value(control, newValue);
+    if (TkView* view = find_view(control)) set_pinned_value(view, newValue);
 }
 
-SInt32 GetControl32BitMinimum(ControlRef control) { return is_view(control) ? control->minimum : 0; }
+SInt32 GetControl32BitMinimum(ControlRef control) {
+    const TkView* view = find_view(control);
+    return view ? view->minimum : 0;
+}
 
 void SetControl32BitMinimum(ControlRef control, SInt32 newMinimum) {
-    if (!is_view(control)) return;
-    control->minimum = newMinimum;
-    set_pinned_value(control, control->value);
+    TkView* view = find_view(control);
+    if (!view) return;
+    view->minimum = newMinimum;
+    set_pinned_value(view, view->value);
 }
 
-SInt32 GetControl32BitMaximum(ControlRef control) { return is_view(control) ? effective_maximum(control) : 0; }
+SInt32 GetControl32BitMaximum(ControlRef control) {
+    const TkView* view = find_view(control);
+    return view ? effective_maximum(view) : 0;
+}
 
 void SetControl32BitMaximum(ControlRef control, SInt32 newMaximum) {
-    if (!is_view(control)) return;
-    control->maximum = newMaximum;
-    set_pinned_value(control, control->value);
+    TkView* view = find_view(control);
+    if (!view) return;
+    view->maximum = newMaximum;
+    set_pinned_value(view, view->value);
 }
 
 }  // extern "C"

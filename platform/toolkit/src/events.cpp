@@ -2,36 +2,33 @@
 #include "events.h"
 
 #include <algorithm>
-#include <utility>
 
-#include "registry.h"
+#include "refs.h"
 
 namespace tk::detail {
 namespace {
 
-bool wants(const OpaqueEventHandlerRef& handler, EventClass eventClass, EventKind eventKind) {
+bool wants(const TkHandler& handler, EventClass eventClass, EventKind eventKind) {
     return std::any_of(handler.types.begin(), handler.types.end(), [&](const EventTypeSpec& type) {
         return type.eventClass == eventClass && type.eventKind == eventKind;
     });
 }
 
-void destroy_handler(OpaqueEventHandlerRef* handler) {
-    registry().handlers.erase(handler);
+void destroy_handler(TkHandler* handler) {
+    registry().handlers.remove(handler);
     delete handler;
 }
 
 }  // namespace
 
-void open_target(OpaqueEventTargetRef& target, WindowRef window, ControlRef control) {
+void open_target(TkTarget& target, TkWindow* window, TkView* view) {
     target.window = window;
-    target.control = control;
-    registry().targets.insert(&target);
+    target.view = view;
 }
 
-void close_target(OpaqueEventTargetRef& target) {
-    for (auto* handler : target.handlers) destroy_handler(handler);
+void close_target(TkTarget& target) {
+    for (TkHandler* handler : target.handlers) destroy_handler(handler);
     target.handlers.clear();
-    registry().targets.erase(&target);
 }
 
 OpaqueEventRef make_event(EventClass eventClass, EventKind eventKind) {
@@ -41,17 +38,18 @@ OpaqueEventRef make_event(EventClass eventClass, EventKind eventKind) {
     return event;
 }
 
-OSStatus send_event(OpaqueEventTargetRef& target, OpaqueEventRef& event) {
+OSStatus send_event(TkTarget& target, OpaqueEventRef& event) {
     // Handlers may remove themselves or others, or dispose the target, while
-    // the event travels: the serials tell which handlers are still installed.
-    std::vector<std::pair<OpaqueEventHandlerRef*, TkSerial>> queue;
+    // the event travels: each is looked up again by its reference before its call.
+    std::vector<EventHandlerRef> queue;
     for (auto it = target.handlers.rbegin(); it != target.handlers.rend(); ++it)
-        if (wants(**it, event.eventClass, event.eventKind)) queue.emplace_back(*it, (*it)->serial);
-    for (const auto& [handler, serial] : queue) {
-        if (!is_handler(handler) || handler->serial != serial) continue;
+        if (wants(**it, event.eventClass, event.eventKind)) queue.push_back(ref_of(*it));
+    for (EventHandlerRef ref : queue) {
+        const TkHandler* handler = find_handler(ref);
+        if (!handler) continue;
         // The call reference identifies the handler being called.
         const OSStatus status =
-            handler->proc(reinterpret_cast<EventHandlerCallRef>(handler), &event, handler->userData);
+            handler->proc(reinterpret_cast<EventHandlerCallRef>(ref), &event, handler->userData);
         if (status != eventNotHandledErr) return status;
     }
     return eventNotHandledErr;
@@ -70,32 +68,38 @@ void DisposeEventHandlerUPP(EventHandlerUPP) {}
 OSStatus InstallEventHandler(EventTargetRef inTarget, EventHandlerUPP inHandler, ItemCount inNumTypes,
                              const EventTypeSpec* inList, void* inUserData, EventHandlerRef* outRef) {
     if (outRef) *outRef = nullptr;
-    if (!is_target(inTarget) || !inHandler || (inNumTypes > 0 && !inList)) return paramErr;
-    auto* handler = new OpaqueEventHandlerRef;
+    TkTarget* target = find_target(inTarget);
+    if (!target || !inHandler || (inNumTypes > 0 && !inList)) return paramErr;
+    auto* handler = new TkHandler;
     handler->serial = next_serial();
-    handler->target = inTarget;
+    handler->target = target;
     handler->proc = inHandler;
     handler->types.assign(inList, inList + inNumTypes);
     handler->userData = inUserData;
-    inTarget->handlers.push_back(handler);
-    registry().handlers.insert(handler);
-    if (outRef) *outRef = handler;
+    target->handlers.push_back(handler);
+    registry().handlers.add(handler);
+    if (outRef) *outRef = ref_of(handler);
     return noErr;
 }
 
 OSStatus RemoveEventHandler(EventHandlerRef inHandlerRef) {
-    if (!is_handler(inHandlerRef)) return paramErr;
-    auto& list = inHandlerRef->target->handlers;
-    list.erase(std::remove(list.begin(), list.end(), inHandlerRef), list.end());
-    destroy_handler(inHandlerRef);
+    TkHandler* handler = find_handler(inHandlerRef);
+    if (!handler) return paramErr;
+    auto& list = handler->target->handlers;
+    list.erase(std::remove(list.begin(), list.end(), handler), list.end());
+    destroy_handler(handler);
     return noErr;
 }
 
 EventTargetRef GetControlEventTarget(ControlRef inControl) {
-    return is_view(inControl) ? &inControl->target : nullptr;
+    TkView* view = find_view(inControl);
+    return view ? ref_of(&view->target) : nullptr;
 }
 
-EventTargetRef GetWindowEventTarget(WindowRef inWindow) { return is_window(inWindow) ? &inWindow->target : nullptr; }
+EventTargetRef GetWindowEventTarget(WindowRef inWindow) {
+    TkWindow* window = find_window(inWindow);
+    return window ? ref_of(&window->target) : nullptr;
+}
 
 EventClass GetEventClass(EventRef inEvent) { return inEvent ? inEvent->eventClass : 0; }
 

@@ -7,15 +7,15 @@
 
 namespace tk::detail {
 
-// Registers the target of a window or view, so handlers can be installed on it.
-void open_target(OpaqueEventTargetRef& target, WindowRef window, ControlRef control);
-// Removes every handler of the target and unregisters it.
-void close_target(OpaqueEventTargetRef& target);
+// Makes the target the one of that window or view.
+void open_target(TkTarget& target, TkWindow* window, TkView* view);
+// Removes every handler of the target.
+void close_target(TkTarget& target);
 
 // Calls the target's handlers for the event, newest first, until one returns
 // something other than eventNotHandledErr; returns that status, or
 // eventNotHandledErr when nobody handled it.
-OSStatus send_event(OpaqueEventTargetRef& target, OpaqueEventRef& event);
+OSStatus send_event(TkTarget& target, OpaqueEventRef& event);
 
 template <class T>
 void set_param(OpaqueEventRef& event, EventParamName name, EventParamType type, const T& value) {

@@ -8,7 +8,7 @@
 
 namespace tk::detail {
 
-void look_group_box(cairo_t* cr, ControlRef view) {
+void look_group_box(cairo_t* cr, const TkView* view) {
     const int w = view_width(view), h = view_height(view);
     const TkFont font = control_font(view);
     const std::string title = utf16_to_utf8(view->title);
@@ -29,7 +29,7 @@ void look_group_box(cairo_t* cr, ControlRef view) {
     draw_text_line(cr, font, title, look::kGroupTitleInset, 0, text_colour(view));
 }
 
-void look_icon(cairo_t* cr, ControlRef view) {
+void look_icon(cairo_t* cr, const TkView* view) {
     const int w = view_width(view), h = view_height(view);
     cairo_rectangle(cr, 0.5, 0.5, w - 1, h - 1);
     set_colour(cr, look::kIconPlaceholder);

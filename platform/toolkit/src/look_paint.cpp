@@ -7,8 +7,15 @@
 #include "views.h"
 
 namespace tk::detail {
+namespace {
 
-void set_colour(cairo_t* cr, look::Colour colour) { cairo_set_source_rgb(cr, colour.r, colour.g, colour.b); }
+// Text justification values of a font style record.
+constexpr SInt16 kJustCenter = 1;
+constexpr SInt16 kJustRight = -1;
+
+}  // namespace
+
+void set_colour(cairo_t* cr, look::Colour colour) { cairo_set_source_rgba(cr, colour.r, colour.g, colour.b, colour.a); }
 
 void rounded_rect(cairo_t* cr, double x, double y, double w, double h, double radius) {
     radius = std::min({radius, w / 2, h / 2});
@@ -20,17 +27,19 @@ void rounded_rect(cairo_t* cr, double x, double y, double w, double h, double ra
     cairo_close_path(cr);
 }
 
-int view_width(ControlRef view) { return view->bounds.right - view->bounds.left; }
+int view_width(const TkView* view) { return view->bounds.right - view->bounds.left; }
 
-int view_height(ControlRef view) { return view->bounds.bottom - view->bounds.top; }
+int view_height(const TkView* view) { return view->bounds.bottom - view->bounds.top; }
 
-look::Colour text_colour(ControlRef view) {
-    if (!view_enabled(view)) return look::kDisabledText;
+look::Colour text_colour(const TkView* view) {
     const ControlFontStyleRec& style = view->fontStyle;
-    if (style.flags & kControlUseForeColorMask)
-        return {style.foreColor.red / 65535.0, style.foreColor.green / 65535.0, style.foreColor.blue / 65535.0};
-    return look::kText;
+    if (!(style.flags & kControlUseForeColorMask)) return face_text_colour(view);
+    const look::Colour own{style.foreColor.red / 65535.0, style.foreColor.green / 65535.0,
+                           style.foreColor.blue / 65535.0};
+    return view_enabled(view) ? own : look::Colour{own.r, own.g, own.b, look::kDisabledTextAlpha};
 }
+
+look::Colour face_text_colour(const TkView* view) { return view_enabled(view) ? look::kText : look::kDisabledText; }
 
 void draw_text_line(cairo_t* cr, const TkFont& font, const std::string& utf8, double x, double top,
                     look::Colour colour) {
@@ -42,6 +51,13 @@ void draw_text_line(cairo_t* cr, const TkFont& font, const std::string& utf8, do
     cairo_move_to(cr, x, top + std::ceil(extents.ascent));
     cairo_show_text(cr, utf8.c_str());
     cairo_new_path(cr);
+}
+
+double justified_x(const TkView* view, const TkFont& font, const std::string& line, double inset) {
+    const SInt16 just = (view->fontStyle.flags & kControlUseJustMask) ? view->fontStyle.just : 0;
+    if (just != kJustCenter && just != kJustRight) return inset;
+    const double free = view_width(view) - 2 * inset - measure_text(font, line).width;
+    return inset + (just == kJustCenter ? std::floor(free / 2) : free);
 }
 
 void draw_face(cairo_t* cr, double x, double y, double w, double h, double radius, bool enabled, bool pressed) {
@@ -59,16 +75,19 @@ void draw_face(cairo_t* cr, double x, double y, double w, double h, double radiu
     cairo_stroke(cr);
 }
 
-void draw_centred_title(cairo_t* cr, ControlRef view, double x, double y, double w, double h) {
+void draw_centred_title(cairo_t* cr, const TkView* view, double x, double y, double w, double h) {
     const std::string title = utf16_to_utf8(view->title);
     if (title.empty()) return;
     const TkFont font = control_font(view);
     const TkTextSize size = measure_text(font, title);
-    // A title on a button face keeps the theme's text colour: a light foreground
-    // colour meant for a dark panel would vanish on the light face.
-    const look::Colour colour = view_enabled(view) ? look::kText : look::kDisabledText;
     draw_text_line(cr, font, title, x + std::floor((w - size.width) / 2), y + std::floor((h - size.lineHeight) / 2),
-                   colour);
+                   face_text_colour(view));
+}
+
+double popup_face_x(const TkView* popup) {
+    const std::string title = utf16_to_utf8(popup->title);
+    if (title.empty()) return 0;
+    return measure_text(control_font(popup), title).width + look::kToggleGap;
 }
 
 }  // namespace tk::detail

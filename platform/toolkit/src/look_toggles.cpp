@@ -14,12 +14,12 @@ struct Box {
     double x, y, size;
 };
 
-Box toggle_box(ControlRef view) {
+Box toggle_box(const TkView* view) {
     const double size = look::toggle_box(view->size);
     return {0, std::floor((view_height(view) - size) / 2), size};
 }
 
-void draw_toggle_title(cairo_t* cr, ControlRef view, const Box& box) {
+void draw_toggle_title(cairo_t* cr, const TkView* view, const Box& box) {
     const std::string title = utf16_to_utf8(view->title);
     if (title.empty()) return;
     const TkFont font = control_font(view);
@@ -28,8 +28,8 @@ void draw_toggle_title(cairo_t* cr, ControlRef view, const Box& box) {
                    text_colour(view));
 }
 
-void outline(cairo_t* cr, ControlRef view) {
-    set_colour(cr, look::kField);
+void outline(cairo_t* cr, const TkView* view) {
+    set_colour(cr, view->pressed ? look::kFaceBottom : look::kField);
     cairo_fill_preserve(cr);
     set_colour(cr, view_enabled(view) ? look::kBorder : look::kDisabledBorder);
     cairo_set_line_width(cr, 1);
@@ -38,7 +38,7 @@ void outline(cairo_t* cr, ControlRef view) {
 
 }  // namespace
 
-void look_check_box(cairo_t* cr, ControlRef view) {
+void look_check_box(cairo_t* cr, const TkView* view) {
     const Box box = toggle_box(view);
     rounded_rect(cr, box.x + 0.5, box.y + 0.5, box.size - 1, box.size - 1, 2);
     outline(cr, view);
@@ -59,7 +59,7 @@ void look_check_box(cairo_t* cr, ControlRef view) {
     draw_toggle_title(cr, view, box);
 }
 
-void look_radio_button(cairo_t* cr, ControlRef view) {
+void look_radio_button(cairo_t* cr, const TkView* view) {
     const Box box = toggle_box(view);
     const double r = box.size / 2;
     cairo_arc(cr, box.x + r, box.y + r, r - 0.5, 0, 2 * M_PI);

@@ -8,8 +8,8 @@
 namespace tk::detail {
 
 // Frees the menu and clears it from every popup that shows it.
-void dispose_menu(MenuRef menu);
+void dispose_menu(TkMenu* menu);
 // The text of item `index` (from 1), or null when there is no such item.
-const std::u16string* menu_item_text(MenuRef menu, SInt32 index);
+const std::u16string* menu_item_text(const TkMenu* menu, SInt32 index);
 
 }  // namespace tk::detail

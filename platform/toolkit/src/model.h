@@ -1,6 +1,10 @@
-// The toolkit's in-memory objects behind the opaque references of native.h.
+// The toolkit's in-memory objects. Callers never see their addresses: the
+// references of native.h carry an object's serial number (refs.h), which is
+// never given out twice, so a reference to a disposed object stays invalid even
+// when a new object takes its memory.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <string>
@@ -10,15 +14,20 @@
 
 using TkSerial = std::uint64_t;
 
-struct OpaqueEventTargetRef {
-    OpaqueWindowPtr* window = nullptr;
-    OpaqueControlRef* control = nullptr;
-    std::vector<OpaqueEventHandlerRef*> handlers;  // oldest first; called newest first
+struct TkWindow;
+struct TkView;
+struct TkHandler;
+
+// The handlers installed on a window or a view.
+struct TkTarget {
+    TkWindow* window = nullptr;
+    TkView* view = nullptr;
+    std::vector<TkHandler*> handlers;  // oldest first; called newest first
 };
 
-struct OpaqueEventHandlerRef {
+struct TkHandler {
     TkSerial serial = 0;
-    OpaqueEventTargetRef* target = nullptr;
+    TkTarget* target = nullptr;
     EventHandlerUPP proc = nullptr;
     std::vector<EventTypeSpec> types;
     void* userData = nullptr;
@@ -29,13 +38,15 @@ struct TkEventParam {
     std::vector<unsigned char> bytes;
 };
 
+// Events live on the stack of whoever sends them, only while they travel.
 struct OpaqueEventRef {
     EventClass eventClass = 0;
     EventKind eventKind = 0;
     std::map<EventParamName, TkEventParam> params;
 };
 
-struct __CFString {
+struct TkString {
+    TkSerial serial = 0;
     int refCount = 1;
     std::u16string chars;  // UTF-16, as the platform keeps strings
 };
@@ -46,17 +57,21 @@ struct TkMenuItem {
     MenuCommand command = 0;
 };
 
-struct OpaqueMenuRef {
+struct TkMenu {
+    TkSerial serial = 0;
     MenuID id = 0;
     MenuAttributes attributes = 0;
     std::vector<TkMenuItem> items;  // item n is items[n - 1]
 };
 
-struct OpaqueGrafPtr {
-    OpaqueWindowPtr* window = nullptr;
+// Where typing goes in an edit field: positions in UTF-16 units of its text.
+struct TkTextEdit {
+    std::size_t caret = 0;
+    std::size_t anchor = 0;  // the other end of the selection; equal to caret when none
+    bool edited = false;     // typed into since the text was last committed
 };
 
-struct OpaqueWindowPtr {
+struct TkWindow {
     TkSerial serial = 0;
     WindowClass windowClass = 0;
     WindowAttributes attributes = 0;
@@ -65,19 +80,22 @@ struct OpaqueWindowPtr {
     bool visible = false;
     bool disposing = false;
     ThemeBrush background = 0;  // 0: plain white content
-    OpaqueControlRef* root = nullptr;
-    OpaqueEventTargetRef target;
-    OpaqueGrafPtr port;
+    TkView* root = nullptr;
+    TkTarget target;
+    ControlRef focus = nullptr;  // the edit field with the keyboard focus, by reference
+    // The window of an open popup menu: the popup, and the entry under the mouse (0: none).
+    ControlRef menuPopup = nullptr;
+    int highlighted = 0;
 };
 
-struct OpaqueControlRef {
+struct TkView {
     TkSerial serial = 0;
     OSType kind = 0;
-    OpaqueWindowPtr* window = nullptr;  // the window of the tree the view is in, if any
-    OpaqueControlRef* parent = nullptr;
-    std::vector<OpaqueControlRef*> children;  // bottom first: later ones draw above
-    Rect bounds{};                            // in the parent's coordinates
-    std::u16string title;                     // the text, for edit and static texts
+    TkWindow* window = nullptr;  // the window of the tree the view is in, if any
+    TkView* parent = nullptr;
+    std::vector<TkView*> children;  // bottom first: later ones draw above
+    Rect bounds{};                  // in the parent's coordinates
+    std::u16string title;           // the text, for edit and static texts
     SInt32 value = 0;
     SInt32 minimum = 0;
     SInt32 maximum = 0;
@@ -87,11 +105,13 @@ struct OpaqueControlRef {
     bool password = false;
     bool multiline = false;
     bool disposing = false;
+    bool pressed = false;  // the mouse went down in it and is still inside
     UInt32 commandID = 0;
     ControlSize size = kControlSizeNormal;
     ControlBevelButtonBehavior bevelBehavior = kControlBehaviorPushbutton;
     ControlFontStyleRec fontStyle{};
-    OpaqueMenuRef* menu = nullptr;
+    TkMenu* menu = nullptr;
     bool ownsMenu = false;
-    OpaqueEventTargetRef target;
+    TkTextEdit edit;
+    TkTarget target;
 };

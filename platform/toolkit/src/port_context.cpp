@@ -2,7 +2,7 @@
 // outside its draw events, so such a context paints into a scratch surface the
 // size of the window's content.
 #include "context.h"
-#include "registry.h"
+#include "refs.h"
 
 using namespace tk::detail;
 
@@ -11,22 +11,26 @@ extern "C" {
 OSStatus QDBeginCGContext(CGrafPtr inPort, CGContextRef* outContext) {
     if (!outContext) return paramErr;
     *outContext = nullptr;
-    if (!is_port(inPort)) return paramErr;
-    const Rect& content = inPort->window->content;
+    const TkWindow* window = find_port_window(inPort);
+    if (!window) return paramErr;
+    const Rect& content = window->content;
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, content.right - content.left,
                                                           content.bottom - content.top);
     cairo_t* cr = cairo_create(surface);
     cairo_surface_destroy(surface);
-    CGContextRef context = new_context(cr);
+    TkContext* context = new_context(cr);
     cairo_destroy(cr);
-    context->port = inPort;
-    *outContext = context;
+    context->portWindow = window->serial;
+    *outContext = ref_of(context);
     return noErr;
 }
 
 OSStatus QDEndCGContext(CGrafPtr inPort, CGContextRef* inoutContext) {
-    if (!inoutContext || !is_context(*inoutContext) || (*inoutContext)->port != inPort) return paramErr;
-    release_context(*inoutContext);
+    if (!inoutContext) return paramErr;
+    TkContext* context = find_context(*inoutContext);
+    const TkWindow* window = find_port_window(inPort);
+    if (!context || !window || context->portWindow != window->serial) return paramErr;
+    release_context(context);
     *inoutContext = nullptr;
     return noErr;
 }

@@ -1,20 +1,20 @@
 // Window ports and the current port.
-#include "registry.h"
+#include "refs.h"
 
 using namespace tk::detail;
 
 extern "C" {
 
 void SetPortWindowPort(WindowRef window) {
-    if (is_window(window)) registry().currentPort = &window->port;
+    if (TkWindow* found = find_window(window)) registry().currentPort = found;
 }
 
-CGrafPtr GetWindowPort(WindowRef window) { return is_window(window) ? &window->port : nullptr; }
+CGrafPtr GetWindowPort(WindowRef window) { return port_of(find_window(window)); }
 
 void GetPort(GrafPtr* port) {
-    if (port) *port = registry().currentPort;
+    if (port) *port = port_of(registry().currentPort);
 }
 
-WindowRef GetWindowFromPort(CGrafPtr port) { return is_port(port) ? port->window : nullptr; }
+WindowRef GetWindowFromPort(CGrafPtr port) { return ref_of(find_port_window(port)); }
 
 }  // extern "C"

@@ -1,42 +1,52 @@
-// Every live toolkit object, so that references can be checked before use and
-// the automation layer can count what is still alive.
+// Every live toolkit object, found by the serial number its reference carries,
+// and the order of the windows on the screen.
 #pragma once
 
-#include <unordered_set>
+#include <cstddef>
+#include <unordered_map>
 #include <vector>
 
+#include "context.h"
 #include "model.h"
 
 namespace tk::detail {
 
+// Live objects of one kind by serial number.
+template <class T>
+class LiveTable {
+public:
+    void add(T* object) { objects_.emplace(object->serial, object); }
+    void remove(const T* object) { objects_.erase(object->serial); }
+    T* find(TkSerial serial) const {
+        const auto found = objects_.find(serial);
+        return found == objects_.end() ? nullptr : found->second;
+    }
+    std::size_t size() const { return objects_.size(); }
+    template <class F>
+    void for_each(F f) const {
+        for (const auto& entry : objects_) f(entry.second);
+    }
+
+private:
+    std::unordered_map<TkSerial, T*> objects_;
+};
+
 struct Registry {
     TkSerial nextSerial = 1;
-    std::vector<WindowRef> windows;  // creation order
-    std::unordered_set<const void*> liveWindows;
-    std::unordered_set<const void*> views;
-    std::unordered_set<const void*> menus;
-    std::unordered_set<const void*> strings;
-    std::unordered_set<const void*> contexts;
-    std::unordered_set<const void*> images;
-    std::unordered_set<const void*> colorSpaces;
-    std::unordered_set<const void*> handlers;
-    std::unordered_set<const void*> targets;
-    GrafPtr currentPort = nullptr;
+    std::vector<TkWindow*> windows;      // creation order
+    std::vector<TkWindow*> windowOrder;  // front to back, hidden ones included
+    LiveTable<TkWindow> liveWindows;
+    LiveTable<TkView> views;
+    LiveTable<TkMenu> menus;
+    LiveTable<TkString> strings;
+    LiveTable<TkContext> contexts;
+    LiveTable<TkImage> images;
+    LiveTable<TkColorSpace> colorSpaces;
+    LiveTable<TkHandler> handlers;
+    TkWindow* currentPort = nullptr;  // the window whose port is current
 };
 
 Registry& registry();
 TkSerial next_serial();
-
-bool is_window(const void* p);
-bool is_view(const void* p);
-bool is_menu(const void* p);
-bool is_string(const void* p);
-bool is_context(const void* p);
-bool is_image(const void* p);
-bool is_color_space(const void* p);
-bool is_handler(const void* p);
-bool is_target(const void* p);
-// A window's port, found through its live window.
-bool is_port(const void* p);
 
 }  // namespace tk::detail

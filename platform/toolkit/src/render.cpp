@@ -2,53 +2,68 @@
 // they leave the drawing to the toolkit, then its subviews above it.
 #include "render.h"
 
-#include <utility>
 #include <vector>
 
 #include "context.h"
 #include "events.h"
-#include "registry.h"
+#include "look_paint.h"
+#include "refs.h"
+#include "windows.h"
 
 namespace tk::detail {
 namespace {
 
-OSStatus send_draw(cairo_t* cr, ControlRef view) {
+OSStatus send_draw(cairo_t* cr, TkView* view) {
     if (view->target.handlers.empty()) return eventNotHandledErr;
-    CGContextRef context = new_context(cr);
+    TkContext* context = new_context(cr);
+    const CGContextRef contextRef = ref_of(context);
     auto event = make_event(kEventClassControl, kEventControlDraw);
-    set_param(event, kEventParamDirectObject, typeControlRef, view);
-    set_param(event, kEventParamCGContextRef, typeCGContextRef, context);
+    set_param(event, kEventParamDirectObject, typeControlRef, ref_of(view));
+    set_param(event, kEventParamCGContextRef, typeCGContextRef, contextRef);
     cairo_save(cr);
     const OSStatus status = send_event(view->target, event);
     cairo_restore(cr);
-    release_context(context);
+    // A handler may have released the context it was lent.
+    if (TkContext* still = find_context(contextRef)) release_context(still);
     return status;
 }
 
 }  // namespace
 
-void paint_view(cairo_t* cr, ControlRef view) {
+void paint_window_content(cairo_t* cr, TkWindow* window) {
+    if (window->disposing) return;
+    // Windows given the dialog brush are grey; the rest have plain white content.
+    set_colour(cr, window->background == kThemeBrushDialogBackgroundActive ? look::kWindowBackground
+                                                                           : look::kPlainBackground);
+    cairo_paint(cr);
+    if (is_menu_window(window))
+        look_menu(cr, window);
+    else if (window->root)
+        paint_view(cr, window->root);
+}
+
+void paint_view(cairo_t* cr, TkView* view) {
     if (!view->visible) return;
-    const TkSerial serial = view->serial;
+    const ControlRef ref = ref_of(view);
     cairo_save(cr);
     cairo_translate(cr, view->bounds.left, view->bounds.top);
     cairo_rectangle(cr, 0, 0, view->bounds.right - view->bounds.left, view->bounds.bottom - view->bounds.top);
     cairo_clip(cr);
-    if (send_draw(cr, view) == eventNotHandledErr && is_view(view) && view->serial == serial) {
+    if (send_draw(cr, view) == eventNotHandledErr && find_view(ref)) {
         cairo_save(cr);
         standard_look(cr, view);
         cairo_restore(cr);
     }
     // A draw handler may have changed the tree; only views still alive are painted.
-    std::vector<std::pair<ControlRef, TkSerial>> children;
-    if (is_view(view) && view->serial == serial)
-        for (auto* child : view->children) children.emplace_back(child, child->serial);
-    for (const auto& [child, childSerial] : children)
-        if (is_view(child) && child->serial == childSerial) paint_view(cr, child);
+    std::vector<ControlRef> children;
+    if (find_view(ref))
+        for (const TkView* child : view->children) children.push_back(ref_of(child));
+    for (ControlRef child : children)
+        if (TkView* still = find_view(child)) paint_view(cr, still);
     cairo_restore(cr);
 }
 
-void standard_look(cairo_t* cr, ControlRef view) {
+void standard_look(cairo_t* cr, const TkView* view) {
     switch (view->kind) {
     case kControlKindPushButton:
         return look_push_button(cr, view);

@@ -38,6 +38,12 @@ void set_screens(const std::vector<Rect>& screens) {
 
 void reset_screens() { set_screens({Rect{0, 0, 900, 1440}}); }
 
+std::vector<Rect> screen_rects() {
+    std::vector<Rect> rects;
+    for (const auto& d : devices()) rects.push_back(d->device.gdRect);
+    return rects;
+}
+
 }  // namespace tk::detail
 
 using namespace tk::detail;

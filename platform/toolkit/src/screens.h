@@ -9,5 +9,7 @@ namespace tk::detail {
 
 void set_screens(const std::vector<Rect>& screens);
 void reset_screens();
+// The screens' global rectangles, in the order GetDeviceList gives them.
+std::vector<Rect> screen_rects();
 
 }  // namespace tk::detail

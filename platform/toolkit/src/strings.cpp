@@ -5,18 +5,21 @@
 #include <optional>
 
 #include "mac_roman.h"
-#include "registry.h"
+#include "refs.h"
 #include "unicode.h"
 
 namespace tk::detail {
 
 CFStringRef new_string(std::u16string chars) {
-    auto* string = new __CFString{1, std::move(chars)};
-    registry().strings.insert(string);
-    return string;
+    auto* string = new TkString{next_serial(), 1, std::move(chars)};
+    registry().strings.add(string);
+    return ref_of(string);
 }
 
-const std::u16string* string_chars(CFStringRef string) { return is_string(string) ? &string->chars : nullptr; }
+const std::u16string* string_chars(CFStringRef string) {
+    const TkString* found = find_string(string);
+    return found ? &found->chars : nullptr;
+}
 
 }  // namespace tk::detail
 
@@ -94,16 +97,14 @@ CFIndex CFStringGetLength(CFStringRef theString) {
 }
 
 void CFRelease(CFTypeRef cf) {
-    if (!is_string(cf)) return;
-    auto* string = const_cast<__CFString*>(static_cast<const __CFString*>(cf));
-    if (--string->refCount > 0) return;
-    registry().strings.erase(string);
+    TkString* string = find_string(cf);
+    if (!string || --string->refCount > 0) return;
+    registry().strings.remove(string);
     delete string;
 }
 
 CFTypeRef CFRetain(CFTypeRef cf) {
-    if (!is_string(cf)) return cf;
-    ++const_cast<__CFString*>(static_cast<const __CFString*>(cf))->refCount;
+    if (TkString* string = find_string(cf)) ++string->refCount;
     return cf;
 }
 

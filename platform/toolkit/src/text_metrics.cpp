@@ -101,7 +101,7 @@ TkFont theme_font(ThemeFontID id) {
     return font;
 }
 
-TkFont control_font(ControlRef control) {
+TkFont control_font(const TkView* control) {
     const ControlFontStyleRec& style = control->fontStyle;
     if (!(style.flags & kControlUseFontMask)) return size_font(control->size);
     TkFont font;

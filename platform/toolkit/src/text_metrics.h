@@ -28,7 +28,7 @@ struct TkTextSize {
 
 TkFont theme_font(ThemeFontID id);
 // The font a control draws its text in: its font style, else its control size.
-TkFont control_font(ControlRef control);
+TkFont control_font(const TkView* control);
 // The family name of a font family number, or empty for an unknown number.
 std::string family_name(FMFontFamily family);
 FMFontFamily family_number(std::string_view name);

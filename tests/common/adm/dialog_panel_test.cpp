@@ -88,13 +88,6 @@ TEST_F(PanelDialog, OwnerDestroyTakesTheItemsOutOfTheContainer) {
     EXPECT_EQ(_dialogDestroyed, 1);
 }
 
-TEST_F(PanelDialog, DisposedContainerDestroysTheDialog) {
-    Panel panel = makePanel(init_with_items);
-    DisposeControl(panel.container);
-    EXPECT_EQ(_dialogDestroyed, 1);
-    EXPECT_EQ(_itemsDestroyed, 2);
-}
-
 TEST_F(PanelDialog, FailingInitProcLeavesNoRefconWithTheHost) {
     Panel panel = makePanel([](ADMDialogRef d) -> ASErr {
         init_with_items(d);

@@ -1,4 +1,6 @@
 // Native events of item controls become ADM notifications and draw calls.
+#include <functional>
+
 #include "adm/detail/iADMDrawer.h"
 #include "adm_test_support.h"
 
@@ -35,19 +37,35 @@ protected:
     ADMDialogRef _dialog = nullptr;
 };
 
-TEST_F(ItemEvents, ClicksWithoutItemProcsReachTheDialogAsUserChanged) {
-    std::vector<ADMItemRef> items;
-    for (ADMItemType type : kAllTypes) items.push_back(add(_dialog, type, {10, 10, 40, 110}));
-    for (ADMItemRef item : items) {
-        if (HIViewRef view = control_of(item)) {
-            EXPECT_TRUE(tka::click(view)) << from_ref(item)->type;
-        }
-    }
-    // Every item but the static text, which has no control.
-    ASSERT_EQ(_seen.dialogItems.size(), kAllTypes.size() - 1);
-    for (std::size_t i = 0; i < _seen.dialogItems.size(); ++i) {
-        EXPECT_EQ(_seen.dialogTypes[i], kADMUserChangedNotifier);
-        EXPECT_EQ(_seen.dialogItems[i], items[i]);
+TEST_F(ItemEvents, WhatAPersonDoesToAnItemWithoutNotifyProcReachesTheDialogAsUserChanged) {
+    const auto click = [](ADMItemRef item) { tka::click(control_of(item)); };
+    const auto choose = [](ADMItemRef item) {
+        ADMEntrySuite6::SetText(ADMListSuite4::InsertEntry(ADMItemSuite10::GetList(item), 0), "Camera 1");
+        tka::choosePopupEntry(control_of(item), "Camera 1");
+    };
+    const auto type = [](ADMItemRef item) {
+        tka::typeText(control_of(item), "5");
+        tka::pressKey(kTabCharCode);
+    };
+    const struct {
+        ADMItemType type;
+        std::function<void(ADMItemRef)> act;
+        bool heard;
+    } cases[] = {
+        {kADMFrameType, click, false},          {kADMPicturePushButtonType, click, true},
+        {kADMPictureStaticType, click, false},  {kADMPopupListType, choose, true},
+        {kADMPopupMenuType, choose, true},      {kADMTextCheckBoxType, click, true},
+        {kADMTextEditType, type, true},         {kADMTextPushButtonType, click, true},
+        {kADMTextRadioButtonType, click, true}, {kADMTextStaticType, click, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.type);
+        _seen = Seen{};
+        ADMItemRef item = add(_dialog, c.type, {10, 10, 40, 110});
+        if (control_of(item)) c.act(item);
+        EXPECT_EQ(_seen.dialogItems, c.heard ? std::vector<ADMItemRef>{item} : std::vector<ADMItemRef>{});
+        EXPECT_EQ(_seen.dialogTypes, c.heard ? std::vector<std::string>{kADMUserChangedNotifier} : std::vector<std::string>{});
+        ADMItemSuite10::Show(item, false);
     }
 }
 

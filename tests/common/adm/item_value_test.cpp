@@ -101,6 +101,51 @@ TEST_F(ItemValues, CustomConversionsReplaceTheDefaults) {
     EXPECT_EQ(ADMItemSuite10::GetIntValue(_edit), 12) << "integer reads do not use the proc";
 }
 
+// What the dialog heard, with the field's text at that moment.
+std::vector<std::string> _heard;
+
+TEST_F(ItemValues, LeavingAFieldTakesTheValueAsReadAndShowsIt) {
+    ADMDialogSuite9::SetNotifyProc(_dialog, [](ADMDialogRef, ADMNotifierRef notifier) {
+        EXPECT_TRUE(ADMNotifierSuite2::IsNotifierType(notifier, kADMUserChangedNotifier));
+        _heard.push_back(tka::text(control_of(ADMNotifierSuite2::GetItem(notifier))));
+    });
+    const ADMItemFloatToTextProc pixels = [](ADMItemRef, float value, char* text, ADMInt32 length) -> ADMBoolean {
+        std::snprintf(text, static_cast<std::size_t>(length), "%d px", static_cast<int>(value));
+        return true;
+    };
+    const struct {
+        float min, max;
+        ADMItemFloatToTextProc floatToText;
+        const char* typed;  // null: the field is only passed through
+        UInt32 leave;
+        const char* shown;
+        float value;
+    } cases[] = {
+        {1, 10000, nullptr, "999999999", kTabCharCode, "10000", 10000},
+        {1, 10000, nullptr, "-5", kReturnCharCode, "1", 1},
+        {0, 100, nullptr, "12.50", kTabCharCode, "12.5", 12.5f},
+        {0, 100, nullptr, "abc", kTabCharCode, "4", 4},
+        {0, 1000, pixels, "250", kReturnCharCode, "250 px", 250},
+        {0, 100, nullptr, nullptr, kTabCharCode, "500", 100},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed ? c.typed : "nothing typed");
+        _heard.clear();
+        ADMItemSuite10::SetFloatToTextProc(_edit, c.floatToText);
+        ADMItemSuite10::SetMinFloatValue(_edit, c.min);
+        ADMItemSuite10::SetMaxFloatValue(_edit, c.max);
+        ADMItemSuite10::SetFloatValue(_edit, c.typed ? 4 : 500);
+        if (c.typed)
+            type(c.typed);
+        else
+            ASSERT_TRUE(tka::focus(control_of(_edit)));
+        tka::pressKey(c.leave);
+        EXPECT_EQ(shown(), c.shown);
+        EXPECT_EQ(_heard, c.typed ? std::vector<std::string>{c.shown} : std::vector<std::string>{});
+        EXPECT_EQ(ADMItemSuite10::GetFloatValue(_edit), c.value);
+    }
+}
+
 TEST(DefaultFloatToText, DropsTrailingZeros) {
     const std::pair<float, const char*> cases[] = {
         {100.0f, "100"}, {0.5f, "0.5"},   {-0.25f, "-0.25"},    {12.5f, "12.5"},

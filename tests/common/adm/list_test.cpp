@@ -71,17 +71,6 @@ TEST_F(PopupList, SelectMakesTheEntryCurrent) {
     EXPECT_EQ(ADMEntrySuite6::GetIndex(active), 2);
 }
 
-TEST_F(PopupList, ChoosingAnEntryIsAUserChange) {
-    static int changes;
-    changes = 0;
-    ADMDialogSuite9::SetNotifyProc(_dialog, [](ADMDialogRef, ADMNotifierRef) { ++changes; });
-    ADMDialogSuite9::Show(_dialog, true);
-    addEntries({"Camera 1", "Camera 2"});
-    ASSERT_TRUE(tka::choosePopupEntry(control_of(_popup), "Camera 2"));
-    EXPECT_EQ(changes, 1);
-    EXPECT_EQ(ADMEntrySuite6::GetIndex(ADMListSuite4::GetActiveEntry(_list)), 1);
-}
-
 TEST_F(PopupList, ListsOfOtherItemsHaveNoEntries) {
     ADMItemRef button = add(_dialog, kADMTextPushButtonType, {40, 10, 60, 100});
     ADMListRef list = ADMItemSuite10::GetList(button);

@@ -46,36 +46,6 @@ struct ShownWindow {
 
 }  // namespace
 
-TEST(Automation, ClicksThatAPersonCannotMakeDoNothing) {
-    ShownWindow shown;
-    ControlRef group = nullptr;
-    const Rect g{0, 0, 100, 200};
-    CreateGroupBoxControl(shown.window, &g, nullptr, true, &group);
-    ControlRef box = check_box(nullptr, {10, 10, 23, 80}, "Random");
-    HIViewAddSubview(group, box);
-    int commands = 0;
-    InstallEventHandler(GetControlEventTarget(box), count_command, 1, kCommand, &commands, nullptr);
-
-    DisableControl(box);
-    EXPECT_FALSE(ta::click(box));
-    EnableControl(box);
-    HideControl(group);  // an ancestor hidden
-    EXPECT_FALSE(ta::click(box));
-    ShowControl(group);
-    HideWindow(shown.window);
-    EXPECT_FALSE(ta::click(box));
-    ShowWindow(shown.window);
-    EXPECT_EQ(commands, 0);
-    EXPECT_EQ(GetControl32BitValue(box), 0);
-
-    ControlRef text = label(shown.root(), {0, 0, 13, 50}, "Static");
-    EXPECT_FALSE(ta::click(text));
-    EXPECT_FALSE(ta::click(shown.root()));
-    EXPECT_TRUE(ta::click(box));
-    EXPECT_EQ(commands, 1);
-    EXPECT_EQ(GetControl32BitValue(box), 1);
-}
-
 TEST(Automation, FindsViewsByKindAndTitlePreferringVisibleOnes) {
     ShownWindow shown;
     ControlRef hidden = check_box(shown.window, {0, 0, 13, 60}, "Random");
@@ -140,48 +110,6 @@ TEST(Automation, EditFieldsOfAGroupWhoseTitleIsASeparateLabel) {
     HideControl(hiddenField);
     EXPECT_EQ(ta::editFieldsInGroup(container, "Cube Dimensions"), (std::vector<HIViewRef>{a, b}));
     DisposeControl(container);
-}
-
-TEST(Automation, TypingReplacesTheTextOfOperableEditFieldsOnly) {
-    ShownWindow shown;
-    ControlRef field = edit(shown.root(), {0, 0, 13, 60});
-    int commands = 0;
-    InstallEventHandler(GetControlEventTarget(field), count_command, 1, kCommand, &commands, nullptr);
-    EXPECT_TRUE(ta::typeText(field, "1500"));
-    EXPECT_EQ(ta::text(field), "1500");
-    EXPECT_EQ(commands, 0);
-    DisableControl(field);
-    EXPECT_FALSE(ta::typeText(field, "7"));
-    EXPECT_EQ(ta::text(field), "1500");
-    ControlRef box = check_box(shown.window, {20, 0, 33, 60}, "Box");
-    EXPECT_FALSE(ta::typeText(box, "7"));
-}
-
-TEST(Automation, ChoosingPopupEntries) {
-    ShownWindow shown;
-    ControlRef popup = nullptr;
-    const Rect r{0, 0, 17, 150};
-    CreatePopupButtonControl(shown.window, &r, nullptr, -12345, false, -1, 0, normal, &popup);
-    MenuRef menu = nullptr;
-    CreateNewMenu(16000, 0, &menu);
-    SetControlData(popup, kControlEntireControl, kControlPopupButtonOwnedMenuRefTag, sizeof menu, &menu);
-    InsertMenuItemTextWithCFString(menu, Str("Camera 1"), 0, 0, 0);
-    InsertMenuItemTextWithCFString(menu, Str("Camera 2"), 1, 0, 0);
-    int commands = 0;
-    InstallEventHandler(GetControlEventTarget(popup), count_command, 1, kCommand, &commands, nullptr);
-    EXPECT_TRUE(ta::choosePopupEntry(popup, "Camera 2"));
-    EXPECT_EQ(GetControl32BitValue(popup), 2);
-    EXPECT_EQ(commands, 1);
-    EXPECT_TRUE(ta::choosePopupEntry(popup, 1));
-    EXPECT_EQ(ta::text(popup), "Camera 1");
-    EXPECT_FALSE(ta::choosePopupEntry(popup, "Camera 3"));
-    EXPECT_FALSE(ta::choosePopupEntry(popup, 3));
-    EXPECT_FALSE(ta::choosePopupEntry(popup, 0));
-    DisableControl(popup);
-    EXPECT_FALSE(ta::choosePopupEntry(popup, 2));
-    EXPECT_EQ(GetControl32BitValue(popup), 1);
-    EXPECT_EQ(commands, 2);
-    EXPECT_EQ(ta::popupEntries(popup), (std::vector<std::string>{"Camera 1", "Camera 2"}));
 }
 
 TEST(Automation, DescribesWindowsAsTrees) {

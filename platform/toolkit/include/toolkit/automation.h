@@ -14,7 +14,7 @@ namespace tk::automation {
 
 // ---- Looking at windows and views ------------------------------------------------
 
-// Live windows, in creation order.
+// Live windows, in creation order (the window of an open popup menu among them).
 std::vector<WindowRef> windows();
 std::string windowTitle(WindowRef window);  // UTF-8
 Rect windowBounds(WindowRef window);        // content, global coordinates
@@ -80,20 +80,57 @@ std::vector<HIViewRef> editFieldsInGroup(HIViewRef root, std::string_view title)
 
 // ---- Operating views as a person would -------------------------------------------
 
-// Clicks the view. False, and nothing happens, when the view or an ancestor is
-// hidden, its window is hidden, it is disabled, or it is a static text or a root.
-// Otherwise self-toggling check boxes and radio buttons toggle, and the command
-// event with the view's command ID goes to its handlers.
+// Clicks the view as the mouse would, pressed and released on it. False, and
+// nothing happens, when the view or an ancestor is hidden or disabled, its window
+// is hidden, or it takes no clicks (static texts, group boxes, icons, user panes,
+// roots). Otherwise a check box or radio button toggles itself and the command
+// event with the view's command ID goes to its handlers, a popup opens its menu,
+// an edit field takes the keyboard focus. A menu left open closes first.
 bool click(HIViewRef view);
-// Replaces the text of an enabled, visible edit field (no event, like typing).
+// Gives the edit field the keyboard focus as a click in it would, the caret at
+// the end of its text. The field focused before is left (committed).
+bool focus(HIViewRef editField);
+// Types the text over the whole text of the edit field, as a person does:
+// focuses it, selects all, types the text as key presses. The field keeps the
+// focus, so nothing is committed yet.
 bool typeText(HIViewRef editField, std::string_view utf8);
-// Sets the popup to the entry and sends the command event; false when the popup
-// is disabled or hidden or has no such entry.
+// Opens the popup's menu and chooses the entry (as with chooseInOpenMenu); false,
+// and nothing happens, when the popup cannot be operated or has no such entry.
 bool choosePopupEntry(HIViewRef popup, std::string_view entryText);
 bool choosePopupEntry(HIViewRef popup, int index);  // 1-based
 // Sends kEventWindowClose; unhandled, the window is disposed. False when the
 // window is hidden or has no close box.
 bool clickCloseBox(WindowRef window);
+
+// ---- The mouse and the keyboard ------------------------------------------------------
+
+// The mouse at a point of the window, in its content coordinates. A press brings
+// the window to the front and goes to the topmost view under it; see the
+// toolkit's input model (src/input.h). False when the window cannot take input.
+bool mouseDown(WindowRef window, Point where, EventModifiers modifiers = 0);
+void mouseDragged(WindowRef window, Point where);
+void mouseUp(WindowRef window, Point where);
+// A key press for the active window, or for the open menu: a character, or one of
+// the character codes of native.h (Tab, Return, Backspace, arrows...), with the
+// modifier keys held (shiftKey, controlKey...). False when nothing took it.
+bool pressKey(UInt32 charCode, EventModifiers modifiers = 0);
+// Every character of the text as a key press.
+bool typeKeys(std::string_view utf8);
+// The edit field with the window's keyboard focus; null when none.
+HIViewRef focusedView(WindowRef window);
+
+// ---- Popup menus ----------------------------------------------------------------------
+
+// Clicks the popup so its menu opens; false when it did not.
+bool openPopup(HIViewRef popup);
+// The popup whose menu is open and the window the menu is drawn in; null when
+// no menu is open.
+HIViewRef openMenuPopup();
+WindowRef openMenuWindow();
+// Clicks an entry of the open menu: the popup takes it and sends its command
+// event, and the menu closes. False when no menu is open or it has no such entry.
+bool chooseInOpenMenu(std::string_view entryText);
+bool chooseInOpenMenu(int index);  // 1-based
 
 // ---- Rendering --------------------------------------------------------------------
 

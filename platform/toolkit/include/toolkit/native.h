@@ -13,6 +13,7 @@
 //   Controls (views)    kinds, data tags, creation, the view tree, state and values
 //   Menus               popup menus and their items
 //   Events              handlers, targets, event classes and parameters
+//   Keyboard            modifier keys and the character codes of special keys
 //   Drawing             contexts, paths, bitmaps, images, colour spaces
 //   Screens             the graphics devices
 #pragma once
@@ -400,6 +401,31 @@ EventKind GetEventKind(EventRef inEvent);
 OSStatus GetEventParameter(EventRef inEvent, EventParamName inName, EventParamType inDesiredType,
                            EventParamType* outActualType, ByteCount inBufferSize, ByteCount* outActualSize,
                            void* outData);
+
+// ---- Keyboard ------------------------------------------------------------------
+// A key is its character (Unicode) or, for keys that type none, one of the
+// character codes below; modifiers say which modifier keys were held.
+typedef UInt16 EventModifiers;
+enum : EventModifiers {
+    cmdKey = 0x0100,
+    shiftKey = 0x0200,
+    optionKey = 0x0800,
+    controlKey = 0x1000,
+};
+enum : UInt32 {
+    kHomeCharCode = 1,
+    kEnterCharCode = 3,
+    kEndCharCode = 4,
+    kBackspaceCharCode = 8,
+    kTabCharCode = 9,
+    kReturnCharCode = 13,
+    kEscapeCharCode = 27,
+    kLeftArrowCharCode = 28,
+    kRightArrowCharCode = 29,
+    kUpArrowCharCode = 30,
+    kDownArrowCharCode = 31,
+    kDeleteCharCode = 127,  // forward delete
+};
 
 // ---- Drawing -------------------------------------------------------------------
 typedef UInt32 CGBitmapInfo;

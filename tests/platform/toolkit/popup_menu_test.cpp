@@ -1,0 +1,162 @@
+// Popup menus: a click opens the menu in a window of its own above the popup's
+// window; a click on an entry chooses it; Escape or a click elsewhere closes it.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "support.h"
+#include "toolkit/automation.h"
+
+using namespace tk_test;
+namespace ta = tk::automation;
+
+namespace {
+
+const EventTypeSpec kCommand[] = {{kEventClassCommand, kEventCommandProcess}};
+
+OSStatus count_command(EventHandlerCallRef, EventRef, void* data) {
+    ++*static_cast<int*>(data);
+    return noErr;
+}
+
+// A shown window with a popup of three cameras, the second current, and a check box.
+struct PopupWindow {
+    WindowRef window = new_window(kWindowCloseBoxAttribute, {100, 100, 300, 500});
+    ControlRef popup = nullptr;
+    ControlRef box = nullptr;
+    int commands = 0;
+
+    explicit PopupWindow(SInt16 top = 20) {
+        const Rect r{top, 40, static_cast<SInt16>(top + 20), 200};
+        CreatePopupButtonControl(window, &r, nullptr, -12345, false, -1, 0, normal, &popup);
+        MenuRef menu = nullptr;
+        CreateNewMenu(16000, 0, &menu);
+        SetControlData(popup, kControlEntireControl, kControlPopupButtonOwnedMenuRefTag, sizeof menu, &menu);
+        for (const char* name : {"Camera 1", "Camera 2", "Camera 3"})
+            InsertMenuItemTextWithCFString(menu, Str(name), CountMenuItems(menu), kMenuItemAttrIgnoreMeta, 0);
+        SetControl32BitValue(popup, 2);
+        InstallEventHandler(GetControlEventTarget(popup), count_command, 1, kCommand, &commands, nullptr);
+        const Rect b{60, 40, 73, 140};
+        CreateCheckBoxControl(window, &b, Str("Box"), 0, true, &box);
+        ShowWindow(window);
+    }
+    ~PopupWindow() { DisposeWindow(window); }
+};
+
+// Dark pixels in the left margin of a menu row, where the check mark goes.
+int mark_pixels(const ta::Bitmap& menu, int entry) {
+    int dark = 0;
+    const int top = 4 + (entry - 1) * 18;
+    for (int y = top; y < top + 18; ++y)
+        for (int x = 2; x < 18; ++x) dark += (menu.at(x, y) & 0xFF) < 0x80;
+    return dark;
+}
+
+}  // namespace
+
+TEST(PopupMenu, AClickOpensTheMenuBelowThePopupWithTheCurrentEntryChecked) {
+    PopupWindow w;
+    const std::size_t windows = ta::windows().size();
+    ASSERT_TRUE(ta::openPopup(w.popup));
+    EXPECT_EQ(ta::openMenuPopup(), w.popup);
+    WindowRef menu = ta::openMenuWindow();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(ta::windows().size(), windows + 1);
+    EXPECT_TRUE(ta::windowVisible(menu));
+    EXPECT_TRUE(IsWindowActive(w.window)) << "the menu does not take the activation";
+    const Rect bounds = ta::windowBounds(menu);
+    EXPECT_EQ(bounds.top, 100 + 40);
+    EXPECT_EQ(bounds.left, 100 + 40);
+    EXPECT_GE(bounds.right - bounds.left, 160);
+    EXPECT_EQ(bounds.bottom - bounds.top, 3 * 18 + 2 * 4);
+    const ta::Bitmap picture = ta::renderWindow(menu);
+    EXPECT_EQ(mark_pixels(picture, 1), 0);
+    EXPECT_GT(mark_pixels(picture, 2), 0);
+    EXPECT_EQ(mark_pixels(picture, 3), 0);
+    EXPECT_EQ(w.commands, 0) << "opening chooses nothing";
+    EXPECT_EQ(ta::popupEntries(w.popup), (std::vector<std::string>{"Camera 1", "Camera 2", "Camera 3"}));
+}
+
+TEST(PopupMenu, ChoosingClosingAndDismissing) {
+    PopupWindow w;
+    const auto before = ta::liveCounts();
+    const struct {
+        const char* how;
+        std::function<void()> end;
+        SInt32 value;
+        int commands;
+        SInt32 box;
+    } ways[] = {
+        {"a click on an entry chooses it", [] { ta::chooseInOpenMenu("Camera 3"); }, 3, 1, 0},
+        {"Escape closes it", [] { ta::pressKey(kEscapeCharCode); }, 2, 0, 0},
+        {"a click elsewhere only closes it",
+         [&] {
+             const Rect f = ta::frame(w.box);
+             const Point p{static_cast<SInt16>((f.top + f.bottom) / 2), static_cast<SInt16>(f.left + 5)};
+             ta::mouseDown(w.window, p);
+             ta::mouseUp(w.window, p);
+         },
+         2, 0, 0},
+        {"releasing outside every entry closes it",
+         [&] {
+             WindowRef menu = ta::openMenuWindow();
+             ta::mouseDown(menu, Point{10, 10});
+             ta::mouseDragged(menu, Point{-20, 10});
+             ta::mouseUp(menu, Point{-20, 10});
+         },
+         2, 0, 0},
+        {"choosing through the popup opens and chooses", [&] { ta::pressKey(kEscapeCharCode), ta::choosePopupEntry(w.popup, 1); }, 1, 1, 0},
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.how);
+        SetControl32BitValue(w.popup, 2);
+        w.commands = 0;
+        ASSERT_TRUE(ta::openPopup(w.popup));
+        way.end();
+        EXPECT_EQ(ta::openMenuWindow(), nullptr);
+        EXPECT_EQ(GetControl32BitValue(w.popup), way.value);
+        EXPECT_EQ(w.commands, way.commands);
+        EXPECT_EQ(GetControl32BitValue(w.box), way.box);
+        EXPECT_EQ(ta::liveCounts().total(), before.total());
+    }
+    EXPECT_FALSE(ta::choosePopupEntry(w.popup, "Camera 9"));
+    EXPECT_EQ(ta::openMenuWindow(), nullptr);
+}
+
+TEST(PopupMenu, TheMenuGoesWhenItsPopupCanNoLongerBeOperated) {
+    PopupWindow w;
+    const struct {
+        const char* what;
+        std::function<void()> act;
+    } changes[] = {
+        {"popup disabled", [&] { DisableControl(w.popup); }},
+        {"popup hidden", [&] { HideControl(w.popup); }},
+        {"window hidden", [&] { HideWindow(w.window); }},
+        {"its items changed",
+         [&] {
+             MenuRef menu = nullptr;
+             GetControlData(w.popup, kControlEntireControl, kControlPopupButtonOwnedMenuRefTag, sizeof menu, &menu,
+                            nullptr);
+             SetMenuItemTextWithCFString(menu, 1, Str("Camera 0"));
+         }},
+        {"popup disposed", [&] { DisposeControl(w.popup); }},
+    };
+    for (const auto& change : changes) {
+        SCOPED_TRACE(change.what);
+        ShowWindow(w.window);
+        EnableControl(w.popup);
+        ShowControl(w.popup);
+        ASSERT_TRUE(ta::openPopup(w.popup));
+        change.act();
+        EXPECT_EQ(ta::openMenuWindow(), nullptr);
+    }
+}
+
+TEST(PopupMenu, NearTheBottomOfTheScreenTheMenuOpensAbove) {
+    ta::setScreens({Rect{0, 0, 320, 800}});
+    PopupWindow w(180);  // the popup ends 300 down the screen
+    ASSERT_TRUE(ta::openPopup(w.popup));
+    const Rect bounds = ta::windowBounds(ta::openMenuWindow());
+    EXPECT_EQ(bounds.bottom, 100 + 180);
+    ta::resetScreens();
+}
