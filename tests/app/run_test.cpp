@@ -75,14 +75,7 @@ TEST_F(WholeRun, ClockStepGivesEveryPressItsOwnSecond) {
 }
 
 TEST_F(WholeRun, TellsWhatThereIs) {
-    Outcome r = run({"--help"});
-    EXPECT_EQ(r.status, 0);
-    for (const char* option : {"SCENE", "--cube", "--orient", "--camera", "--repeat", "--sequential", "--keys",
-                               "--no-crop-text", "--apply", "--plugin", "--panel", "--without", "--clock",
-                               "--clock-step", "--undo", "--screen", "--json", "--out", "--ui-json", "--report",
-                               "--list", "--version"})
-        EXPECT_NE(r.out.find(option), std::string::npos) << option;
-    r = run({"--version"});
+    Outcome r = run({"--version"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "voxtrel-host " VOXTREL_VERSION "\n");
 
