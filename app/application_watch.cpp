@@ -12,7 +12,10 @@ constexpr char kPressing[] = "pressing \"Apply\"";
 }  // namespace
 
 ApplicationWatch::ApplicationWatch(const host::Host& h, Progress& progress, int presses, long long clock_step)
-    : host_(h), progress_(progress), presses_(presses), clock_step_(clock_step),
+    : host_(h),
+      progress_(progress),
+      presses_(presses),
+      clock_step_(clock_step),
       groups_seen_(h.undo_history().group_names().size()) {
     if (presses_ > 0) progress_.begin(kPressing, 1, presses_);
 }

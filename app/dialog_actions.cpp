@@ -63,7 +63,8 @@ std::set<KeyKind> parse_keys(const std::string& value) {
         if (word == "position") keys.insert(KeyKind::position);
         else if (word == "orientation") keys.insert(KeyKind::orientation);
         else if (word == "scale") keys.insert(KeyKind::scale);
-        else throw bad_value("--keys", value, "position, orientation or scale, or several of them separated by commas");
+        else throw bad_value("--keys", value,
+                             "position, orientation or scale, or several of them separated by commas");
     }
     return keys;
 }

@@ -43,8 +43,8 @@ void prepare_host(host::Host& h, const Options& options, std::ostream& err) {
             << " (removed with --without), so the dialog opens in its own window\n";
     if (!options.panel) h.remove_suite(kAEGPWorkspacePanelSuite, kAEGPWorkspacePanelSuiteVersion1);
     if (options.screen)
-        tk::automation::setScreens({Rect{0, 0, static_cast<SInt16>(options.screen->height),
-                                         static_cast<SInt16>(options.screen->width)}});
+        tk::automation::setScreens(
+            {Rect{0, 0, static_cast<SInt16>(options.screen->height), static_cast<SInt16>(options.screen->width)}});
     if (options.clock) set_clock(static_cast<std::time_t>(*options.clock));
 }
 

@@ -48,11 +48,14 @@ void print_layer_table(const Report& report, std::ostream& out) {
         std::vector<Line> lines = {{"Layer", "Position", "Orientation", "Scale"}};
         bool any_changes = false;
         for (const LayerChange& row : report.layers) {
-            lines.push_back({row.label(), triple(row.position), triple(row.orientation), triple(row.scale), changes(row)});
+            lines.push_back(
+                {row.label(), triple(row.position), triple(row.orientation), triple(row.scale), changes(row)});
             any_changes = any_changes || !lines.back().back().empty();
         }
-        if (any_changes) lines.front().push_back("Changes");
-        else for (Line& line : lines) line.resize(4);
+        if (any_changes)
+            lines.front().push_back("Changes");
+        else
+            for (Line& line : lines) line.resize(4);
         print_columns(lines, "", out);
     }
     if (report.skipped.empty()) return;

@@ -41,9 +41,15 @@ int list(const Options& options, std::ostream& out, std::ostream& err) {
     prepare_host(h, options, err);
     if (!load_scene(h, options, err)) return kExitBadInput;
     switch (options.listing) {
-        case Listing::cameras: list_cameras(h, out); break;
-        case Listing::layers: list_layers(h, out); break;
-        case Listing::suites: list_suites(h, out); break;
+        case Listing::cameras:
+            list_cameras(h, out);
+            break;
+        case Listing::layers:
+            list_layers(h, out);
+            break;
+        case Listing::suites:
+            list_suites(h, out);
+            break;
     }
     return kExitDone;
 }

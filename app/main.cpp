@@ -13,9 +13,10 @@ namespace {
 
 // The command line as Options; a status to exit with when there is nothing to run.
 std::optional<int> parse(int argc, char** argv, app::Options& options) {
-    CLI::App cli("Loads the Voxtrel plug-in into a simulated compositing host, opens its dialog from the menu as a "
-                 "person would, operates it, presses \"Apply\" and writes the result.",
-                 "voxtrel-host");
+    CLI::App cli(
+        "Loads the Voxtrel plug-in into a simulated compositing host, opens its dialog from the menu as a "
+        "person would, operates it, presses \"Apply\" and writes the result.",
+        "voxtrel-host");
     cli.footer(
         "Prints the layers the application touched or made, then the host's alerts.\n"
         "Exit status: 0 done; 1 the plug-in reported a failure, its dialog could not be used or memory ran out; "
@@ -50,8 +51,8 @@ int main(int argc, char** argv) {
         case app::Mode::list:
             return app::list(options, std::cout, std::cerr);
         case app::Mode::run: {
-            app::Progress progress(std::cerr, isatty(STDERR_FILENO) ? app::Progress::Style::bar
-                                                                     : app::Progress::Style::lines);
+            app::Progress progress(std::cerr,
+                                   isatty(STDERR_FILENO) ? app::Progress::Style::bar : app::Progress::Style::lines);
             progress.start_ticker();
             return app::run(options, std::cout, progress.messages(), progress);
         }

@@ -84,9 +84,9 @@ void check_standard_output(const Options& options) {
     if (options.report == kStandardOutput) claims.emplace_back("--report", "the report");
     if (options.ui_json == kStandardOutput) claims.emplace_back("--ui-json", "the view tree");
     if (claims.size() > 1)
-        throw bad_value(claims[1].first, kStandardOutput,
-                        "a file name, since standard output already carries " + claims[0].second + " (" +
-                            claims[0].first + ")");
+        throw bad_value(
+            claims[1].first, kStandardOutput,
+            "a file name, since standard output already carries " + claims[0].second + " (" + claims[0].first + ")");
 }
 
 // --list only looks: options that act or write have nothing to do with it.
@@ -109,7 +109,7 @@ Listing parse_listing(const std::string& value) {
 }  // namespace
 
 void add_options(CLI::App& cli, Options& options, RawOptions& raw) {
-    cli.add_option("SCENE", raw.scene, "Scene file (JSON); without it the embedded default scene");
+    cli.add_option("SCENE", raw.scene, "Scene file (JSON); without it the embedded default scene")->type_name("");
     cli.allow_extras();
 
     add_value(cli, raw, "--cube", "X,Y,Z", "Type X,Y,Z into the three \"Cube Dimensions\" fields", kDialogGroup);
@@ -117,7 +117,8 @@ void add_options(CLI::App& cli, Options& options, RawOptions& raw) {
               "Leave exactly these \"Layer Orientation\" boxes checked: none (\"Don't Change Orientation\"), "
               "camera (\"Towards Camera\"), random (\"Random\"); comma-separated",
               kDialogGroup);
-    add_value(cli, raw, "--camera", "NAME", "Choose this camera in the camera popup (enabled with --orient camera)",
+    add_value(cli, raw, "--camera", "NAME",
+              "Choose this camera in the camera popup (enabled with --orient camera; --list cameras shows them)",
               kDialogGroup);
     add_value(cli, raw, "--repeat", "N", "Check \"Repeat Layers\" and type N as its count", kDialogGroup);
     add_switch(cli, raw, "--sequential", options.dialog.sequential, "Check \"Repeat Sequentially\" (needs --repeat)",
@@ -142,16 +143,13 @@ void add_options(CLI::App& cli, Options& options, RawOptions& raw) {
     add_switch(cli, raw, "--undo", options.undo, "Undo the last step after applying", kHostGroup);
     add_value(cli, raw, "--screen", "W,H", "Screen size (default 1440,900)", kHostGroup);
 
-    add_switch(cli, raw, "--json", options.json, "Print the result scene instead of the table of layers",
-               kOutputGroup);
+    add_switch(cli, raw, "--json", options.json, "Print the result scene instead of the table of layers", kOutputGroup);
     add_value(cli, raw, "--out", "DIR",
-              "Write DIR/scene.json, DIR/view.png, DIR/dialog.png and DIR/report.json (DIR is created)",
-              kOutputGroup);
+              "Write DIR/scene.json, DIR/view.png, DIR/dialog.png and DIR/report.json (DIR is created)", kOutputGroup);
     add_value(cli, raw, "--ui-json", "FILE",
-              "Write the dialog's view tree, as the automation sees it, to FILE (- for standard output)",
-              kOutputGroup);
-    add_value(cli, raw, "--report", "FILE", "Write the report of what the run did, as JSON, to FILE (- for standard output)",
-              kOutputGroup);
+              "Write the dialog's view tree, as the automation sees it, to FILE (- for standard output)", kOutputGroup);
+    add_value(cli, raw, "--report", "FILE",
+              "Write the report of what the run did, as JSON, to FILE (- for standard output)", kOutputGroup);
 
     add_value(cli, raw, "--list", "WHAT",
               "Print the scene's cameras or layers, or the suites the host offers, and stop: cameras, layers, suites",
@@ -167,7 +165,8 @@ void check_switches(const RawOptions& raw, int argc, const char* const* argv) {
         if (equals == std::string::npos) continue;
         const std::string name = word.substr(0, equals);
         for (const std::string& s : raw.switches)
-            if (name == s) throw bad_value(name, word.substr(equals + 1), "left out, since " + name + " takes no value");
+            if (name == s)
+                throw bad_value(name, word.substr(equals + 1), "left out, since " + name + " takes no value");
     }
 }
 
@@ -210,7 +209,8 @@ void finish_options(const CLI::App& cli, const RawOptions& raw, Options& options
     }
     if (const auto v = given("--clock-step")) {
         const auto step = whole_number(*v, 1, kMaxClockStep);
-        if (!step) throw bad_value("--clock-step", *v, "a whole number of seconds from 1 to " + std::to_string(kMaxClockStep));
+        if (!step)
+            throw bad_value("--clock-step", *v, "a whole number of seconds from 1 to " + std::to_string(kMaxClockStep));
         options.clock_step = *step;
     }
     if (const auto v = given("--screen")) options.screen = parse_screen(*v);
@@ -226,7 +226,8 @@ std::pair<std::string, long> parse_suite(const std::string& value) {
     const std::optional<long long> version =
         colon == std::string::npos ? std::nullopt : whole_number(std::string_view(value).substr(colon + 1), 0, 999999);
     if (!version || colon == 0)
-        throw bad_value("--without", value, "\"SUITE NAME:VERSION\" with a whole-number version, such as \"AEGP Layer Suite:10\"");
+        throw bad_value("--without", value,
+                        "\"SUITE NAME:VERSION\" with a whole-number version, such as \"AEGP Layer Suite:10\"");
     return {value.substr(0, colon), static_cast<long>(*version)};
 }
 

@@ -2,13 +2,12 @@
 // does in the dialog and where the results go.
 #pragma once
 
+#include <CLI/CLI.hpp>
 #include <map>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
-
-#include <CLI/CLI.hpp>
 
 #include "dialog_actions.h"
 
@@ -48,7 +47,7 @@ struct Options {
 struct RawOptions {
     std::string scene;
     std::map<std::string, std::vector<std::string>> values;  // by option name
-    std::vector<std::string> switches;                        // names of the options without a value
+    std::vector<std::string> switches;                       // names of the options without a value
     bool version = false;
 };
 

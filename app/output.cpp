@@ -49,7 +49,8 @@ bool commit_outputs(OutputFiles& files, std::ostream& err) {
         if (!file) continue;
         ok = file->commit(err) && ok;
         if (file->removed_earlier())
-            err << "voxtrel-host: removed " << file->target().string() << ", which an earlier run left; this run made none\n";
+            err << "voxtrel-host: removed " << file->target().string()
+                << ", which an earlier run left; this run made none\n";
     }
     return ok;
 }

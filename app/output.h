@@ -3,10 +3,9 @@
 #pragma once
 
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <ostream>
 #include <string>
-
-#include <nlohmann/json.hpp>
 
 #include "host/Host.h"
 #include "options.h"

@@ -13,9 +13,8 @@ using host::StreamId;
 
 // Streams as the scene names them, in its order.
 constexpr std::pair<const char*, StreamId> kStreams[] = {
-    {"anchor", StreamId::anchor},         {"position", StreamId::position},
-    {"scale", StreamId::scale},           {"orientation", StreamId::orientation},
-    {"rotation_x", StreamId::rotation_x}, {"rotation_y", StreamId::rotation_y},
+    {"anchor", StreamId::anchor},           {"position", StreamId::position},     {"scale", StreamId::scale},
+    {"orientation", StreamId::orientation}, {"rotation_x", StreamId::rotation_x}, {"rotation_y", StreamId::rotation_y},
     {"rotation_z", StreamId::rotation_z},
 };
 

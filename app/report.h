@@ -4,11 +4,10 @@
 #pragma once
 
 #include <map>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include <nlohmann/json.hpp>
 
 #include "host/Host.h"
 
@@ -30,8 +29,8 @@ struct LayerChange {
     std::size_t index = 0;  // in the composition, 0 the top
     std::string name;
     int copy = 0;  // a new layer: 1 for the first made with its name, 2 for the next...; 0 otherwise
-    host::Vec3 position, orientation, scale;  // at the composition's time
-    std::vector<KeysAdded> keys_added;        // streams that gained keys, in the scene's order
+    host::Vec3 position, orientation, scale;    // at the composition's time
+    std::vector<KeysAdded> keys_added;          // streams that gained keys, in the scene's order
     std::optional<host::Vec3> rotation_zeroed;  // X, Y and Z Rotation before they were set to 0
 
     // "Photo", or "Photo (new 2)" for a layer the run made.
@@ -45,7 +44,7 @@ struct SkippedLayer {
 };
 
 struct Report {
-    std::string undone;  // the step undone at the end, or empty
+    std::string undone;    // the step undone at the end, or empty
     int presses = 0;       // presses of "Apply" that reached the button
     int applications = 0;  // applications the plug-in made for them
     std::vector<LayerChange> layers;

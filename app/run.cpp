@@ -90,8 +90,10 @@ DialogResult use_dialog(host::Host& h, const Options& options, OutputFiles& file
     result.cube = driver.cube_size();
     if (options.undo) {
         const std::string step = h.undo_history().undo_steps().empty() ? "" : h.undo_history().undo_steps().back().name;
-        if (h.undo()) result.undone = step;
-        else err << "voxtrel-host: nothing to undo\n";
+        if (h.undo())
+            result.undone = step;
+        else
+            err << "voxtrel-host: nothing to undo\n";
         h.idle();
     }
     // The dialog as it looks at the end, before quitting closes it.
@@ -144,13 +146,19 @@ bool tell_results(const host::Host& h, const Options& options, Report report, co
 
     // Standard output carries one thing: the table with the alerts, or what was asked for instead.
     std::ostringstream text;
-    if (options.json) text << scene;
-    else if (options.report == kStandardOutput) text << report_text;
-    else if (options.ui_json == kStandardOutput) text << dialog.ui_tree;
-    else print_layer_table(report, text);
+    if (options.json)
+        text << scene;
+    else if (options.report == kStandardOutput)
+        text << report_text;
+    else if (options.ui_json == kStandardOutput)
+        text << dialog.ui_tree;
+    else
+        print_layer_table(report, text);
     const bool table = !options.json && options.report != kStandardOutput && options.ui_json != kStandardOutput;
-    if (table) print_alerts(h, text);
-    else if (!h.alerts().empty()) print_alerts(h, err);
+    if (table)
+        print_alerts(h, text);
+    else if (!h.alerts().empty())
+        print_alerts(h, err);
 
     bool written = true;
     if (files.scene) written &= files.scene->write(scene, err);
@@ -188,7 +196,9 @@ int run(const Options& options, std::ostream& out, std::ostream& err, Progress& 
     const Snapshot before = take_snapshot(h);
     DialogResult dialog;
     if (loaded.ok()) dialog = use_dialog(h, options, files, progress, err);
+    progress.begin("comparing the layers");
     const Report report = make_report(h, before, dialog);
+    progress.end();
     progress.begin("quitting the host");
     h.quit();
     progress.end();

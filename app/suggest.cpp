@@ -13,8 +13,10 @@ namespace {
 std::vector<char32_t> characters(std::string_view s) {
     std::vector<char32_t> out;
     for (unsigned char c : s) {
-        if ((c & 0xC0) == 0x80 && !out.empty()) out.back() = (out.back() << 6) | (c & 0x3F);
-        else out.push_back(static_cast<char32_t>(std::tolower(c)));
+        if ((c & 0xC0) == 0x80 && !out.empty())
+            out.back() = (out.back() << 6) | (c & 0x3F);
+        else
+            out.push_back(static_cast<char32_t>(std::tolower(c)));
     }
     return out;
 }

@@ -60,7 +60,8 @@ private:
 std::size_t display_width(std::string_view utf8) {
     static const UnicodeWidths widths;
     std::size_t columns = 0;
-    for (std::size_t i = 0; i < utf8.size();) columns += static_cast<std::size_t>(widths.columns(next_code_point(utf8, i)));
+    for (std::size_t i = 0; i < utf8.size();)
+        columns += static_cast<std::size_t>(widths.columns(next_code_point(utf8, i)));
     return columns;
 }
 

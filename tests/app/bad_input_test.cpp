@@ -29,9 +29,11 @@ TEST_F(BadInput, EveryBadCommandLineGetsOneSentence) {
         {{"--keys", "rotation"},
          "--keys \"rotation\": must be position, orientation or scale, or several of them separated by commas"},
         {{"--without", "Suite"},
-         "--without \"Suite\": must be \"SUITE NAME:VERSION\" with a whole-number version, such as \"AEGP Layer Suite:10\""},
+         "--without \"Suite\": must be \"SUITE NAME:VERSION\" with a whole-number version, such as \"AEGP Layer "
+         "Suite:10\""},
         {{"--without", ":5"},
-         "--without \":5\": must be \"SUITE NAME:VERSION\" with a whole-number version, such as \"AEGP Layer Suite:10\""},
+         "--without \":5\": must be \"SUITE NAME:VERSION\" with a whole-number version, such as \"AEGP Layer "
+         "Suite:10\""},
         {{"--screen", "800"}, "--screen \"800\": must be W,H, two whole numbers from 1 to 32767"},
         {{"--camera", "A", "--camera", "B"}, "--camera: given 2 times (\"A\", \"B\"); must be given once"},
         {{"--json=yes"}, "--json \"yes\": must be left out, since --json takes no value"},
@@ -72,7 +74,9 @@ TEST_F(BadInput, MalformedScenesSayWhere) {
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.err.find("broken.json: line 2, column 19: "), std::string::npos) << r.err;
 
-    r = run({write("bad.json", R"({"composition": {"width": 100, "height": 100, "layers": [{"type": "text", "source": [1, 1]}]}})")});
+    r = run(
+        {write("bad.json",
+               R"({"composition": {"width": 100, "height": 100, "layers": [{"type": "text", "source": [1, 1]}]}})")});
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.err.find("bad.json: /composition/layers/0/source: "), std::string::npos) << r.err;
     EXPECT_TRUE(r.out.empty());
@@ -90,7 +94,8 @@ TEST_F(BadInput, ModulesThatCannotBeLoaded) {
 
 TEST_F(BadInput, WhatCannotBeDoneIsSaid) {
     const std::string inactive = write("inactive.json", R"({"active": false, "composition": {"width": 100,
-        "height": 100, "layers": [{"name": "Card", "type": "solid", "source": [10, 10], "3d": true, "selected": true}]}})");
+        "height": 100, "layers": [{"name": "Card", "type": "solid", "source": [10, 10], "3d": true,
+        "selected": true}]}})");
     const std::string flat = write("flat.json", R"({"composition": {"width": 100, "height": 100, "layers": [
         {"name": "Flat", "type": "solid", "source": [10, 10], "selected": true}]}})");
     struct Case {
@@ -99,16 +104,20 @@ TEST_F(BadInput, WhatCannotBeDoneIsSaid) {
         std::string err;
     };
     const std::vector<Case> cases = {
-        {{inactive}, 1,
+        {{inactive},
+         1,
          "the \"Voxtrel\" menu item is disabled: no composition is active (the scene says \"active\": false); "
          "nothing opened"},
-        {{flat}, 1,
+        {{flat},
+         1,
          "the \"Voxtrel\" menu item is disabled: the selection holds no 3D footage, solid, text or shape layer; "
          "nothing opened"},
-        {{"--without", "AEGP Layer Suite:11", "--apply", "0"}, 0,
+        {{"--without", "AEGP Layer Suite:11", "--apply", "0"},
+         0,
          "--without \"AEGP Layer Suite:11\": the host offers no such suite, so nothing was removed; did you mean "
          "\"AEGP Layer Suite:10\"?"},
-        {{"--panel", "--without", "AEGP Workspace Panel Suite:1", "--apply", "0"}, 0,
+        {{"--panel", "--without", "AEGP Workspace Panel Suite:1", "--apply", "0"},
+         0,
          "--panel: the host offers no panels without \"AEGP Workspace Panel Suite\" version 1 (removed with "
          "--without), so the dialog opens in its own window"},
         // Without --panel the host lacks it anyway: nothing to say.

@@ -3,21 +3,19 @@
 #pragma once
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include <nlohmann/json.hpp>
 
 extern char** environ;
 
@@ -73,7 +71,8 @@ protected:
     // The names of the files in a folder of the scratch directory, sorted.
     std::vector<std::string> files_in(const std::string& folder) const {
         std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(dir / folder)) names.push_back(entry.path().filename().string());
+        for (const auto& entry : fs::directory_iterator(dir / folder))
+            names.push_back(entry.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;
     }

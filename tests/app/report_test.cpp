@@ -53,9 +53,12 @@ TEST_F(Report, TableAndReportTellWhatTheRunDid) {
         EXPECT_EQ(line.substr(line.size() - row.changes.size()), row.changes);
     }
     const std::vector<std::string> rest(lines.begin() + 7, lines.end());
-    const std::vector<std::string> expected_rest = {
-        "Selected but not distributed:", "  Kamera Über  a camera", "  Licht        a light",
-        "  Fläche       a 2D layer",     "Alerts:",                 "  (none)"};
+    const std::vector<std::string> expected_rest = {"Selected but not distributed:",
+                                                    "  Kamera Über  a camera",
+                                                    "  Licht        a light",
+                                                    "  Fläche       a 2D layer",
+                                                    "Alerts:",
+                                                    "  (none)"};
     EXPECT_EQ(rest, expected_rest);
 
     // The same in report.json, with the layers' places in the result scene.
