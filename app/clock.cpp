@@ -2,11 +2,17 @@
 
 namespace {
 std::optional<std::time_t> _fixed_time;
-}
+std::time_t _advance = 0;
+}  // namespace
 
 namespace app {
 
-void set_clock(std::optional<std::time_t> seconds) { _fixed_time = seconds; }
+void set_clock(std::optional<std::time_t> seconds) {
+    _fixed_time = seconds;
+    _advance = 0;
+}
+
+void advance_clock(std::time_t seconds) { _advance += seconds; }
 
 }  // namespace app
 
@@ -19,6 +25,7 @@ extern "C" std::time_t time(std::time_t* out) noexcept {
         clock_gettime(CLOCK_REALTIME, &ts);
         now = ts.tv_sec;
     }
+    now += _advance;
     if (out) *out = now;
     return now;
 }

@@ -3,8 +3,9 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
-#include <stdexcept>
 #include <vector>
+
+#include "option_values.h"
 
 namespace app {
 
@@ -35,19 +36,12 @@ bool is_number(const std::string& s) {
     return errno == 0 && *end == '\0' && std::isfinite(d);
 }
 
-// A whole decimal number (no sign, no blanks) not above `limit`, or -1.
-long whole_number(const std::string& s, long limit) {
-    if (s.empty() || s.size() > 9 || s.find_first_not_of("0123456789") != std::string::npos) return -1;
-    const long n = std::stol(s);
-    return n <= limit ? n : -1;
-}
-
 }  // namespace
 
 std::array<std::string, 3> parse_cube(const std::string& value) {
     const std::vector<std::string> parts = split_commas(value);
     if (parts.size() != 3 || !is_number(parts[0]) || !is_number(parts[1]) || !is_number(parts[2]))
-        throw std::invalid_argument("--cube: expected three numbers X,Y,Z, got \"" + value + "\"");
+        throw bad_value("--cube", value, "three numbers X,Y,Z");
     return {parts[0], parts[1], parts[2]};
 }
 
@@ -58,7 +52,7 @@ std::set<Orientation> parse_orient(const std::string& value) {
         if (word == "none") boxes.insert(Orientation::none);
         else if (word == "camera") boxes.insert(Orientation::camera);
         else if (word == "random") boxes.insert(Orientation::random);
-        else throw std::invalid_argument("--orient: \"" + word + "\" is not one of none, camera, random");
+        else throw bad_value("--orient", value, "none, camera or random, or several of them separated by commas");
     }
     return boxes;
 }
@@ -69,15 +63,16 @@ std::set<KeyKind> parse_keys(const std::string& value) {
         if (word == "position") keys.insert(KeyKind::position);
         else if (word == "orientation") keys.insert(KeyKind::orientation);
         else if (word == "scale") keys.insert(KeyKind::scale);
-        else throw std::invalid_argument("--keys: \"" + word + "\" is not one of position, orientation, scale");
+        else throw bad_value("--keys", value,
+                             "position, orientation or scale, or several of them separated by commas");
     }
     return keys;
 }
 
 std::string parse_repeat(const std::string& value) {
     const std::string n = trimmed(value);
-    if (whole_number(n, 999999999) < 1)
-        throw std::invalid_argument("--repeat: expected a whole number of at least 1, got \"" + value + "\"");
+    if (!whole_number(n, 1, kMaxRepeat))
+        throw bad_value("--repeat", value, "a whole number from 1 to " + std::to_string(kMaxRepeat));
     return n;
 }
 

@@ -1,6 +1,6 @@
 // What the command line asks a person to do in the Voxtrel dialog, parsed from
 // the option values. Parsers throw std::invalid_argument with a message that
-// names the option.
+// names the option, the value and what it must be.
 #pragma once
 
 #include <array>
@@ -30,7 +30,9 @@ std::array<std::string, 3> parse_cube(const std::string& value);
 std::set<Orientation> parse_orient(const std::string& value);
 // Comma-separated position, orientation, scale.
 std::set<KeyKind> parse_keys(const std::string& value);
-// A whole number of at least 1.
+// Typed as given; larger counts are the field's to clamp.
+inline constexpr long long kMaxRepeat = 999999999;
+// A whole number from 1 to kMaxRepeat.
 std::string parse_repeat(const std::string& value);
 
 // The dialog's texts for these choices.

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "text_columns.h"
+
 namespace app {
 
 namespace {
@@ -16,49 +18,51 @@ std::string number(double v) {
 
 std::string triple(const host::Vec3& v) { return number(v.x) + ", " + number(v.y) + ", " + number(v.z); }
 
+std::string changes(const LayerChange& row) {
+    std::string text;
+    if (!row.keys_added.empty()) {
+        text = "keys added:";
+        for (const KeysAdded& k : row.keys_added)
+            text += (&k == &row.keys_added.front() ? " " : ", ") + k.stream + " " + std::to_string(k.count);
+    }
+    if (row.rotation_zeroed)
+        text += (text.empty() ? "" : "; ") + std::string("rotation zeroed (was ") + triple(*row.rotation_zeroed) + ")";
+    return text;
+}
+
+using Line = std::vector<std::string>;
+
+const char* reason_text(const std::string& reason) {
+    if (reason == "camera") return "a camera";
+    if (reason == "light") return "a light";
+    return "a 2D layer";
+}
+
 }  // namespace
 
-LayerSnapshot snapshot_layers(const host::Host& h) {
-    LayerSnapshot layers;
-    for (host::ObjectId id : h.layer_ids()) layers.emplace(id, *h.project().layer(id));
-    return layers;
-}
-
-std::vector<LayerRow> changed_layers(const host::Host& h, const LayerSnapshot& before) {
-    std::vector<LayerRow> rows;
-    const host::Composition* comp = h.project().comp(h.main_comp());
-    if (!comp) return rows;
-    for (host::ObjectId id : comp->layers) {
-        const host::Layer& layer = *h.project().layer(id);
-        const auto old = before.find(id);
-        const bool made = old == before.end();
-        if (!made && old->second.streams == layer.streams) continue;
-        rows.push_back({layer.name, made, layer.stream(host::StreamId::position).at(comp->time),
-                        layer.stream(host::StreamId::orientation).at(comp->time),
-                        layer.stream(host::StreamId::scale).at(comp->time)});
-    }
-    return rows;
-}
-
-void print_layer_table(const std::vector<LayerRow>& rows, std::ostream& out) {
-    if (rows.empty()) {
+void print_layer_table(const Report& report, std::ostream& out) {
+    if (!report.undone.empty()) out << "Undone: " << report.undone << "\n";
+    if (report.layers.empty()) {
         out << "(no layer changed)\n";
-        return;
+    } else {
+        std::vector<Line> lines = {{"Layer", "Position", "Orientation", "Scale"}};
+        bool any_changes = false;
+        for (const LayerChange& row : report.layers) {
+            lines.push_back(
+                {row.label(), triple(row.position), triple(row.orientation), triple(row.scale), changes(row)});
+            any_changes = any_changes || !lines.back().back().empty();
+        }
+        if (any_changes)
+            lines.front().push_back("Changes");
+        else
+            for (Line& line : lines) line.resize(4);
+        print_columns(lines, "", out);
     }
-    struct Line {
-        std::string name, position, orientation, scale;
-    };
-    std::vector<Line> lines = {{"Layer", "Position", "Orientation", "Scale"}};
-    for (const LayerRow& r : rows)
-        lines.push_back({r.name + (r.made ? " (new)" : ""), triple(r.position), triple(r.orientation), triple(r.scale)});
-    std::size_t w[3] = {0, 0, 0};
-    for (const Line& l : lines) {
-        w[0] = std::max(w[0], l.name.size());
-        w[1] = std::max(w[1], l.position.size());
-        w[2] = std::max(w[2], l.orientation.size());
-    }
-    auto pad = [](const std::string& s, std::size_t width) { return s + std::string(width - s.size() + 2, ' '); };
-    for (const Line& l : lines) out << pad(l.name, w[0]) << pad(l.position, w[1]) << pad(l.orientation, w[2]) << l.scale << "\n";
+    if (report.skipped.empty()) return;
+    out << "Selected but not distributed:\n";
+    std::vector<Line> lines;
+    for (const SkippedLayer& s : report.skipped) lines.push_back({s.name, reason_text(s.reason)});
+    print_columns(lines, "  ", out);
 }
 
 }  // namespace app

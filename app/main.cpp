@@ -1,10 +1,14 @@
 // voxtrel-host: the compositing host simulated around the Voxtrel plug-in.
+#include <unistd.h>
+
 #include <iostream>
 #include <new>
 #include <stdexcept>
 
 #include "host/scene.h"
+#include "listing.h"
 #include "options.h"
+#include "progress.h"
 #include "run.h"
 
 namespace {
@@ -15,18 +19,20 @@ int fail(app::Exit status, std::string_view message) {
     return status;
 }
 
-int run_program(int argc, char** argv) {
-    CLI::App cli("Loads the Voxtrel plug-in into a simulated compositing host, opens its dialog from the menu as a "
-                 "person would, operates it, presses \"Apply\" and writes the result.",
-                 "voxtrel-host");
+// The command line as Options; a status to exit with when there is nothing to run.
+std::optional<int> parse(int argc, char** argv, app::Options& options) {
+    CLI::App cli(
+        "Loads the Voxtrel plug-in into a simulated compositing host, opens its dialog from the menu as a "
+        "person would, operates it, presses \"Apply\" and writes the result.",
+        "voxtrel-host");
     cli.footer(
         "Prints the layers the application touched or made, then the host's alerts.\n"
-        "Exit status: 0 done; 1 the plug-in reported a failure or its dialog could not be used; "
+        "Exit status: 0 done; 1 the plug-in reported a failure, its dialog could not be used or memory ran out; "
         "2 bad command line or scene; 3 the module cannot be loaded or has no entry point.");
-    app::Options options;
     app::RawOptions raw;
     app::add_options(cli, options, raw);
     try {
+        app::check_switches(raw, argc, argv);
         cli.parse(argc, argv);
         app::finish_options(cli, raw, options);
     } catch (const CLI::CallForHelp& e) {
@@ -36,7 +42,26 @@ int run_program(int argc, char** argv) {
     } catch (const std::invalid_argument& e) {
         return fail(app::kExitBadInput, e.what());
     }
-    return app::run(options, std::cout, std::cerr);
+    return std::nullopt;
+}
+
+int run_program(int argc, char** argv) {
+    app::Options options;
+    if (const std::optional<int> status = parse(argc, argv, options)) return *status;
+    switch (options.mode) {
+        case app::Mode::version:
+            std::cout << "voxtrel-host " VOXTREL_VERSION "\n";
+            return app::kExitDone;
+        case app::Mode::list:
+            return app::list(options, std::cout, std::cerr);
+        case app::Mode::run: {
+            app::Progress progress(std::cerr,
+                                   isatty(STDERR_FILENO) ? app::Progress::Style::bar : app::Progress::Style::lines);
+            progress.start_ticker();
+            return app::run(options, std::cout, progress.messages(), progress);
+        }
+    }
+    return app::kExitDone;
 }
 
 }  // namespace

@@ -15,6 +15,19 @@ std::optional<AEGP_Command> find_menu_item(const host::Host& h) {
     return std::nullopt;
 }
 
+// Why the menu item is disabled, as far as the host can tell: the plug-in
+// enables it for an active composition whose selection holds a layer it distributes.
+std::string disabled_reason(const host::Host& h) {
+    const host::Composition* comp = h.project().active_comp();
+    if (!comp) return ": no composition is active (the scene says \"active\": false)";
+    for (host::ObjectId id : comp->selection) {
+        const host::Layer* layer = h.project().layer(id);
+        if (layer && layer->three_d && layer->type != host::LayerType::camera && layer->type != host::LayerType::light)
+            return "";
+    }
+    return ": the selection holds no 3D footage, solid, text or shape layer";
+}
+
 }  // namespace
 
 OpenResult open_voxtrel(host::Host& h) {
@@ -27,7 +40,7 @@ OpenResult open_voxtrel(host::Host& h) {
     }
     if (!h.command_enabled(*command)) {
         result.outcome = OpenOutcome::disabled;
-        result.message = "the \"Voxtrel\" menu item is disabled (select 3D layers); nothing opened";
+        result.message = "the \"Voxtrel\" menu item is disabled" + disabled_reason(h) + "; nothing opened";
         return result;
     }
     const std::vector<WindowRef> before = visible_windows();

@@ -1,107 +1,242 @@
 #include "options.h"
 
 #include <filesystem>
-#include <stdexcept>
+
+#include "option_values.h"
+#include "suggest.h"
 
 namespace app {
 
 namespace {
 
-// A whole decimal number from `low` to `high`, or nullopt.
-std::optional<long> whole_number(const std::string& s, long low, long high) {
-    if (s.empty() || s.size() > 9 || s.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
-    const long n = std::stol(s);
-    if (n < low || n > high) return std::nullopt;
-    return n;
+constexpr long long kLastClock = 253402300799;  // the last second of the year 9999
+constexpr long long kMaxClockStep = 86400;
+constexpr long long kMaxApply = 1000000;
+
+constexpr char kDialogGroup[] = "Operating the dialog";
+constexpr char kHostGroup[] = "The host";
+constexpr char kOutputGroup[] = "Output";
+constexpr char kOtherGroup[] = "Finding out";
+
+// An option with one value. Every use is kept, a use without a value too (as an
+// empty one), so that finish_options can say what was wrong in its own words.
+void add_value(CLI::App& cli, RawOptions& raw, const std::string& name, const std::string& type,
+               const std::string& help, const char* group) {
+    cli.add_option(name, raw.values[name], help)
+        ->type_name(type)
+        ->expected(0, 1)
+        ->allow_extra_args(false)
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
+        ->group(group);
+}
+
+void add_switch(CLI::App& cli, RawOptions& raw, const std::string& name, bool& value, const std::string& help,
+                const char* group) {
+    raw.switches.push_back(name);
+    cli.add_flag(name, value, help)->group(group);
+}
+
+std::string quoted(const std::string& s) { return "\"" + s + "\""; }
+
+// The long names of every option, for suggestions.
+std::vector<std::string> option_names(const CLI::App& cli) {
+    std::vector<std::string> names;
+    for (const CLI::Option* option : cli.get_options())
+        for (const std::string& name : option->get_lnames()) names.push_back("--" + name);
+    return names;
+}
+
+// Words the parser did not take: unknown options, a second scene.
+void refuse_leftovers(const CLI::App& cli, const std::string& scene) {
+    for (const std::string& word : cli.remaining()) {
+        if (word.size() > 1 && word[0] == '-') {
+            const std::string name = word.substr(0, word.find('='));
+            const std::optional<std::string> near = nearest(name, option_names(cli));
+            throw std::invalid_argument(name + ": no such option; " +
+                                        (near ? "did you mean " + *near + "?" : "voxtrel-host --help lists them"));
+        }
+        throw std::invalid_argument(quoted(word) + ": only one SCENE can be given, and " + quoted(scene) +
+                                    " came first");
+    }
+}
+
+// The value of an option that may be given once; none when it was not given.
+std::optional<std::string> single(const CLI::App& cli, const RawOptions& raw, const std::string& name) {
+    const std::size_t uses = cli.count(name);
+    if (uses == 0) return std::nullopt;
+    const std::vector<std::string>& values = raw.values.at(name);
+    if (uses > 1) {
+        std::string given;
+        for (const std::string& v : values) given += (given.empty() ? "" : ", ") + quoted(v);
+        throw std::invalid_argument(name + ": given " + std::to_string(uses) + " times (" + given +
+                                    "); must be given once");
+    }
+    // The parser gives a use without a value as an empty one; only an empty list of boxes means something.
+    if (values.empty() || (values.front().empty() && name != "--orient"))
+        throw std::invalid_argument(name + ": must be followed by " + cli.get_option(name)->get_type_name());
+    return values.front();
+}
+
+// Standard output carries one document; a second one asked for there must go to a file.
+void check_standard_output(const Options& options) {
+    std::vector<std::pair<std::string, std::string>> claims;  // option, what it prints
+    if (options.json) claims.emplace_back("--json", "the result scene");
+    if (options.report == kStandardOutput) claims.emplace_back("--report", "the report");
+    if (options.ui_json == kStandardOutput) claims.emplace_back("--ui-json", "the view tree");
+    if (claims.size() > 1)
+        throw bad_value(
+            claims[1].first, kStandardOutput,
+            "a file name, since standard output already carries " + claims[0].second + " (" + claims[0].first + ")");
+}
+
+// --list only looks: options that act or write have nothing to do with it.
+void check_listing_alone(const CLI::App& cli) {
+    for (const CLI::Option* option : cli.get_options()) {
+        const std::string name = option->get_name();
+        if (option->count() == 0 || name == "SCENE" || name == "--list" || name == "--panel" || name == "--without")
+            continue;
+        throw std::invalid_argument(name + ": has no effect with --list, which lists without running");
+    }
+}
+
+Listing parse_listing(const std::string& value) {
+    if (value == "cameras") return Listing::cameras;
+    if (value == "layers") return Listing::layers;
+    if (value == "suites") return Listing::suites;
+    throw bad_value("--list", value, "cameras, layers or suites");
 }
 
 }  // namespace
 
 void add_options(CLI::App& cli, Options& options, RawOptions& raw) {
-    cli.add_option("SCENE", options.scene, "Scene file (JSON); without it the embedded default scene")
-        ->check(CLI::ExistingFile);
+    cli.add_option("SCENE", raw.scene, "Scene file (JSON); without it the embedded default scene")->type_name("");
+    cli.allow_extras();
 
-    auto* dialog = "Operating the dialog";
-    cli.add_option("--cube", raw.cube, "Type X,Y,Z into the three \"Cube Dimensions\" fields")
-        ->type_name("X,Y,Z")
-        ->group(dialog);
-    cli.add_option("--orient", raw.orient,
-                   "Leave exactly these \"Layer Orientation\" boxes checked: none (\"Don't Change "
-                   "Orientation\"), camera (\"Towards Camera\"), random (\"Random\"); comma-separated")
-        ->type_name("LIST")
-        ->group(dialog);
-    cli.add_option("--camera", raw.camera, "Choose this camera in the camera popup (enabled with --orient camera)")
-        ->type_name("NAME")
-        ->group(dialog);
-    cli.add_option("--repeat", raw.repeat, "Check \"Repeat Layers\" and type N as its count")
-        ->type_name("N")
-        ->group(dialog);
-    cli.add_flag("--sequential", options.dialog.sequential, "Check \"Repeat Sequentially\" (needs --repeat)")
-        ->group(dialog);
-    cli.add_option("--keys", raw.keys, "Check these \"Insert Keys\" boxes: position, orientation, scale")
-        ->type_name("LIST")
-        ->group(dialog);
-    cli.add_flag("--no-crop-text", options.dialog.no_crop_text,
-                 "Uncheck \"Crop Text Layers To Size Of Other 3D Layers\"")
-        ->group(dialog);
-    cli.add_option("--apply", options.dialog.apply, "Press \"Apply\" N times (default 1; 0 only opens the dialog)")
-        ->type_name("N")
-        ->check(CLI::Range(0, 1000000))
-        ->group(dialog);
+    add_value(cli, raw, "--cube", "X,Y,Z", "Type X,Y,Z into the three \"Cube Dimensions\" fields", kDialogGroup);
+    add_value(cli, raw, "--orient", "LIST",
+              "Leave exactly these \"Layer Orientation\" boxes checked: none (\"Don't Change Orientation\"), "
+              "camera (\"Towards Camera\"), random (\"Random\"); comma-separated",
+              kDialogGroup);
+    add_value(cli, raw, "--camera", "NAME",
+              "Choose this camera in the camera popup (enabled with --orient camera; --list cameras shows them)",
+              kDialogGroup);
+    add_value(cli, raw, "--repeat", "N", "Check \"Repeat Layers\" and type N as its count", kDialogGroup);
+    add_switch(cli, raw, "--sequential", options.dialog.sequential, "Check \"Repeat Sequentially\" (needs --repeat)",
+               kDialogGroup);
+    add_value(cli, raw, "--keys", "LIST", "Check these \"Insert Keys\" boxes: position, orientation, scale",
+              kDialogGroup);
+    add_switch(cli, raw, "--no-crop-text", options.dialog.no_crop_text,
+               "Uncheck \"Crop Text Layers To Size Of Other 3D Layers\"", kDialogGroup);
+    add_value(cli, raw, "--apply", "N", "Press \"Apply\" N times (default 1; 0 only opens the dialog)", kDialogGroup);
 
-    auto* host = "The host";
-    cli.add_option("--plugin", options.plugin, "Plug-in module to load (default: Voxtrel.so beside the program)")
-        ->type_name("PATH")
-        ->group(host);
-    cli.add_flag("--panel", options.panel, "The host offers workspace panels: the dialog opens docked in a panel")
-        ->group(host);
-    cli.add_option("--without", raw.without, "The host lacks this suite, e.g. \"AEGP Layer Suite:10\" (repeatable)")
-        ->type_name("\"SUITE NAME:VERSION\"")
-        ->group(host);
-    cli.add_option("--clock", raw.clock, "Calendar time in seconds the plug-in sees (makes a run reproducible)")
-        ->type_name("SECONDS")
-        ->check(CLI::NonNegativeNumber)
-        ->group(host);
-    cli.add_flag("--undo", options.undo, "Undo the last step after applying")->group(host);
-    cli.add_option("--screen", raw.screen, "Screen size (default 1440,900)")->type_name("W,H")->group(host);
+    add_value(cli, raw, "--plugin", "PATH", "Plug-in module to load (default: Voxtrel.so beside the program)",
+              kHostGroup);
+    add_switch(cli, raw, "--panel", options.panel,
+               "The host offers workspace panels: the dialog opens docked in a panel", kHostGroup);
+    add_value(cli, raw, "--without", "\"SUITE NAME:VERSION\"",
+              "The host lacks this suite, e.g. \"AEGP Layer Suite:10\" (repeatable)", kHostGroup);
+    add_value(cli, raw, "--clock", "SECONDS", "Calendar time in seconds the plug-in sees (makes a run reproducible)",
+              kHostGroup);
+    add_value(cli, raw, "--clock-step", "SECONDS",
+              "Move the clock on by SECONDS after each press of \"Apply\" (the plug-in seeds with whole seconds)",
+              kHostGroup);
+    add_switch(cli, raw, "--undo", options.undo, "Undo the last step after applying", kHostGroup);
+    add_value(cli, raw, "--screen", "W,H", "Screen size (default 1440,900)", kHostGroup);
 
-    auto* output = "Output";
-    cli.add_flag("--json", options.json, "Print the result scene instead of the table of layers")->group(output);
-    cli.add_option("--out", options.out, "Write DIR/scene.json, DIR/view.png and DIR/dialog.png (DIR is created)")
-        ->type_name("DIR")
-        ->group(output);
-    cli.add_option("--ui-json", options.ui_json, "Write the dialog's view tree, as the automation sees it, to FILE")
-        ->type_name("FILE")
-        ->group(output);
+    add_switch(cli, raw, "--json", options.json, "Print the result scene instead of the table of layers", kOutputGroup);
+    add_value(cli, raw, "--out", "DIR",
+              "Write DIR/scene.json, DIR/view.png, DIR/dialog.png and DIR/report.json (DIR is created)", kOutputGroup);
+    add_value(cli, raw, "--ui-json", "FILE",
+              "Write the dialog's view tree, as the automation sees it, to FILE (- for standard output)", kOutputGroup);
+    add_value(cli, raw, "--report", "FILE",
+              "Write the report of what the run did, as JSON, to FILE (- for standard output)", kOutputGroup);
+
+    add_value(cli, raw, "--list", "WHAT",
+              "Print the scene's cameras or layers, or the suites the host offers, and stop: cameras, layers, suites",
+              kOtherGroup);
+    add_switch(cli, raw, "--version", raw.version, "Print the version and stop", kOtherGroup);
+}
+
+void check_switches(const RawOptions& raw, int argc, const char* const* argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string word = argv[i];
+        if (word == "--") return;
+        const auto equals = word.find('=');
+        if (equals == std::string::npos) continue;
+        const std::string name = word.substr(0, equals);
+        for (const std::string& s : raw.switches)
+            if (name == s)
+                throw bad_value(name, word.substr(equals + 1), "left out, since " + name + " takes no value");
+    }
 }
 
 void finish_options(const CLI::App& cli, const RawOptions& raw, Options& options) {
-    auto given = [&](const char* name) { return cli.count(name) > 0; };
-    if (given("--cube")) options.dialog.cube = parse_cube(raw.cube);
-    if (given("--orient")) options.dialog.orient = parse_orient(raw.orient);
-    if (given("--camera")) options.dialog.camera = raw.camera;
-    if (given("--repeat")) options.dialog.repeat = parse_repeat(raw.repeat);
-    if (given("--keys")) options.dialog.keys = parse_keys(raw.keys);
-    if (given("--clock")) options.clock = raw.clock;
-    if (given("--screen")) options.screen = parse_screen(raw.screen);
-    for (const std::string& suite : raw.without) options.without.push_back(parse_suite(suite));
+    refuse_leftovers(cli, raw.scene);
+    if (raw.version) {
+        options.mode = Mode::version;
+        return;
+    }
+    if (cli.count("SCENE") && raw.scene.empty()) throw bad_value("SCENE", "", "the name of a scene file");
+    options.scene = raw.scene;
+    const auto given = [&](const std::string& name) { return single(cli, raw, name); };
+
+    if (const auto v = given("--list")) {
+        options.mode = Mode::list;
+        options.listing = parse_listing(*v);
+        check_listing_alone(cli);
+    }
+    if (const auto v = given("--cube")) options.dialog.cube = parse_cube(*v);
+    if (const auto v = given("--orient")) options.dialog.orient = parse_orient(*v);
+    if (const auto v = given("--camera")) options.dialog.camera = *v;
+    if (const auto v = given("--repeat")) options.dialog.repeat = parse_repeat(*v);
+    if (const auto v = given("--keys")) options.dialog.keys = parse_keys(*v);
+    if (const auto v = given("--apply")) {
+        const auto n = whole_number(*v, 0, kMaxApply);
+        if (!n) throw bad_value("--apply", *v, "a whole number from 0 to " + std::to_string(kMaxApply));
+        options.dialog.apply = static_cast<int>(*n);
+    }
+
+    if (const auto v = given("--plugin")) options.plugin = *v;
+    for (const std::string& suite : raw.values.at("--without")) {
+        if (suite.empty()) throw std::invalid_argument("--without: must be followed by \"SUITE NAME:VERSION\"");
+        options.without.push_back(parse_suite(suite));
+    }
+    if (const auto v = given("--clock")) {
+        options.clock = whole_number(*v, 0, kLastClock);
+        if (!options.clock)
+            throw bad_value("--clock", *v,
+                            "a whole number of seconds since 1970, from 0 to " + std::to_string(kLastClock));
+    }
+    if (const auto v = given("--clock-step")) {
+        const auto step = whole_number(*v, 1, kMaxClockStep);
+        if (!step)
+            throw bad_value("--clock-step", *v, "a whole number of seconds from 1 to " + std::to_string(kMaxClockStep));
+        options.clock_step = *step;
+    }
+    if (const auto v = given("--screen")) options.screen = parse_screen(*v);
+
+    if (const auto v = given("--out")) options.out = *v;
+    if (const auto v = given("--ui-json")) options.ui_json = *v;
+    if (const auto v = given("--report")) options.report = *v;
+    check_standard_output(options);
 }
 
 std::pair<std::string, long> parse_suite(const std::string& value) {
     const auto colon = value.rfind(':');
-    const std::optional<long> version =
-        colon == std::string::npos ? std::nullopt : whole_number(value.substr(colon + 1), 0, 999999);
+    const std::optional<long long> version =
+        colon == std::string::npos ? std::nullopt : whole_number(std::string_view(value).substr(colon + 1), 0, 999999);
     if (!version || colon == 0)
-        throw std::invalid_argument("--without: expected \"SUITE NAME:VERSION\", got \"" + value + "\"");
-    return {value.substr(0, colon), *version};
+        throw bad_value("--without", value,
+                        "\"SUITE NAME:VERSION\" with a whole-number version, such as \"AEGP Layer Suite:10\"");
+    return {value.substr(0, colon), static_cast<long>(*version)};
 }
 
 ScreenSize parse_screen(const std::string& value) {
     const auto comma = value.find(',');
-    const std::optional<long> w = comma == std::string::npos ? std::nullopt : whole_number(value.substr(0, comma), 1, 32767);
-    const std::optional<long> h = comma == std::string::npos ? std::nullopt : whole_number(value.substr(comma + 1), 1, 32767);
-    if (!w || !h)
-        throw std::invalid_argument("--screen: expected W,H, whole numbers from 1 to 32767, got \"" + value + "\"");
+    const std::string_view text(value);
+    const auto w = comma == std::string::npos ? std::nullopt : whole_number(text.substr(0, comma), 1, 32767);
+    const auto h = comma == std::string::npos ? std::nullopt : whole_number(text.substr(comma + 1), 1, 32767);
+    if (!w || !h) throw bad_value("--screen", value, "W,H, two whole numbers from 1 to 32767");
     return {static_cast<int>(*w), static_cast<int>(*h)};
 }
 

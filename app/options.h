@@ -2,47 +2,65 @@
 // does in the dialog and where the results go.
 #pragma once
 
+#include <CLI/CLI.hpp>
+#include <map>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include <CLI/CLI.hpp>
-
 #include "dialog_actions.h"
 
 namespace app {
+
+// What the program does: a run, a listing of what the host and scene hold, or
+// its version.
+enum class Mode { run, list, version };
+enum class Listing { cameras, layers, suites };
 
 struct ScreenSize {
     int width = 0, height = 0;
 };
 
+// "-" as a file name: standard output.
+inline constexpr char kStandardOutput[] = "-";
+
 struct Options {
+    Mode mode = Mode::run;
+    Listing listing = Listing::cameras;
     std::string scene;    // empty: the embedded default scene
     std::string plugin;   // empty: Voxtrel.so beside the program
     bool json = false;    // the result scene on standard output
-    std::string out;      // directory for scene.json, view.png, dialog.png; empty: none
+    std::string out;      // directory for scene.json, view.png, dialog.png, report.json; empty: none
     std::string ui_json;  // file for the dialog's view tree; empty: none
+    std::string report;   // file for the report of what happened; empty: none
     bool panel = false;   // the host offers workspace panels
     std::vector<std::pair<std::string, long>> without;  // suites the host lacks
     std::optional<long long> clock;                     // calendar seconds the plug-in sees
+    long long clock_step = 0;                           // seconds the clock moves on after each press
     bool undo = false;
     std::optional<ScreenSize> screen;
     DialogActions dialog;
 };
 
-// Option values as written; turned into Options by finish_options.
+// Option values as written, every use of each; turned into Options by finish_options.
 struct RawOptions {
-    std::vector<std::string> without;
-    std::string screen, cube, orient, keys, repeat, camera;
-    long long clock = 0;
+    std::string scene;
+    std::map<std::string, std::vector<std::string>> values;  // by option name
+    std::vector<std::string> switches;                       // names of the options without a value
+    bool version = false;
 };
 
 // Declares the options on the parser.
 void add_options(CLI::App& cli, Options& options, RawOptions& raw);
 
-// Checks and converts the values CLI11 keeps as text; throws std::invalid_argument
-// with a message naming the option.
+// Refuses a switch given a value (--json=yes), which the parser would try to
+// read as true or false; call before parsing.
+void check_switches(const RawOptions& raw, int argc, const char* const* argv);
+
+// Checks and converts what the parser kept as text, and what it let through
+// (unknown options, a second scene). Throws std::invalid_argument with one
+// sentence naming the option, what was given and what is accepted.
 void finish_options(const CLI::App& cli, const RawOptions& raw, Options& options);
 
 // "SUITE NAME:VERSION".

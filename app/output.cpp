@@ -1,7 +1,6 @@
 #include "output.h"
 
 #include <filesystem>
-#include <fstream>
 #include <map>
 
 #include "toolkit/automation.h"
@@ -12,18 +11,49 @@ namespace app {
 
 namespace {
 
-bool write_text(const std::filesystem::path& file, const std::string& text, std::ostream& err) {
-    std::ofstream out(file);
-    out << text;
-    out.close();
-    if (!out) {
-        err << "voxtrel-host: cannot write " << file.string() << "\n";
+std::unique_ptr<StagedFile> in_folder(const std::string& dir, const char* name) {
+    return std::make_unique<StagedFile>(std::filesystem::path(dir) / name);
+}
+
+}  // namespace
+
+bool prepare_outputs(const Options& options, OutputFiles& files, std::ostream& err) {
+    try {
+        if (!options.out.empty()) {
+            std::error_code error;
+            std::filesystem::create_directories(options.out, error);
+            if (error) {
+                err << "voxtrel-host: cannot create " << options.out << ": " << error.message() << "\n";
+                return false;
+            }
+            files.scene = in_folder(options.out, "scene.json");
+            files.view = in_folder(options.out, "view.png");
+            files.dialog = in_folder(options.out, "dialog.png");
+            files.report = in_folder(options.out, "report.json");
+        }
+        if (!options.ui_json.empty() && options.ui_json != kStandardOutput)
+            files.ui_json = std::make_unique<StagedFile>(options.ui_json);
+        if (!options.report.empty() && options.report != kStandardOutput)
+            files.report_file = std::make_unique<StagedFile>(options.report);
+    } catch (const std::runtime_error& e) {
+        err << "voxtrel-host: " << e.what() << "\n";
         return false;
     }
     return true;
 }
 
-}  // namespace
+bool commit_outputs(OutputFiles& files, std::ostream& err) {
+    bool ok = true;
+    for (StagedFile* file : {files.scene.get(), files.view.get(), files.dialog.get(), files.report.get(),
+                             files.ui_json.get(), files.report_file.get()}) {
+        if (!file) continue;
+        ok = file->commit(err) && ok;
+        if (file->removed_earlier())
+            err << "voxtrel-host: removed " << file->target().string()
+                << ", which an earlier run left; this run made none\n";
+    }
+    return ok;
+}
 
 void print_alerts(const host::Host& h, std::ostream& out) {
     out << "Alerts:\n";
@@ -47,41 +77,29 @@ bool print_hook_failures(const host::Host& h, std::ostream& err) {
     return !order.empty();
 }
 
-bool make_out_dir(const std::string& dir, std::ostream& err) {
-    std::error_code error;
-    std::filesystem::create_directories(dir, error);
-    if (error) {
-        err << "voxtrel-host: cannot create " << dir << ": " << error.message() << "\n";
-        return false;
-    }
-    return true;
-}
-
-bool write_scene_file(const std::string& dir, const std::string& scene_text, std::ostream& err) {
-    return write_text(std::filesystem::path(dir) / "scene.json", scene_text, err);
-}
-
-bool write_view_picture(const std::string& dir, const nlohmann::json& scene, view::Vec3 box, std::ostream& err) {
-    const std::string file = (std::filesystem::path(dir) / "view.png").string();
+bool write_view_picture(StagedFile& file, const nlohmann::json& scene, view::Vec3 box, std::ostream& err) {
     try {
-        view::render_view(scene, box, file);
+        view::render_view(scene, box, file.temporary());
     } catch (const std::exception& e) {
-        err << "voxtrel-host: cannot draw " << file << ": " << e.what() << "\n";
+        err << "voxtrel-host: cannot draw " << file.target().string() << ": " << e.what() << "\n";
         return false;
     }
+    file.mark_written();
     return true;
 }
 
-bool write_dialog_picture(const std::string& dir, WindowRef window, std::ostream& err) {
-    const std::string file = (std::filesystem::path(dir) / "dialog.png").string();
-    if (tk::automation::writeWindowPng(window, file)) return true;
-    err << "voxtrel-host: cannot write " << file << "\n";
-    return false;
+bool write_dialog_picture(StagedFile& file, WindowRef window, std::ostream& err) {
+    if (!tk::automation::writeWindowPng(window, file.temporary())) {
+        err << "voxtrel-host: cannot write " << file.target().string() << "\n";
+        return false;
+    }
+    file.mark_written();
+    return true;
 }
 
-bool write_ui_json(const std::string& file, WindowRef window, std::ostream& err) {
+std::string ui_tree_text(WindowRef window) {
     const nlohmann::json tree = tk::automation::describe(window);
-    return write_text(file, tree.dump(2) + "\n", err);
+    return tree.dump(2) + "\n";
 }
 
 }  // namespace app

@@ -5,17 +5,20 @@
 #include <ostream>
 
 #include "options.h"
+#include "progress.h"
 
 namespace app {
 
 // Exit statuses.
 enum Exit : int {
     kExitDone = 0,
-    kExitPluginFailed = 1,  // the plug-in reported a failure, or its dialog could not be used
+    kExitPluginFailed = 1,  // the plug-in reported a failure, its dialog could not be used, or memory ran out
     kExitBadInput = 2,      // bad command line or scene
     kExitCannotLoad = 3,    // the module cannot be loaded or has no entry point
 };
 
-int run(const Options& options, std::ostream& out, std::ostream& err);
+// Standard output gets the table (or what --json, --report - or --ui-json -
+// asked for) whole at the end; `err` the messages, `progress` tells how it goes.
+int run(const Options& options, std::ostream& out, std::ostream& err, Progress& progress);
 
 }  // namespace app

@@ -12,6 +12,12 @@ bool SuiteRegistry::offers(const std::string& name, A_long version) const {
     return offered_.count({name, version}) != 0;
 }
 
+std::vector<SuiteKey> SuiteRegistry::offered() const {
+    std::vector<SuiteKey> keys;
+    for (const auto& [key, table] : offered_) keys.push_back(key);
+    return keys;
+}
+
 const void* SuiteRegistry::acquire(const std::string& name, A_long version) {
     const auto it = offered_.find({name, version});
     if (it == offered_.end()) return nullptr;

@@ -5,6 +5,7 @@
 #include <map>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "aegp/aegp_types.h"
 
@@ -18,6 +19,8 @@ public:
     // An older host: the suite is no longer offered.
     void remove(const std::string& name, A_long version);
     bool offers(const std::string& name, A_long version) const;
+    // Every suite offered, by name and version.
+    std::vector<SuiteKey> offered() const;
 
     // Acquisition: the table, or null when the suite is not offered.
     const void* acquire(const std::string& name, A_long version);

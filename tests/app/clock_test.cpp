@@ -9,12 +9,15 @@ protected:
     void TearDown() override { app::set_clock(std::nullopt); }
 };
 
-TEST_F(Clock, FixedTimeIsWhatTimeTells) {
+TEST_F(Clock, FixedTimeIsWhatTimeTellsMovedOnByTheAdvances) {
     app::set_clock(1234567890);
     std::time_t out = 0;
     EXPECT_EQ(std::time(&out), 1234567890);
     EXPECT_EQ(out, 1234567890);
-    app::set_clock(0);
+    app::advance_clock(2);
+    app::advance_clock(3);
+    EXPECT_EQ(std::time(nullptr), 1234567895);
+    app::set_clock(0);  // a new clock starts without them
     EXPECT_EQ(std::time(nullptr), 0);
 }
 

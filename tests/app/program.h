@@ -3,19 +3,19 @@
 #pragma once
 
 #include <fcntl.h>
-#include <spawn.h>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <gtest/gtest.h>
-
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
 #include <vector>
-
-#include <nlohmann/json.hpp>
 
 extern char** environ;
 
@@ -42,29 +42,39 @@ protected:
     void SetUp() override { fs::create_directories(dir); }
     void TearDown() override { fs::remove_all(dir); }
 
-    // The program with these arguments, without a shell in between.
-    Outcome run(const std::vector<std::string>& arguments) {
+    // The program with these arguments, without a shell in between; with
+    // `address_space`, limited to that many bytes of address space.
+    Outcome run(const std::vector<std::string>& arguments, std::optional<rlim_t> address_space = std::nullopt) {
         const fs::path out = dir / "stdout.txt", err = dir / "stderr.txt";
         std::vector<std::string> words = {VOXTREL_HOST_PATH};
         words.insert(words.end(), arguments.begin(), arguments.end());
         std::vector<char*> argv;
         for (std::string& w : words) argv.push_back(w.data());
         argv.push_back(nullptr);
-        posix_spawn_file_actions_t files;
-        posix_spawn_file_actions_init(&files);
-        posix_spawn_file_actions_addopen(&files, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        posix_spawn_file_actions_addopen(&files, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        pid_t pid = 0;
-        Outcome outcome;
-        if (posix_spawn(&pid, argv[0], &files, nullptr, argv.data(), environ) == 0) {
-            int raw = 0;
-            waitpid(pid, &raw, 0);
-            outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        const pid_t pid = fork();
+        if (pid == 0) {
+            const rlimit limit{address_space.value_or(RLIM_INFINITY), address_space.value_or(RLIM_INFINITY)};
+            const int out_fd = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            const int err_fd = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            if (setrlimit(RLIMIT_AS, &limit) != 0 || dup2(out_fd, 1) < 0 || dup2(err_fd, 2) < 0) _exit(127);
+            execve(argv[0], argv.data(), environ);
+            _exit(127);
         }
-        posix_spawn_file_actions_destroy(&files);
+        Outcome outcome;
+        int raw = 0;
+        if (pid > 0 && waitpid(pid, &raw, 0) == pid) outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
         outcome.out = read_file(out);
         outcome.err = read_file(err);
         return outcome;
+    }
+
+    // The names of the files in a folder of the scratch directory, sorted.
+    std::vector<std::string> files_in(const std::string& folder) const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(dir / folder))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
     }
 
     // A file in the scratch directory; returns its path.
@@ -74,6 +84,8 @@ protected:
     }
 
     std::string path(const std::string& name) const { return (dir / name).string(); }
+
+    static std::string example(const std::string& name) { return VOXTREL_SOURCE_DIR "/examples/scenes/" + name; }
 };
 
 // The result scene a run printed with --json.

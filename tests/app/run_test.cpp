@@ -65,43 +65,27 @@ TEST_F(WholeRun, UndoGivesBackTheInputScene) {
     EXPECT_NE(table.out.find("Undone: Voxtrel\n(no layer changed)\n"), std::string::npos) << table.out;
 }
 
-TEST_F(WholeRun, TableListsTheLayersTheApplicationTouchedThenTheAlerts) {
-    const Outcome r = run({"--clock", "5", "--orient", "camera"});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out.rfind("Layer ", 0), 0u) << r.out;
-    EXPECT_NE(r.out.find("Position"), std::string::npos);
-    EXPECT_NE(r.out.find("\nCard 1 "), std::string::npos);
-    EXPECT_NE(r.out.find("180.0, 180.0, -180.0"), std::string::npos);
-    // Untouched layers are not listed.
-    EXPECT_EQ(r.out.find("Caption"), std::string::npos);
-    EXPECT_EQ(r.out.find("Camera 1"), std::string::npos);
-    EXPECT_NE(r.out.find("\nAlerts:\n  (none)\n"), std::string::npos) << r.out;
-    EXPECT_TRUE(r.err.empty()) << r.err;
+TEST_F(WholeRun, ClockStepGivesEveryPressItsOwnSecond) {
+    // Presses within one second repeat the same arrangement; the last press decides the result.
+    const std::string same_second = run({"--clock", "10", "--apply", "2", "--json"}).out;
+    const std::string stepped = run({"--clock", "10", "--clock-step", "1", "--apply", "2", "--json"}).out;
+    EXPECT_EQ(same_second, run({"--clock", "10", "--json"}).out);
+    EXPECT_EQ(stepped, run({"--clock", "11", "--json"}).out);
+    EXPECT_NE(stepped, same_second);
 }
 
-TEST_F(WholeRun, JsonPrintsTheSceneThatOutWrites) {
-    const Outcome r = run({"--clock", "9", "--json", "--out", path("out")});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, read_file(dir / "out" / "scene.json"));
-    EXPECT_NE(r.err.find("Alerts:"), std::string::npos);  // alerts move to standard error
-    EXPECT_TRUE(fs::exists(dir / "out" / "view.png"));
-    EXPECT_TRUE(fs::exists(dir / "out" / "dialog.png"));
-}
-
-TEST_F(WholeRun, OnlyOpeningTheDialogChangesNothing) {
-    const Outcome r = run({"--apply", "0", "--out", path("out")});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "(no layer changed)\nAlerts:\n  (none)\n");
-    EXPECT_TRUE(fs::exists(dir / "out" / "dialog.png"));
-}
-
-TEST_F(WholeRun, HelpDescribesEveryOption) {
-    const Outcome r = run({"--help"});
+TEST_F(WholeRun, TellsWhatThereIs) {
+    Outcome r = run({"--version"});
     EXPECT_EQ(r.status, 0);
-    for (const char* option : {"SCENE", "--cube", "--orient", "--camera", "--repeat", "--sequential", "--keys",
-                               "--no-crop-text", "--apply", "--plugin", "--panel", "--without", "--clock", "--undo",
-                               "--screen", "--json", "--out", "--ui-json"})
-        EXPECT_NE(r.out.find(option), std::string::npos) << option;
+    EXPECT_EQ(r.out, "voxtrel-host " VOXTREL_VERSION "\n");
+
+    // The suites in the form --without takes; the panel suite only with --panel.
+    r = run({"--list", "suites", "--without", "AEGP Layer Suite:10"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("AEGP Layer Suite:8\n"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find("AEGP Layer Suite:10\n"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find("AEGP Workspace Panel Suite:1\n"), std::string::npos) << r.out;
+    EXPECT_NE(run({"--list", "suites", "--panel"}).out.find("AEGP Workspace Panel Suite:1\n"), std::string::npos);
 }
 
 }  // namespace

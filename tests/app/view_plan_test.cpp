@@ -89,16 +89,16 @@ TEST(ViewPlan, TopmostCameraIsTheOneLooking) {
     EXPECT_NEAR(markers[0]->points[0].y, 270, 1e-9);
 }
 
-TEST(ViewPlan, LayersArePaintedFarToNear) {
+TEST(ViewPlan, LayersArePaintedFarToNearTheHigherOneLastAtEqualDepth) {
     const ViewPlan plan = plan_view(read_view_scene(scene_of({card("Near", {960, 540, -500}),
                                                                card("Far", {960, 540, 800}),
-                                                               card("Middle", {900, 500, 100})})),
+                                                               card("Middle", {900, 500, 100}),
+                                                               card("Top", {900, 540, 0}),
+                                                               card("Bottom", {1000, 540, 0})})),
                                     {1000, 1000, 1000});
-    const auto layers = shapes_of(plan, Shape::Kind::layer);
-    ASSERT_EQ(layers.size(), 3u);
-    EXPECT_EQ(layers[0]->layer_index, 1);
-    EXPECT_EQ(layers[1]->layer_index, 2);
-    EXPECT_EQ(layers[2]->layer_index, 0);
+    std::vector<int> order;
+    for (const Shape* layer : shapes_of(plan, Shape::Kind::layer)) order.push_back(layer->layer_index);
+    EXPECT_EQ(order, (std::vector<int>{1, 2, 4, 3, 0}));
     // Layers come after the frame and before the box, which is drawn over them.
     const auto first_layer = std::find_if(plan.shapes.begin(), plan.shapes.end(),
                                           [](const Shape& s) { return s.kind == Shape::Kind::layer; });
@@ -107,22 +107,16 @@ TEST(ViewPlan, LayersArePaintedFarToNear) {
     EXPECT_EQ(plan.shapes.back().kind, Shape::Kind::box_edge);
 }
 
-TEST(ViewPlan, AtEqualDepthTheHigherLayerIsPaintedLast) {
-    const ViewPlan plan = plan_view(
-        read_view_scene(scene_of({card("Top", {900, 540, 0}), card("Bottom", {1000, 540, 0})})), {1, 1, 1});
-    const auto layers = shapes_of(plan, Shape::Kind::layer);
-    ASSERT_EQ(layers.size(), 2u);
-    EXPECT_EQ(layers[0]->layer_index, 1);
-    EXPECT_EQ(layers[1]->layer_index, 0);
-}
-
-TEST(ViewPlan, LayersBehindTheCameraAreCutOrLeftOut) {
-    const ViewPlan plan = plan_view(read_view_scene(scene_of({card("Behind", {960, 540, -5000}),
-                                                               card("Through", {960, 540, -2666.7})})),
-                                    {1000, 1000, 1000});
-    const auto layers = shapes_of(plan, Shape::Kind::layer);
+TEST(ViewPlan, OnlyThreeDimensionalVisualLayersInFrontOfTheCameraAreRectangles) {
+    json flat = card("Flat", {960, 540, 0});
+    flat["3d"] = false;
+    const json light = {{"name", "Light"}, {"type", "light"}, {"3d", true}, {"position", {960, 540, -100}}};
     // The layer through the camera lies edge-on in the camera's plane: entirely cut away too.
-    EXPECT_TRUE(layers.empty());
+    const ViewPlan plan = plan_view(read_view_scene(scene_of({flat, light, card("Behind", {960, 540, -5000}),
+                                                               card("Through", {960, 540, -2666.7})})),
+                                    {1, 1, 1});
+    EXPECT_TRUE(shapes_of(plan, Shape::Kind::layer).empty());
+    ASSERT_EQ(shapes_of(plan, Shape::Kind::light_marker).size(), 1u);
 }
 
 TEST(ViewPlan, EdgeOnLayerIsALine) {
@@ -135,15 +129,6 @@ TEST(ViewPlan, EdgeOnLayerIsALine) {
     EXPECT_NEAR(b.left, 480, 1e-6);
     EXPECT_NEAR(b.right, 480, 1e-6);
     EXPECT_GT(b.bottom - b.top, 100);
-}
-
-TEST(ViewPlan, OnlyThreeDimensionalVisualLayersAreRectangles) {
-    json flat = card("Flat", {960, 540, 0});
-    flat["3d"] = false;
-    const json light = {{"name", "Light"}, {"type", "light"}, {"3d", true}, {"position", {960, 540, -100}}};
-    const ViewPlan plan = plan_view(read_view_scene(scene_of({flat, light})), {1, 1, 1});
-    EXPECT_TRUE(shapes_of(plan, Shape::Kind::layer).empty());
-    ASSERT_EQ(shapes_of(plan, Shape::Kind::light_marker).size(), 1u);
 }
 
 TEST(ViewPlan, BoxAndFrameAreWireframesAroundTheCentre) {

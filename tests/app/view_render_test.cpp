@@ -7,8 +7,6 @@
 
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace view {
 namespace {
@@ -25,11 +23,6 @@ protected:
     }
     void TearDown() override { fs::remove_all(dir_); }
 
-    static std::string bytes_of(const fs::path& file) {
-        std::ifstream in(file, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-
     fs::path dir_;
 };
 
@@ -42,17 +35,6 @@ const json kScene = {
          {"position", {960, 540, 0}}, {"orientation", {0, 30, 0}}},
         {{"name", "Sign"}, {"type", "text"}, {"3d", true}, {"position", {700, 300, 400}}},
         {{"name", "Lamp"}, {"type", "light"}, {"3d", true}, {"position", {300, 200, -300}}}}}}}};
-
-TEST_F(ViewRender, SameSceneGivesTheSameBytes) {
-    render_view(kScene, {1000, 1000, 1000}, (dir_ / "a.png").string());
-    render_view(kScene, {1000, 1000, 1000}, (dir_ / "b.png").string());
-    const std::string a = bytes_of(dir_ / "a.png");
-    ASSERT_GT(a.size(), 100u);
-    EXPECT_EQ(a.substr(1, 3), "PNG");
-    EXPECT_EQ(a, bytes_of(dir_ / "b.png"));
-    render_view(kScene, {500, 1000, 1000}, (dir_ / "c.png").string());
-    EXPECT_NE(a, bytes_of(dir_ / "c.png"));
-}
 
 TEST_F(ViewRender, PictureShowsTheLayerOverTheBackground) {
     const fs::path file = dir_ / "v.png";

@@ -1,0 +1,54 @@
+#include "application_watch.h"
+
+#include "clock.h"
+
+namespace app {
+
+namespace {
+
+constexpr char kUndoGroup[] = "Voxtrel";
+constexpr char kPressing[] = "pressing \"Apply\"";
+
+}  // namespace
+
+ApplicationWatch::ApplicationWatch(const host::Host& h, Progress& progress, int presses, long long clock_step)
+    : host_(h),
+      progress_(progress),
+      presses_(presses),
+      clock_step_(clock_step),
+      groups_seen_(h.undo_history().group_names().size()) {
+    if (presses_ > 0) progress_.begin(kPressing, 1, presses_);
+}
+
+void ApplicationWatch::after_idle() {
+    const std::vector<std::string>& names = host_.undo_history().group_names();
+    for (; groups_seen_ < names.size(); ++groups_seen_) {
+        if (names[groups_seen_] != kUndoGroup) continue;
+        ++applications_;
+        if (clock_step_) advance_clock(static_cast<std::time_t>(clock_step_));
+        progress_.end(last_step_detail());
+        if (applications_ < presses_) progress_.begin(kPressing, applications_ + 1, presses_);
+    }
+}
+
+void ApplicationWatch::finish() { progress_.end(); }
+
+std::string ApplicationWatch::last_step_detail() const {
+    const auto& steps = host_.undo_history().undo_steps();
+    if (steps.empty() || steps.back().name != kUndoGroup) return "";
+    const host::Project& before = steps.back().before;
+    const host::Project& after = steps.back().after;
+    const host::Composition* comp = after.comp(host_.main_comp());
+    if (!comp) return "";
+    long written = 0, made = 0;
+    for (host::ObjectId id : comp->layers) {
+        const host::Layer* old = before.layer(id);
+        if (!old) ++made;
+        if (!old || old->streams != after.layer(id)->streams) ++written;
+    }
+    std::string detail = std::to_string(written) + (written == 1 ? " layer" : " layers") + " written";
+    if (made) detail += ", " + std::to_string(made) + " of them new";
+    return detail;
+}
+
+}  // namespace app

@@ -1,0 +1,19 @@
+// The simulated host as the command line asks for it, with the scene loaded:
+// shared by a run and a listing.
+#pragma once
+
+#include <ostream>
+
+#include "host/Host.h"
+#include "options.h"
+
+namespace app {
+
+// Suites removed (--without, and the panel suite without --panel), the screen
+// and the clock the plug-in reads. What an option could not do is said on `err`.
+void prepare_host(host::Host& h, const Options& options, std::ostream& err);
+
+// SCENE, or the default scene; false with a message naming the file on `err`.
+bool load_scene(host::Host& h, const Options& options, std::ostream& err);
+
+}  // namespace app
