@@ -12,7 +12,9 @@ int main(int argc, char** argv) {
     cli.footer(
         "Prints the layers the application touched or made, then the host's alerts.\n"
         "Exit status: 0 done; 1 the plug-in reported a failure or its dialog could not be used; "
-        "2 bad command line or scene; 3 the module cannot be loaded or has no entry point.");
+        "2 bad command line or scene; 3 the module cannot be loaded or has no entry point.\n"
+        "With --validate: one line per scenario and per failure, then \"validation: R runs, P injection points, "
+        "F failures\"; exit status 0 only when F is 0.");
     app::Options options;
     app::RawOptions raw;
     app::add_options(cli, options, raw);
@@ -28,5 +30,6 @@ int main(int argc, char** argv) {
         std::cerr << "voxtrel-host: " << e.what() << "\n";
         return app::kExitBadInput;
     }
+    if (options.validate) return app::validate::validate(options.validation, std::cout, std::cerr);
     return app::run(options, std::cout, std::cerr);
 }

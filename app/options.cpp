@@ -1,5 +1,6 @@
 #include "options.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <stdexcept>
 
@@ -73,10 +74,44 @@ void add_options(CLI::App& cli, Options& options, RawOptions& raw) {
     cli.add_option("--ui-json", options.ui_json, "Write the dialog's view tree, as the automation sees it, to FILE")
         ->type_name("FILE")
         ->group(output);
+
+    auto* validation = "Validation";
+    cli.add_flag("--validate", options.validate,
+                 "Instead of one run, run the plug-in through every scenario with each host call failing in "
+                 "turn, every suite missing in turn and a torture run; takes only SCENE, --plugin and the options "
+                 "below")
+        ->group(validation);
+    cli.add_option("--steps", options.validation.steps, "Steps of the torture run (default 10000; 0: none)")
+        ->type_name("N")
+        ->check(CLI::Range(0L, 100000000L))
+        ->group(validation);
+    cli.add_option("--seed", options.validation.seed, "Seed of the torture run (default: a new one, printed)")
+        ->type_name("S")
+        ->group(validation);
+    cli.add_option("--scenarios", raw.scenarios, "Run only these scenarios, comma-separated (see README)")
+        ->type_name("LIST")
+        ->group(validation);
 }
 
 void finish_options(const CLI::App& cli, const RawOptions& raw, Options& options) {
     auto given = [&](const char* name) { return cli.count(name) > 0; };
+    static const std::vector<const char*> kOneRunOnly = {"--cube",  "--orient", "--camera", "--repeat", "--sequential",
+                                               "--keys",  "--no-crop-text", "--apply", "--panel", "--without",
+                                               "--clock", "--undo",   "--screen", "--json",   "--out",
+                                               "--ui-json"};
+    static const std::vector<const char*> kValidationOnly = {"--steps", "--seed", "--scenarios"};
+    for (const char* name : options.validate ? kOneRunOnly : kValidationOnly) {
+        if (!given(name)) continue;
+        if (options.validate)
+            throw std::invalid_argument(std::string(name) + " is not for --validate, which runs its own scenarios");
+        throw std::invalid_argument(std::string(name) + " needs --validate");
+    }
+    if (options.validate) {
+        options.validation.scene = options.scene;
+        options.validation.plugin = options.plugin;
+        if (given("--scenarios")) options.validation.only = parse_scenarios(raw.scenarios);
+        return;
+    }
     if (given("--cube")) options.dialog.cube = parse_cube(raw.cube);
     if (given("--orient")) options.dialog.orient = parse_orient(raw.orient);
     if (given("--camera")) options.dialog.camera = raw.camera;
@@ -103,6 +138,24 @@ ScreenSize parse_screen(const std::string& value) {
     if (!w || !h)
         throw std::invalid_argument("--screen: expected W,H, whole numbers from 1 to 32767, got \"" + value + "\"");
     return {static_cast<int>(*w), static_cast<int>(*h)};
+}
+
+std::vector<std::string> parse_scenarios(const std::string& value) {
+    const std::vector<std::string> known = validate::scenario_names();
+    std::vector<std::string> names;
+    std::string::size_type start = 0;
+    while (true) {
+        const auto comma = value.find(',', start);
+        const std::string name = value.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        if (std::find(known.begin(), known.end(), name) == known.end()) {
+            std::string list;
+            for (const std::string& k : known) list += (list.empty() ? "" : ", ") + k;
+            throw std::invalid_argument("--scenarios: no scenario \"" + name + "\"; there are " + list);
+        }
+        names.push_back(name);
+        if (comma == std::string::npos) return names;
+        start = comma + 1;
+    }
 }
 
 std::string default_plugin_path() {

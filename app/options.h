@@ -10,6 +10,7 @@
 #include <CLI/CLI.hpp>
 
 #include "dialog_actions.h"
+#include "validate/validate.h"
 
 namespace app {
 
@@ -29,12 +30,14 @@ struct Options {
     bool undo = false;
     std::optional<ScreenSize> screen;
     DialogActions dialog;
+    bool validate = false;                  // the validation programme instead of one run
+    validate::ValidateOptions validation;  // its scene and plug-in are the ones above
 };
 
 // Option values as written; turned into Options by finish_options.
 struct RawOptions {
     std::vector<std::string> without;
-    std::string screen, cube, orient, keys, repeat, camera;
+    std::string screen, cube, orient, keys, repeat, camera, scenarios;
     long long clock = 0;
 };
 
@@ -49,6 +52,8 @@ void finish_options(const CLI::App& cli, const RawOptions& raw, Options& options
 std::pair<std::string, long> parse_suite(const std::string& value);
 // "W,H", each from 1 to 32767.
 ScreenSize parse_screen(const std::string& value);
+// Comma-separated names of validation scenarios.
+std::vector<std::string> parse_scenarios(const std::string& value);
 
 // Voxtrel.so in the directory of the running program.
 std::string default_plugin_path();

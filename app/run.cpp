@@ -19,27 +19,6 @@ namespace {
 
 constexpr double kDefaultCube = 1000;
 
-// The scene's text, or a message on `err`.
-bool read_scene(const Options& options, std::string& text, std::ostream& err) {
-    if (options.scene.empty()) {
-        text = host::scene_text(host::default_scene());
-        return true;
-    }
-    std::ifstream in(options.scene);
-    std::stringstream content;
-    content << in.rdbuf();
-    if (!in) {
-        err << "voxtrel-host: cannot read " << options.scene << "\n";
-        return false;
-    }
-    text = content.str();
-    return true;
-}
-
-std::string scene_name(const Options& options) {
-    return options.scene.empty() ? std::string("the default scene") : options.scene;
-}
-
 // The host as asked: which suites it lacks, its screens, the clock the plug-in reads.
 void prepare_host(host::Host& h, const Options& options, std::ostream& err) {
     if (!options.panel) h.remove_suite(kAEGPWorkspacePanelSuite, kAEGPWorkspacePanelSuiteVersion1);
@@ -147,6 +126,26 @@ bool tell_results(const host::Host& h, const Options& options, const std::vector
 }
 
 }  // namespace
+
+bool read_scene(const Options& options, std::string& text, std::ostream& err) {
+    if (options.scene.empty()) {
+        text = host::scene_text(host::default_scene());
+        return true;
+    }
+    std::ifstream in(options.scene);
+    std::stringstream content;
+    content << in.rdbuf();
+    if (!in) {
+        err << "voxtrel-host: cannot read " << options.scene << "\n";
+        return false;
+    }
+    text = content.str();
+    return true;
+}
+
+std::string scene_name(const Options& options) {
+    return options.scene.empty() ? std::string("the default scene") : options.scene;
+}
 
 int run(const Options& options, std::ostream& out, std::ostream& err) {
     host::Host h;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <ostream>
+#include <string>
 
 #include "options.h"
 
@@ -17,5 +18,11 @@ enum Exit : int {
 };
 
 int run(const Options& options, std::ostream& out, std::ostream& err);
+
+// The scene's text (the file's, or the embedded default scene's); false, with
+// a message on `err`, when the file cannot be read.
+bool read_scene(const Options& options, std::string& text, std::ostream& err);
+// How messages name the scene.
+std::string scene_name(const Options& options);
 
 }  // namespace app
