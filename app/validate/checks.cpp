@@ -120,7 +120,10 @@ void Checks::look(const std::vector<HookCall>& hooks, const std::string& step) {
         if (const host::CallRecord* call = log_.at(n)) scan(n, *call, step);
     looked_ = last;
     if (depth_ != 0) {
-        add("an undo group the plug-in opened at call " + std::to_string(group_.opened) + " is still open after " +
+        std::string calls;
+        for (long n : group_.starts) calls += (calls.empty() ? "" : ", ") + std::to_string(n);
+        add("the plug-in opened " + std::to_string(group_.starts.size()) + " undo group(s) (call " + calls +
+            ") and closed " + std::to_string(group_.starts.size() - static_cast<std::size_t>(depth_)) + " by the end of " +
             step + refusal_note());
         depth_ = 0;  // told once
     }
@@ -158,7 +161,8 @@ void Checks::scan(long number, const host::CallRecord& call, const std::string& 
         if (call.arguments != kGroupArgument)
             add("the plug-in opened an undo group named " + call.arguments + ", not \"" + kGroupName +
                 "\" (call " + std::to_string(number) + "), while " + step);
-        if (depth_++ == 0) group_ = Group{number};
+        if (depth_++ == 0) group_ = Group{};
+        group_.starts.push_back(number);
         return;
     }
     if (f == "AEGP_EndUndoGroup") {

@@ -46,7 +46,7 @@ public:
 
 private:
     struct Group {
-        long opened = 0;
+        std::vector<long> starts;  // the calls that opened it and the groups inside it
         long failed_read = 0;  // the first refused read before any write
         bool writing = false;
         bool snapshot = false;  // reading the fitting snapshot, which may skip layers

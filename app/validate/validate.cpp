@@ -26,7 +26,7 @@ using nlohmann::ordered_json;
 constexpr int kParallel = 2;
 constexpr unsigned kRunSeconds = 120;
 constexpr unsigned kTortureSeconds = 3 * 3600;
-constexpr std::size_t kFailureLinesShown = 100000;
+constexpr std::size_t kFailureLinesShown = 10;
 constexpr char kCannotLoad[] = "the module cannot be loaded: ";
 
 const char* const kTortureNames[] = {"torture-window", "torture-panel"};

@@ -13,7 +13,10 @@ TEST_F(BadInput, CommandLineErrorsNameTheOption) {
         {"--keys", "rotation"},     {"--repeat", "0"},             {"--repeat", "two"},
         {"--without", "Suite"},     {"--without", ":5"},           {"--without", "AEGP Layer Suite:ten"},
         {"--screen", "0,600"},      {"--screen", "800"},           {"--clock", "-5"},
-        {"--clock", "soon"},        {"--apply", "-1"},             {"--apply", "x"}};
+        {"--clock", "soon"},        {"--apply", "-1"},             {"--apply", "x"},
+        // The validation's own options, and only with it.
+        {"--steps", "5"},           {"--seed", "3"},               {"--json", "--validate"},
+        {"--scenarios", "nope", "--validate"},                     {"--steps", "-1", "--validate"}};
     for (const auto& line : lines) {
         SCOPED_TRACE(line[0] + " " + line[1]);
         const Outcome r = run(line);
