@@ -1,5 +1,7 @@
 #include "application_watch.h"
 
+#include <set>
+
 #include "clock.h"
 
 namespace app {
@@ -36,16 +38,18 @@ void ApplicationWatch::finish() { progress_.end(); }
 std::string ApplicationWatch::last_step_detail() const {
     const auto& steps = host_.undo_history().undo_steps();
     if (steps.empty() || steps.back().name != kUndoGroup) return "";
-    const host::Project& before = steps.back().before;
-    const host::Project& after = steps.back().after;
-    const host::Composition* comp = after.comp(host_.main_comp());
-    if (!comp) return "";
-    long written = 0, made = 0;
-    for (host::ObjectId id : comp->layers) {
-        const host::Layer* old = before.layer(id);
-        if (!old) ++made;
-        if (!old || old->streams != after.layer(id)->streams) ++written;
+    // The step keeps what it changed: streams of the layers it wrote, and no
+    // earlier state for the layers it made.
+    const host::ProjectPart& before = steps.back().before;
+    std::set<host::ObjectId> touched;
+    long made = 0;
+    for (const auto& [id, layer] : before.layers) {
+        if (layer) continue;
+        touched.insert(id);
+        ++made;
     }
+    for (const auto& [key, stream] : before.streams) touched.insert(key.layer);
+    const long written = static_cast<long>(touched.size());
     std::string detail = std::to_string(written) + (written == 1 ? " layer" : " layers") + " written";
     if (made) detail += ", " + std::to_string(made) + " of them new";
     return detail;

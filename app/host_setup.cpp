@@ -47,34 +47,41 @@ void prepare_host(host::Host& h, const Options& options, std::ostream& err) {
     if (options.clock) set_clock(static_cast<std::time_t>(*options.clock));
 }
 
-bool load_scene(host::Host& h, const Options& options, std::ostream& err) {
-    std::string text;
+std::string scene_name(const Options& options) {
+    return options.scene.empty() ? std::string("the default scene") : host::printable(options.scene, 200);
+}
+
+bool read_scene(const Options& options, std::string& text, std::ostream& err) {
     if (options.scene.empty()) {
         text = host::scene_text(host::default_scene());
-    } else {
-        std::error_code error;
-        if (std::filesystem::is_directory(options.scene, error)) {
-            err << "voxtrel-host: " << host::printable(options.scene, 200) << ": cannot be read: it is a folder\n";
-            return false;
-        }
-        // Only a little more than a scene may hold is read, so that the limit is told, not the memory exhausted.
-        std::ifstream in(options.scene, std::ios::binary);
-        char chunk[1 << 16];
-        while (in && text.size() <= host::kMaxSceneBytes) {
-            in.read(chunk, sizeof chunk);
-            text.append(chunk, static_cast<std::size_t>(in.gcount()));
-        }
-        if (!in.is_open() || in.bad() || (in.fail() && !in.eof())) {
-            err << "voxtrel-host: " << host::printable(options.scene, 200) << ": cannot be read: "
-                << std::strerror(errno) << "\n";
-            return false;
-        }
+        return true;
     }
+    std::error_code error;
+    if (std::filesystem::is_directory(options.scene, error)) {
+        err << "voxtrel-host: " << scene_name(options) << ": cannot be read: it is a folder\n";
+        return false;
+    }
+    // Only a little more than a scene may hold is read, so that the limit is told, not the memory exhausted.
+    std::ifstream in(options.scene, std::ios::binary);
+    char chunk[1 << 16];
+    while (in && text.size() <= host::kMaxSceneBytes) {
+        in.read(chunk, sizeof chunk);
+        text.append(chunk, static_cast<std::size_t>(in.gcount()));
+    }
+    if (!in.is_open() || in.bad() || (in.fail() && !in.eof())) {
+        err << "voxtrel-host: " << scene_name(options) << ": cannot be read: " << std::strerror(errno) << "\n";
+        return false;
+    }
+    return true;
+}
+
+bool load_scene(host::Host& h, const Options& options, std::ostream& err) {
+    std::string text;
+    if (!read_scene(options, text, err)) return false;
     try {
         h.load_scene_text(text);
     } catch (const host::SceneError& e) {
-        err << "voxtrel-host: " << (options.scene.empty() ? "the default scene" : host::printable(options.scene, 200)) << ": " << e.what()
-            << "\n";
+        err << "voxtrel-host: " << scene_name(options) << ": " << e.what() << "\n";
         return false;
     }
     return true;

@@ -28,7 +28,9 @@ std::optional<int> parse(int argc, char** argv, app::Options& options) {
     cli.footer(
         "Prints the layers the application touched or made, then the host's alerts.\n"
         "Exit status: 0 done; 1 the plug-in reported a failure, its dialog could not be used or memory ran out; "
-        "2 bad command line or scene; 3 the module cannot be loaded or has no entry point.");
+        "2 bad command line or scene; 3 the module cannot be loaded or has no entry point.\n"
+        "With --validate: one line per scenario and per failure, then \"validation: R runs, P injection points, "
+        "F failures\"; exit status 0 only when F is 0.");
     app::RawOptions raw;
     app::add_options(cli, options, raw);
     try {
@@ -54,6 +56,8 @@ int run_program(int argc, char** argv) {
             return app::kExitDone;
         case app::Mode::list:
             return app::list(options, std::cout, std::cerr);
+        case app::Mode::validate:
+            return app::validate::validate(options.validation, std::cout, std::cerr);
         case app::Mode::run: {
             app::Progress progress(std::cerr,
                                    isatty(STDERR_FILENO) ? app::Progress::Style::bar : app::Progress::Style::lines);

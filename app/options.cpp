@@ -1,6 +1,9 @@
 #include "options.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <filesystem>
+#include <limits>
 
 #include "option_values.h"
 #include "suggest.h"
@@ -17,6 +20,8 @@ constexpr char kDialogGroup[] = "Operating the dialog";
 constexpr char kHostGroup[] = "The host";
 constexpr char kOutputGroup[] = "Output";
 constexpr char kOtherGroup[] = "Finding out";
+constexpr char kValidationGroup[] = "Validation";
+constexpr long long kMaxSteps = 100000000;
 
 // An option with one value. Every use is kept, a use without a value too (as an
 // empty one), so that finish_options can say what was wrong in its own words.
@@ -99,6 +104,38 @@ void check_listing_alone(const CLI::App& cli) {
     }
 }
 
+// --validate runs scenarios of its own: only the scene, the plug-in and its own
+// options mean anything to it; and its own options mean nothing without it.
+void check_validation_alone(const CLI::App& cli, bool validating) {
+    static const std::vector<std::string> kOwn = {"--steps", "--seed", "--scenarios"};
+    for (const CLI::Option* option : cli.get_options()) {
+        const std::string name = option->get_name();
+        if (option->count() == 0 || name == "SCENE" || name == "--plugin" || name == "--validate") continue;
+        const bool own = std::find(kOwn.begin(), kOwn.end(), name) != kOwn.end();
+        if (validating && !own)
+            throw std::invalid_argument(name + ": has no effect with --validate, which runs its own scenarios");
+        if (!validating && own) throw std::invalid_argument(name + ": has no effect without --validate");
+    }
+}
+
+// Comma-separated names of validation scenarios.
+std::vector<std::string> parse_scenarios(const std::string& value) {
+    const std::vector<std::string> known = validate::scenario_names();
+    std::vector<std::string> names;
+    for (std::string::size_type start = 0;;) {
+        const auto comma = value.find(',', start);
+        const std::string name = value.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        if (std::find(known.begin(), known.end(), name) == known.end()) {
+            std::string list;
+            for (const std::string& k : known) list += (list.empty() ? "" : ", ") + k;
+            throw bad_value("--scenarios", value, "names of scenarios separated by commas: " + list);
+        }
+        names.push_back(name);
+        if (comma == std::string::npos) return names;
+        start = comma + 1;
+    }
+}
+
 Listing parse_listing(const std::string& value) {
     if (value == "cameras") return Listing::cameras;
     if (value == "layers") return Listing::layers;
@@ -151,6 +188,16 @@ void add_options(CLI::App& cli, Options& options, RawOptions& raw) {
     add_value(cli, raw, "--report", "FILE",
               "Write the report of what the run did, as JSON, to FILE (- for standard output)", kOutputGroup);
 
+    add_switch(cli, raw, "--validate", raw.validate,
+               "Instead of one run, run the plug-in through every scenario with each host call failing in turn, "
+               "every suite missing in turn and a torture run; one line per scenario, then \"validation: R runs, "
+               "P injection points, F failures\"",
+               kValidationGroup);
+    add_value(cli, raw, "--steps", "N", "Steps of the torture run (default 10000; 0 leaves it out)", kValidationGroup);
+    add_value(cli, raw, "--seed", "S", "Seed of the torture run (default: a new one, printed)", kValidationGroup);
+    add_value(cli, raw, "--scenarios", "LIST", "Run only these scenarios, comma-separated (see README)",
+              kValidationGroup);
+
     add_value(cli, raw, "--list", "WHAT",
               "Print the scene's cameras or layers, or the suites the host offers, and stop: cameras, layers, suites",
               kOtherGroup);
@@ -180,6 +227,24 @@ void finish_options(const CLI::App& cli, const RawOptions& raw, Options& options
     options.scene = raw.scene;
     const auto given = [&](const std::string& name) { return single(cli, raw, name); };
 
+    check_validation_alone(cli, raw.validate);
+    if (raw.validate) {
+        options.mode = Mode::validate;
+        options.validation.scene = options.scene;
+        if (const auto v = given("--plugin")) options.validation.plugin = *v;
+        if (const auto v = given("--steps")) {
+            const auto steps = whole_number(*v, 0, kMaxSteps);
+            if (!steps) throw bad_value("--steps", *v, "a whole number from 0 to " + std::to_string(kMaxSteps));
+            options.validation.steps = static_cast<long>(*steps);
+        }
+        if (const auto v = given("--seed")) {
+            const auto seed = whole_number(*v, 0, std::numeric_limits<long long>::max());
+            if (!seed) throw bad_value("--seed", *v, "a whole number from 0 to 9223372036854775807");
+            options.validation.seed = static_cast<std::uint64_t>(*seed);
+        }
+        if (const auto v = given("--scenarios")) options.validation.only = parse_scenarios(*v);
+        return;
+    }
     if (const auto v = given("--list")) {
         options.mode = Mode::list;
         options.listing = parse_listing(*v);

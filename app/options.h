@@ -10,12 +10,13 @@
 #include <vector>
 
 #include "dialog_actions.h"
+#include "validate/validate.h"
 
 namespace app {
 
-// What the program does: a run, a listing of what the host and scene hold, or
-// its version.
-enum class Mode { run, list, version };
+// What the program does: a run, a listing of what the host and scene hold, the
+// validation of the plug-in, or its version.
+enum class Mode { run, list, validate, version };
 enum class Listing { cameras, layers, suites };
 
 struct ScreenSize {
@@ -41,6 +42,7 @@ struct Options {
     bool undo = false;
     std::optional<ScreenSize> screen;
     DialogActions dialog;
+    validate::ValidateOptions validation;  // with --validate; its scene and plug-in are the ones above
 };
 
 // Option values as written, every use of each; turned into Options by finish_options.
@@ -49,6 +51,7 @@ struct RawOptions {
     std::map<std::string, std::vector<std::string>> values;  // by option name
     std::vector<std::string> switches;                       // names of the options without a value
     bool version = false;
+    bool validate = false;
 };
 
 // Declares the options on the parser.

@@ -1,7 +1,6 @@
 #include "report.h"
 
 #include <algorithm>
-#include <cmath>
 #include <set>
 #include <tuple>
 
@@ -18,7 +17,7 @@ constexpr std::pair<const char*, StreamId> kStreams[] = {
     {"rotation_z", StreamId::rotation_z},
 };
 
-host::Vec3 rotation_at(const host::Layer& layer, double time) {
+host::Vec3 rotation_at(const host::Layer& layer, const host::Time& time) {
     return {layer.stream(StreamId::rotation_x).at(time).x, layer.stream(StreamId::rotation_y).at(time).x,
             layer.stream(StreamId::rotation_z).at(time).x};
 }
@@ -27,7 +26,7 @@ host::Vec3 rotation_at(const host::Layer& layer, double time) {
 int keys_added(const host::Stream& was, const host::Stream& now) {
     return static_cast<int>(std::count_if(now.keys.begin(), now.keys.end(), [&](const host::Key& key) {
         return std::none_of(was.keys.begin(), was.keys.end(), [&](const host::Key& old) {
-            return std::fabs(old.time - key.time) <= host::kKeyTimeTolerance;
+            return old.time == key.time;
         });
     }));
 }
@@ -57,7 +56,7 @@ std::map<host::ObjectId, int> copy_numbers(const host::Host& h, const host::Comp
 }
 
 // What changed beyond the values: keys gained and rotations zeroed.
-void note_changes(LayerChange& row, const host::Layer& was, const host::Layer& now, double time) {
+void note_changes(LayerChange& row, const host::Layer& was, const host::Layer& now, const host::Time& time) {
     for (const auto& [name, stream] : kStreams)
         if (const int n = keys_added(was.stream(stream), now.stream(stream))) row.keys_added.push_back({name, n});
     const host::Vec3 old_rotation = rotation_at(was, time);

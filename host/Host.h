@@ -141,6 +141,9 @@ public:
 
     const Menus& menus() const { return menus_; }
     const Hooks& hooks() const { return hooks_; }
+    // The registered hooks, for a validator that stands in front of each to
+    // record its calls; the host calls whatever the entries hold.
+    Hooks& hook_registry() { return hooks_; }
     const std::vector<Alert>& alerts() const { return alerts_; }
     void clear_alerts() { alerts_.clear(); }
 

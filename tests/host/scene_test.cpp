@@ -131,10 +131,11 @@ private:
              {"anchor", "position", "scale", "orientation", "rotation_x", "rotation_y", "rotation_z"}) {
             if (rng_() % 3) continue;
             Json list = Json::array();
-            double time = within(-86400, 0);
+            // Key times in milliseconds: any fraction the host holds exactly.
+            double time = whole(-86400000, 0) / 1000.0;
             for (std::size_t k = rng_() % 4; k < 4 && time <= 86400; ++k) {
                 list.push_back({time, std::string(stream).starts_with("rotation_") ? Json(any()) : vec()});
-                time += within(0.001, 1000);
+                time += whole(1, 1000000) / 1000.0;
             }
             keys[stream] = list;
         }

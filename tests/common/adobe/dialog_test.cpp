@@ -110,12 +110,4 @@ TEST_F(DialogTest, AMatrixFailureDuringApplyIsTold) {
     EXPECT_EQ(host.undo_history().undo_steps().size(), 1u);
 }
 
-TEST_F(DialogTest, WithoutTheUtilitySuiteNothingCanBeToldButNothingEscapes) {
-    open();
-    host.remove_suite(kAEGPUtilitySuite, kAEGPUtilitySuiteVersion3);
-    EXPECT_TRUE(click(kApply));
-    EXPECT_TRUE(host.alerts().empty());
-    EXPECT_EQ(host.undo_history().groups_started(), 0);
-}
-
 }  // namespace

@@ -64,23 +64,4 @@ TEST_F(StreamValueTest, AFailedOpenMakesEveryCallANoOp) {
     EXPECT_EQ(calls_since_mark(), std::vector<std::string>{"AEGP_GetNewLayerStream"});
 }
 
-TEST_F(StreamValueTest, AMissingKeyframeSuiteStillReleasesTheStream) {
-    host.remove_suite(kAEGPKeyframeSuite, kAEGPKeyframeSuiteVersion1);
-    try {
-        StreamValue stream(plugin, handle("Card"), AEGP_LayerStream_POSITION);
-        stream.insert_key(one_second, AEGP_LTimeMode_CompTime);
-        ADD_FAILURE() << "the missing suite was not reported";
-    } catch (int status) {
-        EXPECT_EQ(status, 516);
-    }
-    EXPECT_EQ(host.open_streams(), 0);
-    EXPECT_EQ(host.calls().calls_of("AEGP_DisposeStream"), 1);
-}
-
-TEST_F(StreamValueTest, AMissingStreamSuiteOpensNothing) {
-    host.remove_suite(kAEGPStreamSuite, kAEGPStreamSuiteVersion4);
-    EXPECT_THROW(StreamValue(plugin, handle("Card"), AEGP_LayerStream_POSITION), int);
-    EXPECT_EQ(host.streams_made(), 0);
-}
-
 }  // namespace
