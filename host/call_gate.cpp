@@ -1,5 +1,6 @@
 #include "host/call_gate.h"
 
+#include <iterator>
 #include <stdexcept>
 
 namespace host {
@@ -62,7 +63,11 @@ void CallGate::keep(const Entry& entry, A_Err status, const std::string& reason,
     }
     if (logging()) {
         if (log_.size() == log_size_) log_.pop_front();
-        log_.push_back(std::move(record));
+        // A call that runs a hook finishes after the calls the hook made: it goes
+        // before them, so the log is in the order the calls were made.
+        auto at = log_.end();
+        while (at != log_.begin() && std::prev(at)->number > record.number) --at;
+        log_.insert(at, std::move(record));
     }
 }
 

@@ -49,7 +49,8 @@ public:
     // off, as it is at the start.
     void log_calls(std::size_t size = kLogSize);
     bool logging() const { return log_size_ > 0; }
-    // Oldest first.
+    // In the order the calls were made (by number), though a call that runs a
+    // hook is kept only when it returns.
     const std::deque<CallRecord>& calls() const { return log_; }
     std::vector<std::string> call_names() const;
     void clear_log() { log_.clear(); }

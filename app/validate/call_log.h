@@ -2,6 +2,8 @@
 // forgotten in pieces so that a long run does not keep every call.
 #pragma once
 
+#include <algorithm>
+
 #include "host/Host.h"
 
 namespace app::validate {
@@ -12,11 +14,12 @@ public:
 
     // The record of call `number`; null when it was forgotten or not made yet.
     const host::CallRecord* at(long number) const {
+        // Kept in order of their numbers, though not every number is kept (a
+        // call that leaves the gate with no record).
         const auto& calls = host_.calls().calls();
-        if (calls.empty()) return nullptr;
-        const long index = number - calls.front().number;
-        if (index < 0 || index >= static_cast<long>(calls.size())) return nullptr;
-        return &calls[static_cast<std::size_t>(index)];
+        const auto found = std::lower_bound(calls.begin(), calls.end(), number,
+                                            [](const host::CallRecord& c, long n) { return c.number < n; });
+        return found != calls.end() && found->number == number ? &*found : nullptr;
     }
     // The number of the last call made.
     long last() const { return host_.calls().total_calls(); }
