@@ -77,6 +77,27 @@ bool print_hook_failures(const host::Host& h, std::ostream& err) {
     return !order.empty();
 }
 
+void print_refusals(const host::Host& h, std::ostream& err) {
+    std::map<std::pair<std::string, std::string>, int> counts;
+    std::vector<std::pair<std::string, std::string>> order;
+    // A plug-in asks for the panel suite to learn whether it can dock; without
+    // it, it opens a window, which explains no failure.
+    const std::string no_panels = "no \"" + std::string(kAEGPWorkspacePanelSuite) + "\" version " +
+                                  std::to_string(kAEGPWorkspacePanelSuiteVersion1);
+    for (const host::CallRecord& call : h.calls().refusals()) {
+        if (call.function == "AcquireSuite" && call.reason == no_panels) continue;
+        const auto key = std::make_pair(call.function, call.reason);
+        if (counts[key]++ == 0) order.push_back(key);
+    }
+    for (const auto& key : order) {
+        err << "voxtrel-host: the host refused " << key.first << ": " << key.second;
+        if (counts[key] > 1) err << " (" << counts[key] << " times)";
+        err << "\n";
+    }
+    const long unkept = h.calls().refusals_total() - static_cast<long>(h.calls().refusals().size());
+    if (unkept > 0) err << "voxtrel-host: and " << unkept << " earlier refused calls\n";
+}
+
 bool write_view_picture(StagedFile& file, const nlohmann::json& scene, view::Vec3 box, std::ostream& err) {
     try {
         view::render_view(scene, box, file.temporary());

@@ -37,6 +37,10 @@ void print_alerts(const host::Host& h, std::ostream& out);
 // One line per kind of hook and status that failed, with how often; false when none did.
 bool print_hook_failures(const host::Host& h, std::ostream& err);
 
+// The calls the host refused by its own rules, one line per rule broken, with
+// how often: why a failure happened (a suite the host lacks, a bad argument).
+void print_refusals(const host::Host& h, std::ostream& err);
+
 // The result scene through its camera, with the box.
 bool write_view_picture(StagedFile& file, const nlohmann::json& scene, view::Vec3 box, std::ostream& err);
 

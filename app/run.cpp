@@ -121,6 +121,8 @@ bool report_failures(const host::Host& h, const host::LoadResult& loaded, const 
         err << "voxtrel-host: the plug-in reported a problem (see the alerts)\n";
         failed = true;
     }
+    // The host knows what it refused, which says why (a suite it lacks, a bad argument).
+    if (failed) print_refusals(h, err);
     return failed;
 }
 
