@@ -15,6 +15,24 @@ std::unique_ptr<StagedFile> in_folder(const std::string& dir, const char* name) 
     return std::make_unique<StagedFile>(std::filesystem::path(dir) / name);
 }
 
+// Distinct lines to tell, in the order they first came, with how often each came.
+template <class Key>
+class Tally {
+public:
+    void add(const Key& key) {
+        const auto [at, added] = index_.emplace(key, lines_.size());
+        if (added) lines_.emplace_back(key, 0);
+        ++lines_[at->second].second;
+    }
+    const std::vector<std::pair<Key, int>>& in_order() const { return lines_; }
+
+private:
+    std::map<Key, std::size_t> index_;
+    std::vector<std::pair<Key, int>> lines_;
+};
+
+std::string times(int count) { return count > 1 ? " (" + std::to_string(count) + " times)" : ""; }
+
 }  // namespace
 
 bool prepare_outputs(const Options& options, OutputFiles& files, std::ostream& err) {
@@ -63,37 +81,24 @@ void print_alerts(const host::Host& h, std::ostream& out) {
 
 bool print_hook_failures(const host::Host& h, std::ostream& err) {
     // An idle hook fails on every idle call; once a line is enough.
-    std::map<std::pair<std::string, A_Err>, int> counts;
-    std::vector<std::pair<std::string, A_Err>> order;
-    for (const host::HookFailure& f : h.hooks().failures) {
-        const auto key = std::make_pair(f.hook, f.status);
-        if (counts[key]++ == 0) order.push_back(key);
-    }
-    for (const auto& key : order) {
-        err << "voxtrel-host: the plug-in's " << key.first << " hook returned status " << key.second;
-        if (counts[key] > 1) err << " (" << counts[key] << " times)";
-        err << "\n";
-    }
-    return !order.empty();
+    Tally<std::pair<std::string, A_Err>> failures;
+    for (const host::HookFailure& f : h.hooks().failures) failures.add({f.hook, f.status});
+    for (const auto& [key, count] : failures.in_order())
+        err << "voxtrel-host: the plug-in's " << key.first << " hook returned status " << key.second
+            << times(count) << "\n";
+    return !failures.in_order().empty();
 }
 
 void print_refusals(const host::Host& h, std::ostream& err) {
-    std::map<std::pair<std::string, std::string>, int> counts;
-    std::vector<std::pair<std::string, std::string>> order;
     // A plug-in asks for the panel suite to learn whether it can dock; without
     // it, it opens a window, which explains no failure.
     const std::string no_panels = "no \"" + std::string(kAEGPWorkspacePanelSuite) + "\" version " +
                                   std::to_string(kAEGPWorkspacePanelSuiteVersion1);
-    for (const host::CallRecord& call : h.calls().refusals()) {
-        if (call.function == "AcquireSuite" && call.reason == no_panels) continue;
-        const auto key = std::make_pair(call.function, call.reason);
-        if (counts[key]++ == 0) order.push_back(key);
-    }
-    for (const auto& key : order) {
-        err << "voxtrel-host: the host refused " << key.first << ": " << key.second;
-        if (counts[key] > 1) err << " (" << counts[key] << " times)";
-        err << "\n";
-    }
+    Tally<std::pair<std::string, std::string>> refusals;
+    for (const host::CallRecord& call : h.calls().refusals())
+        if (call.function != "AcquireSuite" || call.reason != no_panels) refusals.add({call.function, call.reason});
+    for (const auto& [key, count] : refusals.in_order())
+        err << "voxtrel-host: the host refused " << key.first << ": " << key.second << times(count) << "\n";
     const long unkept = h.calls().refusals_total() - static_cast<long>(h.calls().refusals().size());
     if (unkept > 0) err << "voxtrel-host: and " << unkept << " earlier refused calls\n";
 }
