@@ -54,6 +54,20 @@ inline std::string arg_text(AEGP_StreamRefH h) {
     return call_text_detail::handle_text("stream", h, HandleKind::stream);
 }
 inline std::string arg_text(AEGP_PanelH h) { return call_text_detail::handle_text("panel", h, HandleKind::panel); }
+// A collection item by the layer it names, its kind added for anything but a layer.
+inline std::string arg_text(const AEGP_CollectionItem* item) {
+    if (!item) return "null";
+    const std::string layer = arg_text(item->u.layer.layerH);
+    return item->type == AEGP_CollectionItemType_LAYER ? layer : "kind " + std::to_string(item->type) + " of " + layer;
+}
+// A stream value as its three numbers, exactly, so a logged call can be made again.
+inline std::string arg_text(const AEGP_StreamValue* value) {
+    if (!value) return "null";
+    std::ostringstream out;
+    out.precision(17);
+    out << "(" << value->val.three_d.x << " " << value->val.three_d.y << " " << value->val.three_d.z << ")";
+    return out.str();
+}
 
 template <class T>
     requires std::is_integral_v<T>

@@ -47,7 +47,7 @@ A_Err AEGP_GetCollectionItemByIndex(AEGP_CollectionH collectionH, A_u_long index
 }
 
 A_Err AEGP_CollectionPushBack(AEGP_CollectionH collectionH, const AEGP_CollectionItem* item) {
-    return host_call(fn("AEGP_CollectionPushBack"), arguments(collectionH), [&](SuiteCall& c) -> A_Err {
+    return host_call(fn("AEGP_CollectionPushBack"), arguments(collectionH, item), [&](SuiteCall& c) -> A_Err {
         Collection* collection = c.collection(collectionH);
         if (!collection) return c.refused();
         if (!c.given(item, "item")) return c.refused();

@@ -20,7 +20,7 @@ namespace host {
 inline constexpr std::size_t kMaxSceneBytes = 16 * 1024 * 1024;
 inline constexpr std::size_t kMaxSceneDepth = 32;   // nested objects and lists
 inline constexpr std::size_t kMaxSceneFields = 64;  // fields of one object
-inline constexpr std::size_t kMaxSceneLayers = 10000;
+inline constexpr std::size_t kMaxSceneLayers = 100000;
 inline constexpr std::size_t kMaxSceneKeys = 100000;  // keys of one property
 inline constexpr std::size_t kMaxSceneNameBytes = 1024;
 

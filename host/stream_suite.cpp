@@ -62,7 +62,7 @@ A_Err AEGP_GetLayerStreamValue(AEGP_LayerH layerH, AEGP_LayerStream which, AEGP_
 }
 
 A_Err AEGP_SetStreamValue(AEGP_PluginID plugin, AEGP_StreamRefH streamH, AEGP_StreamValue* value) {
-    return host_call(fn("AEGP_SetStreamValue"), arguments(plugin, streamH), [&](SuiteCall& c) -> A_Err {
+    return host_call(fn("AEGP_SetStreamValue"), arguments(plugin, streamH, value), [&](SuiteCall& c) -> A_Err {
         if (!c.plugin(plugin)) return c.refused();
         const StreamRef* ref = c.stream(streamH);
         if (!ref) return c.refused();
