@@ -34,10 +34,9 @@ CGImageRef to_image(cairo_surface_t* surface) {
             out[3] = static_cast<unsigned char>(v);
         }
     CGColorSpaceRef space = CGColorSpaceCreateDeviceRGB();
-    CGContextRef context = CGBitmapContextCreate(bytes.data(), static_cast<std::size_t>(width),
-                                                 static_cast<std::size_t>(height), 8,
-                                                 static_cast<std::size_t>(width) * 4, space,
-                                                 kCGImageAlphaPremultipliedFirst);
+    CGContextRef context =
+        CGBitmapContextCreate(bytes.data(), static_cast<std::size_t>(width), static_cast<std::size_t>(height), 8,
+                              static_cast<std::size_t>(width) * 4, space, kCGImageAlphaPremultipliedFirst);
     CGImageRef image = context ? CGBitmapContextCreateImage(context) : nullptr;
     if (context) CGContextRelease(context);
     CGColorSpaceRelease(space);
@@ -78,20 +77,25 @@ OSStatus CompositionViewer::on_event(EventHandlerCallRef, EventRef event, void* 
         return noErr;
     }
     CGContextRef context = nullptr;
-    if (!viewer.image_ || GetEventParameter(event, kEventParamCGContextRef, typeCGContextRef, nullptr,
-                                            sizeof context, nullptr, &context) != noErr)
+    if (!viewer.image_ || GetEventParameter(event, kEventParamCGContextRef, typeCGContextRef, nullptr, sizeof context,
+                                            nullptr, &context) != noErr)
         return eventNotHandledErr;
-    CGContextDrawImage(context, CGRect{{0, 0}, {static_cast<CGFloat>(viewer.size_.width),
-                                                static_cast<CGFloat>(viewer.size_.height)}},
-                       viewer.image_);
+    CGContextDrawImage(
+        context, CGRect{{0, 0}, {static_cast<CGFloat>(viewer.size_.width), static_cast<CGFloat>(viewer.size_.height)}},
+        viewer.image_);
     return noErr;
 }
 
 CompositionViewer::State CompositionViewer::state(view::Vec3 box) const {
     const host::UndoHistory& undo = host_.undo_history();
     const host::Composition* comp = host_.project().comp(host_.main_comp());
-    return {undo.group_names().size(), undo.undo_steps().size(), undo.redo_steps().size(),
-            comp ? comp->selection : std::vector<host::ObjectId>{}, box.x, box.y, box.z,
+    return {undo.group_names().size(),
+            undo.undo_steps().size(),
+            undo.redo_steps().size(),
+            comp ? comp->selection : std::vector<host::ObjectId>{},
+            box.x,
+            box.y,
+            box.z,
             host_.layer_ids().size()};
 }
 
@@ -117,8 +121,8 @@ void CompositionViewer::rebuild(view::Vec3 box) {
     content_.layers.clear();
     for (host::ObjectId id : listed_) {
         const host::Layer* layer = host_.project().layer(id);
-        const bool selected = comp && std::find(comp->selection.begin(), comp->selection.end(), id) !=
-                                          comp->selection.end();
+        const bool selected =
+            comp && std::find(comp->selection.begin(), comp->selection.end(), id) != comp->selection.end();
         content_.layers.push_back({layer->name, host::type_name(layer->type), selected});
     }
     // The menu item as the menus would show it now.

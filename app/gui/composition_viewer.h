@@ -35,8 +35,8 @@ public:
 
 private:
     // What the picture depends on, cheap to compare.
-    using State = std::tuple<std::size_t, std::size_t, std::size_t, std::vector<host::ObjectId>, double, double,
-                             double, std::size_t>;
+    using State = std::tuple<std::size_t, std::size_t, std::size_t, std::vector<host::ObjectId>, double, double, double,
+                             std::size_t>;
     State state(view::Vec3 box) const;
     void rebuild(view::Vec3 box);
     void paint();

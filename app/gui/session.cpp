@@ -26,11 +26,7 @@ bool alive(WindowRef window) {
 }  // namespace
 
 Session::Session(host::Host& h, tk::x11::Display& display, const Options& options, std::ostream& err)
-    : host_(h),
-      display_(display),
-      err_(err),
-      watch_(h, progress_, 0, options.clock_step),
-      viewer_(h, main_screen()) {
+    : host_(h), display_(display), err_(err), watch_(h, progress_, 0, options.clock_step), viewer_(h, main_screen()) {
     // The clock moves on (--clock-step) right after each application, as in a batch run.
     display_.setFilters({[this](const tk::x11::TypedKey& k) { return key(k); },
                          [this](const tk::x11::MouseDown& p) { press(p); }, [this] { watch_.after_idle(); }});
@@ -53,17 +49,17 @@ void Session::open_dialog() {
 
 bool Session::key(const tk::x11::TypedKey& key) {
     switch (host_key(key)) {
-    case HostKey::undo:
-        host_.undo();
-        return true;
-    case HostKey::redo:
-        host_.redo();
-        return true;
-    case HostKey::quit:
-        quit_ = true;
-        return true;
-    case HostKey::none:
-        return false;
+        case HostKey::undo:
+            host_.undo();
+            return true;
+        case HostKey::redo:
+            host_.redo();
+            return true;
+        case HostKey::quit:
+            quit_ = true;
+            return true;
+        case HostKey::none:
+            return false;
     }
     return false;
 }
@@ -81,14 +77,16 @@ void Session::idle() {
 std::optional<std::array<double, 3>> Session::cube() const {
     if (!alive(dialog_.window)) return std::nullopt;
     std::ostream quiet(nullptr);
-    return DialogDriver(dialog_.root, [] {}, quiet).cube_size();
+    return DialogDriver(
+               dialog_.root, [] {}, quiet)
+        .cube_size();
 }
 
 void Session::refresh() { viewer_.refresh(box_size(cube())); }
 
 void Session::run() {
-    run_loop(display_, {[this] { idle(); }, [this] { refresh(); },
-                        [this] { return quit_ || viewer_.close_requested(); }});
+    run_loop(display_,
+             {[this] { idle(); }, [this] { refresh(); }, [this] { return quit_ || viewer_.close_requested(); }});
 }
 
 DialogResult Session::result(OutputFiles& files) {

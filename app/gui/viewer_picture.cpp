@@ -28,7 +28,8 @@ void draw_menu_item(cairo_t* cr, const ViewerContent& content, int left) {
     cairo_fill(cr);
     const double shade = content.command_enabled ? 0.92 : 0.5;
     cairo_set_source_rgb(cr, shade, shade, shade);
-    text_at(cr, left + kMargin, 18, content.command_enabled ? "Window \u25B8 Voxtrel" : "Window \u25B8 Voxtrel (disabled)");
+    text_at(cr, left + kMargin, 18,
+            content.command_enabled ? "Window \u25B8 Voxtrel" : "Window \u25B8 Voxtrel (disabled)");
 }
 
 void draw_layer_list(cairo_t* cr, const ViewerContent& content, int left, int height) {

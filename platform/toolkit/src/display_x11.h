@@ -31,7 +31,7 @@ struct Backend {
     Atoms atoms;
     InputFilters filters;
     std::map<WindowRef, ScreenWindow> windows;
-    std::set<WindowRef> stale;    // to be made to match the toolkit window
+    std::set<WindowRef> stale;  // to be made to match the toolkit window
     std::set<WindowRef> unpainted;
     bool restack = false;
     WindowRef pressed = nullptr;  // the window the mouse button went down in

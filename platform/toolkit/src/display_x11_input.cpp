@@ -29,40 +29,40 @@ EventModifiers modifiers_of(unsigned int state) {
 // The character code of a key; 0 for keys the toolkit has no code for (Shift alone, F1...).
 UInt32 char_code(KeySym sym) {
     switch (sym) {
-    case XK_Tab:
-    case XK_ISO_Left_Tab:  // Shift+Tab
-        return kTabCharCode;
-    case XK_Return:
-        return kReturnCharCode;
-    case XK_KP_Enter:
-        return kEnterCharCode;
-    case XK_BackSpace:
-        return kBackspaceCharCode;
-    case XK_Delete:
-    case XK_KP_Delete:
-        return kDeleteCharCode;
-    case XK_Escape:
-        return kEscapeCharCode;
-    case XK_Left:
-    case XK_KP_Left:
-        return kLeftArrowCharCode;
-    case XK_Right:
-    case XK_KP_Right:
-        return kRightArrowCharCode;
-    case XK_Up:
-    case XK_KP_Up:
-        return kUpArrowCharCode;
-    case XK_Down:
-    case XK_KP_Down:
-        return kDownArrowCharCode;
-    case XK_Home:
-    case XK_KP_Home:
-        return kHomeCharCode;
-    case XK_End:
-    case XK_KP_End:
-        return kEndCharCode;
-    default:
-        break;
+        case XK_Tab:
+        case XK_ISO_Left_Tab:  // Shift+Tab
+            return kTabCharCode;
+        case XK_Return:
+            return kReturnCharCode;
+        case XK_KP_Enter:
+            return kEnterCharCode;
+        case XK_BackSpace:
+            return kBackspaceCharCode;
+        case XK_Delete:
+        case XK_KP_Delete:
+            return kDeleteCharCode;
+        case XK_Escape:
+            return kEscapeCharCode;
+        case XK_Left:
+        case XK_KP_Left:
+            return kLeftArrowCharCode;
+        case XK_Right:
+        case XK_KP_Right:
+            return kRightArrowCharCode;
+        case XK_Up:
+        case XK_KP_Up:
+            return kUpArrowCharCode;
+        case XK_Down:
+        case XK_KP_Down:
+            return kDownArrowCharCode;
+        case XK_Home:
+        case XK_KP_Home:
+            return kHomeCharCode;
+        case XK_End:
+        case XK_KP_End:
+            return kEndCharCode;
+        default:
+            break;
     }
     // Latin-1 keysyms are their characters; others carry a Unicode code point.
     if (sym >= 0x20 && sym <= 0x7e) return static_cast<UInt32>(sym);
@@ -86,7 +86,8 @@ std::pair<WindowRef, Point> under(const Backend& b, int x, int y) {
     }
     const TkWindow* pressed = find_window(b.pressed);
     if (!pressed) return {nullptr, Point{}};
-    return {b.pressed, Point{static_cast<SInt16>(y - pressed->content.top), static_cast<SInt16>(x - pressed->content.left)}};
+    return {b.pressed,
+            Point{static_cast<SInt16>(y - pressed->content.top), static_cast<SInt16>(x - pressed->content.left)}};
 }
 
 void press(Backend& b, const XButtonEvent& event) {
@@ -148,29 +149,33 @@ void moved(Backend& b, const XConfigureEvent& event) {
 void handle_event(Backend& b, XEvent& event) {
     const bool input = event.type == ButtonPress || event.type == ButtonRelease || event.type == KeyPress;
     switch (event.type) {
-    case Expose:
-        if (const WindowRef window = window_of(b, event.xexpose.window)) b.unpainted.insert(window);
-        break;
-    case ButtonPress:
-        if (event.xbutton.button == Button1) press(b, event.xbutton);
-        break;
-    case MotionNotify:
-        drag(b, event.xmotion);
-        break;
-    case ButtonRelease:
-        if (event.xbutton.button == Button1) release(b, event.xbutton);
-        break;
-    case KeyPress:
-        key(b, event.xkey);
-        break;
-    case ClientMessage:
-        close_request(b, event.xclient);
-        break;
-    case ConfigureNotify:
-        moved(b, event.xconfigure);
-        break;
-    default:
-        break;
+        case Expose:
+            if (const WindowRef window = window_of(b, event.xexpose.window)) b.unpainted.insert(window);
+            break;
+        case ButtonPress:
+            if (event.xbutton.button == Button1) press(b, event.xbutton);
+            break;
+        case MotionNotify:
+            drag(b, event.xmotion);
+            break;
+        case ButtonRelease:
+            if (event.xbutton.button == Button1) release(b, event.xbutton);
+            break;
+        case KeyPress:
+            key(b, event.xkey);
+            break;
+        case ClientMessage:
+            close_request(b, event.xclient);
+            break;
+        case ConfigureNotify:
+            moved(b, event.xconfigure);
+            break;
+        case MappingNotify:
+            // xdotool, among others, changes the keyboard mapping to type what it lacks.
+            XRefreshKeyboardMapping(&event.xmapping);
+            break;
+        default:
+            break;
     }
     if (input && b.filters.handled) b.filters.handled();
 }

@@ -20,8 +20,8 @@ void paint(Backend& b, WindowRef ref, const ScreenWindow& screen) {
     cairo_t* cr = cairo_create(image);
     tk::detail::display::paint_window(cr, ref);
     cairo_destroy(cr);
-    cairo_surface_t* target = cairo_xlib_surface_create(b.display, screen.id, DefaultVisual(b.display, b.screen),
-                                                        width, height);
+    cairo_surface_t* target =
+        cairo_xlib_surface_create(b.display, screen.id, DefaultVisual(b.display, b.screen), width, height);
     cr = cairo_create(target);
     cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
     cairo_set_source_surface(cr, image, 0, 0);

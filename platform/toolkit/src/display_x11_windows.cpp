@@ -17,8 +17,8 @@ namespace {
 
 using tk::detail::find_window;
 
-constexpr long kEvents = ExposureMask | ButtonPressMask | ButtonReleaseMask | ButtonMotionMask | KeyPressMask |
-                         StructureNotifyMask;
+constexpr long kEvents =
+    ExposureMask | ButtonPressMask | ButtonReleaseMask | ButtonMotionMask | KeyPressMask | StructureNotifyMask;
 
 int width_of(const Rect& r) { return r.right > r.left ? r.right - r.left : 1; }
 int height_of(const Rect& r) { return r.bottom > r.top ? r.bottom - r.top : 1; }

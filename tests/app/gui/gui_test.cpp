@@ -128,8 +128,8 @@ protected:
         // Xvfb picks a free display number and tells it through the pipe.
         int number_pipe[2];
         ASSERT_EQ(pipe(number_pipe), 0);
-        xvfb = spawn({"Xvfb", "-displayfd", "3", "-screen", "0", "1440x900x24", "-nolisten", "tcp"},
-                     dir / "xvfb.out", dir / "xvfb.err", number_pipe[1]);
+        xvfb = spawn({"Xvfb", "-displayfd", "3", "-screen", "0", "1440x900x24", "-nolisten", "tcp"}, dir / "xvfb.out",
+                     dir / "xvfb.err", number_pipe[1]);
         close(number_pipe[1]);
         std::string number;
         char c;
@@ -158,7 +158,7 @@ protected:
     // voxtrel-host --gui on the scene, writing into gui/; returns the dialog's X window.
     std::string start(const std::vector<std::string>& more = {}) {
         std::vector<std::string> arguments = {VOXTREL_HOST_PATH, path("scene.json"), "--gui", "--clock", kClock,
-                                              "--out", path("gui")};
+                                              "--out",           path("gui")};
         arguments.insert(arguments.end(), more.begin(), more.end());
         host = spawn(arguments, dir / "gui.out", dir / "gui.err");
         return window("--name '^Voxtrel$'");
@@ -178,7 +178,8 @@ protected:
             stack.pop_back();
             if (view["kind"] == kind && (text.empty() || view["text"] == text) && nth-- == 0) {
                 const json& f = view["frame"];
-                return {(f["left"].get<int>() + f["right"].get<int>()) / 2, (f["top"].get<int>() + f["bottom"].get<int>()) / 2};
+                return {(f["left"].get<int>() + f["right"].get<int>()) / 2,
+                        (f["top"].get<int>() + f["bottom"].get<int>()) / 2};
             }
             for (auto it = view["children"].rbegin(); it != view["children"].rend(); ++it) stack.push_back(&*it);
         }
