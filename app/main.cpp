@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "host/scene.h"
+#include "gui/gui_run.h"
 #include "listing.h"
 #include "options.h"
 #include "progress.h"
@@ -56,6 +57,8 @@ int run_program(int argc, char** argv) {
             return app::kExitDone;
         case app::Mode::list:
             return app::list(options, std::cout, std::cerr);
+        case app::Mode::gui:
+            return app::gui::run(options, std::cout, std::cerr);
         case app::Mode::validate:
             return app::validate::validate(options.validation, std::cout, std::cerr);
         case app::Mode::run: {

@@ -8,13 +8,6 @@ namespace {
 
 constexpr char kMenuItem[] = "Voxtrel";
 
-std::optional<AEGP_Command> find_menu_item(const host::Host& h) {
-    for (AEGP_MenuID menu = AEGP_Menu_APPLICATION; menu <= AEGP_Menu_FLOATERS; ++menu)
-        for (const host::MenuItem& item : h.menus().items(menu))
-            if (item.name == kMenuItem) return item.command;
-    return std::nullopt;
-}
-
 // Why the menu item is disabled, as far as the host can tell: the plug-in
 // enables it for an active composition whose selection holds a layer it distributes.
 std::string disabled_reason(const host::Host& h) {
@@ -29,6 +22,13 @@ std::string disabled_reason(const host::Host& h) {
 }
 
 }  // namespace
+
+std::optional<AEGP_Command> find_menu_item(const host::Host& h) {
+    for (AEGP_MenuID menu = AEGP_Menu_APPLICATION; menu <= AEGP_Menu_FLOATERS; ++menu)
+        for (const host::MenuItem& item : h.menus().items(menu))
+            if (item.name == kMenuItem) return item.command;
+    return std::nullopt;
+}
 
 OpenResult open_voxtrel(host::Host& h) {
     OpenResult result;

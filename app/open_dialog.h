@@ -3,6 +3,7 @@
 // host idle so the dialog follows the selection.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "dialog_window.h"
@@ -19,5 +20,8 @@ struct OpenResult {
 };
 
 OpenResult open_voxtrel(host::Host& h);
+
+// The command of the "Voxtrel" menu item; none when the plug-in added none.
+std::optional<AEGP_Command> find_menu_item(const host::Host& h);
 
 }  // namespace app

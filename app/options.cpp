@@ -104,6 +104,19 @@ void check_listing_alone(const CLI::App& cli) {
     }
 }
 
+// With --gui a person operates the dialog and the results are written at the
+// end: what operates the dialog or prints instead of the table means nothing there.
+void check_gui_alone(const CLI::App& cli) {
+    static const std::vector<std::string> kMeaningful = {"SCENE",   "--gui",        "--plugin", "--panel", "--without",
+                                                         "--clock", "--clock-step", "--screen", "--out"};
+    for (const CLI::Option* option : cli.get_options()) {
+        const std::string name = option->get_name();
+        if (option->count() == 0 || std::find(kMeaningful.begin(), kMeaningful.end(), name) != kMeaningful.end())
+            continue;
+        throw std::invalid_argument(name + ": has no effect with --gui, where a person operates the dialog");
+    }
+}
+
 // --validate runs scenarios of its own: only the scene, the plug-in and its own
 // options mean anything to it; and its own options mean nothing without it.
 void check_validation_alone(const CLI::App& cli, bool validating) {
@@ -198,6 +211,10 @@ void add_options(CLI::App& cli, Options& options, RawOptions& raw) {
     add_value(cli, raw, "--scenarios", "LIST", "Run only these scenarios, comma-separated (see README)",
               kValidationGroup);
 
+    add_switch(cli, raw, "--gui", raw.gui,
+               "Open the composition and the dialog on the X display named by DISPLAY for a person to use; Ctrl+Z "
+               "undoes, Ctrl+Shift+Z redoes, Ctrl+Q quits and writes --out as a run does",
+               kOtherGroup);
     add_value(cli, raw, "--list", "WHAT",
               "Print the scene's cameras or layers, or the suites the host offers, and stop: cameras, layers, suites",
               kOtherGroup);
@@ -244,6 +261,10 @@ void finish_options(const CLI::App& cli, const RawOptions& raw, Options& options
         }
         if (const auto v = given("--scenarios")) options.validation.only = parse_scenarios(*v);
         return;
+    }
+    if (raw.gui) {
+        check_gui_alone(cli);
+        options.mode = Mode::gui;
     }
     if (const auto v = given("--list")) {
         options.mode = Mode::list;

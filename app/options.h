@@ -15,8 +15,8 @@
 namespace app {
 
 // What the program does: a run, a listing of what the host and scene hold, the
-// validation of the plug-in, or its version.
-enum class Mode { run, list, validate, version };
+// validation of the plug-in, an interactive session on a display, or its version.
+enum class Mode { run, list, validate, gui, version };
 enum class Listing { cameras, layers, suites };
 
 struct ScreenSize {
@@ -52,6 +52,7 @@ struct RawOptions {
     std::vector<std::string> switches;                       // names of the options without a value
     bool version = false;
     bool validate = false;
+    bool gui = false;
 };
 
 // Declares the options on the parser.

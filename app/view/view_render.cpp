@@ -77,6 +77,17 @@ void paint_shape(cairo_t* cr, const Shape& shape) {
 
 }  // namespace
 
+void draw_view(cairo_t* cr, const ViewPlan& plan) {
+    cairo_save(cr);
+    cairo_rectangle(cr, 0, 0, plan.width, plan.height);
+    cairo_clip(cr);
+    cairo_set_source_rgb(cr, 0.12, 0.12, 0.13);
+    cairo_paint(cr);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    for (const Shape& shape : plan.shapes) paint_shape(cr, shape);
+    cairo_restore(cr);
+}
+
 void paint_view(const ViewPlan& plan, const std::string& png_path) {
     std::unique_ptr<cairo_surface_t, SurfaceDeleter> surface(
         cairo_image_surface_create(CAIRO_FORMAT_RGB24, plan.width, plan.height));
@@ -85,10 +96,7 @@ void paint_view(const ViewPlan& plan, const std::string& png_path) {
                              std::to_string(plan.height) + " pixels");
     {
         std::unique_ptr<cairo_t, ContextDeleter> cr(cairo_create(surface.get()));
-        cairo_set_source_rgb(cr.get(), 0.12, 0.12, 0.13);
-        cairo_paint(cr.get());
-        cairo_set_line_join(cr.get(), CAIRO_LINE_JOIN_ROUND);
-        for (const Shape& shape : plan.shapes) paint_shape(cr.get(), shape);
+        draw_view(cr.get(), plan);
     }
     cairo_surface_flush(surface.get());
     const cairo_status_t status = cairo_surface_write_to_png(surface.get(), png_path.c_str());

@@ -33,3 +33,16 @@ void paint_window(cairo_t* cr, WindowRef window) {
 
 }  // namespace display
 }  // namespace tk::detail
+
+using namespace tk::detail;
+
+extern "C" {
+
+OSStatus HIViewSetNeedsDisplay(HIViewRef view, Boolean needsDisplay) {
+    const TkView* found = find_view(view);
+    if (!found) return errUnknownControl;
+    if (needsDisplay) touch(found);
+    return noErr;
+}
+
+}  // extern "C"

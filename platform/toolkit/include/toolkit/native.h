@@ -298,6 +298,8 @@ void DisposeControl(ControlRef control);
 
 OSStatus HIViewAddSubview(HIViewRef inParent, HIViewRef inNewChild);
 OSStatus HIViewRemoveFromSuperview(HIViewRef inView);
+// The view looks different and is to be drawn again.
+OSStatus HIViewSetNeedsDisplay(HIViewRef inView, Boolean inNeedsDisplay);
 HIViewRef HIViewGetSuperview(HIViewRef inView);
 // Bounds in the view's own coordinates (origin 0, 0).
 OSStatus HIViewGetBounds(HIViewRef inView, HIRect* outRect);

@@ -1,0 +1,58 @@
+// The X11 display backend inside the library. Toolkit notices (display.h) only
+// mark windows as out of date; `sync` later makes each X window match its
+// toolkit window, outside any toolkit call.
+#pragma once
+
+#include <X11/Xlib.h>
+
+#include <map>
+#include <set>
+
+#include "model.h"
+#include "toolkit/x11_display.h"
+
+namespace tk::x11::detail {
+
+struct ScreenWindow {
+    ::Window id = 0;
+    bool menu = false;
+    bool mapped = false;
+    Rect content{};  // where the X window is, global
+};
+
+struct Atoms {
+    Atom protocols = 0, deleteWindow = 0, netName = 0, utf8 = 0;
+};
+
+struct Backend {
+    ::Display* display = nullptr;
+    int screen = 0;
+    ::Window root = 0;
+    Atoms atoms;
+    InputFilters filters;
+    std::map<WindowRef, ScreenWindow> windows;
+    std::set<WindowRef> stale;  // to be made to match the toolkit window
+    std::set<WindowRef> unpainted;
+    bool restack = false;
+    WindowRef pressed = nullptr;  // the window the mouse button went down in
+};
+
+// display_x11_connection.cpp
+void connect(Backend& b, const std::string& name);
+void disconnect(Backend& b);
+
+// display_x11_windows.cpp: X windows made, placed, titled, stacked, removed.
+void sync_windows(Backend& b);
+void destroy_windows(Backend& b);
+// The toolkit window shown in that X window; null when none.
+WindowRef window_of(const Backend& b, ::Window id);
+// The X window moved (by a window manager): the toolkit window follows.
+void follow_move(Backend& b, WindowRef window, int x, int y);
+
+// display_x11_paint.cpp
+void paint_windows(Backend& b);
+
+// display_x11_input.cpp: one X event, turned into the toolkit's input.
+void handle_event(Backend& b, XEvent& event);
+
+}  // namespace tk::x11::detail

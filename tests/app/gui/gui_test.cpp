@@ -1,0 +1,276 @@
+// voxtrel-host --gui on an Xvfb display of the test's own, operated with real
+// mouse and key events from xdotool; what it writes when the person quits is
+// compared with batch runs of the same settings.
+#include <cairo.h>
+#include <signal.h>
+
+#include <chrono>
+#include <cstdio>
+#include <thread>
+
+#include "../program.h"
+
+namespace app_test {
+namespace {
+
+constexpr char kScene[] = R"({"composition": {"name": "Stage", "width": 1920, "height": 1080, "layers": [
+  {"name": "Card", "type": "footage", "source": [640, 480], "3d": true, "selected": true,
+   "anchor": [320, 240, 0], "position": [960, 540, 0]},
+  {"name": "Block", "type": "solid", "source": [300, 300], "3d": true, "selected": true,
+   "anchor": [150, 150, 0], "position": [700, 400, 100]},
+  {"name": "Front", "type": "camera", "3d": true, "anchor": [960, 540, 0], "position": [960, 540, -2666.7]},
+  {"name": "Side", "type": "camera", "3d": true, "anchor": [960, 540, 0], "position": [3000, 540, -1500]}]},
+  "active": true})";
+constexpr char kClock[] = "1700000000";
+
+bool on_path(const std::string& program) {
+    return std::system(("command -v " + program + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+// A program's standard output, given up on after 20 seconds.
+std::string output_of(const std::string& command) {
+    std::string text;
+    if (FILE* pipe = popen(("timeout 20 " + command).c_str(), "r")) {
+        char chunk[256];
+        while (std::size_t n = std::fread(chunk, 1, sizeof chunk, pipe)) text.append(chunk, n);
+        pclose(pipe);
+    }
+    return text;
+}
+
+pid_t spawn(const std::vector<std::string>& arguments, const fs::path& out, const fs::path& err, int keep_fd = -1) {
+    std::vector<std::string> words = arguments;
+    std::vector<char*> argv;
+    for (std::string& w : words) argv.push_back(w.data());
+    argv.push_back(nullptr);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        const int out_fd = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int err_fd = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (dup2(out_fd, 1) < 0 || dup2(err_fd, 2) < 0) _exit(127);
+        if (keep_fd >= 0 && dup2(keep_fd, 3) < 0) _exit(127);
+        execvp(argv[0], argv.data());
+        _exit(127);
+    }
+    return pid;
+}
+
+// The exit status, or -1 when the process has not ended within 30 seconds (it is then killed).
+int wait_for(pid_t pid) {
+    for (int tries = 0; tries < 300; ++tries) {
+        int raw = 0;
+        if (waitpid(pid, &raw, WNOHANG) == pid) return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+    return -1;
+}
+
+// The red, green and blue of every pixel, row after row.
+using Pixels = std::vector<std::uint32_t>;
+struct Picture {
+    int width = 0, height = 0;
+    Pixels rgb;
+};
+
+Picture read_png(const std::string& path) {
+    cairo_surface_t* surface = cairo_image_surface_create_from_png(path.c_str());
+    Picture picture;
+    if (cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS) {
+        picture.width = cairo_image_surface_get_width(surface);
+        picture.height = cairo_image_surface_get_height(surface);
+        const int stride = cairo_image_surface_get_stride(surface);
+        const unsigned char* data = cairo_image_surface_get_data(surface);
+        for (int y = 0; y < picture.height; ++y)
+            for (int x = 0; x < picture.width; ++x) {
+                std::uint32_t v;
+                std::memcpy(&v, data + y * stride + x * 4, 4);
+                picture.rgb.push_back(v & 0xffffff);
+            }
+    }
+    cairo_surface_destroy(surface);
+    return picture;
+}
+
+// An X window dump (xwd) of a 24- or 32-bit TrueColor screen.
+Picture read_xwd(const std::string& bytes) {
+    const auto card = [&](std::size_t index) {
+        const auto* p = reinterpret_cast<const unsigned char*>(bytes.data()) + index * 4;
+        return std::uint32_t(p[0]) << 24 | std::uint32_t(p[1]) << 16 | std::uint32_t(p[2]) << 8 | p[3];
+    };
+    Picture picture;
+    if (bytes.size() < 100) return picture;
+    const std::uint32_t header = card(0), width = card(4), height = card(5), byte_order = card(6);
+    const std::uint32_t bits = card(11), line = card(12), colours = card(19);
+    const std::size_t start = header + colours * 12;
+    if (bits != 32 || bytes.size() < start + std::size_t(line) * height) return picture;
+    picture.width = static_cast<int>(width);
+    picture.height = static_cast<int>(height);
+    for (std::uint32_t y = 0; y < height; ++y)
+        for (std::uint32_t x = 0; x < width; ++x) {
+            const auto* p = reinterpret_cast<const unsigned char*>(bytes.data()) + start + y * line + x * 4;
+            const std::uint32_t v = byte_order == 0 ? (p[3] << 24 | p[2] << 16 | p[1] << 8 | p[0])
+                                                    : (std::uint32_t(p[0]) << 24 | p[1] << 16 | p[2] << 8 | p[3]);
+            picture.rgb.push_back(v & 0xffffff);
+        }
+    return picture;
+}
+
+class Gui : public Program {
+protected:
+    pid_t xvfb = 0, host = 0;
+    json tree;  // the dialog's view tree, from a batch run
+
+    void SetUp() override {
+        Program::SetUp();
+        if (!on_path("Xvfb")) GTEST_SKIP() << "Xvfb is not installed (scripts/deps.sh installs it)";
+        // Xvfb picks a free display number and tells it through the pipe.
+        int number_pipe[2];
+        ASSERT_EQ(pipe(number_pipe), 0);
+        xvfb = spawn({"Xvfb", "-displayfd", "3", "-screen", "0", "1440x900x24", "-nolisten", "tcp"}, dir / "xvfb.out",
+                     dir / "xvfb.err", number_pipe[1]);
+        close(number_pipe[1]);
+        std::string number;
+        char c;
+        while (read(number_pipe[0], &c, 1) == 1 && c != '\n') number += c;
+        close(number_pipe[0]);
+        ASSERT_FALSE(number.empty()) << read_file(dir / "xvfb.err");
+        setenv("DISPLAY", (":" + number).c_str(), 1);
+        write("scene.json", kScene);
+        ASSERT_EQ(run({path("scene.json"), "--apply", "0", "--ui-json", path("ui.json")}).status, 0);
+        tree = json::parse(read_file(dir / "ui.json"));
+    }
+
+    void TearDown() override {
+        if (host > 0) {
+            kill(host, SIGKILL);
+            waitpid(host, nullptr, 0);
+        }
+        if (xvfb > 0) {
+            kill(xvfb, SIGTERM);
+            waitpid(xvfb, nullptr, 0);
+        }
+        unsetenv("DISPLAY");
+        Program::TearDown();
+    }
+
+    // voxtrel-host --gui on the scene, writing into gui/; returns the dialog's X window.
+    std::string start(const std::vector<std::string>& more = {}) {
+        std::vector<std::string> arguments = {VOXTREL_HOST_PATH, path("scene.json"), "--gui", "--clock", kClock,
+                                              "--out",           path("gui")};
+        arguments.insert(arguments.end(), more.begin(), more.end());
+        host = spawn(arguments, dir / "gui.out", dir / "gui.err");
+        return window("--name '^Voxtrel$'");
+    }
+    // The first visible window that matches, waiting until there is one.
+    std::string window(const std::string& match) {
+        const std::string found = output_of("xdotool search --sync --onlyvisible " + match);
+        return found.substr(0, found.find('\n'));
+    }
+    void xdotool(const std::string& command) { output_of("xdotool " + command); }
+
+    // The centre of the dialog's view of that kind and text (the n-th such, from 0).
+    std::pair<int, int> centre(const std::string& kind, const std::string& text, int nth = 0) const {
+        std::vector<const json*> stack = {&tree["root"]};
+        while (!stack.empty()) {
+            const json& view = *stack.back();
+            stack.pop_back();
+            if (view["kind"] == kind && (text.empty() || view["text"] == text) && nth-- == 0) {
+                const json& f = view["frame"];
+                return {(f["left"].get<int>() + f["right"].get<int>()) / 2,
+                        (f["top"].get<int>() + f["bottom"].get<int>()) / 2};
+            }
+            for (auto it = view["children"].rbegin(); it != view["children"].rend(); ++it) stack.push_back(&*it);
+        }
+        ADD_FAILURE() << "the dialog has no " << kind << " \"" << text << "\"";
+        return {0, 0};
+    }
+    void click(const std::string& dialog, std::pair<int, int> at) {
+        xdotool("mousemove --window " + dialog + " " + std::to_string(at.first) + " " + std::to_string(at.second) +
+                " click 1");
+    }
+    // Quits with Ctrl+Q and waits for the program to end.
+    int quit() {
+        xdotool("key ctrl+q");
+        const int status = wait_for(host);
+        host = 0;
+        return status;
+    }
+    // A batch run of the scene with these settings, writing into batch/.
+    void batch(const std::vector<std::string>& settings) {
+        std::vector<std::string> arguments = {path("scene.json"), "--clock", kClock, "--out", path("batch")};
+        arguments.insert(arguments.end(), settings.begin(), settings.end());
+        ASSERT_EQ(run(arguments).status, 0);
+    }
+    std::string written(const std::string& file) const { return read_file(dir / file); }
+};
+
+// Typing into a field (select all, digits, Backspace, Tab to commit), pressing
+// "Apply" and quitting writes the scene and the picture a batch run of the
+// same settings writes.
+TEST_F(Gui, TypedSizeAppliedAndQuitGivesTheBatchResult) {
+    const std::string dialog = start();
+    ASSERT_FALSE(dialog.empty()) << written("gui.err");
+    click(dialog, centre("edit text", "", 0));
+    xdotool("key ctrl+a");
+    xdotool("type 16009");
+    xdotool("key BackSpace Tab");
+    click(dialog, centre("push button", "Apply"));
+    EXPECT_EQ(quit(), 0) << written("gui.err");
+    batch({"--cube", "1600,1000,1000"});
+    EXPECT_EQ(json::parse(written("gui/scene.json")), json::parse(written("batch/scene.json")));
+    EXPECT_EQ(written("gui/view.png"), written("batch/view.png"));
+    EXPECT_NE(written("gui/scene.json"), kScene);
+}
+
+// Clicking "Towards Camera" enables the camera popup; its menu opens as a
+// window of its own and a click there picks "Side". The dialog on screen is
+// the same pixels as its picture, and as the batch run's.
+TEST_F(Gui, CheckBoxEnablesThePopupWhoseMenuPicksACamera) {
+    const std::string dialog = start();
+    ASSERT_FALSE(dialog.empty()) << written("gui.err");
+    click(dialog, centre("check box", "Don't Change Orientation"));
+    click(dialog, centre("check box", "Towards Camera"));
+    click(dialog, centre("popup button", ""));
+    const std::string menu = window("--classname voxtrel-host-menu");
+    ASSERT_FALSE(menu.empty());
+    // The entries are 18 pixels high below a 4-pixel margin: "Side" is the second.
+    xdotool("mousemove --window " + menu + " 20 31 click 1");
+    click(dialog, centre("push button", "Apply"));
+    xdotool("mousemove --window " + dialog + " 2 2");
+    const Picture screen = read_xwd(output_of("xwd -silent -id " + dialog));
+    EXPECT_EQ(quit(), 0) << written("gui.err");
+    batch({"--orient", "camera", "--camera", "Side"});
+    EXPECT_EQ(json::parse(written("gui/scene.json")), json::parse(written("batch/scene.json")));
+    const Picture picture = read_png(path("gui/dialog.png"));
+    ASSERT_GT(picture.width, 0);
+    EXPECT_EQ(screen.width, picture.width);
+    EXPECT_EQ(screen.height, picture.height);
+    EXPECT_TRUE(screen.rgb == picture.rgb);
+    EXPECT_TRUE(read_png(path("batch/dialog.png")).rgb == picture.rgb);
+}
+
+// Ctrl+Z undoes the last application only: two presses a second apart, one
+// undo, give the scene of the first press.
+TEST_F(Gui, ControlZUndoesTheLastApplication) {
+    const std::string dialog = start({"--clock-step", "1"});
+    ASSERT_FALSE(dialog.empty()) << written("gui.err");
+    click(dialog, centre("push button", "Apply"));
+    click(dialog, centre("push button", "Apply"));
+    xdotool("key ctrl+z");
+    EXPECT_EQ(quit(), 0) << written("gui.err");
+    batch({"--apply", "2", "--clock-step", "1", "--undo"});
+    EXPECT_EQ(json::parse(written("gui/scene.json")), json::parse(written("batch/scene.json")));
+}
+
+// Without a display, one line and status 2.
+TEST_F(Gui, WithoutADisplayItSaysSo) {
+    unsetenv("DISPLAY");
+    const Outcome outcome = run({"--gui"});
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_EQ(outcome.err, "voxtrel-host: --gui: no X display: DISPLAY is not set\n");
+}
+
+}  // namespace
+}  // namespace app_test
