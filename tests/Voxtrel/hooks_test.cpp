@@ -38,7 +38,9 @@ TEST_F(Hooks, MenuUpdateChecksThenEnablesAndPassesARefusalOn) {
                             Case{"[3]", true, true, true}}) {
         SCOPED_TRACE("selection " + row.selection);
         host.load_scene_text(scene_selecting(row.selection));
-        if (row.window_shown && !dialog_window()) ASSERT_TRUE(host.invoke_command(command()));
+        if (row.window_shown && !dialog_window()) {
+            ASSERT_TRUE(host.invoke_command(command()));
+        }
         if (row.refuse_check_mark) host.calls().fail_function("AEGP_CheckMarkMenuCommand", host.calls().calls_of("AEGP_CheckMarkMenuCommand") + 1, 77);
         std::size_t const failures = host.hooks().failures.size();
         mark();
@@ -48,7 +50,9 @@ TEST_F(Hooks, MenuUpdateChecksThenEnablesAndPassesARefusalOn) {
         if (!row.refuse_check_mark) expected.push_back({row.enabled ? "AEGP_EnableCommand" : "AEGP_DisableCommand", c});
         EXPECT_EQ(calls_of({"AEGP_CheckMarkMenuCommand", "AEGP_EnableCommand", "AEGP_DisableCommand"}), expected);
         ASSERT_EQ(host.hooks().failures.size(), failures + row.refuse_check_mark);
-        if (row.refuse_check_mark) EXPECT_EQ(host.hooks().failures.back().status, 77);
+        if (row.refuse_check_mark) {
+            EXPECT_EQ(host.hooks().failures.back().status, 77);
+        }
     }
     host.calls().clear_faults();
     expect_balanced_after_quit();

@@ -149,7 +149,9 @@ TEST_F(MainDlgLayout, EveryControlInOrderWithItsIdKindTextPlaceAndValue) {
             EXPECT_EQ(bounds.bottom - bounds.top, best.v);
             EXPECT_EQ(bounds.right - bounds.left, best.h);
         }
-        if (kind == "check box") EXPECT_EQ(ADMItemSuite10::GetBooleanValue(item) != 0, e.value != 0);
+        if (kind == "check box") {
+            EXPECT_EQ(ADMItemSuite10::GetBooleanValue(item) != 0, e.value != 0);
+        }
     }
 }
 

@@ -92,13 +92,17 @@ TEST_F(Destroying, EveryWayADialogEnds) {
                 break;
             case End::failed_init:
                 EXPECT_EQ(made, nullptr);
-                if (c.panel) EXPECT_EQ(host->refcon, nullptr);
+                if (c.panel) {
+                    EXPECT_EQ(host->refcon, nullptr);
+                }
                 break;
         }
         EXPECT_EQ(trace.destroy_calls, c.destroy_calls);
         EXPECT_EQ(trace.deaths, c.deaths);
         EXPECT_EQ(item_trace.deaths, c.item_deaths);
-        if (window) EXPECT_FALSE(window_alive(window));
+        if (window) {
+            EXPECT_FALSE(window_alive(window));
+        }
         host.reset();
         EXPECT_EQ(tk::automation::windows().size(), windows);
         if (alive) {
