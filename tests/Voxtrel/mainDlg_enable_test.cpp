@@ -58,17 +58,16 @@ protected:
 
 }  // namespace
 
-TEST_F(MainDlgEnabling, EnableOnHidesTheFixedControlsOnly) {
-    dlg->Enable(true);
-    expect_only_the_fixed_controls_hidden();
-}
-
-TEST_F(MainDlgEnabling, EnableOffHidesTheSameControls) {
-    dlg->Enable(false);
-    expect_only_the_fixed_controls_hidden();
-    dlg->Enable(true);
-    dlg->Enable(false);
-    expect_only_the_fixed_controls_hidden();
+// Enabling either way hides the same fixed controls, which keep their values.
+TEST_F(MainDlgEnabling, EnableHidesTheFixedControlsOnlyAndTheyKeepTheirValues) {
+    for (bool on : {true, false, true, false}) {
+        SCOPED_TRACE(on);
+        dlg->Enable(on);
+        expect_only_the_fixed_controls_hidden();
+    }
+    EXPECT_TRUE(ADMItemSuite10::GetBooleanValue(dlg->item(216)));
+    EXPECT_TRUE(ADMItemSuite10::GetBooleanValue(dlg->item(522)));
+    EXPECT_FLOAT_EQ(ADMItemSuite10::GetFloatValue(dlg->item(220)), 50.0f);
 }
 
 TEST_F(MainDlgEnabling, StepControlsFollowDistributeRandomly) {
@@ -84,19 +83,19 @@ TEST_F(MainDlgEnabling, StepControlsFollowDistributeRandomly) {
     EXPECT_TRUE(active(dlg->item(210)));
 }
 
-TEST_F(MainDlgEnabling, CameraPopupFollowsTowardsCamera) {
+// The camera popup follows "Towards Camera" on a click of any orientation box;
+// the repeat controls follow "Repeat Layers".
+TEST_F(MainDlgEnabling, ClicksMoveTheDependentControlsAlong) {
     dlg->Enable(true);
     EXPECT_FALSE(active(dlg->item(510)));
+    EXPECT_FALSE(active(dlg->item(529)));
+    EXPECT_FALSE(active(dlg->item(523)));
     ADMDialogSuite9::Show(dlg->GetDialogRef(), true);
-    ASSERT_TRUE(tk::automation::click(from_ref(dlg->item(503))->control));
-    EXPECT_TRUE(ADMItemSuite10::GetBooleanValue(dlg->item(503)));
+    auto const click = [&](int id) { ASSERT_TRUE(tk::automation::click(from_ref(dlg->item(id))->control)); };
+    click(503);
     EXPECT_TRUE(active(dlg->item(510)));
-    ASSERT_TRUE(tk::automation::click(from_ref(dlg->item(503))->control));
+    click(503);
     EXPECT_FALSE(active(dlg->item(510)));
-}
-
-TEST_F(MainDlgEnabling, AnyOrientationBoxRechecksTheCamera) {
-    dlg->Enable(true);
     dlg->check(503, true);
     user_changed(505);
     EXPECT_TRUE(active(dlg->item(510)));
@@ -107,24 +106,11 @@ TEST_F(MainDlgEnabling, AnyOrientationBoxRechecksTheCamera) {
     dlg->check(503, true);
     user_changed(524);
     EXPECT_FALSE(active(dlg->item(510)));
-}
 
-TEST_F(MainDlgEnabling, RepeatControlsFollowRepeatLayers) {
-    dlg->Enable(true);
-    EXPECT_FALSE(active(dlg->item(529)));
-    EXPECT_FALSE(active(dlg->item(523)));
-    ADMDialogSuite9::Show(dlg->GetDialogRef(), true);
-    ASSERT_TRUE(tk::automation::click(from_ref(dlg->item(528))->control));
+    click(528);
     EXPECT_TRUE(active(dlg->item(529)));
     EXPECT_TRUE(active(dlg->item(523)));
-    ASSERT_TRUE(tk::automation::click(from_ref(dlg->item(528))->control));
+    click(528);
     EXPECT_FALSE(active(dlg->item(529)));
-}
-
-TEST_F(MainDlgEnabling, HiddenControlsKeepTheirValues) {
-    dlg->Enable(true);
-    EXPECT_TRUE(ADMItemSuite10::GetBooleanValue(dlg->item(216)));
-    EXPECT_TRUE(ADMItemSuite10::GetBooleanValue(dlg->item(522)));
-    EXPECT_FALSE(ADMItemSuite10::GetBooleanValue(dlg->item(527)));
-    EXPECT_FLOAT_EQ(ADMItemSuite10::GetFloatValue(dlg->item(220)), 50.0f);
+    EXPECT_FALSE(active(dlg->item(523)));
 }

@@ -12,7 +12,7 @@ class MainDlgFitting : public MainDlgTest {
 protected:
     void SetUp() override { build(); }
 
-    // One 200 x 100 layer (scaled size) at `at`, turned by `orientation` degrees.
+    // One layer of the given scaled size at `at`, turned by `orientation` degrees.
     AssistantDlg::LayerInfo& place(Vector at, Vector orientation = {0, 0, 0}, A_long w = 200, A_long h = 100) {
         dlg->add_records(1, w, h);
         auto& record = dlg->layers.back();
@@ -20,49 +20,51 @@ protected:
         record.orientation.val.three_d = {orientation.x, orientation.y, orientation.z};
         return record;
     }
-    static Vector scale_of(AssistantDlg::LayerInfo const& record) {
-        AEGP_ThreeDVal const& s = record.scale.val.three_d;
-        return Vector(s.x, s.y, s.z);
-    }
 };
 
 }  // namespace
 
-TEST_F(MainDlgFitting, LayerInsideTheBoxKeepsItsScale) {
-    auto& record = place({100, -200, 300});
-    dlg->scale_layers_to_fit();
-    EXPECT_EQ(scale_of(record), Vector(100, 100, 100));
-    EXPECT_EQ(record.scaled_width, 200);
-    EXPECT_EQ(record.scaled_height, 100);
+// 200 x 100 layers in the default 1000 box unless said otherwise.
+TEST_F(MainDlgFitting, FitExamples) {
+    struct Case {
+        char const* what;
+        char const* box_x;
+        Vector at, orientation;
+        A_long w, h;
+        double scale;  // x and y; z stays 100
+        A_long scaled_w, scaled_h;
+    };
+    Case const cases[] = {
+        {"inside the box", "1000", {100, -200, 300}, {0, 0, 0}, 200, 100, 100, 200, 100},
+        {"past one face", "1000", {450, 0, 0}, {0, 0, 0}, 200, 100, 50, 100, 50},
+        {"past two faces: the minimum size", "1000", {480, 480, 0}, {0, 0, 0}, 200, 100, 0.5, 1, 0},
+        {"a wider box", "2000", {450, 0, 0}, {0, 0, 0}, 200, 100, 100, 200, 100},
+        {"flat under the z face", "1000", {0, 0, 499.5}, {0, 0, 0}, 200, 100, 100, 200, 100},
+        {"turned inside an x face", "1000", {499.5, 0, 0}, {0, 90, 0}, 200, 100, 100, 200, 100},
+        {"turned: its width runs along z", "1000", {0, 0, 450}, {0, 90, 0}, 200, 100, 50, 100, 50},
+        {"no size", "1000", {490, 490, 490}, {0, 0, 0}, 0, 0, 100, 0, 0},
+    };
+    for (Case const& c : cases) {
+        SCOPED_TRACE(c.what);
+        dlg->layers.clear();
+        dlg->type(210, c.box_x);
+        auto& record = place(c.at, c.orientation, c.w, c.h);
+        dlg->scale_layers_to_fit();
+        EXPECT_NEAR(record.scale.val.three_d.x, c.scale, 1e-9);
+        EXPECT_NEAR(record.scale.val.three_d.y, c.scale, 1e-9);
+        EXPECT_EQ(record.scale.val.three_d.z, 100.0);
+        EXPECT_EQ(record.scaled_width, c.scaled_w);
+        EXPECT_EQ(record.scaled_height, c.scaled_h);
+    }
 }
 
-TEST_F(MainDlgFitting, LayerPastOneFaceIsHalvedToTouchIt) {
-    auto& record = place({450, 0, 0});
-    dlg->scale_layers_to_fit();
-    EXPECT_NEAR(record.scale.val.three_d.x, 50.0, 1e-9);
-    EXPECT_NEAR(record.scale.val.three_d.y, 50.0, 1e-9);
-    EXPECT_EQ(record.scale.val.three_d.z, 100.0);
-    EXPECT_EQ(record.scaled_width, 100);
-    EXPECT_EQ(record.scaled_height, 50);
-}
-
-TEST_F(MainDlgFitting, SegmentFactorIsHalfAtOneFace) {
-    // The diagonal of the 200 x 100 layer at x = 450.
+// The factor of one diagonal: half at one face, 1 inside, and overshoots at two
+// faces add up below zero.
+TEST_F(MainDlgFitting, SegmentFactor) {
     double const r = std::sqrt(200.0 * 200.0 + 100.0 * 100.0) * 0.5;
     EXPECT_NEAR(dlg->downscale_to_cube(Vector(350, -50, 0), Vector(550, 50, 0), r), 0.5, 1e-12);
     EXPECT_DOUBLE_EQ(dlg->downscale_to_cube(Vector(-100, -50, 0), Vector(100, 50, 0), r), 1.0);
-}
-
-TEST_F(MainDlgFitting, OvershootsAtTwoFacesAddUpToTheMinimumSize) {
-    auto& record = place({480, 480, 0});
-    double const r = std::sqrt(200.0 * 200.0 + 100.0 * 100.0) * 0.5;
     EXPECT_NEAR(dlg->downscale_to_cube(Vector(380, 430, 0), Vector(580, 530, 0), r), -0.4, 1e-12);
-    dlg->scale_layers_to_fit();
-    EXPECT_NEAR(record.scale.val.three_d.x, 0.5, 1e-12);
-    EXPECT_NEAR(record.scale.val.three_d.y, 0.5, 1e-12);
-    EXPECT_EQ(record.scale.val.three_d.z, 100.0);
-    EXPECT_EQ(record.scaled_width, 1);
-    EXPECT_EQ(record.scaled_height, 0);
 }
 
 TEST_F(MainDlgFitting, RecordedSizeIsTruncated) {
@@ -75,39 +77,6 @@ TEST_F(MainDlgFitting, RecordedSizeIsTruncated) {
     EXPECT_EQ(record.scaled_width, 0);
     EXPECT_EQ(record.scaled_height, 0);
     EXPECT_NEAR(record.scale.val.three_d.x, 100.0 / 49.0, 1e-12);
-}
-
-TEST_F(MainDlgFitting, FaceParallelToTheLayerNeverLimitsIt) {
-    // Flat in x-y, right under the z face.
-    auto& flat = place({0, 0, 499.5});
-    // Turned into the y-z plane, right inside an x face.
-    auto& turned = place({499.5, 0, 0}, {0, 90, 0});
-    dlg->scale_layers_to_fit();
-    EXPECT_EQ(scale_of(flat), Vector(100, 100, 100));
-    EXPECT_EQ(scale_of(turned), Vector(100, 100, 100));
-}
-
-TEST_F(MainDlgFitting, TurnedLayerIsLimitedAlongItsNewDirection) {
-    // Its width now runs along z, and at z = 450 it reaches the face z = 500.
-    auto& record = place({0, 0, 450}, {0, 90, 0});
-    dlg->scale_layers_to_fit();
-    EXPECT_NEAR(record.scale.val.three_d.x, 50.0, 1e-9);
-    EXPECT_EQ(record.scaled_width, 100);
-}
-
-TEST_F(MainDlgFitting, LayerOfNoSizeKeepsAFiniteScale) {
-    auto& record = place({490, 490, 490}, {0, 0, 0}, 0, 0);
-    dlg->scale_layers_to_fit();
-    EXPECT_EQ(scale_of(record), Vector(100, 100, 100));
-    EXPECT_EQ(record.scaled_width, 0);
-    EXPECT_EQ(record.scaled_height, 0);
-}
-
-TEST_F(MainDlgFitting, BoxSizeComesFromTheCubeFields) {
-    dlg->type(210, "2000");
-    auto& record = place({450, 0, 0});
-    dlg->scale_layers_to_fit();
-    EXPECT_EQ(scale_of(record), Vector(100, 100, 100));
 }
 
 TEST_F(MainDlgFitting, HookFitsWhenAskedAndBeforeTurning) {

@@ -57,16 +57,6 @@ TEST_F(MainDlgPositions, RandomPositionsFillTheBoxInDrawOrder) {
     EXPECT_EQ(math::IY, state_after(kSeed, 150));
 }
 
-TEST_F(MainDlgPositions, SmallestBoxKeepsEveryRecordNearTheCentre) {
-    dlg->type(210, "0.1");
-    dlg->add_records(40);
-    dlg->get_layers_pos();
-    for (auto const& record : dlg->records()) {
-        EXPECT_LE(std::abs(position_of(record).x), 0.05);
-        EXPECT_GT(std::abs(position_of(record).y), 0.0);
-    }
-}
-
 TEST_F(MainDlgPositions, StepsWalkToTheCornerAndStayThere) {
     dlg->check(216, false);
     dlg->add_records(14);
@@ -79,44 +69,34 @@ TEST_F(MainDlgPositions, StepsWalkToTheCornerAndStayThere) {
     EXPECT_EQ(math::IY, state_after(kSeed, 14 * 3));
 }
 
-TEST_F(MainDlgPositions, IncrementGrowsWithEveryStep) {
+// Stepped: each step is drawn between Min and Max (even when Max is below
+// Min), the increment adds up from step to step, and the low face clamps.
+TEST_F(MainDlgPositions, SteppedDistances) {
     dlg->check(216, false);
     dlg->type(220, "0");
     dlg->type(221, "0");
     dlg->type(222, "10");
-    dlg->add_records(5);
-    dlg->get_layers_pos();
-    double const xs[] = {0, 10, 30, 60, 100};
-    int i = 0;
-    for (auto const& record : dlg->records()) EXPECT_DOUBLE_EQ(position_of(record).x, xs[i++]);
-}
-
-TEST_F(MainDlgPositions, StepIsDrawnBetweenMinAndMaxEvenWhenReversed) {
-    dlg->check(216, false);
-    dlg->type(220, "40");
-    dlg->type(221, "20");  // Max below Min
-    dlg->add_records(3);
-    dlg->get_layers_pos();
-    math::SetRand(kSeed);
-    double x = 0;
-    for (auto const& record : dlg->records()) {
-        EXPECT_DOUBLE_EQ(position_of(record).x, x);
-        double const r = math::Rand();
-        math::Rand();
-        math::Rand();
-        x = ((20.0 - 40.0) * r + 40.0) + x;
-    }
-}
-
-TEST_F(MainDlgPositions, NegativeStepsClampAtTheLowFace) {
-    dlg->check(216, false);
+    dlg->type(226, "40");
+    dlg->type(227, "20");
     dlg->type(232, "-400");
     dlg->type(233, "-400");
-    dlg->add_records(3);
+    dlg->add_records(5);
     dlg->get_layers_pos();
-    auto const records = dlg->records();
-    EXPECT_DOUBLE_EQ(position_of(records[1]).z, -400.0);
-    EXPECT_DOUBLE_EQ(position_of(records[2]).z, -500.0);
+    math::SetRand(kSeed);
+    double const xs[] = {0, 10, 30, 60, 100};
+    double y = 0;
+    int i = 0;
+    for (auto const& record : dlg->records()) {
+        SCOPED_TRACE(i);
+        Vector const p = position_of(record);
+        EXPECT_DOUBLE_EQ(p.x, xs[i]);
+        EXPECT_DOUBLE_EQ(p.y, y);
+        EXPECT_DOUBLE_EQ(p.z, std::max(-400.0 * i, -500.0));
+        math::Rand();
+        y = ((20.0 - 40.0) * math::Rand() + 40.0) + y;
+        math::Rand();
+        ++i;
+    }
 }
 
 TEST_F(MainDlgPositions, SingleRecordSitsAtTheStartingPoint) {

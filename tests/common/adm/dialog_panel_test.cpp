@@ -5,27 +5,7 @@
 namespace admtest {
 namespace {
 
-int _dialogDestroyed = 0;
-int _itemsDestroyed = 0;
-
-ASErr init_with_items(ADMDialogRef dialog) {
-    ADMDialogSuite9::SetDestroyProc(dialog, [](ADMDialogRef) { ++_dialogDestroyed; });
-    for (ADMItemType type : {kADMTextPushButtonType, kADMTextCheckBoxType, kADMTextStaticType}) {
-        ADMItemRef item = add(dialog, type, {10, 10, 30, 100}, 1);
-        ADMItemSuite10::SetDestroyProc(item, [](ADMItemRef) { ++_itemsDestroyed; });
-        ADMItemSuite10::SetText(item, "Label");
-    }
-    return 0;
-}
-
-class PanelDialog : public AdmTest {
-protected:
-    void SetUp() override {
-        AdmTest::SetUp();
-        _dialogDestroyed = 0;
-        _itemsDestroyed = 0;
-    }
-};
+using PanelDialog = AdmTest;
 
 TEST_F(PanelDialog, FillsTheHostTableAndUsesTheContainer) {
     Panel panel = makePanel();
@@ -72,31 +52,6 @@ TEST_F(PanelDialog, ReportsExactlyOneSnapSizeItsStoredSize) {
     EXPECT_EQ(iADMDialog::S_GetSnapSizes(nullptr, sizes, &count), A_Err_NONE);
     EXPECT_EQ(count, 3);
     ADMDialogSuite9::Destroy(panel.dialog);
-    DisposeControl(panel.container);
-}
-
-TEST_F(PanelDialog, OwnerDestroyTakesTheItemsOutOfTheContainer) {
-    Panel panel = makePanel(init_with_items);
-    EXPECT_FALSE(tka::subviews(panel.container).empty());
-    ADMDialogSuite9::Destroy(panel.dialog);
-    EXPECT_EQ(_dialogDestroyed, 1);
-    EXPECT_EQ(_itemsDestroyed, 2);  // the static text has no control to be disposed
-    EXPECT_TRUE(tka::subviews(panel.container).empty());
-    // The container's handler went with the dialog: nothing reaches the freed dialog.
-    (void)tka::renderView(panel.container);
-    DisposeControl(panel.container);
-    EXPECT_EQ(_dialogDestroyed, 1);
-}
-
-TEST_F(PanelDialog, FailingInitProcLeavesNoRefconWithTheHost) {
-    Panel panel = makePanel([](ADMDialogRef d) -> ASErr {
-        init_with_items(d);
-        return 1;
-    });
-    EXPECT_EQ(panel.dialog, nullptr);
-    EXPECT_EQ(panel.refcon, nullptr);
-    EXPECT_EQ(_dialogDestroyed, 1);
-    EXPECT_TRUE(tka::subviews(panel.container).empty());
     DisposeControl(panel.container);
 }
 

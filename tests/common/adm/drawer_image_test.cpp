@@ -68,30 +68,28 @@ TEST_F(Drawing, HostColoursByKind) {
     }
 }
 
-TEST_F(Drawing, DisabledAndTextColoursWithoutAPanelAskNobody) {
-    EXPECT_EQ(fillWith(kADMDisabledColor), (std::array<int, 4>{0x20, 0x20, 0x20, 255}));
+// Disabled and text colours are fixed in a window and the host's in a panel;
+// unknown colours, and host colours without a host, leave the colour as it was.
+TEST_F(Drawing, ColoursWithoutTheHost) {
+    const std::array<int, 4> grey{0x20, 0x20, 0x20, 255};
+    EXPECT_EQ(fillWith(kADMDisabledColor), grey);
     fillWith(kADMWhiteColor);
-    EXPECT_EQ(fillWith(kADMDisabledTextColor), (std::array<int, 4>{0x20, 0x20, 0x20, 255}));
+    EXPECT_EQ(fillWith(kADMDisabledTextColor), grey);
     fillWith(kADMWhiteColor);
     FakeApp::asked.clear();
     EXPECT_EQ(fillWith(kADMTextColor), (std::array<int, 4>{0, 0, 0, 255}));
     EXPECT_TRUE(FakeApp::asked.empty());
-}
 
-TEST_F(Drawing, DisabledAndTextColoursInPanelsComeFromTheHost) {
     iADMDrawer::_useAppColor = true;
     EXPECT_EQ(fillWith(kADMDisabledColor), opaque(FakeApp::colour(PF_App_Color_TEXT_DISABLED)));
     EXPECT_EQ(fillWith(kADMDisabledTextColor), opaque(FakeApp::colour(PF_App_Color_TEXT_DISABLED)));
     EXPECT_EQ(fillWith(kADMTextColor), opaque(FakeApp::colour(PF_App_Color_TEXT)));
-}
 
-TEST_F(Drawing, UnknownColoursAndMissingHostLeaveTheColour) {
     const std::array<int, 4> red = fillWith(kADMRedColor);
     EXPECT_EQ(fillWith(99), red);
     EXPECT_EQ(fillWith(-1), red);
     sPFAppSuite = nullptr;
     EXPECT_EQ(fillWith(kADMWhiteColor), red);
-    EXPECT_EQ(fillWith(kADMDisabledColor), (std::array<int, 4>{0x20, 0x20, 0x20, 255}));
 }
 
 TEST_F(Drawing, ShapesAndClearing) {
@@ -129,24 +127,6 @@ TEST_F(Drawing, AnImageIsCopiedOntoAnotherAtAPoint) {
     EXPECT_EQ(pixel(target, 17, 24), opaque(FakeApp::colour(PF_App_Color_RED)));
     EXPECT_EQ(pixel(target, 18, 25)[3], 0);
     ADMImageSuite2::Destroy(target);
-}
-
-TEST(Screens, TheFirstScreenHoldingThePoint) {
-    Rect found{1, 2, 3, 4};
-    const ADMPoint origin{0, 0};
-    EXPECT_TRUE(ADMBasicSuite8::GetScreenDimensions(&origin, &found));
-    EXPECT_EQ(found, (Rect{0, 0, 900, 1440}));
-
-    tk::automation::setScreens({{0, 0, 900, 1440}, {-200, 1440, 1000, 3360}});
-    const ADMPoint right{10, 2000};
-    EXPECT_TRUE(ADMBasicSuite8::GetScreenDimensions(&right, &found));
-    EXPECT_EQ(found, (Rect{-200, 1440, 1000, 3360}));
-
-    const ADMPoint nowhere{-500, -500};
-    Rect untouched{1, 2, 3, 4};
-    EXPECT_FALSE(ADMBasicSuite8::GetScreenDimensions(&nowhere, &untouched));
-    EXPECT_EQ(untouched, (Rect{1, 2, 3, 4}));
-    tk::automation::resetScreens();
 }
 
 }  // namespace

@@ -164,19 +164,6 @@ TEST_F(ItemCreation, AFrameCreatedAfterItsContentsLiesBehindThem) {
     EXPECT_EQ(order, expected);
 }
 
-TEST_F(ItemCreation, WindowTextsAreTheControlsOwnTitles) {
-    for (ADMItemType type : {kADMTextCheckBoxType, kADMFrameType, kADMTextPushButtonType, kADMTextStaticType}) {
-        SCOPED_TRACE(type);
-        ADMItemRef item = add(_dialog, type, {10, 10, 25, 200});
-        ADMItemSuite10::SetText(item, "Cube Dimensions");
-        const bool label = type == std::string(kADMTextStaticType);
-        EXPECT_EQ(tka::text(label ? label_of(item) : control_of(item)), "Cube Dimensions");
-        if (!label) {
-            EXPECT_EQ(label_of(item), nullptr);
-        }
-    }
-}
-
 TEST_F(ItemCreation, StaticTextIsNeverEnabledNorClickable) {
     ADMDialogSuite9::Show(_dialog, true);
     static int notified;
@@ -187,30 +174,6 @@ TEST_F(ItemCreation, StaticTextIsNeverEnabledNorClickable) {
     EXPECT_FALSE(ADMItemSuite10::IsEnabled(text));
     EXPECT_FALSE(tka::click(label_of(text)));
     EXPECT_EQ(notified, 0);
-}
-
-TEST_F(ItemCreation, ShowAndEnableReachTheControl) {
-    ADMItemRef button = add(_dialog, kADMTextPushButtonType, {0, 0, 20, 100});
-    ADMItemSuite10::Enable(button, false);
-    EXPECT_FALSE(ADMItemSuite10::IsEnabled(button));
-    ADMItemSuite10::Enable(button, true);
-    EXPECT_TRUE(ADMItemSuite10::IsEnabled(button));
-    ADMItemSuite10::Show(button, false);
-    EXPECT_FALSE(IsControlVisible(control_of(button)));
-}
-
-TEST_F(ItemCreation, BestSizeOfAStaticTextIsItsText) {
-    ADMItemRef text = add(_dialog, kADMTextStaticType, {40, 30, 40, 30});
-    ADMItemSuite10::SetText(text, "Cube Dimensions");
-    ADMPoint best{};
-    ADMItemSuite10::GetBestSize(text, &best);
-    EXPECT_GT(best.h, 40);
-    EXPECT_GT(best.v, 5);
-    const Rect size{0, 0, best.v, best.h};
-    ADMItemSuite10::SetLocalRect(text, &size);
-    Rect placed{};
-    ADMItemSuite10::GetBoundsRect(text, &placed);
-    EXPECT_EQ(placed, (Rect{40, 30, static_cast<SInt16>(40 + best.v), static_cast<SInt16>(30 + best.h)}));
 }
 
 }  // namespace

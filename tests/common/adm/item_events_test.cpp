@@ -12,7 +12,6 @@ struct Seen {
     std::vector<ADMItemRef> dialogItems;
     std::vector<ADMItemRef> itemNotified;
     int draws = 0;
-    Rect drawBounds{};
 };
 Seen _seen;
 
@@ -91,29 +90,6 @@ TEST_F(ItemEvents, AButtonClickedInANotifyProcThatDestroysTheDialogIsSafe) {
     ADMItemSuite10::SetNotifyProc(button, [](ADMItemRef, ADMNotifierRef) { ADMDialogSuite9::Destroy(dialog); });
     ASSERT_TRUE(tka::click(control_of(button)));
     _dialog = nullptr;
-}
-
-// Paints the item red over its whole bounds and records what the drawer says.
-void paint_red(ADMItemRef item, ADMDrawerRef drawer) {
-    ++_seen.draws;
-    EXPECT_EQ(from_ref(drawer)->item, from_ref(item));
-    ADMDrawerSuite5::GetBoundsRect(drawer, &_seen.drawBounds);
-    ADMDrawerSuite5::SetADMColor(drawer, kADMRedColor);
-    const Rect all{0, 0, 1000, 1000};
-    ADMDrawerSuite5::FillRect(drawer, &all);
-}
-
-TEST_F(ItemEvents, ADrawProcReplacesTheStandardLook) {
-    ADMItemRef icon = add(_dialog, kADMPictureStaticType, {20, 30, 52, 62});
-    ADMItemSuite10::SetDrawProc(icon, paint_red);
-    const tka::Bitmap shot = tka::renderWindow(from_ref(_dialog)->window);
-    EXPECT_EQ(_seen.draws, 1);
-    EXPECT_EQ(_seen.drawBounds, (Rect{20, 30, 52, 62}));
-    const PF_App_Color red = FakeApp::colour(PF_App_Color_RED);
-    const std::uint32_t expected =
-        0xFF000000u | (std::uint32_t(red.red >> 8) << 16) | (std::uint32_t(red.green >> 8) << 8) | (red.blue >> 8);
-    EXPECT_EQ(shot.at(46, 36), expected);
-    EXPECT_NE(shot.at(70, 36), expected) << "drawing stays inside the item";
 }
 
 TEST_F(ItemEvents, DefaultDrawLeavesTheStandardLook) {

@@ -27,56 +27,41 @@ protected:
     ADMItemRef _edit = nullptr;
 };
 
-TEST_F(ItemValues, NeverSetBoundsReadEveryTextAsZero) {
-    type("42");
-    EXPECT_EQ(ADMItemSuite10::GetFloatValue(_edit), 0.0f);
-    EXPECT_EQ(ADMItemSuite10::GetIntValue(_edit), 0);
-    type("-17.5");
-    EXPECT_EQ(ADMItemSuite10::GetFloatValue(_edit), 0.0f);
+// What a read gives for a typed text: clamped to the bounds (never-set bounds
+// read everything as 0), the text itself kept; an unreadable text keeps the
+// previous value; integer reads truncate and clamp on their own, so a whole
+// number just above a large bound is above it, though as a float it would equal it.
+TEST_F(ItemValues, ReadsOfTypedTexts) {
+    const struct {
+        float min, max;
+        const char* typed;
+        float value;
+        int integer;
+    } cases[] = {
+        {0, 0, "42", 0, 0},          {0, 0, "-17.5", 0, 0},         {0, 100, "250", 100, 100},
+        {0, 100, "-3", 0, 0},        {0, 100, "37.5", 37.5f, 37},   {0, 100, "x", 37.5f, 37},
+        {-10.5f, 99.9f, "42.9", 42.9f, 42}, {-10.5f, 99.9f, "-40", -10.5f, -10},
+        {0, 16777216.0f, "16777217", 16777216.0f, 16777216},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        if (c.min != 0 || c.max != 0) {
+            ADMItemSuite10::SetMinFloatValue(_edit, c.min);
+            ADMItemSuite10::SetMaxFloatValue(_edit, c.max);
+        }
+        type(c.typed);
+        EXPECT_EQ(ADMItemSuite10::GetIntValue(_edit), c.integer);
+        EXPECT_EQ(ADMItemSuite10::GetFloatValue(_edit), c.value);
+        EXPECT_EQ(shown(), c.typed);
+    }
 }
 
-TEST_F(ItemValues, ReadsAreClampedButTheTextStays) {
-    ADMItemSuite10::SetMinFloatValue(_edit, 0);
-    ADMItemSuite10::SetMaxFloatValue(_edit, 100);
-    type("250");
-    EXPECT_EQ(ADMItemSuite10::GetFloatValue(_edit), 100.0f);
-    EXPECT_EQ(shown(), "250");
-    type("-3");
-    EXPECT_EQ(ADMItemSuite10::GetFloatValue(_edit), 0.0f);
-    type("37.5");
-    EXPECT_EQ(ADMItemSuite10::GetFloatValue(_edit), 37.5f);
-    type("x");
-    EXPECT_EQ(ADMItemSuite10::GetFloatValue(_edit), 37.5f) << "unreadable text keeps the previous value";
-}
-
-TEST_F(ItemValues, IntegerReadsTruncateAndClamp) {
-    ADMItemSuite10::SetMinFloatValue(_edit, -10.5f);
-    ADMItemSuite10::SetMaxFloatValue(_edit, 99.9f);
-    type("42.9");
-    EXPECT_EQ(ADMItemSuite10::GetIntValue(_edit), 42);
-    type("250");
-    EXPECT_EQ(ADMItemSuite10::GetIntValue(_edit), 99);
-    type("-40");
-    EXPECT_EQ(ADMItemSuite10::GetIntValue(_edit), -10);
-    EXPECT_EQ(ADMItemSuite10::GetFloatValue(_edit), -10.5f) << "the float read parses the text again";
-    type("abc");
-    EXPECT_EQ(ADMItemSuite10::GetIntValue(_edit), -10);
-    // A whole number just above a large bound is above it, though as a float it would equal it.
-    ADMItemSuite10::SetMaxFloatValue(_edit, 16777216.0f);
-    type("16777217");
-    EXPECT_EQ(ADMItemSuite10::GetIntValue(_edit), 16777216);
-}
-
-TEST_F(ItemValues, SetFloatValueShowsTheValueUnclamped) {
+// A set value is shown unclamped; setting a bound rewrites the text from the value.
+TEST_F(ItemValues, SetFloatValueShowsTheValueAndABoundRewritesIt) {
     ADMItemSuite10::SetMaxFloatValue(_edit, 100);
     ADMItemSuite10::SetFloatValue(_edit, 500);
     EXPECT_EQ(shown(), "500");
     EXPECT_EQ(ADMItemSuite10::GetFloatValue(_edit), 100.0f);
-    ADMItemSuite10::SetFloatValue(_edit, 12.5f);
-    EXPECT_EQ(shown(), "12.5");
-}
-
-TEST_F(ItemValues, SettingABoundRewritesTheText) {
     ADMItemSuite10::SetFloatValue(_edit, 3);
     type("77");
     ADMItemSuite10::SetMinFloatValue(_edit, 1);
@@ -165,26 +150,21 @@ TEST(DefaultFloatToText, LongestNumberFitsIn48Bytes) {
     EXPECT_STREQ(buffer, "-340282346638528859811704183484516925440");
 }
 
-TEST(DefaultTextToFloat, ReadsALeadingNumber) {
+// The defaults, also as the suite offers them for an item.
+TEST_F(ItemValues, DefaultTextToFloatReadsALeadingNumber) {
     float value = 9.0f;
     EXPECT_FALSE(default_text_to_float("", value));
     EXPECT_FALSE(default_text_to_float("abc", value));
     EXPECT_EQ(value, 9.0f);
-    EXPECT_TRUE(default_text_to_float(" 7", value));
-    EXPECT_EQ(value, 7.0f);
     EXPECT_TRUE(default_text_to_float("12abc", value));
     EXPECT_EQ(value, 12.0f);
     EXPECT_TRUE(default_text_to_float("-2.5e1", value));
     EXPECT_EQ(value, -25.0f);
-}
-
-TEST_F(ItemValues, SuiteDefaultsConvertThroughAnItem) {
+    EXPECT_TRUE(ADMItemSuite10::DefaultTextToFloat(_edit, " 7", &value));
+    EXPECT_EQ(value, 7.0f);
     char text[48];
     EXPECT_TRUE(ADMItemSuite10::DefaultFloatToText(_edit, -0.25f, text, sizeof text));
     EXPECT_STREQ(text, "-0.25");
-    float value = 0;
-    EXPECT_TRUE(ADMItemSuite10::DefaultTextToFloat(_edit, " 7", &value));
-    EXPECT_EQ(value, 7.0f);
 }
 
 }  // namespace

@@ -26,14 +26,17 @@ class ApplyTest : public AssistantTest {
 protected:
     void SetUp() override {
         AssistantTest::SetUp();
+        load(scene({card()}, 1920, 1080, 1.0));
+        open();
+    }
+    static json card() {
         json card = footage("Card", 640, 480);
         card["position"] = {1, 2, 3};
         card["scale"] = {80, 90, 100};
         card["orientation"] = {10, 20, 30};
         card["rotation"] = {1, 2, 3};
         card["offset"] = 2.0;
-        load(scene({card}, 1920, 1080, 1.0));
-        open();
+        return card;
     }
 
     A_Err apply() {
@@ -68,49 +71,41 @@ TEST_F(ApplyTest, TheWholeSequenceOfOneRecord) {
     EXPECT_EQ(calls_since_mark(), expected);
 }
 
-TEST_F(ApplyTest, KeepingOrientationWritesPositionThenScale) {
-    ASSERT_EQ(apply(), A_Err_NONE);
-    EXPECT_EQ(writes_since_mark(), stream_write(1) + stream_write(2));
-    // Position is the assistant's plus the composition centre; scale is as captured.
-    EXPECT_EQ(value("Card", host::StreamId::position), (host::Vec3{970, 560, 30}));
-    EXPECT_EQ(value("Card", host::StreamId::scale), (host::Vec3{80, 90, 100}));
-    EXPECT_EQ(value("Card", host::StreamId::orientation), (host::Vec3{10, 20, 30}));
-    EXPECT_EQ(value("Card", host::StreamId::rotation_x).x, 1);
-}
-
-TEST_F(ApplyTest, ChangingOrientationZeroesTheRotationsFirst) {
-    check(kKeepOrientation, false);
-    ASSERT_EQ(apply(), A_Err_NONE);
-    EXPECT_EQ(writes_since_mark(), stream_write(8) + stream_write(9) + stream_write(3) + stream_write(10) +
-                                       stream_write(1) + stream_write(2));
-    EXPECT_EQ(value("Card", host::StreamId::rotation_x).x, 0);
-    EXPECT_EQ(value("Card", host::StreamId::rotation_y).x, 0);
-    EXPECT_EQ(value("Card", host::StreamId::rotation_z).x, 0);
-    EXPECT_EQ(value("Card", host::StreamId::orientation), (host::Vec3{5, 10, 15}));
-}
-
-TEST_F(ApplyTest, EachKeyBoxKeysItsOwnStreamBeforeSettingIt) {
-    check(kKeepOrientation, false);
+// Which streams are written in which order, and which are keyed first:
+// keeping the orientation writes position then scale only, even with its key
+// box; changing it zeroes the three rotations, then writes orientation.
+TEST_F(ApplyTest, StreamsWrittenAndKeyed) {
     struct Case {
-        int box;
-        int stream;
+        bool keep;
+        int key_box;  // 0: none
+        Calls writes;
     };
-    for (Case const c : {Case{kKeyPosition, 1}, Case{kKeyOrientation, 10}, Case{kKeyScale, 2}}) {
-        SCOPED_TRACE("stream " + std::to_string(c.stream));
-        check(c.box, true);
+    auto const changing = [](int keyed) {
+        return stream_write(8) + stream_write(9) + stream_write(3) + stream_write(10, keyed == 10) +
+               stream_write(1, keyed == 1) + stream_write(2, keyed == 2);
+    };
+    Case const cases[] = {
+        {true, 0, stream_write(1) + stream_write(2)},
+        {true, kKeyOrientation, stream_write(1) + stream_write(2)},
+        {false, 0, changing(0)},
+        {false, kKeyPosition, changing(1)},
+        {false, kKeyOrientation, changing(10)},
+        {false, kKeyScale, changing(2)},
+    };
+    for (Case const& c : cases) {
+        SCOPED_TRACE(std::string(c.keep ? "keep" : "change") + ", key box " + std::to_string(c.key_box));
+        load(scene({card()}, 1920, 1080, 1.0));
+        check(kKeepOrientation, c.keep);
+        for (int box : {kKeyPosition, kKeyOrientation, kKeyScale}) check(box, box == c.key_box);
         ASSERT_EQ(apply(), A_Err_NONE);
-        EXPECT_EQ(writes_since_mark(), stream_write(8) + stream_write(9) + stream_write(3) +
-                                           stream_write(10, c.stream == 10) + stream_write(1, c.stream == 1) +
-                                           stream_write(2, c.stream == 2));
-        check(c.box, false);
+        EXPECT_EQ(writes_since_mark(), c.writes);
+        // Position is the assistant's plus the composition centre; scale is as captured.
+        EXPECT_EQ(value("Card", host::StreamId::position), (host::Vec3{970, 560, 30}));
+        EXPECT_EQ(value("Card", host::StreamId::scale), (host::Vec3{80, 90, 100}));
+        EXPECT_EQ(value("Card", host::StreamId::orientation), (c.keep ? host::Vec3{10, 20, 30} : host::Vec3{5, 10, 15}));
+        EXPECT_EQ(value("Card", host::StreamId::rotation_z).x, c.keep ? 3 : 0);
+        EXPECT_EQ(layer("Card").stream(host::StreamId::orientation).keyed(), c.key_box == kKeyOrientation && !c.keep);
     }
-}
-
-TEST_F(ApplyTest, KeepingOrientationTouchesNoRotationEvenWithItsKeyBox) {
-    check(kKeyOrientation, true);
-    ASSERT_EQ(apply(), A_Err_NONE);
-    EXPECT_EQ(writes_since_mark(), stream_write(1) + stream_write(2));
-    EXPECT_FALSE(layer("Card").stream(host::StreamId::orientation).keyed());
 }
 
 TEST_F(ApplyTest, KeysLandAtTheCompositionsCurrentTime) {

@@ -189,18 +189,4 @@ TEST_F(CameraTest, ACameraOnItsPointOfInterestOnlyTurnsHalfway) {
     EXPECT_EQ(orientation(), (host::Vec3{11, 202, 33}));
 }
 
-TEST_F(CameraTest, AFailedReadKeepsTheLastOrientationAndEndsTheApplication) {
-    load(scene({flat(footage("Flat", 10, 10)), camera("Camera", {0, 0, -1000}, {0, 0, 0})}));
-    open();
-    ASSERT_EQ(dlg->fill_combo_camera(), A_Err_NONE);
-    dlg->camera_orient.val.three_d = {1, 2, 3};
-    fail_next("AEGP_GetLayerStreamValue", 5);  // the camera's position
-    EXPECT_EQ(dlg->get_camera_orientation(), 77);
-    EXPECT_EQ(orientation(), (host::Vec3{1, 2, 3}));
-
-    fail_next("AEGP_GetLayerCurrentTime");
-    EXPECT_EQ(dlg->apply_assistant(), 77);
-    EXPECT_EQ(dlg->positions_calls, 0);
-}
-
 }  // namespace

@@ -136,21 +136,6 @@ TEST_F(LayerInfoTest, SizesOfLayersWithoutASource) {
     }
 }
 
-TEST_F(LayerInfoTest, InfoIsFoundByLayer) {
-    load(scene({footage("A", 10, 10), footage("B", 20, 20)}));
-    open();
-    Record a;
-    a.layer = handle("A");
-    a.index = 7;
-    Record b;
-    b.layer = handle("B");
-    dlg->layers = {a, b, a};
-    ASSERT_NE(dlg->get_info(handle("A")), nullptr);
-    EXPECT_EQ(dlg->get_info(handle("A")), &dlg->layers.front());
-    EXPECT_EQ(dlg->get_info(handle("B")), &*std::next(dlg->layers.begin()));
-    EXPECT_EQ(dlg->get_info(nullptr), nullptr);
-}
-
 // Every host call of a capture, failed in turn: the status comes back and the
 // caller's record keeps what it held.
 TEST_F(LayerInfoTest, AFailureAtEachReadLeavesTheRecordUntouched) {

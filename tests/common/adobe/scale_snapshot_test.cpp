@@ -88,31 +88,4 @@ TEST_F(ScaleSnapshotTest, ADeselectedLayerIsForgottenAndSnapshottedAfreshLater) 
     EXPECT_EQ(scale_x("B"), 40);
 }
 
-TEST_F(ScaleSnapshotTest, ALayerThatCannotBeReadKeepsNoSnapshot) {
-    check(kScaleToFit, true);
-    ASSERT_EQ(dlg->apply_assistant(), A_Err_NONE);
-    // The snapshot's capture of A (the first in handle order) fails once.
-    AssistantDlg::LayerSet current;
-    AssistantDlg::ScaleMap scales;
-    AssistantDlg::SizeMap sizes;
-    fail_next("AEGP_GetLayerIndex");
-    ASSERT_TRUE(dlg->snap_selection(&current, &scales, &sizes));
-    EXPECT_EQ(current.size(), 2u);
-    EXPECT_EQ(scales.count(handle("A")), 0u);
-    EXPECT_EQ(sizes.count(handle("A")), 0u);
-    EXPECT_EQ(scales.at(handle("B")).val.three_d.x, 40);
-}
-
-TEST_F(ScaleSnapshotTest, SnapshotsNeedASelectionAndASet) {
-    AssistantDlg::LayerSet current{handle("A")};
-    AssistantDlg::ScaleMap scales;
-    EXPECT_FALSE(dlg->snap_selection(&current));  // no selection taken yet
-    EXPECT_EQ(current.size(), 1u);
-    ASSERT_EQ(dlg->save_selection(), A_Err_NONE);
-    EXPECT_FALSE(dlg->snap_selection(nullptr));
-    EXPECT_FALSE(dlg->snap_selection(&current, nullptr, nullptr));
-    EXPECT_TRUE(dlg->snap_selection(&current, &scales, nullptr));
-    EXPECT_EQ(scales.size(), 2u);
-}
-
 }  // namespace

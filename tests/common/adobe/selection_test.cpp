@@ -1,7 +1,5 @@
 // Following the host's selection: the largest 3D source, what the selection
 // holds, the collection's life, and the crop box that needs a recent host.
-#include <cctype>
-
 #include "adobe/assistant_controls.h"
 #include "assistant_fixture.h"
 
@@ -75,46 +73,39 @@ TEST_F(SelectionTest, AScanFailureIsReturned) {
     EXPECT_EQ(dlg->save_selection(), A_Err_NONE);
 }
 
-struct MaskCase {
-    const char* what;
-    json layer;
-    unsigned mask;
-    bool expected;
-};
-
-class MaskTest : public SelectionTest, public ::testing::WithParamInterface<MaskCase> {};
-
-TEST_P(MaskTest, TheSelectionHolds) {
-    load(scene({GetParam().layer}));
-    open();
-    EXPECT_EQ(dlg->isCurSelectionContains(GetParam().mask), GetParam().expected);
-}
-
 json selected(json layer) {
     layer["selected"] = true;
     return layer;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Masks, MaskTest,
-    ::testing::Values(MaskCase{"Light for lights", light("L"), 2, true},
-                      MaskCase{"Light for placeable layers", light("L"), 25, false},
-                      MaskCase{"3D text for text", text_layer("T"), 8, true},
-                      MaskCase{"3D text for placeable layers", text_layer("T"), 25, true},
-                      MaskCase{"Flat text for text", flat(text_layer("T")), 8, false},
-                      MaskCase{"3D footage", footage("F", 10, 10), 1, true},
-                      MaskCase{"Flat footage", flat(footage("F", 10, 10)), 25, false},
-                      MaskCase{"3D shape", shape_layer("S"), 16, true},
-                      MaskCase{"3D shape for footage", shape_layer("S"), 1, false},
-                      MaskCase{"Camera", selected(camera("C", {0, 0, -10}, {0, 0, 0})), 4, true},
-                      MaskCase{"Camera for placeable layers", selected(camera("C", {0, 0, -10}, {0, 0, 0})), 25, false},
-                      MaskCase{"Unselected 3D footage", unselected(footage("F", 10, 10)), 31, false}),
-    [](auto const& info) {
-        std::string name = info.param.what;
-        for (char& c : name)
-            if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-        return name;
-    });
+// Masks: 1 footage, 2 light, 4 camera, 8 text, 16 shape; 25 the placeable layers.
+TEST_F(SelectionTest, WhatTheSelectionHolds) {
+    struct Case {
+        char const* what;
+        json layer;
+        unsigned mask;
+        bool holds;
+    };
+    Case const cases[] = {
+        {"light for lights", light("L"), 2, true},
+        {"light for placeable layers", light("L"), 25, false},
+        {"3D text for text", text_layer("T"), 8, true},
+        {"3D text for placeable layers", text_layer("T"), 25, true},
+        {"flat text for text", flat(text_layer("T")), 8, false},
+        {"3D footage", footage("F", 10, 10), 1, true},
+        {"flat footage", flat(footage("F", 10, 10)), 25, false},
+        {"3D shape", shape_layer("S"), 16, true},
+        {"3D shape for footage", shape_layer("S"), 1, false},
+        {"camera", selected(camera("C", {0, 0, -10}, {0, 0, 0})), 4, true},
+        {"camera for placeable layers", selected(camera("C", {0, 0, -10}, {0, 0, 0})), 25, false},
+        {"unselected 3D footage", unselected(footage("F", 10, 10)), 31, false},
+    };
+    open();
+    for (Case const& c : cases) {
+        load(scene({c.layer}));
+        EXPECT_EQ(dlg->isCurSelectionContains(c.mask), c.holds) << c.what;
+    }
+}
 
 TEST_F(SelectionTest, ALayerThatCannotBeAskedIsSkipped) {
     load(scene({footage("A", 10, 10), text_layer("B")}));
@@ -124,6 +115,8 @@ TEST_F(SelectionTest, ALayerThatCannotBeAskedIsSkipped) {
     EXPECT_TRUE(dlg->isCurSelectionContains(8));
 }
 
+// The crop box needs layer suite 8 and another selected 3D source; even a
+// dialog being disabled keeps the box's own rule.
 TEST_F(SelectionTest, CropIsEnabledOnlyWithLayerSuite8AndAnother3DSource) {
     load(scene({footage("Card", 640, 480), text_layer("Title")}));
     open();
@@ -134,7 +127,6 @@ TEST_F(SelectionTest, CropIsEnabledOnlyWithLayerSuite8AndAnother3DSource) {
     dlg->Enable(dlg->isCurSelectionContains(25));
     EXPECT_FALSE(crop_enabled());
 
-    // Even a dialog being disabled keeps the box's own rule.
     host.project().comp(host.main_comp())->selection = {layer("Card").id};
     dlg->isCurSelectionContains(25);
     dlg->Enable(false);

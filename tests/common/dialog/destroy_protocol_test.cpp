@@ -2,6 +2,7 @@
 // dialog goes under it, item wrappers deleted by their items, and a failed
 // creation that leaves the wrapper with its creator.
 #include <algorithm>
+#include <memory>
 
 #include "support.h"
 
@@ -33,10 +34,102 @@ protected:
     Trace item_trace;
 };
 
+enum class End { dispose_view, suite_destroy, delete_wrapper, failed_init, never_made };
+
 }  // namespace
 
-TEST_F(Destroying, CloseBoxOnlyHidesAndTellsTheDialog) {
+// Whichever way it ends, the wrapper hears Destroy once when its dialog goes
+// under it, and is deleted then only when it asked to be; item wrappers always go.
+TEST_F(Destroying, EveryWayADialogEnds) {
+    struct Case {
+        char const* what;
+        bool panel;
+        bool keep;
+        End end;
+        int destroy_calls, deaths, item_deaths;
+    };
+    Case const cases[] = {
+        {"window disposed", false, false, End::dispose_view, 1, 1, 1},
+        {"window disposed, wrapper kept", false, true, End::dispose_view, 1, 0, 1},
+        {"suite destroy, wrapper kept", false, true, End::suite_destroy, 1, 0, 1},
+        {"wrapper deleted", false, false, End::delete_wrapper, 0, 1, 1},
+        {"window's init fails", false, false, End::failed_init, 1, 0, 1},
+        {"container disposed", true, false, End::dispose_view, 1, 1, 1},
+        {"container disposed, wrapper kept", true, true, End::dispose_view, 1, 0, 1},
+        {"panel's init fails", true, false, End::failed_init, 1, 0, 1},
+        {"never made", false, false, End::never_made, 0, 1, 0},
+    };
+    std::size_t const windows = tk::automation::windows().size();
+    for (Case const& c : cases) {
+        SCOPED_TRACE(c.what);
+        trace = Trace{};
+        item_trace = Trace{};
+        auto host = c.panel ? std::make_unique<PanelHost>() : nullptr;
+        TestDlg* dlg = new_dialog();
+        dlg->SetDeleteOnDestroy(!c.keep);
+        if (c.end == End::failed_init) dlg->init_result = 7;
+        ADMDialogRef made = nullptr;
+        if (c.end != End::never_made) made = c.panel ? host->open(*dlg) : dlg->make();
+        WindowRef const window = c.panel ? nullptr : dlg->window();
+        bool alive = true;
+        switch (c.end) {
+            case End::dispose_view:
+                if (c.panel) {
+                    DisposeControl(host->container);
+                    host->container = nullptr;
+                } else {
+                    DisposeWindow(window);
+                }
+                alive = c.keep;
+                break;
+            case End::suite_destroy:
+                ADMDialogSuite9::Destroy(made);
+                break;
+            case End::delete_wrapper:
+            case End::never_made:
+                delete dlg;
+                alive = false;
+                break;
+            case End::failed_init:
+                EXPECT_EQ(made, nullptr);
+                if (c.panel) {
+                    EXPECT_EQ(host->refcon, nullptr);
+                }
+                break;
+        }
+        EXPECT_EQ(trace.destroy_calls, c.destroy_calls);
+        EXPECT_EQ(trace.deaths, c.deaths);
+        EXPECT_EQ(item_trace.deaths, c.item_deaths);
+        if (window) {
+            EXPECT_FALSE(window_alive(window));
+        }
+        host.reset();
+        EXPECT_EQ(tk::automation::windows().size(), windows);
+        if (alive) {
+            EXPECT_EQ(dlg->GetDialogRef(), nullptr);
+            EXPECT_TRUE(dlg->wrappers().empty());
+            delete dlg;
+            EXPECT_EQ(trace.destroy_calls, c.destroy_calls) << "deleting a detached wrapper calls nothing back";
+        }
+    }
+}
+
+// A kept or failed wrapper can make its dialog again, items and all.
+TEST_F(Destroying, ADetachedWrapperMakesItsDialogAgain) {
     TestDlg* dlg = new_dialog();
+    dlg->init_result = 7;
+    EXPECT_EQ(dlg->make(), nullptr);
+    dlg->init_result = 0;
+    ASSERT_NE(dlg->make(), nullptr);
+    EXPECT_EQ(trace.inits, 2);
+    EXPECT_EQ(dlg->wrappers().size(), 1u);
+    DisposeWindow(dlg->window());
+    EXPECT_EQ(trace.deaths, 1);
+    EXPECT_EQ(item_trace.deaths, 2);
+}
+
+TEST_F(Destroying, CloseBoxOnlyHidesAndTellsTheDialog) {
+    std::unique_ptr<TestDlg> dlg(new_dialog());
     ASSERT_NE(dlg->make(), nullptr);
     ADMDialogSuite9::Show(dlg->GetDialogRef(), true);
     WindowRef window = dlg->window();
@@ -44,123 +137,5 @@ TEST_F(Destroying, CloseBoxOnlyHidesAndTellsTheDialog) {
     EXPECT_EQ(trace.notes, std::vector<std::string>{"close"});
     EXPECT_TRUE(window_alive(window));
     EXPECT_FALSE(ADMDialogSuite9::IsVisible(dlg->GetDialogRef()));
-    EXPECT_EQ(trace.destroy_calls, 0);
-    ADMDialogSuite9::Show(dlg->GetDialogRef(), true);
-    EXPECT_TRUE(ADMDialogSuite9::IsVisible(dlg->GetDialogRef()));
-    delete dlg;
-}
-
-TEST_F(Destroying, WindowDisposedDeletesTheWrapperAndItsItemWrappers) {
-    TestDlg* dlg = new_dialog();
-    ASSERT_NE(dlg->make(), nullptr);
-    DisposeWindow(dlg->window());
-    EXPECT_EQ(trace.destroy_calls, 1);
-    EXPECT_EQ(trace.deaths, 1);
-    EXPECT_EQ(item_trace.deaths, 1);
-}
-
-TEST_F(Destroying, WindowDisposedOnlyDetachesAKeptWrapper) {
-    TestDlg* dlg = new_dialog();
-    dlg->SetDeleteOnDestroy(false);
-    ASSERT_NE(dlg->make(), nullptr);
-    DisposeWindow(dlg->window());
-    EXPECT_EQ(trace.destroy_calls, 1);
-    EXPECT_EQ(trace.deaths, 0);
-    EXPECT_EQ(item_trace.deaths, 1);
-    EXPECT_EQ(dlg->GetDialogRef(), nullptr);
-    EXPECT_TRUE(dlg->wrappers().empty());
-
-    // The kept wrapper can make its dialog again, items and all.
-    ASSERT_NE(dlg->make(), nullptr);
-    EXPECT_EQ(trace.inits, 2);
-    EXPECT_EQ(dlg->wrappers().size(), 1u);
-    delete dlg;
-    EXPECT_EQ(trace.deaths, 1);
-    EXPECT_EQ(item_trace.deaths, 2);
-}
-
-TEST_F(Destroying, SuiteDestroyRunsTheSameProtocol) {
-    TestDlg* dlg = new_dialog();
-    dlg->SetDeleteOnDestroy(false);
-    ASSERT_NE(dlg->make(), nullptr);
-    WindowRef window = dlg->window();
-    ADMDialogSuite9::Destroy(dlg->GetDialogRef());
-    EXPECT_FALSE(window_alive(window));
-    EXPECT_EQ(trace.destroy_calls, 1);
-    EXPECT_EQ(dlg->GetDialogRef(), nullptr);
-    delete dlg;
-    EXPECT_EQ(trace.destroy_calls, 1);
-}
-
-TEST_F(Destroying, DeletingTheWrapperDestroysItsDialogWithoutCallingBack) {
-    TestDlg* dlg = new_dialog();
-    ASSERT_NE(dlg->make(), nullptr);
-    WindowRef window = dlg->window();
-    delete dlg;
-    EXPECT_FALSE(window_alive(window));
-    EXPECT_EQ(trace.deaths, 1);
-    EXPECT_EQ(trace.destroy_calls, 0);
-    EXPECT_EQ(item_trace.deaths, 1);
-}
-
-TEST_F(Destroying, ContainerDisposedDeletesAPanelWrapper) {
-    PanelHost host;
-    TestDlg* dlg = new_dialog();
-    ASSERT_NE(host.open(*dlg), nullptr);
-    DisposeControl(host.container);
-    host.container = nullptr;
-    EXPECT_EQ(trace.destroy_calls, 1);
-    EXPECT_EQ(trace.deaths, 1);
-    EXPECT_EQ(item_trace.deaths, 1);
-}
-
-TEST_F(Destroying, ContainerDisposedDetachesAKeptPanelWrapper) {
-    PanelHost host;
-    TestDlg dlg{trace};
-    dlg.SetDeleteOnDestroy(false);
-    dlg.build = [](TestDlg& d) { d.add_icon(IASRect{0, 0, 16, 16}, draw_nothing, 40); };
-    ASSERT_NE(host.open(dlg), nullptr);
-    DisposeControl(host.container);
-    host.container = nullptr;
-    EXPECT_EQ(trace.destroy_calls, 1);
-    EXPECT_EQ(trace.deaths, 0);
-    EXPECT_EQ(dlg.GetDialogRef(), nullptr);
-}
-
-TEST_F(Destroying, FailedCreationLeavesTheWrapperWithItsCreator) {
-    std::size_t const windows_before = tk::automation::windows().size();
-    TestDlg* dlg = new_dialog();
-    ASSERT_TRUE(dlg->GetDeleteOnDestroy());
-    dlg->init_result = 7;
-    EXPECT_EQ(dlg->make(), nullptr);
-    // The dialog went, running the protocol inside Create, but the wrapper stayed.
-    EXPECT_EQ(trace.destroy_calls, 1);
-    EXPECT_EQ(trace.deaths, 0);
-    EXPECT_EQ(item_trace.deaths, 1);
-    EXPECT_EQ(dlg->GetDialogRef(), nullptr);
-    EXPECT_EQ(tk::automation::windows().size(), windows_before);
-
-    dlg->init_result = 0;
-    ASSERT_NE(dlg->make(), nullptr);
-    DisposeWindow(dlg->window());
-    EXPECT_EQ(trace.deaths, 1);
-}
-
-TEST_F(Destroying, FailedPanelCreationLeavesTheWrapperWithItsCreator) {
-    PanelHost host;
-    TestDlg* dlg = new_dialog();
-    dlg->init_result = 7;
-    EXPECT_EQ(host.open(*dlg), nullptr);
-    EXPECT_EQ(host.refcon, nullptr);
-    EXPECT_EQ(trace.destroy_calls, 1);
-    EXPECT_EQ(trace.deaths, 0);
-    delete dlg;
-    EXPECT_EQ(trace.deaths, 1);
-}
-
-TEST_F(Destroying, WrapperWithoutDialogIsSimplyDeleted) {
-    TestDlg* dlg = new_dialog();
-    delete dlg;
-    EXPECT_EQ(trace.deaths, 1);
     EXPECT_EQ(trace.destroy_calls, 0);
 }

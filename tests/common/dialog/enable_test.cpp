@@ -26,25 +26,27 @@ protected:
 
 }  // namespace
 
-TEST_F(Enabling, DialogStartsDisabledAndEnableToTheSameStateTouchesNothing) {
+// The dialog starts disabled; a change of state reaches the icon items but
+// not the others (the item walk starts at the first item with ID -1, and this
+// dialog has none); Enable to the same state looks at nothing.
+TEST_F(Enabling, ReachesTheIconItemsOnAChangeOfState) {
     EXPECT_FALSE(dlg.IsEnabled());
     dlg.Enable(false);
-    EXPECT_FALSE(dlg.IsEnabled());
-    // A fresh control is enabled; an Enable(false) that changes no state leaves it so.
     EXPECT_TRUE(control_enabled(icon));
-    EXPECT_TRUE(control_enabled(button));
-}
-
-TEST_F(Enabling, ReachesTheIconItemsButNotTheOthers) {
     dlg.Enable(true);
     EXPECT_TRUE(dlg.IsEnabled());
     dlg.Enable(false);
     EXPECT_FALSE(dlg.IsEnabled());
     EXPECT_FALSE(control_enabled(icon));
-    // The item walk starts at the first item with ID -1, and this dialog has none.
     EXPECT_TRUE(control_enabled(button));
-    dlg.Enable(true);
+    EnableControl(control_of(icon));
+    dlg.Enable(false);
     EXPECT_TRUE(control_enabled(icon));
+    dlg.Enable(true);
+    // Out of step behind the dialog's back: only items in the other state change.
+    DisableControl(control_of(icon));
+    dlg.Enable(false);
+    EXPECT_FALSE(control_enabled(icon));
 }
 
 TEST_F(Enabling, ItemWalkStartsAtTheFirstItemWithIdMinusOne) {
@@ -64,15 +66,4 @@ TEST_F(Enabling, ItemWalkStartsAtTheFirstItemWithIdMinusOne) {
     EXPECT_FALSE(control_enabled(after));
     // A static text never reports itself enabled, so disabling leaves its text alone.
     EXPECT_TRUE(IsControlEnabled(label_of(label)));
-}
-
-TEST_F(Enabling, OnlyItemsInTheOtherStateAreChanged) {
-    dlg.Enable(true);
-    // Out of step behind the dialog's back: the icon already shows disabled.
-    DisableControl(control_of(icon));
-    dlg.Enable(false);
-    EXPECT_FALSE(control_enabled(icon));
-    EnableControl(control_of(icon));
-    dlg.Enable(false);  // same state: nothing is looked at
-    EXPECT_TRUE(control_enabled(icon));
 }

@@ -85,11 +85,12 @@ TEST_F(ImageItems, DrawingGoesIntoAnImageOfTheItemsSize) {
     EXPECT_EQ(canvas.record.result, 0);
 }
 
+// The image is kept from draw to draw until the size changes: a mark outside
+// the area cleared before each draw survives only in the same image.
 TEST_F(ImageItems, ImageIsKeptUntilTheSizeChanges) {
     Canvas canvas(item);
     painted->BaseDraw(canvas.drawer());
     ADMImageRef first = painted->GetImageRef();
-    // A mark outside the area cleared before each draw survives only in the same image.
     from_ref(first)->pixels[0] = 77;
     painted->paint = false;
     painted->BaseDraw(canvas.drawer());
@@ -106,23 +107,20 @@ TEST_F(ImageItems, ImageIsKeptUntilTheSizeChanges) {
     EXPECT_EQ(from_ref(second)->pixels[0], 0);
 }
 
+// Without an image, or with an item of no size, the item draws straight on its drawer.
 TEST_F(ImageItems, WithoutImageTheItemDrawsStraightOnItsDrawer) {
-    painted->use_image = false;
-    Canvas canvas(item);
-    painted->BaseDraw(canvas.drawer());
-    EXPECT_EQ(painted->GetImageRef(), nullptr);
-    ASSERT_EQ(painted->drawers.size(), 1u);
-    EXPECT_EQ(painted->drawers[0], canvas.drawer());
-}
-
-TEST_F(ImageItems, EmptyItemCannotHaveAnImageAndDrawsDirectly) {
-    ADMRect const empty{0, 0, 0, 0};
-    ADMItemSuite10::SetLocalRect(item, &empty);
-    Canvas canvas(item);
-    painted->BaseDraw(canvas.drawer());
-    ASSERT_EQ(painted->drawers.size(), 1u);
-    EXPECT_EQ(painted->GetImageRef(), nullptr);
-    EXPECT_EQ(painted->drawers[0], canvas.drawer());
+    for (bool empty : {false, true}) {
+        painted->use_image = empty;
+        if (empty) {
+            ADMRect const none{0, 0, 0, 0};
+            ADMItemSuite10::SetLocalRect(item, &none);
+        }
+        painted->drawers.clear();
+        Canvas canvas(item);
+        painted->BaseDraw(canvas.drawer());
+        EXPECT_EQ(painted->GetImageRef(), nullptr);
+        EXPECT_EQ(painted->drawers, std::vector<ADMDrawerRef>{canvas.drawer()});
+    }
 }
 
 TEST_F(ImageItems, DrawEventOfTheWindowReachesTheImageItem) {

@@ -42,23 +42,33 @@ public:
 
 }  // namespace
 
-TEST_F(Wrapping, CreateRunsInitWithTheHandleAndInstallsTheWrapper) {
+// Create runs Init with the handle and installs the wrapper, which then takes
+// the item's clicks instead of the dialog; a failed Init leaves no handle, and
+// without a dialog nothing is made.
+TEST_F(Wrapping, CreateInstallsTheWrapperWhichTakesTheClicks) {
     auto* wrapper = new TestItem(trace);
     ADMItemRef item = wrapper->Create(dlg.GetDialogRef(), ADMRect{30, 0, 50, 60}, kADMTextPushButtonType, 6);
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(wrapper->GetItemRef(), item);
     EXPECT_TRUE(wrapper->init_saw_item);
     EXPECT_EQ(ADMItemSuite10::GetUserData(item), wrapper);
-    EXPECT_EQ(ADMItemSuite10::GetID(item), 6);
-}
-
-TEST_F(Wrapping, ClickReachesTheWrapperInsteadOfTheDialog) {
-    auto* wrapper = new TestItem(trace);
-    ADMItemRef item = wrapper->Create(dlg.GetDialogRef(), ADMRect{30, 0, 50, 60}, kADMTextPushButtonType, 6);
     ASSERT_TRUE(tk::automation::click(control_of(item)));
     EXPECT_EQ(trace.notes, std::vector<std::string>{"changed 6"});
     ASSERT_TRUE(tk::automation::click(control_of(plain)));
     EXPECT_EQ(dialog_trace.notes, std::vector<std::string>{"changed 5"});
+
+    auto* refused = new TestItem(trace);
+    refused->init_result = 1;
+    EXPECT_EQ(refused->Create(dlg.GetDialogRef(), ADMRect{30, 0, 50, 60}, kADMTextPushButtonType, 8), nullptr);
+    EXPECT_EQ(refused->GetItemRef(), nullptr);
+    ASSERT_NE(dlg.get_item(8), nullptr);
+    EXPECT_EQ(ADMItemSuite10::GetUserData(dlg.get_item(8)), nullptr);
+    delete refused;
+
+    TestItem orphan(trace);
+    int const inits = trace.inits;
+    EXPECT_EQ(orphan.Create(nullptr, ADMRect{0, 0, 10, 10}, kADMTextPushButtonType, 1), nullptr);
+    EXPECT_EQ(trace.inits, inits);
 }
 
 TEST_F(Wrapping, ConstructorHooksOntoAnExistingItemAndDestructorLetsGo) {
@@ -86,20 +96,3 @@ TEST_F(Wrapping, ValueConversionsGoThroughTheWrapper) {
     EXPECT_FLOAT_EQ(ADMItemSuite10::GetFloatValue(edit), 3.0f);
 }
 
-TEST_F(Wrapping, FailedInitLeavesNoHandle) {
-    auto* wrapper = new TestItem(trace);
-    wrapper->init_result = 1;
-    EXPECT_EQ(wrapper->Create(dlg.GetDialogRef(), ADMRect{30, 0, 50, 60}, kADMTextPushButtonType, 8), nullptr);
-    EXPECT_EQ(wrapper->GetItemRef(), nullptr);
-    ADMItemRef refused = dlg.get_item(8);
-    ASSERT_NE(refused, nullptr);
-    EXPECT_EQ(ADMItemSuite10::GetUserData(refused), nullptr);
-    delete wrapper;
-    EXPECT_EQ(trace.deaths, 1);
-}
-
-TEST_F(Wrapping, CreateWithoutDialogMakesNothing) {
-    TestItem wrapper(trace);
-    EXPECT_EQ(wrapper.Create(nullptr, ADMRect{0, 0, 10, 10}, kADMTextPushButtonType, 1), nullptr);
-    EXPECT_EQ(trace.inits, 0);
-}

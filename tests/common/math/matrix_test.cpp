@@ -26,44 +26,31 @@ void expect_near(V const& v, double x, double y, double z) {
     EXPECT_NEAR(v.z, z, 1e-12);
 }
 
-TEST(MatrixFlags, IdentityAndShifts) {
-    EXPECT_EQ(M::HI().flags, 3);
-    EXPECT_EQ(&M::HI(), &M::HI());
-    EXPECT_TRUE(same_bits(M(), M::HI()));
-
-    M const none = M::BuildShift(V(0, 0, 0));
-    EXPECT_TRUE(same_bits(none, M::HI()));
-    M const shift = M::BuildShift(V(0, 0, -2.5));
-    EXPECT_EQ(shift.flags, 1);
-    EXPECT_EQ(shift.m[2][3], -2.5);
-    EXPECT_EQ(M::BuildShift(V(1e-300, 0, 0)).flags, 1);
-}
-
+// Identity 3, rigid 1, general 0. Row lengths may miss 1 by up to 2^-23 in the
+// square; dot products of rows must vanish to the smallest normal float.
 TEST(MatrixFlags, ClassifiesFromTheValues) {
-    // A permutation is rigid but not the identity.
-    EXPECT_EQ(make({0, 1, 0, 0, 1, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}).flags, 1);
-    // Negative zeros still make the identity.
-    EXPECT_EQ(make({1, -0.0, 0, 0, 0, 1, -0.0, 0, 0, 0, 1, 0, 0, 0, 0, 1}).flags, 3);
-    // A translation keeps it rigid.
-    EXPECT_EQ(make({1, 0, 0, 7, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}).flags, 1);
-    // A scale, a shear, a projective bottom row: general.
-    EXPECT_EQ(make({2, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}).flags, 0);
-    EXPECT_EQ(make({1, 0, 0, 0, 0, 1, 0, 0, 0.5, 0, 1, 0, 0, 0, 0, 1}).flags, 0);
-    EXPECT_EQ(make({1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 1, 1}).flags, 0);
-    EXPECT_EQ(make({1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 2}).flags, 0);
-}
-
-// Row lengths may miss 1 by up to 2^-23 in the square; dot products of rows
-// must vanish to the smallest normal float.
-TEST(MatrixFlags, ToleratesSinglePrecisionRowLengths) {
-    double const inside = 1 - 0x1p-25;  // square about 1 - 2^-24
+    double const inside = 1 - 0x1p-25;   // square about 1 - 2^-24
     double const outside = 1 + 0x1p-22;  // square about 1 + 2^-21
-    EXPECT_EQ(make({inside, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}).flags, 1);
-    EXPECT_EQ(make({1, 0, 0, 0, 0, 1, 0, 0, 0, 0, outside, 0, 0, 0, 0, 1}).flags, 0);
-    EXPECT_EQ(make({1, 0, 0, 0, 1e-20, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}).flags, 0);
-}
+    const std::pair<M, int> rows[] = {
+        {M(), 3},
+        {M::BuildShift(V(0, 0, 0)), 3},
+        {M::BuildShift(V(1e-300, 0, 0)), 1},
+        {make({1, -0.0, 0, 0, 0, 1, -0.0, 0, 0, 0, 1, 0, 0, 0, 0, 1}), 3},
+        {make({0, 1, 0, 0, 1, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}), 1},  // a permutation
+        {make({1, 0, 0, 7, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}), 1},
+        {make({inside, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}), 1},
+        {make({1, 0, 0, 0, 0, 1, 0, 0, 0, 0, outside, 0, 0, 0, 0, 1}), 0},
+        {make({1, 0, 0, 0, 1e-20, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}), 0},
+        {make({2, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}), 0},
+        {make({1, 0, 0, 0, 0, 1, 0, 0, 0.5, 0, 1, 0, 0, 0, 0, 1}), 0},
+        {make({1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 1, 1}), 0},
+        {make({1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 2}), 0},
+    };
+    int row = 0;
+    for (auto const& [m, flags] : rows) EXPECT_EQ(m.flags, flags) << "row " << row++;
+    EXPECT_EQ(M::BuildShift(V(0, 0, -2.5)).m[2][3], -2.5);
 
-TEST(MatrixFlags, SetLeavesThemAndSetFlagsRecomputes) {
+    // set() leaves the flags, setFlags() recomputes them.
     M a;
     a.set(2, 0, 0, 0, 0, 2, 0, 0, 0, 0, 2, 0, 0, 0, 0, 1);
     EXPECT_EQ(a.flags, 3);

@@ -31,35 +31,19 @@ TEST(VectorLength, SumsTheSquaresInTheOrderXYZ) {
     EXPECT_EQ(V(1, small, small).Length(), 1.0 + 0x1p-52);
 }
 
-TEST(VectorNormalize, ZeroesVectorsTooShortToScale) {
-    V tiny(1e-13, 0, 0);
-    tiny.Normalize();
-    expect_exact(tiny, 0, 0, 0);
-    V zero;
-    zero.Normalize();
-    expect_exact(zero, 0, 0, 0);
-}
-
 // Multiplying by the reciprocal 0.2 gives 3 * 0.2 = 0.6000000000000001, where
-// dividing by 5 would give 0.6.
-TEST(VectorNormalize, ScalesByTheReciprocalOfTheLength) {
+// dividing by 5 would give 0.6; too short a vector becomes zero.
+TEST(VectorNormalize, ScalesByTheReciprocalOfTheLengthOrZeroes) {
     V v(3, 4, 0);
     v.Normalize();
     expect_exact(v, 3 * 0.2, 4 * 0.2, 0);
     EXPECT_NE(v.x, 0.6);
-}
-
-TEST(VectorDivision, DividesEachCoordinate) {
-    V v(3, 6, 9);
-    expect_exact(v / 3.0, 1, 2, 3);
-    v /= 0.5;
-    expect_exact(v, 6, 12, 18);
-    V const inf = V(1, -1, 0) / 0.0;
-    EXPECT_TRUE(std::isinf(inf.x) && std::isinf(inf.y) && std::isnan(inf.z));
+    V tiny(1e-13, 0, 0);
+    tiny.Normalize();
+    expect_exact(tiny, 0, 0, 0);
 }
 
 TEST(VectorCross, FollowsTheRightHandRule) {
-    EXPECT_EQ(&V::Ex(), &V::Ex());
     EXPECT_EQ(V::Ex() * V::Ey(), V::Ez());
     expect_exact(V::Ey() * V::Ex(), 0, 0, -1);
     expect_exact(V::Ey() * V::Ez(), 1, 0, 0);
@@ -82,29 +66,6 @@ TEST(VectorAngle, ClampsACosineRoundedPastOne) {
     double const cosine = math::dot(a, b) / std::sqrt(math::dot(a, a) * math::dot(b, b));
     ASSERT_GT(cosine, 1.0);
     EXPECT_EQ(a ^ b, 0.0);
-}
-
-TEST(VectorAngle, IsSymmetricAndIndependentOfLength) {
-    V const a(1, 2, 3);
-    V const b(-2, 0.5, 4);
-    EXPECT_EQ(a ^ b, b ^ a);
-    EXPECT_NEAR(a ^ b, (2.0 * a) ^ (10.0 * b), 1e-15);
-}
-
-TEST(VectorArithmetic, ComponentwiseHelpers) {
-    V const a(1, 2, 3);
-    V const b(10, 20, 30);
-    expect_exact(a + b, 11, 22, 33);
-    expect_exact(b - a, 9, 18, 27);
-    expect_exact(-a, -1, -2, -3);
-    expect_exact(2.0 * a, 2, 4, 6);
-    expect_exact(a * 2.0, 2, 4, 6);
-    EXPECT_EQ(math::dot(a, b), 140.0);
-    V c = a;
-    c += b;
-    c -= V(1, 1, 1);
-    c *= 0.5;
-    expect_exact(c, 5, 10.5, 16);
 }
 
 // Rounding shows the order: 1 + t + t differs from t + t + 1.
