@@ -42,21 +42,6 @@ const json* find_view(const json& node, const std::string& kind, const std::stri
     return nullptr;
 }
 
-TEST_F(Dialog, PanelTakesTheSameActions) {
-    const Outcome r =
-        run({three_cards(), "--panel", "--cube", "300,200,100", "--repeat", "2", "--sequential", "--json"});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_TRUE(r.err.find("voxtrel-host: ") == std::string::npos) << r.err;
-    const json scene = scene_of(r);
-    EXPECT_EQ(names(scene).size(), 10u);
-    for (const json& layer : scene["composition"]["layers"]) {
-        if (layer["name"] == "Backdrop") continue;
-        EXPECT_LE(std::abs(layer["position"][0].get<double>() - 640), 150);
-        EXPECT_LE(std::abs(layer["position"][1].get<double>() - 360), 100);
-        EXPECT_LE(std::abs(layer["position"][2].get<double>()), 50);
-    }
-}
-
 TEST_F(Dialog, SequentialRepeatOnAnOlderHostPutsTheCopiesAtTheBottom) {
     const Outcome r =
         run({three_cards(), "--without", "AEGP Layer Suite:10", "--repeat", "1", "--sequential", "--json"});

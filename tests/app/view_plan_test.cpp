@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace view {
 namespace {
@@ -143,7 +144,11 @@ TEST(ViewPlan, BoxAndFrameAreWireframesAroundTheCentre) {
         all = {std::min(all.left, b.left), std::min(all.top, b.top), std::max(all.right, b.right),
                std::max(all.bottom, b.bottom)};
     }
-    // A flat box at z = 0 is seen 1:1: 1000 x 600 around the centre, halved.
+    // A flat box at z = 0 is seen 1:1: 1000 x 600 around the centre, halved, each edge along an axis.
+    for (const Shape* s : box) {
+        const Bounds b = bounds_of(*s);
+        EXPECT_TRUE(std::abs(b.right - b.left) < 1e-6 || std::abs(b.bottom - b.top) < 1e-6);
+    }
     EXPECT_NEAR(all.left, 230, 1e-6);
     EXPECT_NEAR(all.right, 730, 1e-6);
     EXPECT_NEAR(all.top, 120, 1e-6);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "host/Host.h"
 #include "host_test_support.h"
@@ -12,36 +14,64 @@ namespace {
 using host::Host;
 using host::LoadOutcome;
 
+// The log as "function(arguments) status" lines.
+std::vector<std::string> logged(const Host& h) {
+    std::vector<std::string> lines;
+    for (const host::CallRecord& c : h.calls().calls())
+        lines.push_back(c.function + "(" + c.arguments + ") " + std::to_string(c.status));
+    return lines;
+}
+
 TEST(Loading, ModuleRegistersItsCommandAndHooksAndSeesItsArguments) {
     Host h;
+    h.calls().log_calls();
     const host::LoadResult r = h.load_module(HOST_TEST_PLUGIN);
     ASSERT_TRUE(r.ok()) << r.message;
     EXPECT_GT(r.plugin, 0);
     ASSERT_EQ(h.menus().items(AEGP_Menu_WINDOW).size(), 1u);
     const host::MenuItem item = h.menus().items(AEGP_Menu_WINDOW)[0];
     EXPECT_EQ(item.name, "Test Command");
-    EXPECT_EQ(h.hooks().command.size(), 1u);
-    EXPECT_EQ(h.hooks().death.size(), 1u);
     EXPECT_EQ(h.global_refcon(r.plugin), reinterpret_cast<AEGP_GlobalRefcon>(static_cast<intptr_t>(0x5EED)));
     ASSERT_EQ(h.alerts().size(), 1u);
     const std::string dir = std::filesystem::path(HOST_TEST_PLUGIN).parent_path().string();
-    EXPECT_EQ(h.alerts()[0].text, std::string("loaded 13.0 from ") + HOST_TEST_PLUGIN + ", resources " + dir);
+    const std::string loaded = std::string("loaded 13.0 from ") + HOST_TEST_PLUGIN + ", resources " + dir;
+    EXPECT_EQ(h.alerts()[0].text, loaded);
     EXPECT_EQ(h.alerts()[0].plugin, r.plugin);
 
-    EXPECT_TRUE(h.invoke_command(item.command));
-    h.quit();
-    ASSERT_EQ(h.alerts().size(), 3u);
-    EXPECT_EQ(h.alerts()[1].text, "command ran");
-    EXPECT_EQ(h.alerts()[2].text, "goodbye");
-    EXPECT_TRUE(h.balanced()) << h.balance_report();
-}
+    // A command run by a plug-in goes in the log before the calls its hook made.
+    const auto* commands = host_test::acquire<AEGP_CommandSuite1>(h, kAEGPCommandSuite, 1);
+    EXPECT_EQ(commands->AEGP_DoCommand(item.command), A_Err_NONE);
+    const std::string id = std::to_string(r.plugin), command = std::to_string(item.command);
+    const std::vector<std::string> expected = {
+        R"(AcquireSuite("AEGP Register Suite", 1) 0)",
+        R"(AcquireSuite("AEGP Command Suite", 1) 0)",
+        "AEGP_GetUniqueCommand() 0",
+        "AEGP_InsertMenuCommand(" + command + R"(, "Test Command", )" + std::to_string(AEGP_Menu_WINDOW) + ", -2) 0",
+        "AEGP_RegisterCommandHook(" + id + ", 1, " + command + ") 0",
+        "AEGP_RegisterDeathHook(" + id + ") 0",
+        R"(ReleaseSuite("AEGP Command Suite", 1) 0)",
+        R"(ReleaseSuite("AEGP Register Suite", 1) 0)",
+        R"(AcquireSuite("AEGP Utility Suite", 3) 0)",
+        "AEGP_ReportInfo(" + id + ", \"" + loaded + "\") 0",
+        R"(ReleaseSuite("AEGP Utility Suite", 3) 0)",
+        R"(AcquireSuite("AEGP Command Suite", 1) 0)",
+        "AEGP_DoCommand(" + command + ") 0",
+        R"(AcquireSuite("AEGP Utility Suite", 3) 0)",
+        "AEGP_ReportInfo(" + id + R"(, "command ran") 0)",
+        R"(ReleaseSuite("AEGP Utility Suite", 3) 0)",
+    };
+    EXPECT_EQ(logged(h), expected);
+    host_test::release(h, kAEGPCommandSuite, 1);
 
-TEST(Loading, EachPluginGetsAFreshId) {
-    Host h;
-    const auto a = h.load_module(HOST_TEST_PLUGIN);
-    const auto b = h.load_module(HOST_TEST_PLUGIN);
-    ASSERT_TRUE(a.ok() && b.ok());
-    EXPECT_NE(a.plugin, b.plugin);
+    // Another module gets another id.
+    const host::LoadResult again = h.load_module(HOST_TEST_PLUGIN);
+    ASSERT_TRUE(again.ok());
+    EXPECT_NE(again.plugin, r.plugin);
+    h.quit();
+    ASSERT_EQ(h.alerts().size(), 5u);
+    EXPECT_EQ(h.alerts()[1].text, "command ran");
+    EXPECT_EQ(h.alerts()[4].text, "goodbye");
+    EXPECT_TRUE(h.balanced()) << h.balance_report();
 }
 
 TEST(Loading, ModuleWithoutEntryPoint) {

@@ -2,6 +2,8 @@
 // keyframe suites.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "host/time.h"
 #include "model_fixture.h"
 
@@ -18,34 +20,48 @@ void expect_vec(const AEGP_ThreeDVal& v, double x, double y, double z) {
     EXPECT_DOUBLE_EQ(v.z, z);
 }
 
-TEST_F(Model, ItemsActiveCompositionAndSources) {
-    AEGP_ItemH active = nullptr;
-    ASSERT_EQ(items->AEGP_GetActiveItem(&active), A_Err_NONE);
-    AEGP_ItemType type = AEGP_ItemType_NONE;
-    items->AEGP_GetItemType(active, &type);
-    EXPECT_EQ(type, AEGP_ItemType_COMP);
-    A_long w = 0, hgt = 0;
-    items->AEGP_GetItemDimensions(active, &w, &hgt);
-    EXPECT_EQ(w, 1920);
-    EXPECT_EQ(hgt, 1080);
-
-    AEGP_ItemH source = nullptr;
-    ASSERT_EQ(layers->AEGP_GetLayerSourceItem(layer(1), &source), A_Err_NONE);
-    items->AEGP_GetItemType(source, &type);
-    EXPECT_EQ(type, AEGP_ItemType_FOOTAGE);  // a solid is footage
-    items->AEGP_GetItemDimensions(source, &w, &hgt);
-    EXPECT_EQ(w, 200);
-    EXPECT_EQ(hgt, 100);
-    AEGP_CompH c = nullptr;
-    EXPECT_EQ(comps->AEGP_GetCompFromItem(source, &c), A_Err_PARAMETER);
-
-    for (A_long text_or_camera : {2, 3}) {
-        source = reinterpret_cast<AEGP_ItemH>(1);
-        ASSERT_EQ(layers->AEGP_GetLayerSourceItem(layer(text_or_camera), &source), A_Err_NONE);
-        EXPECT_EQ(source, nullptr);
+TEST_F(Model, ItemsLayersAndTheirSources) {
+    EXPECT_EQ(stack(), (std::vector<std::string>{"A", "B", "Cam", "T"}));
+    // Per layer: object type, 3D, source item type and size (none for text and cameras), source name.
+    const struct {
+        AEGP_ObjectType type;
+        A_Boolean three_d;
+        AEGP_ItemType source_type;
+        A_long width, height;
+        const char* source_name;
+    } expected[] = {{AEGP_ObjectType_AV, 1, AEGP_ItemType_FOOTAGE, 640, 480, "A"},
+                    {AEGP_ObjectType_AV, 1, AEGP_ItemType_FOOTAGE, 200, 100, "B"},  // a solid is footage
+                    {AEGP_ObjectType_CAMERA, 1, AEGP_ItemType_NONE, 0, 0, ""},
+                    {AEGP_ObjectType_TEXT, 0, AEGP_ItemType_NONE, 0, 0, ""}};
+    for (A_long i = 0; i < 4; ++i) {
+        const auto& e = expected[i];
+        AEGP_ObjectType type = -1;
+        A_Boolean is3d = 9;
+        A_long index = -1, w = 0, hgt = 0;
+        AEGP_ItemH source = reinterpret_cast<AEGP_ItemH>(1);
+        AEGP_ItemType source_type = AEGP_ItemType_NONE;
+        A_char name[AEGP_MAX_LAYER_NAME_SIZE], source_name[AEGP_MAX_LAYER_NAME_SIZE];
+        layers->AEGP_GetLayerObjectType(layer(i), &type);
+        layers->AEGP_IsLayer3D(layer(i), &is3d);
+        layers->AEGP_GetLayerIndex(layer(i), &index);
+        layers->AEGP_GetLayerName(layer(i), name, source_name);
+        ASSERT_EQ(layers->AEGP_GetLayerSourceItem(layer(i), &source), A_Err_NONE);
+        if (source) {
+            items->AEGP_GetItemType(source, &source_type);
+            items->AEGP_GetItemDimensions(source, &w, &hgt);
+        }
+        EXPECT_EQ(std::tuple(type, is3d, index, source_type, w, hgt, std::string(source_name)),
+                  std::tuple(e.type, e.three_d, i, e.source_type, e.width, e.height, std::string(e.source_name)))
+            << i;
     }
-
-    // The active item may be footage, or none.
+    // The active item is the composition, or footage, or none.
+    AEGP_ItemH active = nullptr;
+    AEGP_ItemType type = AEGP_ItemType_NONE;
+    A_long w = 0, hgt = 0;
+    items->AEGP_GetActiveItem(&active);
+    items->AEGP_GetItemType(active, &type);
+    items->AEGP_GetItemDimensions(active, &w, &hgt);
+    EXPECT_EQ(std::tuple(type, w, hgt), std::tuple(AEGP_ItemType_COMP, 1920, 1080));
     h.project().active_item = h.project().layers.at(h.find_layer("A")).source;
     items->AEGP_GetActiveItem(&active);
     items->AEGP_GetItemType(active, &type);
@@ -53,30 +69,6 @@ TEST_F(Model, ItemsActiveCompositionAndSources) {
     h.project().active_item = 0;
     EXPECT_EQ(items->AEGP_GetActiveItem(&active), A_Err_NONE);
     EXPECT_EQ(active, nullptr);
-}
-
-TEST_F(Model, LayerPropertiesAndTypes) {
-    EXPECT_EQ(stack(), (std::vector<std::string>{"A", "B", "Cam", "T"}));
-    const AEGP_ObjectType expected[] = {AEGP_ObjectType_AV, AEGP_ObjectType_AV, AEGP_ObjectType_CAMERA,
-                                        AEGP_ObjectType_TEXT};
-    const A_Boolean three_d[] = {1, 1, 1, 0};
-    for (A_long i = 0; i < 4; ++i) {
-        AEGP_ObjectType type = -1;
-        A_Boolean is3d = 9;
-        A_long index = -1;
-        layers->AEGP_GetLayerObjectType(layer(i), &type);
-        layers->AEGP_IsLayer3D(layer(i), &is3d);
-        layers->AEGP_GetLayerIndex(layer(i), &index);
-        EXPECT_EQ(type, expected[i]);
-        EXPECT_EQ(is3d, three_d[i]);
-        EXPECT_EQ(index, i);
-    }
-    A_char name[AEGP_MAX_LAYER_NAME_SIZE], source[AEGP_MAX_LAYER_NAME_SIZE];
-    layers->AEGP_GetLayerName(layer(0), name, source);
-    EXPECT_STREQ(name, "A");
-    EXPECT_STREQ(source, "A");
-    layers->AEGP_GetLayerName(layer(3), name, source);
-    EXPECT_STREQ(source, "");
 }
 
 TEST_F(Model, CurrentTimeAndOffsetAsFrameExactTimes) {
@@ -139,14 +131,14 @@ TEST_F(Model, StreamTypesAndDefaults) {
     expect_vec(read(layer(2), AEGP_LayerStream_ANCHORPOINT, 0), 960, 540, 0);
 }
 
-TEST_F(Model, SettingAnUnkeyedStreamSetsItsStaticValue) {
+TEST_F(Model, SettingAStreamSetsItsStaticValueOrTheKeyAtTheCurrentTime) {
     ASSERT_EQ(write(layer(0), AEGP_LayerStream_POSITION, {1, 2, 3}), A_Err_NONE);
-    expect_vec(read(layer(0), AEGP_LayerStream_POSITION, 0), 1, 2, 3);
     expect_vec(read(layer(0), AEGP_LayerStream_POSITION, 9), 1, 2, 3);
     EXPECT_FALSE(h.project().layers.at(h.find_layer("A")).stream(host::StreamId::position).keyed());
-}
+    // A one-dimensional stream takes the first value.
+    ASSERT_EQ(write(layer(0), AEGP_LayerStream_ROTATE_Y, {45, 1, 1}), A_Err_NONE);
+    EXPECT_EQ(h.project().layers.at(h.find_layer("A")).stream(host::StreamId::rotation_y).value.x, 45);
 
-TEST_F(Model, SettingAKeyedStreamSetsTheKeyAtTheCurrentTime) {
     ASSERT_EQ(write(layer(1), AEGP_LayerStream_POSITION, {7, 8, 9}), A_Err_NONE);
     const auto& ks = h.project().layers.at(h.find_layer("B")).stream(host::StreamId::position).keys;
     ASSERT_EQ(ks.size(), 3u);
@@ -156,17 +148,6 @@ TEST_F(Model, SettingAKeyedStreamSetsTheKeyAtTheCurrentTime) {
     // Again at the same time: the same key changes.
     write(layer(1), AEGP_LayerStream_POSITION, {1, 1, 1});
     EXPECT_EQ(ks.size(), 3u);
-}
-
-TEST_F(Model, OneDimensionalStreamsUseTheirFirstValue) {
-    AEGP_StreamRefH s = nullptr;
-    streams->AEGP_GetNewLayerStream(plugin, layer(0), AEGP_LayerStream_ROTATE_Y, &s);
-    AEGP_StreamValue v{};
-    v.val.one_d = 45;
-    ASSERT_EQ(streams->AEGP_SetStreamValue(plugin, s, &v), A_Err_NONE);
-    streams->AEGP_DisposeStream(s);
-    EXPECT_DOUBLE_EQ(read(layer(0), AEGP_LayerStream_ROTATE_Y, 0).x, 45);
-    EXPECT_DOUBLE_EQ(h.project().layers.at(h.find_layer("A")).stream(host::StreamId::rotation_y).value.x, 45);
 }
 
 TEST_F(Model, InsertKeyframeReturnsExistingIndexOrMakesAKeyWithTheValueThere) {
@@ -220,13 +201,11 @@ TEST_F(Model, DuplicateCommandDuplicatesTheSelectionAndSelectsTheCopies) {
     collections->AEGP_DisposeCollection(sel);
     EXPECT_EQ(first.u.layer.layerH, layer(2));
     EXPECT_EQ(h.project().layers.at(*host::handle_id(layer(2), host::HandleKind::layer)).stream(host::StreamId::position).keys.size(), 2u);
-}
-
-TEST_F(Model, DuplicateCommandIsDisabledWithoutSelection) {
+    // Without a selection it is disabled.
     select({});
     EXPECT_FALSE(h.command_enabled(host::kDuplicateCommand));
     EXPECT_FALSE(h.invoke_command(host::kDuplicateCommand));
-    EXPECT_EQ(stack().size(), 4u);
+    EXPECT_EQ(stack().size(), 6u);
 }
 
 TEST_F(Model, ReorderMovesALayerAndTheOthersCloseUp) {
@@ -248,21 +227,6 @@ TEST_F(Model, APersonSelectsLayersAndMovesTheCurrentTime) {
     EXPECT_THROW(h.set_current_time(A_Time{1, 0}), std::invalid_argument);
     EXPECT_THROW(h.set_current_time(A_Time{-1, 30}), std::invalid_argument);
     EXPECT_TRUE(h.undo_history().undo_steps().empty());
-}
-
-TEST_F(Model, CountsStreamsAndCollections) {
-    AEGP_StreamRefH s = nullptr;
-    AEGP_CollectionH c = nullptr;
-    streams->AEGP_GetNewLayerStream(plugin, layer(0), AEGP_LayerStream_POSITION, &s);
-    collections->AEGP_NewCollection(plugin, &c);
-    EXPECT_EQ(h.open_streams(), 1);
-    EXPECT_EQ(h.open_collections(), 1);
-    EXPECT_NE(h.balance_report().find("stream"), std::string::npos);
-    streams->AEGP_DisposeStream(s);
-    collections->AEGP_DisposeCollection(c);
-    EXPECT_EQ(h.open_streams(), 0);
-    EXPECT_EQ(h.open_collections(), 0);
-    EXPECT_EQ(h.streams_made(), 1);
 }
 
 }  // namespace

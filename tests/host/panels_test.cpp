@@ -66,8 +66,9 @@ struct Panels : ::testing::Test {
     static const A_u_char* match() { return reinterpret_cast<const A_u_char*>(kMatch); }
 };
 
-TEST_F(Panels, ToggleOpensAFrameAndCallsTheHookWithItsContainer) {
+TEST_F(Panels, ToggleOpensAFrameSizedByTheFirstSnapSizeAndCallsTheHookWithItsContainer) {
     EXPECT_FALSE(h.panel_open(kMatch));
+    _fake.snap_count = 3;
     ASSERT_EQ(_panels->AEGP_ToggleVisibility(match()), A_Err_NONE);
     EXPECT_EQ(_fake.creations, 1);
     ASSERT_TRUE(h.panel_open(kMatch));
@@ -86,28 +87,12 @@ TEST_F(Panels, ToggleOpensAFrameAndCallsTheHookWithItsContainer) {
     CFStringGetCString(title, text, sizeof text, kCFStringEncodingUTF8);
     CFRelease(title);
     EXPECT_STREQ(text, "Fake Panel");
-}
-
-TEST_F(Panels, TheFirstSnapSizeSizesTheFrame) {
-    _fake.snap_count = 3;
-    _panels->AEGP_ToggleVisibility(match());
     const auto size = h.panel_size(kMatch);
     ASSERT_TRUE(size);
-    EXPECT_EQ(size->x, 501);
-    EXPECT_EQ(size->y, 235);
+    EXPECT_EQ(std::pair(size->x, size->y), std::pair(501, 235));
     Rect content{};
-    GetWindowBounds(h.panel_window(kMatch), kWindowContentRgn, &content);
-    EXPECT_EQ(content.right - content.left, 501);
-    EXPECT_EQ(content.bottom - content.top, 235);
-}
-
-TEST_F(Panels, NoSnapSizeKeepsTheDefaultSize) {
-    _fake.snap_count = 0;
-    _panels->AEGP_ToggleVisibility(match());
-    const auto size = h.panel_size(kMatch);
-    ASSERT_TRUE(size);
-    EXPECT_EQ(size->x, 400);
-    EXPECT_EQ(size->y, 300);
+    GetWindowBounds(frame, kWindowContentRgn, &content);
+    EXPECT_EQ(std::pair(content.right - content.left, content.bottom - content.top), std::pair(501, 235));
 }
 
 TEST_F(Panels, ToggleAgainDisposesTheContainerAndClosesTheFrame) {
@@ -119,11 +104,15 @@ TEST_F(Panels, ToggleAgainDisposesTheContainerAndClosesTheFrame) {
     EXPECT_EQ(h.panel_container(kMatch), nullptr);
     EXPECT_FALSE(h.panel_size(kMatch));
     EXPECT_EQ(_panels->AEGP_SetTitle(panel, reinterpret_cast<const A_u_char*>("late")), A_Err_PARAMETER);
-    // And open again: a new frame, the hook runs again.
+    // And open again: a new frame, the hook runs again; without snap sizes the frame keeps its default size.
+    _fake.snap_count = 0;
     _panels->AEGP_ToggleVisibility(match());
     EXPECT_EQ(_fake.creations, 2);
     EXPECT_TRUE(h.panel_open(kMatch));
     EXPECT_NE(_fake.panel, panel);
+    const auto size = h.panel_size(kMatch);
+    ASSERT_TRUE(size);
+    EXPECT_EQ(std::pair(size->x, size->y), std::pair(400, 300));
 }
 
 TEST_F(Panels, AFailingHookLeavesThePanelClosed) {
@@ -142,13 +131,12 @@ TEST_F(Panels, ClosingTheFrameWindowClosesThePanel) {
     EXPECT_FALSE(h.panel_open(kMatch));
     _panels->AEGP_ToggleVisibility(match());
     EXPECT_TRUE(h.panel_open(kMatch));
-}
-
-TEST_F(Panels, QuitClosesOpenPanels) {
-    _panels->AEGP_ToggleVisibility(match());
+    // Quitting closes it too.
     h.quit();
-    EXPECT_EQ(_fake.disposals, 1);
+    EXPECT_EQ(_fake.disposals, 2);
     EXPECT_FALSE(h.panel_open(kMatch));
 }
+
+
 
 }  // namespace

@@ -300,25 +300,12 @@ const std::vector<BadScene>& bad_scenes() {
         {"{\n  \"composition\": {\n    \"name\": \"x\",,\n  }\n}",
          "line 3, column 17: not valid JSON: syntax error while parsing object key - unexpected ','; expected "
          "string literal; last read: '\"x\",,'"},
-        {R"({"composition": {}} x)",
-         "line 1, column 21: not valid JSON: syntax error while parsing value - "
-         "invalid literal; last read: '\"composition\": {}} x'"},
-        {R"({"composition": {"width": NaN}})",
-         "line 1, column 27: not valid JSON: syntax error while parsing "
-         "value - invalid literal; last read: '\"width\": N'"},
-        {R"({"composition": {"time": -Infinity}})",
-         "line 1, column 27: not valid JSON: syntax error while "
-         "parsing value - invalid number; expected digit after '-'; "
-         "last read: '-I'"},
         {R"({"composition": {"width": 1e999}})", "line 1, column 27: number out of range: 1e999"},
         {R"({"composition": {"width": -)" + std::string(400, '9') + "}}",
          "line 1, column 27: number out of range: -999999999999999999999999999999999999999…"},
         {"{\"composition\": {\"name\": \"\xC3\xA9\xC3\"}}",
          "line 1, column 29: not valid JSON: syntax error while parsing value - invalid string: ill-formed "
          "UTF-8 byte; last read: '\"é\\xC3\"'"},
-        {R"({"composition": {"name": "\ud800"}})",
-         "line 1, column 33: not valid JSON: syntax error while parsing value - invalid string: surrogate "
-         "U+D800..U+DBFF must be followed by U+DC00..U+DFFF; last read: '\"\\ud800\"'"},
         {"{\"composition\": {\"name\": \"a\tb\"}}",
          "line 1, column 28: not valid JSON: syntax error while parsing value - invalid string: control "
          "character U+0009 (HT) must be escaped to \\u0009 or \\t; last read: '\"a<U+0009>'"},
@@ -346,7 +333,7 @@ const std::vector<BadScene>& bad_scenes() {
         {"{}", "/composition: missing"},
         {R"({"composition": {}, "extra": 1})", "/extra: unknown field \"extra\""},
         {R"({"composition": {}, "active": 1})", "/active: must be true or false"},
-        {R"({"composition": {"fps": 30}})", "/composition/fps: unknown field \"fps\""},
+        {R"({"composition": {"fps°": 30}})", "/composition/fps°: unknown field \"fps°\""},
         {R"({"composition": {"width": 19.5}})", "/composition/width: must be a whole number"},
         {R"({"composition": {"height": 0}})", "/composition/height: must be between 1 and 30000"},
         {R"({"composition": {"width": 123456789012345678901234567890}})",

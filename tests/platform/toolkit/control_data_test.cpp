@@ -11,19 +11,33 @@ namespace {
 const Rect kRect{0, 0, 13, 80};
 }
 
-TEST(ControlData, SizeTagRoundTrips) {
-    ControlRef check = nullptr;
+// Which views take which tags, and what they refuse.
+TEST(ControlData, TagsBelongToTheirKindsOfView) {
+    ControlRef check = nullptr, label = nullptr, button = nullptr;
     CreateCheckBoxControl(nullptr, &kRect, nullptr, 0, true, &check);
-    const ControlSize small = kControlSizeSmall;
+    CreateStaticTextControl(nullptr, &kRect, nullptr, nullptr, &label);
+    CreatePushButtonControl(nullptr, &kRect, nullptr, &button);
+    const ControlSize small = kControlSizeSmall, bogus = 77;
     ASSERT_EQ(SetControlData(check, kControlEntireControl, kControlSizeTag, sizeof small, &small), noErr);
-    ControlSize read = kControlSizeNormal;
+    ControlSize size = kControlSizeNormal;
     Size actual = 0;
-    ASSERT_EQ(GetControlData(check, kControlEntireControl, kControlSizeTag, sizeof read, &read, &actual), noErr);
-    EXPECT_EQ(read, kControlSizeSmall);
+    ASSERT_EQ(GetControlData(check, kControlEntireControl, kControlSizeTag, sizeof size, &size, &actual), noErr);
+    EXPECT_EQ(size, kControlSizeSmall);
     EXPECT_EQ(actual, static_cast<Size>(sizeof(ControlSize)));
-    const ControlSize bogus = 77;
     EXPECT_EQ(SetControlData(check, kControlEntireControl, kControlSizeTag, sizeof bogus, &bogus), paramErr);
-    DisposeControl(check);
+    const Boolean on = true;
+    EXPECT_EQ(SetControlData(label, kControlEntireControl, kControlStaticTextIsMultilineTag, sizeof on, &on), noErr);
+    Boolean read = false;
+    GetControlData(label, kControlEntireControl, kControlStaticTextIsMultilineTag, sizeof read, &read, nullptr);
+    EXPECT_TRUE(read);
+    EXPECT_EQ(SetControlData(button, kControlEntireControl, kControlStaticTextIsMultilineTag, sizeof on, &on),
+              errDataNotSupported);
+    CFStringRef s = nullptr;
+    EXPECT_EQ(GetControlData(button, kControlEntireControl, kControlEditTextCFStringTag, sizeof s, &s, nullptr),
+              errDataNotSupported);
+    EXPECT_EQ(SetControlData(label, kControlEntireControl, TK_FOUR_CC('n', 'o', 'p', 'e'), sizeof on, &on),
+              errDataNotSupported);
+    for (ControlRef v : {check, label, button}) DisposeControl(v);
 }
 
 TEST(ControlData, TextTagCopiesInAndHandsOutANewString) {
@@ -43,26 +57,6 @@ TEST(ControlData, TextTagCopiesInAndHandsOutANewString) {
     EXPECT_EQ(ta::text(edit), "1000");
     DisposeControl(edit);
     EXPECT_EQ(ta::liveCounts().strings, before);
-}
-
-TEST(ControlData, MultilineTagBelongsToStaticText) {
-    ControlRef label = nullptr, button = nullptr;
-    CreateStaticTextControl(nullptr, &kRect, nullptr, nullptr, &label);
-    CreatePushButtonControl(nullptr, &kRect, nullptr, &button);
-    const Boolean on = true;
-    EXPECT_EQ(SetControlData(label, kControlEntireControl, kControlStaticTextIsMultilineTag, sizeof on, &on), noErr);
-    Boolean read = false;
-    GetControlData(label, kControlEntireControl, kControlStaticTextIsMultilineTag, sizeof read, &read, nullptr);
-    EXPECT_TRUE(read);
-    EXPECT_EQ(SetControlData(button, kControlEntireControl, kControlStaticTextIsMultilineTag, sizeof on, &on),
-              errDataNotSupported);
-    CFStringRef s = nullptr;
-    EXPECT_EQ(GetControlData(button, kControlEntireControl, kControlEditTextCFStringTag, sizeof s, &s, nullptr),
-              errDataNotSupported);
-    EXPECT_EQ(SetControlData(label, kControlEntireControl, TK_FOUR_CC('n', 'o', 'p', 'e'), sizeof on, &on),
-              errDataNotSupported);
-    DisposeControl(label);
-    DisposeControl(button);
 }
 
 TEST(ControlData, AnOwnedMenuIsReleasedWithItsPopup) {

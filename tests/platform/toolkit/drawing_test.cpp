@@ -1,6 +1,7 @@
 // Drawing contexts: bitmap memory layout, images, colour spaces and port contexts.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -31,42 +32,64 @@ struct Canvas {
 
 }  // namespace
 
-TEST(Drawing, BitmapMemoryHoldsRedGreenBlueAlphaInThatOrder) {
+using Px = std::array<int, 4>;
+
+TEST(Drawing, BitmapMemoryHoldsPremultipliedRedGreenBlueAlphaFromTheTopLeft) {
     Canvas canvas;
     ASSERT_NE(canvas.context, nullptr);
+    canvas.pixels[36] = 0, canvas.pixels[37] = 255, canvas.pixels[38] = 0, canvas.pixels[39] = 255;  // green at 9,0
     CGContextSetRGBFillColor(canvas.context, 1, 0, 0, 1);
     CGContextFillRect(canvas.context, CGRect{{2, 1}, {3, 2}});
-    EXPECT_EQ(canvas.at(2, 1), (std::array<int, 4>{255, 0, 0, 255}));
-    EXPECT_EQ(canvas.at(4, 2), (std::array<int, 4>{255, 0, 0, 255}));
-    // Outside the rectangle the zeroed memory stays transparent black; the origin is top-left.
-    EXPECT_EQ(canvas.at(5, 1), (std::array<int, 4>{0, 0, 0, 0}));
-    EXPECT_EQ(canvas.at(2, 0), (std::array<int, 4>{0, 0, 0, 0}));
-    EXPECT_EQ(canvas.at(2, 3), (std::array<int, 4>{0, 0, 0, 0}));
-}
-
-TEST(Drawing, AlphaIsPremultipliedAndLast) {
-    Canvas canvas;
     CGContextSetRGBFillColor(canvas.context, 0, 0, 1, 0.5);
-    CGContextFillRect(canvas.context, CGRect{{0, 0}, {1, 1}});
-    const auto p = canvas.at(0, 0);
-    EXPECT_EQ(p[0], 0);
-    EXPECT_EQ(p[1], 0);
-    EXPECT_NEAR(p[2], 128, 1);
-    EXPECT_NEAR(p[3], 128, 1);
-}
-
-TEST(Drawing, MemoryWrittenByTheCallerIsKeptAndComposited) {
-    Canvas canvas;
-    canvas.pixels[0] = 0, canvas.pixels[1] = 255, canvas.pixels[2] = 0, canvas.pixels[3] = 255;  // green at 0,0
-    CGContextSetRGBFillColor(canvas.context, 1, 0, 0, 1);
-    CGContextFillRect(canvas.context, CGRect{{5, 5}, {1, 1}});
-    EXPECT_EQ(canvas.at(0, 0), (std::array<int, 4>{0, 255, 0, 255}));
+    CGContextFillRect(canvas.context, CGRect{{0, 5}, {1, 1}});
+    const struct {
+        int x, y;
+        Px rgba;
+    } expected[] = {{2, 1, {255, 0, 0, 255}}, {4, 2, {255, 0, 0, 255}},  // inside the rectangle
+                    {5, 1, {0, 0, 0, 0}},     {2, 0, {0, 0, 0, 0}},     {2, 3, {0, 0, 0, 0}},
+                    {9, 0, {0, 255, 0, 255}},  // what the caller wrote stays
+                    {0, 5, {0, 0, 128, 128}}};
+    for (const auto& e : expected) {
+        const Px p = canvas.at(e.x, e.y);
+        for (int c = 0; c < 4; ++c) EXPECT_NEAR(p[c], e.rgba[c], 1) << e.x << "," << e.y;
+    }
     CGContextClearRect(canvas.context, CGRect{{0, 0}, {10, 6}});
-    EXPECT_EQ(canvas.at(5, 5), (std::array<int, 4>{0, 0, 0, 0}));
+    EXPECT_EQ(canvas.at(9, 0), (Px{0, 0, 0, 0}));
 }
 
-TEST(Drawing, PathsFillAndStrokeWithTheirOwnColours) {
+TEST(Drawing, EachMemoryLayoutKeepsWhatTheCallerWroteAndTakesWhatIsDrawn) {
+    const struct {
+        CGBitmapInfo info;
+        Px green, red;  // the bytes of opaque green and red in that layout
+    } layouts[] = {
+        {kCGImageAlphaPremultipliedLast, {0, 255, 0, 255}, {255, 0, 0, 255}},
+        {kCGImageAlphaPremultipliedFirst, {255, 0, 255, 0}, {255, 255, 0, 0}},
+        {kCGImageAlphaNone, {0, 255, 0, 255}, {255, 0, 0, 255}},
+    };
+    CGColorSpaceRef space = CGColorSpaceCreateDeviceRGB();
+    for (const auto& l : layouts) {
+        std::array<unsigned char, 8> memory{};
+        std::copy(l.green.begin(), l.green.end(), memory.begin());
+        CGContextRef context = CGBitmapContextCreate(memory.data(), 2, 1, 8, 8, space, l.info);
+        ASSERT_NE(context, nullptr);
+        CGContextSetRGBFillColor(context, 1, 0, 0, 1);
+        CGContextFillRect(context, CGRect{{1, 0}, {1, 1}});
+        EXPECT_EQ((Px{memory[0], memory[1], memory[2], memory[3]}), l.green) << l.info;
+        EXPECT_EQ((Px{memory[4], memory[5], memory[6], memory[7]}), l.red) << l.info;
+        CGContextRelease(context);
+    }
+    CGColorSpaceRelease(space);
+}
+
+TEST(Drawing, PathsFillAndStrokeWithTheirOwnColoursAndSavedStateComesBack) {
     Canvas canvas;
+    CGContextSetRGBFillColor(canvas.context, 1, 0, 0, 1);
+    CGContextSaveGState(canvas.context);
+    CGContextSetRGBFillColor(canvas.context, 0, 0, 1, 1);
+    CGContextRestoreGState(canvas.context);
+    CGContextRestoreGState(canvas.context);  // unmatched: ignored
+    CGContextFillRect(canvas.context, CGRect{{9, 5}, {1, 1}});
+    EXPECT_EQ(canvas.at(9, 5), (Px{255, 0, 0, 255}));
     CGContextSetRGBFillColor(canvas.context, 0, 1, 0, 1);
     CGContextSetRGBStrokeColor(canvas.context, 0, 0, 1, 1);
     CGContextBeginPath(canvas.context);
@@ -76,25 +99,14 @@ TEST(Drawing, PathsFillAndStrokeWithTheirOwnColours) {
     CGContextAddLineToPoint(canvas.context, 0, 4);
     CGContextClosePath(canvas.context);
     CGContextFillPath(canvas.context);
-    EXPECT_EQ(canvas.at(2, 2), (std::array<int, 4>{0, 255, 0, 255}));
+    EXPECT_EQ(canvas.at(2, 2), (Px{0, 255, 0, 255}));
     CGContextSetLineWidth(canvas.context, 2);
     CGContextBeginPath(canvas.context);
     CGContextMoveToPoint(canvas.context, 6, 3);
     CGContextAddLineToPoint(canvas.context, 10, 3);
     CGContextStrokePath(canvas.context);
-    EXPECT_EQ(canvas.at(8, 2), (std::array<int, 4>{0, 0, 255, 255}));
-    EXPECT_EQ(canvas.at(8, 0), (std::array<int, 4>{0, 0, 0, 0}));
-}
-
-TEST(Drawing, SavedStateComesBack) {
-    Canvas canvas;
-    CGContextSetRGBFillColor(canvas.context, 1, 0, 0, 1);
-    CGContextSaveGState(canvas.context);
-    CGContextSetRGBFillColor(canvas.context, 0, 0, 1, 1);
-    CGContextRestoreGState(canvas.context);
-    CGContextRestoreGState(canvas.context);  // unmatched: ignored
-    CGContextFillRect(canvas.context, CGRect{{0, 0}, {1, 1}});
-    EXPECT_EQ(canvas.at(0, 0), (std::array<int, 4>{255, 0, 0, 255}));
+    EXPECT_EQ(canvas.at(8, 2), (Px{0, 0, 255, 255}));
+    EXPECT_EQ(canvas.at(8, 0), (Px{0, 0, 0, 0}));
 }
 
 TEST(Drawing, ImagesCopyTheBitmapAndDrawScaled) {
@@ -111,8 +123,8 @@ TEST(Drawing, ImagesCopyTheBitmapAndDrawScaled) {
         CGContextClearRect(source.context, CGRect{{0, 0}, {10, 6}});
         Canvas target;
         CGContextDrawImage(target.context, CGRect{{0, 0}, {5, 3}}, image);
-        EXPECT_EQ(target.at(1, 1), (std::array<int, 4>{255, 0, 0, 255}));
-        EXPECT_EQ(target.at(7, 1), (std::array<int, 4>{0, 0, 0, 0}));
+        EXPECT_EQ(target.at(1, 1), (Px{255, 0, 0, 255}));
+        EXPECT_EQ(target.at(7, 1), (Px{0, 0, 0, 0}));
         CGImageRelease(image);
     }
     EXPECT_EQ(ta::liveCounts().total(), before.total());

@@ -70,13 +70,9 @@ TEST(Render, WindowIsItsBackgroundWithTheStandardLooksOnTop) {
     HideControl(button);
     EXPECT_EQ(non_background(ta::renderWindow(w), 0, 0, 200, 100), 0);
     DisposeWindow(w);
-}
-
-TEST(Render, WindowsWithoutTheDialogBrushArePlainWhite) {
-    WindowRef w = new_window(kWindowCloseBoxAttribute, {0, 0, 20, 20});
+    // Without the dialog brush a window is plain white.
+    w = new_window(kWindowCloseBoxAttribute, {0, 0, 20, 20});
     EXPECT_EQ(ta::renderWindow(w).at(5, 5), 0xFFFFFFFFu);
-    SetThemeWindowBackground(w, kThemeBrushDialogBackgroundActive, false);
-    EXPECT_EQ(ta::renderWindow(w).at(5, 5), kBackground);
     DisposeWindow(w);
 }
 
@@ -90,22 +86,15 @@ TEST(Render, DrawHandlersGetAContextAtTheViewsTopLeft) {
     EXPECT_EQ(b.at(33, 23), 0xFFFF0000u);
     EXPECT_EQ(b.at(34, 24), kBackground);
     EXPECT_EQ(b.at(29, 20), kBackground);
-    DisposeWindow(w);
-}
-
-TEST(Render, AHandledDrawReplacesTheStandardLookAndUnhandledKeepsIt) {
-    WindowRef w = dialog_window({0, 0, 100, 200});
-    const Rect r{10, 10, 30, 90};
+    // A handled draw replaces a control's standard look; an unhandled one draws over it.
+    const Rect r{70, 10, 90, 90};
     ControlRef button = nullptr;
     CreatePushButtonControl(w, &r, Str("Apply"), &button);
-    Fill nothing{0, 0, 0, noErr};
-    const auto empty_handler = [](EventHandlerCallRef, EventRef, void* data) {
-        return static_cast<Fill*>(data)->answer;
-    };
-    InstallEventHandler(GetControlEventTarget(button), empty_handler, 1, kDraw, &nothing, nullptr);
-    EXPECT_EQ(non_background(ta::renderWindow(w), 10, 10, 90, 30), 0);
+    Fill nothing{1, 1, 1, noErr};
+    InstallEventHandler(GetControlEventTarget(button), fill_corner, 1, kDraw, &nothing, nullptr);
+    EXPECT_EQ(non_background(ta::renderWindow(w), 14, 70, 90, 90), 0);
     nothing.answer = eventNotHandledErr;
-    EXPECT_GT(non_background(ta::renderWindow(w), 10, 10, 90, 30), 200);
+    EXPECT_GT(non_background(ta::renderWindow(w), 14, 70, 90, 90), 200);
     DisposeWindow(w);
 }
 

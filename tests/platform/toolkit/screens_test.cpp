@@ -1,29 +1,23 @@
 // Screens: the default device, a configured list and point tests.
 #include <gtest/gtest.h>
 
+#include "support.h"
 #include "toolkit/automation.h"
-#include "toolkit/native.h"
 
 namespace ta = tk::automation;
+using tk_test::edges;
+using tk_test::Edges;
 
-TEST(Screens, DefaultIsOneScreenAtTheOrigin) {
+TEST(Screens, OneScreenAtTheOriginUnlessConfiguredOtherwise) {
     ta::resetScreens();
     GDHandle device = GetDeviceList();
     ASSERT_NE(device, nullptr);
-    const Rect r = (*device)->gdRect;
-    EXPECT_EQ(r.top, 0);
-    EXPECT_EQ(r.left, 0);
-    EXPECT_EQ(r.bottom, 900);
-    EXPECT_EQ(r.right, 1440);
+    EXPECT_EQ(edges((*device)->gdRect), (Edges{0, 0, 900, 1440}));
     EXPECT_EQ(GetNextDevice(device), nullptr);
-}
-
-TEST(Screens, ConfiguredScreensComeInOrder) {
     ta::setScreens({Rect{0, 0, 1080, 1920}, Rect{0, 1920, 1200, 3840}});
-    GDHandle first = GetDeviceList();
-    GDHandle second = GetNextDevice(first);
+    GDHandle second = GetNextDevice(GetDeviceList());
     ASSERT_NE(second, nullptr);
-    EXPECT_EQ((*second)->gdRect.left, 1920);
+    EXPECT_EQ(edges((*second)->gdRect), (Edges{0, 1920, 1200, 3840}));
     EXPECT_EQ(GetNextDevice(second), nullptr);
     ta::setScreens({});
     EXPECT_EQ(GetDeviceList(), nullptr);
@@ -33,10 +27,8 @@ TEST(Screens, ConfiguredScreensComeInOrder) {
 
 TEST(Screens, PointsOnTheRightAndBottomEdgesAreOutside) {
     const Rect r{0, 0, 900, 1440};
-    EXPECT_TRUE(PtInRect(Point{0, 0}, &r));
-    EXPECT_TRUE(PtInRect(Point{899, 1439}, &r));
-    EXPECT_FALSE(PtInRect(Point{900, 10}, &r));
-    EXPECT_FALSE(PtInRect(Point{10, 1440}, &r));
-    EXPECT_FALSE(PtInRect(Point{-1, 10}, &r));
+    for (const auto& [p, inside] : {std::pair{Point{0, 0}, true}, {Point{899, 1439}, true}, {Point{900, 10}, false},
+                                    {Point{10, 1440}, false}, {Point{-1, 10}, false}, {Point{10, -1}, false}})
+        EXPECT_EQ(PtInRect(p, &r) != 0, inside) << p.v << "," << p.h;
     EXPECT_FALSE(PtInRect(Point{0, 0}, nullptr));
 }

@@ -1,6 +1,7 @@
 // Small helpers shared by the toolkit tests.
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "toolkit/native.h"
@@ -29,6 +30,10 @@ inline std::string take_utf8(CFStringRef s) {
     if (s) CFRelease(s);
     return ok ? buffer : "<unreadable>";
 }
+
+// A rectangle's top, left, bottom and right, for comparing in one expectation.
+using Edges = std::array<int, 4>;
+inline Edges edges(const Rect& r) { return {r.top, r.left, r.bottom, r.right}; }
 
 inline WindowRef new_window(WindowAttributes attributes = kWindowCloseBoxAttribute, Rect content = {50, 100, 250, 400}) {
     WindowRef w = nullptr;

@@ -43,10 +43,7 @@ TEST(Windows, NewWindowIsHiddenWithItsContentBoundsAndARoot) {
     EXPECT_FALSE(IsWindowActive(w));
     Rect r{};
     ASSERT_EQ(GetWindowBounds(w, kWindowContentRgn, &r), noErr);
-    EXPECT_EQ(r.top, 0);
-    EXPECT_EQ(r.left, 0);
-    EXPECT_EQ(r.bottom, 400);
-    EXPECT_EQ(r.right, 600);
+    EXPECT_EQ(edges(r), (Edges{0, 0, 400, 600}));
     ControlRef root = nullptr;
     ASSERT_EQ(GetRootControl(w, &root), noErr);
     ControlRef again = nullptr;
@@ -54,8 +51,7 @@ TEST(Windows, NewWindowIsHiddenWithItsContentBoundsAndARoot) {
     EXPECT_EQ(again, root);
     HIRect b{};
     HIViewGetBounds(root, &b);
-    EXPECT_EQ(b.size.width, 600);
-    EXPECT_EQ(b.size.height, 400);
+    EXPECT_EQ(std::pair(b.size.width, b.size.height), std::pair(600.0, 400.0));
     ShowWindow(w);
     EXPECT_TRUE(IsWindowVisible(w));
     ASSERT_EQ(SetWindowTitleWithCFString(w, Str("Voxtrel \xC3\xA9t\xC3\xA9")), noErr);
@@ -63,6 +59,9 @@ TEST(Windows, NewWindowIsHiddenWithItsContentBoundsAndARoot) {
     ASSERT_EQ(CopyWindowTitleAsCFString(w, &title), noErr);
     EXPECT_EQ(take_utf8(title), "Voxtrel \xC3\xA9t\xC3\xA9");
     DisposeWindow(w);
+    WindowRef none = nullptr;
+    EXPECT_EQ(CreateNewWindow(99, 0, &r, &none), paramErr);  // no such class
+    EXPECT_EQ(none, nullptr);
 }
 
 TEST(Windows, ContentBoundsMoveAndResizeTheRoot) {
@@ -71,10 +70,7 @@ TEST(Windows, ContentBoundsMoveAndResizeTheRoot) {
     ASSERT_EQ(SetWindowBounds(w, kWindowContentRgn, &moved), noErr);
     Rect r{};
     GetWindowBounds(w, kWindowContentRgn, &r);
-    EXPECT_EQ(r.top, 100);
-    EXPECT_EQ(r.left, 50);
-    EXPECT_EQ(r.bottom, 335);
-    EXPECT_EQ(r.right, 551);
+    EXPECT_EQ(edges(r), edges(moved));
     Rect structure{};
     GetWindowBounds(w, kWindowStructureRgn, &structure);
     EXPECT_LT(structure.top, r.top);  // the title bar sits above the content
@@ -83,8 +79,7 @@ TEST(Windows, ContentBoundsMoveAndResizeTheRoot) {
     GetRootControl(w, &root);
     HIRect b{};
     HIViewGetBounds(root, &b);
-    EXPECT_EQ(b.size.width, 501);
-    EXPECT_EQ(b.size.height, 235);
+    EXPECT_EQ(std::pair(b.size.width, b.size.height), std::pair(501.0, 235.0));
     const Rect inverted{10, 10, 5, 20};
     EXPECT_EQ(SetWindowBounds(w, kWindowContentRgn, &inverted), paramErr);
     DisposeWindow(w);
@@ -141,13 +136,6 @@ TEST(Windows, OnlyTheFrontWindowIsActive) {
     }
     DisposeWindow(a);
     DisposeWindow(b);
-}
-
-TEST(Windows, UnknownClassesAreRefused) {
-    const Rect r{0, 0, 10, 10};
-    WindowRef none = nullptr;
-    EXPECT_EQ(CreateNewWindow(99, 0, &r, &none), paramErr);
-    EXPECT_EQ(none, nullptr);
 }
 
 namespace {
