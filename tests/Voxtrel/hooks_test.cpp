@@ -114,16 +114,32 @@ TEST_F(Hooks, CommandShowsTheWindowTheCloseBoxHidesItAndRefreshesFollowTheSelect
     expect_balanced_after_quit();
 }
 
-TEST_F(Hooks, MissingSuiteDuringIdleReturns516AndLeavesTheDialog) {
+// A suite missing while the dialog is refreshed: the hook returns 516 and the
+// dialog stays as it was, a new window hidden.
+TEST_F(Hooks, MissingSuiteDuringARefreshReturns516AndLeavesTheDialog) {
     start(false);
+    const void* commands = nullptr;
+    ASSERT_EQ(host.basic_suite()->AcquireSuite(kAEGPCommandSuite, kAEGPCommandSuiteVersion1, &commands), A_Err_NONE);
+    auto const refuse_suites = [&] {
+        host.calls().fail_function("AcquireSuite", host.calls().calls_of("AcquireSuite") + 1, A_Err_MISSING_SUITE,
+                                   true);
+    };
+    refuse_suites();
+    EXPECT_EQ(static_cast<const AEGP_CommandSuite1*>(commands)->AEGP_DoCommand(command()), A_Err_NONE);
+    host.calls().clear_faults();
+    host.basic_suite()->ReleaseSuite(kAEGPCommandSuite, kAEGPCommandSuiteVersion1);
+    ASSERT_FALSE(host.hooks().failures.empty());
+    EXPECT_EQ(host.hooks().failures.back().hook, "command");
+    EXPECT_EQ(host.hooks().failures.back().status, 516);
+    ASSERT_NE(dialog_window(), nullptr);
+    EXPECT_FALSE(ta::windowVisible(dialog_window()));
+
     ASSERT_TRUE(choose_menu_item());
     host::Composition& comp = host.project().comps.begin()->second;
     comp.selection = {comp.layers[1]};  // would disable the dialog on a successful refresh
-    host.calls().fail_function("AcquireSuite", host.calls().calls_of("AcquireSuite") + 1, A_Err_MISSING_SUITE,
-                               true);
+    refuse_suites();
     host.idle();
     host.calls().clear_faults();
-    ASSERT_FALSE(host.hooks().failures.empty());
     EXPECT_EQ(host.hooks().failures.back().hook, "idle");
     EXPECT_EQ(host.hooks().failures.back().status, 516);
     EXPECT_TRUE(ta::enabled(control("check box", kCropText)));

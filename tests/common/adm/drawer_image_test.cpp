@@ -109,6 +109,7 @@ TEST_F(Drawing, ShapesAndClearing) {
     const Rect hole{2, 0, 4, 3};
     ADMDrawerSuite5::ClearRect(_drawer, &hole);
     EXPECT_EQ(pixel(_image, 1, 2), (std::array<int, 4>{0, 0, 0, 0}));
+    EXPECT_EQ(pixel(_image, 1, 5)[3], 255) << "only the rectangle is cleared";
 
     const ADMPoint from{15, 0};
     const ADMPoint to{15, 10};

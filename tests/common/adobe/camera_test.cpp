@@ -165,7 +165,8 @@ TEST_P(CameraOrientationTest, EffectiveOrientationToThreeDecimals) {
     load(scene({footage("Card", 10, 10), camera("Camera", GetParam().position, {0, 0, 0})}));
     open();
     ASSERT_EQ(dlg->fill_combo_camera(), A_Err_NONE);
-    ASSERT_EQ(dlg->get_camera_orientation(), A_Err_NONE);
+    // An application reads the chosen camera's orientation first.
+    ASSERT_EQ(dlg->apply_assistant(), A_Err_NONE);
     EXPECT_NEAR(orientation().x, GetParam().expected.x, 5e-4);
     EXPECT_NEAR(orientation().y, GetParam().expected.y, 5e-4);
     EXPECT_NEAR(orientation().z, GetParam().expected.z, 5e-4);
