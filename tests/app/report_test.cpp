@@ -106,9 +106,13 @@ TEST_F(Report, ListingsShowTheNamesAsWritten) {
     EXPECT_EQ(lines[3], "2      写真         footage  yes  yes");
     EXPECT_EQ(lines[6], "5      Hintergrund  solid    no   no");
 
-    // --camera takes the name as listed.
-    r = run({example("names.json"), "--orient", "camera", "--camera", "Kamera Über", "--apply", "0"});
+    // --camera takes the name as listed, and the popup shows it as written.
+    r = run({example("names.json"), "--orient", "camera", "--camera", "Kamera Über", "--apply", "0", "--ui-json", "-"});
     EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("\"kind\": \"popup button\",\n        \"maximum\": 1,\n        \"minimum\": 1,\n        "
+                         "\"text\": \"Kamera Über\""),
+              std::string::npos)
+        << r.out;
 }
 
 }  // namespace
