@@ -52,12 +52,20 @@ TEST_F(SelectionTest, EachRefreshReplacesTheCollectionAndDestroyGivesItBack) {
     open();
     ASSERT_EQ(dlg->save_selection(), A_Err_NONE);
     AEGP_CollectionH const first = dlg->selection;
+    // A refused dispose keeps the collection, to be given back at the next refresh.
+    fail_next("AEGP_DisposeCollection");
+    EXPECT_EQ(dlg->save_selection(), 77);
+    EXPECT_EQ(dlg->selection, first);
     ASSERT_EQ(dlg->save_selection(), A_Err_NONE);
     EXPECT_NE(dlg->selection, first);
     EXPECT_EQ(host.collections_made(), 2);
     EXPECT_EQ(host.open_collections(), 1);
+    // Refused at Destroy too, it stays held until the object's end tries again
+    // (the menu-update hook may hold a selection while no dialog exists).
+    fail_next("AEGP_DisposeCollection");
     ADMDialogSuite9::Destroy(dlg->GetDialogRef());
-    EXPECT_EQ(dlg->selection, nullptr);
+    EXPECT_EQ(host.open_collections(), 1);
+    dlg.reset();
     EXPECT_EQ(host.open_collections(), 0);
 }
 
