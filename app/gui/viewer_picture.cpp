@@ -1,5 +1,9 @@
 #include "viewer_picture.h"
 
+#include <cairo-ft.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
 #include <algorithm>
 
 #include "view/view_render.h"
@@ -13,6 +17,23 @@ constexpr int kHeaderHeight = 22;
 constexpr int kRowHeight = 18;
 constexpr int kMargin = 10;
 constexpr double kFontSize = 12;
+
+// DejaVu Sans read from its file, as the toolkit reads its fonts: the system's
+// font configuration would stay allocated when the program ends. Kept for the
+// whole run, since cairo may hold on to the face in its caches.
+cairo_font_face_t* list_font() {
+    static cairo_font_face_t* const face = []() -> cairo_font_face_t* {
+        FT_Library library = nullptr;
+        if (FT_Init_FreeType(&library) != 0) return nullptr;
+        for (const char* path : {"/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
+                                 "/usr/share/fonts/dejavu/DejaVuSans.ttf", "/usr/share/fonts/TTF/DejaVuSans.ttf"}) {
+            FT_Face font = nullptr;
+            if (FT_New_Face(library, path, 0, &font) == 0) return cairo_ft_font_face_create_for_ft_face(font, 0);
+        }
+        return nullptr;
+    }();
+    return face;
+}
 
 int list_left(const ViewerContent& content) { return content.plan.width; }
 int first_row_top() { return kMenuHeight + kHeaderHeight; }
@@ -63,7 +84,7 @@ void draw_viewer(cairo_t* cr, const ViewerContent& content, ViewerSize size) {
     cairo_set_source_rgb(cr, 0.16, 0.16, 0.17);
     cairo_paint(cr);
     view::draw_view(cr, content.plan);
-    cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+    if (cairo_font_face_t* font = list_font()) cairo_set_font_face(cr, font);
     cairo_set_font_size(cr, kFontSize);
     const int left = list_left(content);
     draw_menu_item(cr, content, left);
