@@ -6,14 +6,14 @@
 #include <string>
 
 #include "dialog_actions.h"
-#include "options.h"
+#include "option_values.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
     // The first byte chooses the parser, the rest is the option's value.
     const std::string value(reinterpret_cast<const char*>(data) + 1, size - 1);
     try {
-        switch (data[0] % 6) {
+        switch (data[0] % 5) {
             case 0:
                 app::parse_cube(value);
                 break;
@@ -26,11 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             case 3:
                 app::parse_repeat(value);
                 break;
-            case 4:
-                app::parse_suite(value);
-                break;
             default:
-                app::parse_screen(value);
+                app::whole_number(value, 0, 999999);
                 break;
         }
     } catch (const std::invalid_argument&) {
