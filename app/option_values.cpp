@@ -17,4 +17,23 @@ std::optional<long long> whole_number(std::string_view text, long long low, long
     return n;
 }
 
+std::pair<std::string, long> parse_suite(const std::string& value) {
+    const auto colon = value.rfind(':');
+    const std::optional<long long> version =
+        colon == std::string::npos ? std::nullopt : whole_number(std::string_view(value).substr(colon + 1), 0, 999999);
+    if (!version || colon == 0)
+        throw bad_value("--without", value,
+                        "\"SUITE NAME:VERSION\" with a whole-number version, such as \"AEGP Layer Suite:10\"");
+    return {value.substr(0, colon), static_cast<long>(*version)};
+}
+
+ScreenSize parse_screen(const std::string& value) {
+    const auto comma = value.find(',');
+    const std::string_view text(value);
+    const auto w = comma == std::string::npos ? std::nullopt : whole_number(text.substr(0, comma), 1, 32767);
+    const auto h = comma == std::string::npos ? std::nullopt : whole_number(text.substr(comma + 1), 1, 32767);
+    if (!w || !h) throw bad_value("--screen", value, "W,H, two whole numbers from 1 to 32767");
+    return {static_cast<int>(*w), static_cast<int>(*h)};
+}
+
 }  // namespace app

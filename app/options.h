@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "dialog_actions.h"
+#include "option_values.h"
 #include "validate/validate.h"
 
 namespace app {
@@ -18,10 +19,6 @@ namespace app {
 // validation of the plug-in, an interactive session on a display, or its version.
 enum class Mode { run, list, validate, gui, version };
 enum class Listing { cameras, layers, suites };
-
-struct ScreenSize {
-    int width = 0, height = 0;
-};
 
 // "-" as a file name: standard output.
 inline constexpr char kStandardOutput[] = "-";
@@ -66,11 +63,6 @@ void check_switches(const RawOptions& raw, int argc, const char* const* argv);
 // (unknown options, a second scene). Throws std::invalid_argument with one
 // sentence naming the option, what was given and what is accepted.
 void finish_options(const CLI::App& cli, const RawOptions& raw, Options& options);
-
-// "SUITE NAME:VERSION".
-std::pair<std::string, long> parse_suite(const std::string& value);
-// "W,H", each from 1 to 32767.
-ScreenSize parse_screen(const std::string& value);
 
 // Voxtrel.so in the directory of the running program.
 std::string default_plugin_path();

@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The first byte chooses the parser, the rest is the option's value.
     const std::string value(reinterpret_cast<const char*>(data) + 1, size - 1);
     try {
-        switch (data[0] % 5) {
+        switch (data[0] % 7) {
             case 0:
                 app::parse_cube(value);
                 break;
@@ -25,6 +25,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 break;
             case 3:
                 app::parse_repeat(value);
+                break;
+            case 4:
+                app::parse_suite(value);
+                break;
+            case 5:
+                app::parse_screen(value);
                 break;
             default:
                 app::whole_number(value, 0, 999999);

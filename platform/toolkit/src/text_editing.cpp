@@ -68,11 +68,11 @@ std::u16string character(UInt32 code) {
     return out;
 }
 
+}  // namespace
+
 bool types_a_character(UInt32 code) {
     return code >= 0x20 && code != kDeleteCharCode && code <= 0x10FFFF && !(code >= 0xD800 && code <= 0xDFFF);
 }
-
-}  // namespace
 
 void set_field_text(TkView* view, std::u16string text) {
     view->title = std::move(text);

@@ -20,6 +20,8 @@ void set_field_text(TkView* view, std::u16string text);
 // Shift, the selection grows); Ctrl+A selects everything. False when the key
 // means nothing to a field.
 bool edit_key(TkView* field, UInt32 charCode, EventModifiers modifiers);
+// Whether the key types a character; control characters edit or do nothing.
+bool types_a_character(UInt32 code);
 void select_all(TkView* field);
 // Puts the caret at the position; with `extend` the selection grows to it instead.
 void place_caret(TkView* field, std::size_t position, bool extend = false);

@@ -92,7 +92,8 @@ bool click(HIViewRef view);
 bool focus(HIViewRef editField);
 // Types the text over the whole text of the edit field, as a person does:
 // focuses it, selects all, types the text as key presses. The field keeps the
-// focus, so nothing is committed yet.
+// focus, so nothing is committed yet. False, and nothing happens, for a text
+// with a character no key types (a control character such as NUL or Tab).
 bool typeText(HIViewRef editField, std::string_view utf8);
 // Opens the popup's menu and chooses the entry (as with chooseInOpenMenu); false,
 // and nothing happens, when the popup cannot be operated or has no such entry.
