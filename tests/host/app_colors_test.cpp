@@ -23,15 +23,12 @@ TEST(AppColors, KnownKindsMakeADarkPaletteOthersAreRefused) {
     }
     EXPECT_EQ(app->PF_AppGetColor(PF_App_Color_TEXT, nullptr), A_Err_PARAMETER);
     for (PF_App_ColorType kind : {0, 1, 2, 3, 5, 6, 16, 23, 42, 43, 45, 1000}) EXPECT_EQ(color(kind).first, A_Err_NONE);
-    const PF_App_Color background = color(PF_App_Color_PANEL_BACKGROUND).second, fill = color(PF_App_Color_FILL).second,
-                       text = color(PF_App_Color_TEXT).second, disabled = color(PF_App_Color_TEXT_DISABLED).second;
-    EXPECT_LT(brightness(background), 0x4000);
-    EXPECT_LT(brightness(fill), 0x4000);
-    EXPECT_GT(brightness(text), 0xB000);
-    EXPECT_GT(brightness(disabled), brightness(fill));
-    EXPECT_LT(brightness(disabled), brightness(text));
-    EXPECT_EQ(brightness(color(PF_App_Color_BLACK).second), 0);
-    EXPECT_EQ(brightness(color(PF_App_Color_WHITE).second), 0xFFFF);
+    const auto b = [&](PF_App_ColorType kind) { return brightness(color(kind).second); };
+    EXPECT_LT(std::max(b(PF_App_Color_PANEL_BACKGROUND), b(PF_App_Color_FILL)), 0x4000);
+    EXPECT_GT(b(PF_App_Color_TEXT), 0xB000);
+    EXPECT_LT(b(PF_App_Color_FILL), b(PF_App_Color_TEXT_DISABLED));
+    EXPECT_LT(b(PF_App_Color_TEXT_DISABLED), b(PF_App_Color_TEXT));
+    EXPECT_EQ(std::pair(b(PF_App_Color_BLACK), b(PF_App_Color_WHITE)), std::pair(0, 0xFFFF));
     EXPECT_GT(color(PF_App_Color_RED).second.red, color(PF_App_Color_RED).second.green);
 }
 
