@@ -9,13 +9,6 @@ namespace ta = tk::automation;
 
 namespace {
 
-const EventTypeSpec kCommand[] = {{kEventClassCommand, kEventCommandProcess}};
-
-OSStatus count_command(EventHandlerCallRef, EventRef, void* data) {
-    ++*static_cast<int*>(data);
-    return noErr;
-}
-
 ControlRef check_box(WindowRef w, Rect r, const char* title) {
     ControlRef c = nullptr;
     CreateCheckBoxControl(w, &r, title ? static_cast<CFStringRef>(Str(title)) : nullptr, 0, true, &c);
@@ -137,40 +130,3 @@ TEST(Automation, DescribesWindowsAsTrees) {
     EXPECT_EQ(box.children[0].maximum, 1);
 }
 
-TEST(Automation, WindowsAreListedInCreationOrder) {
-    const auto before = ta::windows().size();
-    WindowRef a = new_window(), b = new_window();
-    auto list = ta::windows();
-    ASSERT_EQ(list.size(), before + 2);
-    EXPECT_EQ(list[before], a);
-    EXPECT_EQ(list[before + 1], b);
-    DisposeWindow(a);
-    list = ta::windows();
-    EXPECT_EQ(list.back(), b);
-    EXPECT_EQ(list.size(), before + 1);
-    DisposeWindow(b);
-}
-
-TEST(Automation, EverythingDisposedBringsTheCountsBackToZero) {
-    const auto before = ta::liveCounts();
-    {
-        ShownWindow shown;
-        check_box(shown.window, {0, 0, 13, 60}, "One");
-        ControlRef popup = nullptr;
-        const Rect r{20, 0, 37, 100};
-        CreatePopupButtonControl(shown.window, &r, nullptr, -12345, false, -1, 0, normal, &popup);
-        MenuRef menu = nullptr;
-        CreateNewMenu(1, 0, &menu);
-        SetControlData(popup, kControlEntireControl, kControlPopupButtonOwnedMenuRefTag, sizeof menu, &menu);
-        InstallEventHandler(GetControlEventTarget(popup), count_command, 1, kCommand, nullptr, nullptr);
-        InstallEventHandler(GetWindowEventTarget(shown.window), count_command, 1, kCommand, nullptr, nullptr);
-        const auto during = ta::liveCounts();
-        EXPECT_EQ(during.windows, before.windows + 1);
-        EXPECT_EQ(during.views, before.views + 3);  // root, check box, popup
-        EXPECT_EQ(during.menus, before.menus + 1);
-        EXPECT_EQ(during.eventHandlers, before.eventHandlers + 2);
-    }
-    const auto after = ta::liveCounts();
-    EXPECT_EQ(after.total(), before.total());
-    EXPECT_EQ(after.views, before.views);
-}

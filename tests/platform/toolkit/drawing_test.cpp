@@ -81,55 +81,6 @@ TEST(Drawing, EachMemoryLayoutKeepsWhatTheCallerWroteAndTakesWhatIsDrawn) {
     CGColorSpaceRelease(space);
 }
 
-TEST(Drawing, PathsFillAndStrokeWithTheirOwnColoursAndSavedStateComesBack) {
-    Canvas canvas;
-    CGContextSetRGBFillColor(canvas.context, 1, 0, 0, 1);
-    CGContextSaveGState(canvas.context);
-    CGContextSetRGBFillColor(canvas.context, 0, 0, 1, 1);
-    CGContextRestoreGState(canvas.context);
-    CGContextRestoreGState(canvas.context);  // unmatched: ignored
-    CGContextFillRect(canvas.context, CGRect{{9, 5}, {1, 1}});
-    EXPECT_EQ(canvas.at(9, 5), (Px{255, 0, 0, 255}));
-    CGContextSetRGBFillColor(canvas.context, 0, 1, 0, 1);
-    CGContextSetRGBStrokeColor(canvas.context, 0, 0, 1, 1);
-    CGContextBeginPath(canvas.context);
-    CGContextMoveToPoint(canvas.context, 0, 0);
-    CGContextAddLineToPoint(canvas.context, 4, 0);
-    CGContextAddLineToPoint(canvas.context, 4, 4);
-    CGContextAddLineToPoint(canvas.context, 0, 4);
-    CGContextClosePath(canvas.context);
-    CGContextFillPath(canvas.context);
-    EXPECT_EQ(canvas.at(2, 2), (Px{0, 255, 0, 255}));
-    CGContextSetLineWidth(canvas.context, 2);
-    CGContextBeginPath(canvas.context);
-    CGContextMoveToPoint(canvas.context, 6, 3);
-    CGContextAddLineToPoint(canvas.context, 10, 3);
-    CGContextStrokePath(canvas.context);
-    EXPECT_EQ(canvas.at(8, 2), (Px{0, 0, 255, 255}));
-    EXPECT_EQ(canvas.at(8, 0), (Px{0, 0, 0, 0}));
-}
-
-TEST(Drawing, ImagesCopyTheBitmapAndDrawScaled) {
-    const auto before = ta::liveCounts();
-    {
-        Canvas source;
-        CGContextSetRGBFillColor(source.context, 1, 0, 0, 1);
-        CGContextFillRect(source.context, CGRect{{0, 0}, {10, 6}});
-        CGImageRef image = CGBitmapContextCreateImage(source.context);
-        ASSERT_NE(image, nullptr);
-        EXPECT_EQ(CGImageGetWidth(image), 10u);
-        EXPECT_EQ(CGImageGetHeight(image), 6u);
-        // Later drawing in the source does not change the image.
-        CGContextClearRect(source.context, CGRect{{0, 0}, {10, 6}});
-        Canvas target;
-        CGContextDrawImage(target.context, CGRect{{0, 0}, {5, 3}}, image);
-        EXPECT_EQ(target.at(1, 1), (Px{255, 0, 0, 255}));
-        EXPECT_EQ(target.at(7, 1), (Px{0, 0, 0, 0}));
-        CGImageRelease(image);
-    }
-    EXPECT_EQ(ta::liveCounts().total(), before.total());
-}
-
 TEST(Drawing, BadBitmapRequestsAreRefused) {
     std::vector<unsigned char> memory(64);
     CGColorSpaceRef space = CGColorSpaceCreateDeviceRGB();
@@ -140,20 +91,6 @@ TEST(Drawing, BadBitmapRequestsAreRefused) {
     EXPECT_EQ(CGBitmapContextCreateImage(nullptr), nullptr);
     EXPECT_EQ(CGImageGetWidth(nullptr), 0u);
     CGColorSpaceRelease(space);
-}
-
-TEST(Drawing, TheContextKeepsItsColourSpaceAlive) {
-    const auto before = ta::liveCounts();
-    std::vector<unsigned char> memory(16);
-    CGColorSpaceRef space = CGColorSpaceCreateDeviceRGB();
-    CGContextRef context = CGBitmapContextCreate(memory.data(), 2, 2, 8, 8, space, kCGImageAlphaPremultipliedLast);
-    CGColorSpaceRelease(space);
-    EXPECT_EQ(ta::liveCounts().colorSpaces, before.colorSpaces + 1);
-    EXPECT_EQ(CGContextRetain(context), context);
-    CGContextRelease(context);
-    EXPECT_EQ(ta::liveCounts().contexts, before.contexts + 1);
-    CGContextRelease(context);
-    EXPECT_EQ(ta::liveCounts().total(), before.total());
 }
 
 TEST(Drawing, PortContextsBeginAndEndOnAWindowPort) {

@@ -1,10 +1,5 @@
-// Rendering: background, draw handlers before standard looks, stacking and PNG output.
+// Rendering: background, draw handlers before standard looks, stacking, and every kind inside its frame.
 #include <gtest/gtest.h>
-
-#include <cairo.h>
-
-#include <cstdio>
-#include <filesystem>
 
 #include "support.h"
 #include "toolkit/automation.h"
@@ -109,33 +104,6 @@ TEST(Render, LaterSubviewsDrawAboveEarlierOnes) {
     HIViewAddSubview(ta::rootView(w), below);  // back on top
     EXPECT_EQ(ta::renderWindow(w).at(11, 11), 0xFFFF0000u);
     DisposeWindow(w);
-}
-
-TEST(Render, ViewsOutsideWindowsAndPngFiles) {
-    ControlRef container = nullptr;
-    const Rect c{5, 5, 65, 125};
-    CreateUserPaneControl(nullptr, &c, 0, &container);
-    ControlRef text = nullptr;
-    const Rect t{10, 10, 25, 110};
-    CreateStaticTextControl(nullptr, &t, Str("Voxtrel"), nullptr, &text);
-    HIViewAddSubview(container, text);
-    const ta::Bitmap b = ta::renderView(container);
-    EXPECT_EQ(b.width, 120);
-    EXPECT_EQ(b.height, 60);
-    EXPECT_GT(non_background(b, 10, 10, 110, 25), 20);
-    EXPECT_EQ(non_background(b, 0, 30, 120, 60), 0);
-
-    const auto path = (std::filesystem::temp_directory_path() / "tk_render_test.png").string();
-    std::remove(path.c_str());
-    ASSERT_TRUE(ta::writeViewPng(container, path));
-    cairo_surface_t* png = cairo_image_surface_create_from_png(path.c_str());
-    ASSERT_EQ(cairo_surface_status(png), CAIRO_STATUS_SUCCESS);
-    EXPECT_EQ(cairo_image_surface_get_width(png), 120);
-    EXPECT_EQ(cairo_image_surface_get_height(png), 60);
-    cairo_surface_destroy(png);
-    std::remove(path.c_str());
-    EXPECT_FALSE(ta::writeViewPng(nullptr, path));
-    DisposeControl(container);
 }
 
 TEST(Render, EveryKindRendersInsideItsFrame) {

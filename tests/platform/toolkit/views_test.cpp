@@ -117,38 +117,6 @@ TEST(Views, ValuesArePinnedToTheirRange) {
     DisposeControl(pane_);
 }
 
-namespace {
-
-struct Order {
-    std::vector<ControlRef> seen;
-};
-
-OSStatus note_dispose(EventHandlerCallRef, EventRef event, void* data) {
-    ControlRef view = nullptr;
-    GetEventParameter(event, kEventParamDirectObject, typeControlRef, nullptr, sizeof view, nullptr, &view);
-    static_cast<Order*>(data)->seen.push_back(view);
-    return eventNotHandledErr;
-}
-
-}  // namespace
-
-TEST(Views, AContainerWithoutAWindowHearsOfItsDisposalBeforeItsItems) {
-    // A panel's owner hears that its container goes while the items are still in it.
-    ControlRef container = pane();
-    ControlRef first = pane(), second = nullptr;
-    ASSERT_EQ(CreateCheckBoxControl(nullptr, &kRect, Str("Random"), 0, true, &second), noErr);
-    EXPECT_EQ(GetControlOwner(second), nullptr);
-    EXPECT_EQ(HIViewGetSuperview(second), nullptr);
-    HIViewAddSubview(container, first);
-    ASSERT_EQ(HIViewAddSubview(container, second), noErr);
-    Order order;
-    for (ControlRef v : {container, first, second})
-        InstallEventHandler(GetControlEventTarget(v), note_dispose, 1, kDispose, &order, nullptr);
-    DisposeControl(container);
-    EXPECT_EQ(order.seen, (std::vector<ControlRef>{container, first, second}));
-    EXPECT_FALSE(IsControlVisible(second));  // the reference is dead and refused
-}
-
 TEST(Views, ViewsBeingDisposedCannotBeMoved) {
     ControlRef container = pane(), child = pane(), elsewhere = pane();
     HIViewAddSubview(container, child);

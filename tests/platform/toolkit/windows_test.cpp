@@ -36,22 +36,32 @@ const EventTypeSpec kClosed[] = {{kEventClassWindow, kEventWindowClosed}};
 
 }  // namespace
 
-TEST(Windows, NewWindowIsHiddenWithItsContentBoundsAndARoot) {
+TEST(Windows, NewWindowIsHiddenWithItsContentBoundsARootAndATitle) {
     WindowRef w = new_window(kWindowCloseBoxAttribute, {0, 0, 400, 600});
     ASSERT_NE(w, nullptr);
-    EXPECT_FALSE(IsWindowVisible(w));
-    EXPECT_FALSE(IsWindowActive(w));
-    Rect r{};
+    EXPECT_FALSE(IsWindowVisible(w) || IsWindowActive(w));
+    const auto root_size = [&] {
+        ControlRef root = nullptr, again = nullptr;
+        EXPECT_EQ(GetRootControl(w, &root), noErr);
+        EXPECT_EQ(CreateRootControl(w, &again), noErr);
+        EXPECT_EQ(again, root);
+        HIRect b{};
+        HIViewGetBounds(root, &b);
+        return std::pair(b.size.width, b.size.height);
+    };
+    Rect r{}, structure{};
     ASSERT_EQ(GetWindowBounds(w, kWindowContentRgn, &r), noErr);
     EXPECT_EQ(edges(r), (Edges{0, 0, 400, 600}));
-    ControlRef root = nullptr;
-    ASSERT_EQ(GetRootControl(w, &root), noErr);
-    ControlRef again = nullptr;
-    EXPECT_EQ(CreateRootControl(w, &again), noErr);
-    EXPECT_EQ(again, root);
-    HIRect b{};
-    HIViewGetBounds(root, &b);
-    EXPECT_EQ(std::pair(b.size.width, b.size.height), std::pair(600.0, 400.0));
+    EXPECT_EQ(root_size(), std::pair(600.0, 400.0));
+    const Rect moved{100, 50, 335, 551}, inverted{10, 10, 5, 20};
+    ASSERT_EQ(SetWindowBounds(w, kWindowContentRgn, &moved), noErr);
+    EXPECT_EQ(SetWindowBounds(w, kWindowContentRgn, &inverted), paramErr);
+    GetWindowBounds(w, kWindowContentRgn, &r);
+    EXPECT_EQ(edges(r), edges(moved));
+    GetWindowBounds(w, kWindowStructureRgn, &structure);
+    EXPECT_LT(structure.top, r.top);  // the title bar sits above the content
+    EXPECT_EQ(structure.bottom, r.bottom);
+    EXPECT_EQ(root_size(), std::pair(501.0, 235.0));
     ShowWindow(w);
     EXPECT_TRUE(IsWindowVisible(w));
     ASSERT_EQ(SetWindowTitleWithCFString(w, Str("Voxtrel \xC3\xA9t\xC3\xA9")), noErr);
@@ -62,27 +72,6 @@ TEST(Windows, NewWindowIsHiddenWithItsContentBoundsAndARoot) {
     WindowRef none = nullptr;
     EXPECT_EQ(CreateNewWindow(99, 0, &r, &none), paramErr);  // no such class
     EXPECT_EQ(none, nullptr);
-}
-
-TEST(Windows, ContentBoundsMoveAndResizeTheRoot) {
-    WindowRef w = new_window();
-    const Rect moved{100, 50, 335, 551};
-    ASSERT_EQ(SetWindowBounds(w, kWindowContentRgn, &moved), noErr);
-    Rect r{};
-    GetWindowBounds(w, kWindowContentRgn, &r);
-    EXPECT_EQ(edges(r), edges(moved));
-    Rect structure{};
-    GetWindowBounds(w, kWindowStructureRgn, &structure);
-    EXPECT_LT(structure.top, r.top);  // the title bar sits above the content
-    EXPECT_EQ(structure.bottom, r.bottom);
-    ControlRef root = nullptr;
-    GetRootControl(w, &root);
-    HIRect b{};
-    HIViewGetBounds(root, &b);
-    EXPECT_EQ(std::pair(b.size.width, b.size.height), std::pair(501.0, 235.0));
-    const Rect inverted{10, 10, 5, 20};
-    EXPECT_EQ(SetWindowBounds(w, kWindowContentRgn, &inverted), paramErr);
-    DisposeWindow(w);
 }
 
 TEST(Windows, DisposingTellsTheWindowFirstThenEachViewBeforeItsSubviews) {
@@ -163,24 +152,21 @@ OSStatus dispose_own_window(EventHandlerCallRef, EventRef, void* data) {
 
 }  // namespace
 
-TEST(Windows, DisposingAgainFromTheClosedEventIsHarmless) {
+// A window's owner that disposes it again when told it closed, or a view that
+// disposes its window while it is itself going: both harmless.
+TEST(Windows, DisposingAgainDuringDisposalIsHarmless) {
     const auto before = tk::automation::liveCounts();
     Owner owner;
     owner.window = new_window();
     InstallEventHandler(GetWindowEventTarget(owner.window), owner_closed, 1, kClosed, &owner, &owner.handler);
     DisposeWindow(owner.window);
     EXPECT_EQ(owner.closedCalls, 1);
-    EXPECT_EQ(tk::automation::liveCounts().total(), before.total());
-}
-
-TEST(Windows, AViewDisposingItsWindowDuringDisposalIsHarmless) {
-    const auto before = tk::automation::liveCounts();
     WindowRef w = new_window();
     const Rect r{0, 0, 10, 10};
     ControlRef a = nullptr;
     CreateUserPaneControl(w, &r, 0, &a);
     InstallEventHandler(GetControlEventTarget(a), dispose_own_window, 1, kDispose, w, nullptr);
-    DisposeControl(a);  // the handler disposes the whole window while `a` is going
+    DisposeControl(a);
     EXPECT_TRUE(tk::automation::windows().empty() || tk::automation::windows().back() != w);
     EXPECT_EQ(tk::automation::liveCounts().total(), before.total());
 }
