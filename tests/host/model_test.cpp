@@ -17,56 +17,41 @@ std::tuple<double, double, double> xyz(const AEGP_ThreeDVal& v) { return {v.x, v
 
 TEST_F(Model, ItemsLayersAndTheirSources) {
     EXPECT_EQ(stack(), (std::vector<std::string>{"A", "B", "Cam", "T"}));
-    // Per layer: object type, 3D, source item type and size (none for text and cameras), source name.
-    const struct {
-        AEGP_ObjectType type;
-        A_Boolean three_d;
-        AEGP_ItemType source_type;
-        A_long width, height;
-        const char* source_name;
-    } expected[] = {{AEGP_ObjectType_AV, 1, AEGP_ItemType_FOOTAGE, 640, 480, "A"},
-                    {AEGP_ObjectType_AV, 1, AEGP_ItemType_FOOTAGE, 200, 100, "B"},  // a solid is footage
-                    {AEGP_ObjectType_CAMERA, 1, AEGP_ItemType_NONE, 0, 0, ""},
-                    {AEGP_ObjectType_TEXT, 0, AEGP_ItemType_NONE, 0, 0, ""}};
+    // Per layer: object type, 3D, index, source item type and size (none for text and cameras), source name.
+    using Row = std::tuple<AEGP_ObjectType, A_Boolean, A_long, AEGP_ItemType, A_long, A_long, std::string>;
+    const Row expected[] = {{AEGP_ObjectType_AV, 1, 0, AEGP_ItemType_FOOTAGE, 640, 480, "A"},
+                            {AEGP_ObjectType_AV, 1, 1, AEGP_ItemType_FOOTAGE, 200, 100, "B"},  // a solid is footage
+                            {AEGP_ObjectType_CAMERA, 1, 2, AEGP_ItemType_NONE, 0, 0, ""},
+                            {AEGP_ObjectType_TEXT, 0, 3, AEGP_ItemType_NONE, 0, 0, ""}};
+    const auto source_of = [&](AEGP_ItemH item, AEGP_ItemType& type, A_long& w, A_long& hgt) {
+        if (item) items->AEGP_GetItemType(item, &type), items->AEGP_GetItemDimensions(item, &w, &hgt);
+    };
     for (A_long i = 0; i < 4; ++i) {
-        const auto& e = expected[i];
-        AEGP_ObjectType type = -1;
-        A_Boolean is3d = 9;
-        A_long index = -1, w = 0, hgt = 0;
+        Row got{-1, 9, -1, AEGP_ItemType_NONE, 0, 0, ""};
+        auto& [type, is3d, index, source_type, w, hgt, source_name] = got;
         AEGP_ItemH source = reinterpret_cast<AEGP_ItemH>(1);
-        AEGP_ItemType source_type = AEGP_ItemType_NONE;
-        A_char name[AEGP_MAX_LAYER_NAME_SIZE], source_name[AEGP_MAX_LAYER_NAME_SIZE];
+        A_char name[AEGP_MAX_LAYER_NAME_SIZE], source_text[AEGP_MAX_LAYER_NAME_SIZE];
         layers->AEGP_GetLayerObjectType(layer(i), &type);
         layers->AEGP_IsLayer3D(layer(i), &is3d);
         layers->AEGP_GetLayerIndex(layer(i), &index);
-        layers->AEGP_GetLayerName(layer(i), name, source_name);
+        layers->AEGP_GetLayerName(layer(i), name, source_text);
+        source_name = source_text;
         ASSERT_EQ(layers->AEGP_GetLayerSourceItem(layer(i), &source), A_Err_NONE);
-        if (source) {
-            items->AEGP_GetItemType(source, &source_type);
-            items->AEGP_GetItemDimensions(source, &w, &hgt);
-        }
-        EXPECT_EQ(std::tuple(type, is3d, index, source_type, w, hgt, std::string(source_name)),
-                  std::tuple(e.type, e.three_d, i, e.source_type, e.width, e.height, std::string(e.source_name)))
-            << i;
+        source_of(source, source_type, w, hgt);
+        EXPECT_EQ(got, expected[i]) << i;
     }
     // The active item is the composition, or footage, or none.
-    const struct {
-        host::ObjectId id;
-        AEGP_ItemType type;
-        std::pair<A_long, A_long> size;
-    } actives[] = {{h.project().active_item, AEGP_ItemType_COMP, {1920, 1080}},
-                   {h.project().layers.at(h.find_layer("A")).source, AEGP_ItemType_FOOTAGE, {640, 480}},
-                   {0, AEGP_ItemType_NONE, {0, 0}}};
-    for (const auto& [active_id, expected_type, expected_size] : actives) {
+    for (const auto& [active_id, expected_type, ew, eh] :
+         {std::tuple{h.project().active_item, AEGP_ItemType_COMP, 1920, 1080},
+          {h.project().layers.at(h.find_layer("A")).source, AEGP_ItemType_FOOTAGE, 640, 480},
+          {host::ObjectId{0}, AEGP_ItemType_NONE, 0, 0}}) {
         h.project().active_item = active_id;
         AEGP_ItemH active = reinterpret_cast<AEGP_ItemH>(1);
         AEGP_ItemType type = AEGP_ItemType_NONE;
         A_long w = 0, hgt = 0;
         EXPECT_EQ(items->AEGP_GetActiveItem(&active), A_Err_NONE);
-        if (active) items->AEGP_GetItemType(active, &type), items->AEGP_GetItemDimensions(active, &w, &hgt);
-        EXPECT_EQ(type, expected_type);
-        EXPECT_EQ(std::pair(w, hgt), expected_size);
-        EXPECT_EQ(active == nullptr, active_id == 0);
+        source_of(active, type, w, hgt);
+        EXPECT_EQ(std::tuple(type, w, hgt, active == nullptr), std::tuple(expected_type, ew, eh, active_id == 0));
     }
 }
 

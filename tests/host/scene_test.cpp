@@ -128,27 +128,10 @@ std::vector<BadScene> bad_scenes() {
     std::string many_fields = R"("type": "text")";
     for (std::size_t i = 1; i <= host::kMaxSceneFields; ++i) many_fields += ", \"f" + std::to_string(i) + "\": 0";
     std::vector<BadScene> table = {
-        {"", "line 1, column 1: the file is empty"},
-        {" \n  ",
-         "line 2, column 3: not valid JSON: syntax error while parsing value - unexpected end of input; "
-         "expected '[', '{', or a literal; last read: ' <U+000A>  '"},
-        {"\xEF\xBB\xBF{}", "line 1, column 1: the file starts with a byte-order mark; save it as UTF-8 without one"},
-        {"{\n  \"composition\": {\n    \"name\": \"x\",,\n  }\n}",
-         "line 3, column 17: not valid JSON: syntax error while parsing object key - unexpected ','; expected "
-         "string literal; last read: '\"x\",,'"},
-        {R"({"composition": {"width": -)" + std::string(400, '9') + "}}",
-         "line 1, column 27: number out of range: -999999999999999999999999999999999999999…"},
         {"{\"composition\": {\"name\": \"\xC3\xA9\xC3\"}}",
          "line 1, column 29: not valid JSON: syntax error while parsing value - invalid string: ill-formed "
          "UTF-8 byte; last read: '\"é\\xC3\"'"},
-        {"{\"composition\": {\"name\": \"a\tb\"}}",
-         "line 1, column 28: not valid JSON: syntax error while parsing value - invalid string: control "
-         "character U+0009 (HT) must be escaped to \\u0009 or \\t; last read: '\"a<U+0009>'"},
         {std::string(host::kMaxSceneBytes + 1, ' '), "line 1, column 16777217: the scene is larger than 16 MiB"},
-        {R"({"composition": {"layers": )" + std::string(host::kMaxSceneDepth, '[') +
-             std::string(host::kMaxSceneDepth, ']') + "}}",
-         "/composition/layers/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0/0: nested more than 32 "
-         "levels deep"},
         {with_layer(many_fields), "/composition/layers/0: more than 64 fields"},
         {R"({"composition": {"layers": )" + list_of(host::kMaxSceneLayers + 1, R"({"type": "text"})") + "}}",
          "/composition/layers: more than 100000 layers"},
@@ -158,8 +141,10 @@ std::vector<BadScene> bad_scenes() {
          "/composition/name: longer than 1024 bytes"},
     };
     std::ifstream data(HOST_TEST_DATA "/bad_scenes.txt");
-    for (std::string text, message; std::getline(data, text);)
-        if (!text.empty() && !text.starts_with('#') && std::getline(data, message)) table.push_back({text, message});
+    for (std::string text, message; std::getline(data, text);) {
+        if (text.empty() || text.starts_with('#') || !std::getline(data, message)) continue;
+        table.push_back({text.starts_with('"') ? nlohmann::json::parse(text).get<std::string>() : text, message});
+    }
     EXPECT_GE(table.size(), 60u);
     return table;
 }

@@ -1,4 +1,4 @@
-// The JSON form of window descriptions.
+// Window descriptions as trees, in their JSON form.
 #include <gtest/gtest.h>
 
 #include "support.h"
@@ -18,6 +18,12 @@ TEST(AutomationJson, WindowTreeCarriesKindsTextsFramesAndEntries) {
     SetControlData(popup, kControlEntireControl, kControlPopupButtonOwnedMenuRefTag, sizeof menu, &menu);
     InsertMenuItemTextWithCFString(menu, Str("Camera 1"), 0, 0, 0);
     DisableControl(popup);
+    ControlRef group = nullptr, inner = nullptr;
+    const Rect g{30, 10, 80, 300}, i{5, 5, 18, 80};
+    CreateGroupBoxControl(w, &g, Str("Box"), true, &group);
+    CreateCheckBoxControl(nullptr, &i, Str("Inner"), 0, true, &inner);
+    HIViewAddSubview(group, inner);
+    DisableControl(group);
 
     const nlohmann::json j = ta::describe(w);
     EXPECT_EQ(j["title"], "Voxtrel");
@@ -30,5 +36,11 @@ TEST(AutomationJson, WindowTreeCarriesKindsTextsFramesAndEntries) {
     EXPECT_EQ(view["enabled"], false);
     EXPECT_EQ(view["entries"], nlohmann::json::array({"Camera 1"}));
     EXPECT_FALSE(j["root"].contains("entries"));
+    EXPECT_EQ(j["root"]["kind"], "root");
+    const auto& box = j["root"]["children"][1];
+    EXPECT_EQ(std::tuple(box["kind"], box["text"], box["children"].size()), std::tuple("group box", "Box", 1u));
+    const auto& check = box["children"][0];
+    EXPECT_EQ(std::tuple(check["kind"], check["frame"]["top"], check["enabled"], check["maximum"]),
+              std::tuple("check box", 35, false, 1));  // in window coordinates, inside a disabled group
     DisposeWindow(w);
 }

@@ -74,6 +74,8 @@ TEST(Automation, LabelledControlInAPanelIsTheBoxLeftOfItsLabel) {
     DisposeControl(container);
 }
 
+// A group's edit fields come left to right, in a window where the group box has
+// its title, and in a panel where the title is a label above the frame.
 TEST(Automation, EditFieldsOfAGroupComeLeftToRight) {
     ShownWindow shown;
     ControlRef group = nullptr;
@@ -85,48 +87,15 @@ TEST(Automation, EditFieldsOfAGroupComeLeftToRight) {
     edit(shown.root(), {80, 20, 93, 80});  // outside the group
     EXPECT_EQ(ta::editFieldsInGroup(shown.root(), "Cube Dimensions"), (std::vector<HIViewRef>{x, y, z}));
     EXPECT_TRUE(ta::editFieldsInGroup(shown.root(), "Nothing").empty());
-}
-
-TEST(Automation, EditFieldsOfAGroupWhoseTitleIsASeparateLabel) {
-    ControlRef container = nullptr;
-    const Rect c{0, 0, 235, 501};
-    CreateUserPaneControl(nullptr, &c, 0, &container);
     // The frame starts 13 px below the item's top; its label sits 9 px in, above it.
-    ControlRef group = nullptr;
-    const Rect g{23, 10, 70, 300};
-    CreateGroupBoxControl(nullptr, &g, nullptr, true, &group);
+    ControlRef container = nullptr;
+    const Rect c{0, 0, 235, 501}, framed{23, 10, 70, 300};
+    CreateUserPaneControl(nullptr, &c, 0, &container);
+    CreateGroupBoxControl(nullptr, &framed, nullptr, true, &group);
     HIViewAddSubview(container, group);
     label(container, {10, 19, 22, 300}, "Cube Dimensions");
-    ControlRef a = edit(container, {40, 20, 53, 80});
-    ControlRef b = edit(container, {40, 100, 53, 160});
-    ControlRef hiddenField = edit(container, {40, 180, 53, 240});
-    HideControl(hiddenField);
+    ControlRef a = edit(container, {40, 20, 53, 80}), b = edit(container, {40, 100, 53, 160});
+    HideControl(edit(container, {40, 180, 53, 240}));
     EXPECT_EQ(ta::editFieldsInGroup(container, "Cube Dimensions"), (std::vector<HIViewRef>{a, b}));
     DisposeControl(container);
 }
-
-TEST(Automation, DescribesWindowsAsTrees) {
-    ShownWindow shown;
-    SetWindowTitleWithCFString(shown.window, Str("Voxtrel"));
-    ControlRef group = nullptr;
-    const Rect g{10, 10, 60, 300};
-    CreateGroupBoxControl(shown.window, &g, Str("Box"), true, &group);
-    ControlRef inner = check_box(nullptr, {5, 5, 18, 80}, "Inner");
-    HIViewAddSubview(group, inner);
-    DisableControl(group);
-    const ta::WindowNode node = ta::describe(shown.window);
-    EXPECT_EQ(node.title, "Voxtrel");
-    EXPECT_TRUE(node.visible);
-    EXPECT_EQ(node.bounds.top, 100);
-    EXPECT_EQ(node.root.kind, "root");
-    ASSERT_EQ(node.root.children.size(), 1u);
-    const ta::ViewNode& box = node.root.children[0];
-    EXPECT_EQ(box.kind, "group box");
-    EXPECT_EQ(box.text, "Box");
-    ASSERT_EQ(box.children.size(), 1u);
-    EXPECT_EQ(box.children[0].kind, "check box");
-    EXPECT_EQ(box.children[0].frame.top, 15);
-    EXPECT_FALSE(box.children[0].enabled);  // inside a disabled group
-    EXPECT_EQ(box.children[0].maximum, 1);
-}
-

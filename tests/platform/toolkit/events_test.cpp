@@ -40,45 +40,36 @@ void install(EventTargetRef target, Named& h, const EventTypeSpec* type) {
 
 }  // namespace
 
-TEST(Events, HandlersAreCalledNewestFirstUntilOneHandles) {
-    ControlRef button = nullptr;
-    CreatePushButtonControl(nullptr, &kRect, nullptr, &button);
-    std::vector<std::string> log;
-    Named first{"first", &log, noErr}, second{"second", &log}, third{"third", &log}, closeOnly{"close", &log};
-    install(GetControlEventTarget(button), closeOnly, kClose);  // never hears a command
-    install(GetControlEventTarget(button), first, kCommand);
-    install(GetControlEventTarget(button), second, kCommand);
-    install(GetControlEventTarget(button), third, kCommand);
-    ASSERT_TRUE(ta::click(button));
-    EXPECT_EQ(log, (std::vector<std::string>{"third", "second", "first"}));
-    log.clear();
-    second.answer = noErr;
-    ta::click(button);
-    EXPECT_EQ(log, (std::vector<std::string>{"third", "second"}));
-    DisposeControl(button);
-}
-
-TEST(Events, RemovingHandlersDuringDispatchIsSafe) {
+// Handlers run newest first until one handles the event; removing handlers
+// (others or oneself) during dispatch is safe; a dead target takes none.
+TEST(Events, HandlersAreCalledNewestFirstUntilOneHandlesAndMayBeRemovedMeanwhile) {
     const auto before = ta::liveCounts();
     ControlRef button = nullptr;
     CreatePushButtonControl(nullptr, &kRect, nullptr, &button);
+    const EventTargetRef target = GetControlEventTarget(button);
     std::vector<std::string> log;
-    Named older{"older", &log}, self{"self", &log}, newest{"newest", &log};
-    install(GetControlEventTarget(button), older, kCommand);
-    install(GetControlEventTarget(button), self, kCommand);
-    install(GetControlEventTarget(button), newest, kCommand);
-    // The newest removes the older one before it runs; "self" removes itself.
-    newest.removeOnCall = older.self;
-    self.removeOnCall = self.self;
-    ta::click(button);
-    EXPECT_EQ(log, (std::vector<std::string>{"newest", "self"}));
-    log.clear();
-    newest.removeOnCall = nullptr;
-    ta::click(button);
-    EXPECT_EQ(log, (std::vector<std::string>{"newest"}));
-    EXPECT_EQ(RemoveEventHandler(self.self), paramErr);  // already gone
+    Named first{"first", &log, noErr}, second{"second", &log}, third{"third", &log}, closeOnly{"close", &log};
+    install(target, closeOnly, kClose);  // never hears a command
+    for (Named* h : {&first, &second, &third}) install(target, *h, kCommand);
+    const auto click = [&] { return log.clear(), ta::click(button), log; };
+    using L = std::vector<std::string>;
+    EXPECT_EQ(click(), (L{"third", "second", "first"}));
+    second.answer = noErr;
+    EXPECT_EQ(click(), (L{"third", "second"}));
+    // The newest removes the oldest before it runs; the second removes itself.
+    third.removeOnCall = first.self;
+    second.answer = eventNotHandledErr;
+    second.removeOnCall = second.self;
+    EXPECT_EQ(click(), (L{"third", "second"}));
+    third.removeOnCall = nullptr;
+    EXPECT_EQ(click(), (L{"third"}));
+    EXPECT_EQ(RemoveEventHandler(second.self), paramErr);  // already gone
     DisposeControl(button);
     EXPECT_EQ(ta::liveCounts().eventHandlers, before.eventHandlers);
+    EventHandlerRef ref = reinterpret_cast<EventHandlerRef>(1);
+    EXPECT_EQ(InstallEventHandler(target, named, 1, kCommand, nullptr, &ref), paramErr);
+    EXPECT_EQ(ref, nullptr);
+    EXPECT_EQ(GetControlEventTarget(button), nullptr);
 }
 
 // A close box needs the attribute and a shown window; a handled close leaves
@@ -137,15 +128,4 @@ TEST(Events, ParametersThatAreMissingOrOfAnotherType) {
     EXPECT_EQ(result.small, noErr);
     EXPECT_EQ(result.idFromSmallBuffer, 42u);
     DisposeControl(button);
-}
-
-TEST(Events, InstallingOnDeadTargetsFails) {
-    ControlRef button = nullptr;
-    CreatePushButtonControl(nullptr, &kRect, nullptr, &button);
-    EventTargetRef target = GetControlEventTarget(button);
-    DisposeControl(button);
-    EventHandlerRef ref = reinterpret_cast<EventHandlerRef>(1);
-    EXPECT_EQ(InstallEventHandler(target, named, 1, kCommand, nullptr, &ref), paramErr);
-    EXPECT_EQ(ref, nullptr);
-    EXPECT_EQ(GetControlEventTarget(button), nullptr);
 }

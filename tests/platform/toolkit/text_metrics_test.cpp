@@ -40,42 +40,33 @@ TEST(TextMetrics, DimensionsArePlausibleAndWrappingStacksLines) {
     EXPECT_LT(baseline, 0);  // the baseline sits above the bottom
 }
 
-TEST(TextMetrics, CheckBoxBestWidthIsBoxGapAndTitle) {
+// A check box is its square box, a gap and its title; texts and buttons follow their font.
+TEST(TextMetrics, BestSizesFollowTheTitleAndTheFont) {
     const Rect r{5, 7, 18, 67};
-    ControlRef check = nullptr, bare = nullptr;
-    CreateCheckBoxControl(nullptr, &r, Str("Random"), 0, true, &check);
-    CreateCheckBoxControl(nullptr, &r, nullptr, 0, true, &bare);
-    Rect best{}, bareBest{};
-    SInt16 baseline = 0;
-    ASSERT_EQ(GetBestControlRect(check, &best, &baseline), noErr);
-    GetBestControlRect(bare, &bareBest, nullptr);
-    EXPECT_EQ(best.top, 5);
-    EXPECT_EQ(best.left, 7);
-    EXPECT_EQ(width(bareBest), height(bareBest));  // just the square box
-    const Point title = measure("Random", kThemeSystemFont);
-    EXPECT_GT(width(best), width(bareBest) + title.h);
-    EXPECT_LE(width(best), width(bareBest) + title.h + 8);
-    EXPECT_GT(baseline, 0);
-    DisposeControl(check);
-    DisposeControl(bare);
-}
-
-TEST(TextMetrics, BestSizesOfTextsAndButtonsFollowTheirFont) {
-    const Rect r{0, 0, 13, 10};
     ControlFontStyleRec mini{};
     mini.flags = kControlUseFontMask;
     mini.font = kControlFontMiniSystemFont;
-    ControlRef label = nullptr, button = nullptr;
+    ControlRef check = nullptr, bare = nullptr, label = nullptr, button = nullptr;
+    CreateCheckBoxControl(nullptr, &r, Str("Random"), 0, true, &check);
+    CreateCheckBoxControl(nullptr, &r, nullptr, 0, true, &bare);
     CreateStaticTextControl(nullptr, &r, Str("Cube Dimensions"), &mini, &label);
     CreatePushButtonControl(nullptr, &r, Str("Apply"), &button);
-    Rect best{};
-    GetBestControlRect(label, &best, nullptr);
+    const auto best = [](ControlRef v, SInt16* baseline = nullptr) {
+        Rect b{};
+        EXPECT_EQ(GetBestControlRect(v, &b, baseline), noErr);
+        return b;
+    };
+    SInt16 baseline = 0;
+    const Rect box = best(check, &baseline), square = best(bare);
+    EXPECT_EQ(std::pair(box.top, box.left), std::pair(SInt16{5}, SInt16{7}));
+    EXPECT_EQ(width(square), height(square));
+    const Point title = measure("Random", kThemeSystemFont);
+    EXPECT_GT(width(box), width(square) + title.h);
+    EXPECT_LE(width(box), width(square) + title.h + 8);
+    EXPECT_GT(baseline, 0);
     const Point text = measure("Cube Dimensions", kThemeMiniSystemFont);
-    EXPECT_EQ(width(best), text.h);
-    EXPECT_EQ(height(best), text.v);
-    GetBestControlRect(button, &best, nullptr);
-    EXPECT_GT(width(best), measure("Apply", kThemeSystemFont).h);
-    EXPECT_GE(height(best), 15);
-    DisposeControl(label);
-    DisposeControl(button);
+    EXPECT_EQ(std::pair(width(best(label)), height(best(label))), std::pair(int{text.h}, int{text.v}));
+    EXPECT_GT(width(best(button)), measure("Apply", kThemeSystemFont).h);
+    EXPECT_GE(height(best(button)), 15);
+    for (ControlRef v : {check, bare, label, button}) DisposeControl(v);
 }

@@ -12,8 +12,10 @@ using namespace tk_test;
 namespace {
 
 struct Disposed {
+    WindowRef window = nullptr;
+    EventHandlerRef handler = nullptr;
     std::vector<ControlRef> views;
-    bool closedSeen = false;
+    int closedCalls = 0;
     std::size_t viewsAtClosed = 0;
 };
 
@@ -24,10 +26,18 @@ OSStatus record_dispose(EventHandlerCallRef, EventRef event, void* data) {
     return eventNotHandledErr;
 }
 
+// As a dialog does when told its window closed: dispose the window again and drop its own handler.
 OSStatus record_closed(EventHandlerCallRef, EventRef, void* data) {
     auto* d = static_cast<Disposed*>(data);
-    d->closedSeen = true;
+    ++d->closedCalls;
     d->viewsAtClosed = d->views.size();
+    DisposeWindow(d->window);
+    RemoveEventHandler(d->handler);
+    return eventNotHandledErr;
+}
+
+OSStatus dispose_own_window(EventHandlerCallRef, EventRef, void* data) {
+    DisposeWindow(static_cast<WindowRef>(data));
     return eventNotHandledErr;
 }
 
@@ -40,28 +50,24 @@ TEST(Windows, NewWindowIsHiddenWithItsContentBoundsARootAndATitle) {
     WindowRef w = new_window(kWindowCloseBoxAttribute, {0, 0, 400, 600});
     ASSERT_NE(w, nullptr);
     EXPECT_FALSE(IsWindowVisible(w) || IsWindowActive(w));
-    const auto root_size = [&] {
+    const auto bounds = [&] {
         ControlRef root = nullptr, again = nullptr;
-        EXPECT_EQ(GetRootControl(w, &root), noErr);
-        EXPECT_EQ(CreateRootControl(w, &again), noErr);
+        EXPECT_EQ(GetRootControl(w, &root) + CreateRootControl(w, &again), noErr);
         EXPECT_EQ(again, root);
         HIRect b{};
         HIViewGetBounds(root, &b);
-        return std::pair(b.size.width, b.size.height);
+        Rect content{}, structure{};
+        GetWindowBounds(w, kWindowContentRgn, &content);
+        GetWindowBounds(w, kWindowStructureRgn, &structure);
+        EXPECT_LT(structure.top, content.top);  // the title bar sits above the content
+        EXPECT_EQ(structure.bottom, content.bottom);
+        return std::pair(edges(content), std::pair(b.size.width, b.size.height));
     };
-    Rect r{}, structure{};
-    ASSERT_EQ(GetWindowBounds(w, kWindowContentRgn, &r), noErr);
-    EXPECT_EQ(edges(r), (Edges{0, 0, 400, 600}));
-    EXPECT_EQ(root_size(), std::pair(600.0, 400.0));
+    EXPECT_EQ(bounds(), std::pair(Edges{0, 0, 400, 600}, std::pair(600.0, 400.0)));
     const Rect moved{100, 50, 335, 551}, inverted{10, 10, 5, 20};
     ASSERT_EQ(SetWindowBounds(w, kWindowContentRgn, &moved), noErr);
     EXPECT_EQ(SetWindowBounds(w, kWindowContentRgn, &inverted), paramErr);
-    GetWindowBounds(w, kWindowContentRgn, &r);
-    EXPECT_EQ(edges(r), edges(moved));
-    GetWindowBounds(w, kWindowStructureRgn, &structure);
-    EXPECT_LT(structure.top, r.top);  // the title bar sits above the content
-    EXPECT_EQ(structure.bottom, r.bottom);
-    EXPECT_EQ(root_size(), std::pair(501.0, 235.0));
+    EXPECT_EQ(bounds(), std::pair(edges(moved), std::pair(501.0, 235.0)));
     ShowWindow(w);
     EXPECT_TRUE(IsWindowVisible(w));
     ASSERT_EQ(SetWindowTitleWithCFString(w, Str("Voxtrel \xC3\xA9t\xC3\xA9")), noErr);
@@ -70,12 +76,13 @@ TEST(Windows, NewWindowIsHiddenWithItsContentBoundsARootAndATitle) {
     EXPECT_EQ(take_utf8(title), "Voxtrel \xC3\xA9t\xC3\xA9");
     DisposeWindow(w);
     WindowRef none = nullptr;
-    EXPECT_EQ(CreateNewWindow(99, 0, &r, &none), paramErr);  // no such class
+    EXPECT_EQ(CreateNewWindow(99, 0, &moved, &none), paramErr);  // no such class
     EXPECT_EQ(none, nullptr);
 }
 
+// Whoever owns a window or a container hears of its end while what it holds is
+// still there; disposing the window again meanwhile is harmless.
 TEST(Windows, DisposingTellsTheWindowFirstThenEachViewBeforeItsSubviews) {
-    // Whoever owns a window or a container hears of its end while what it holds is still there.
     const auto before = tk::automation::liveCounts();
     WindowRef w = new_window();
     const Rect r{10, 10, 30, 100};
@@ -85,13 +92,19 @@ TEST(Windows, DisposingTellsTheWindowFirstThenEachViewBeforeItsSubviews) {
     CreateCheckBoxControl(nullptr, &r, Str("Box"), 0, true, &check);
     HIViewAddSubview(group, check);
     Disposed log;
+    log.window = w;
     for (ControlRef c : {group, button, check})
         InstallEventHandler(GetControlEventTarget(c), record_dispose, 1, kDispose, &log, nullptr);
-    InstallEventHandler(GetWindowEventTarget(w), record_closed, 1, kClosed, &log, nullptr);
+    InstallEventHandler(GetWindowEventTarget(w), record_closed, 1, kClosed, &log, &log.handler);
     DisposeWindow(w);
-    EXPECT_TRUE(log.closedSeen);
-    EXPECT_EQ(log.viewsAtClosed, 0u);
+    EXPECT_EQ(std::pair(log.closedCalls, log.viewsAtClosed), std::pair(1, std::size_t{0}));
     EXPECT_EQ(log.views, (std::vector<ControlRef>{group, check, button}));
+    // A view that disposes its window while it is itself going.
+    w = new_window();
+    CreateUserPaneControl(w, &r, 0, &group);
+    InstallEventHandler(GetControlEventTarget(group), dispose_own_window, 1, kDispose, w, nullptr);
+    DisposeControl(group);
+    EXPECT_TRUE(tk::automation::windows().empty() || tk::automation::windows().back() != w);
     EXPECT_EQ(tk::automation::liveCounts().total(), before.total());
 }
 
@@ -125,48 +138,4 @@ TEST(Windows, OnlyTheFrontWindowIsActive) {
     }
     DisposeWindow(a);
     DisposeWindow(b);
-}
-
-namespace {
-
-// What a dialog does when told its window closed: dispose the window again and
-// drop its own handler.
-struct Owner {
-    WindowRef window = nullptr;
-    EventHandlerRef handler = nullptr;
-    int closedCalls = 0;
-};
-
-OSStatus owner_closed(EventHandlerCallRef, EventRef, void* data) {
-    auto* owner = static_cast<Owner*>(data);
-    ++owner->closedCalls;
-    DisposeWindow(owner->window);
-    RemoveEventHandler(owner->handler);
-    return eventNotHandledErr;
-}
-
-OSStatus dispose_own_window(EventHandlerCallRef, EventRef, void* data) {
-    DisposeWindow(static_cast<WindowRef>(data));
-    return eventNotHandledErr;
-}
-
-}  // namespace
-
-// A window's owner that disposes it again when told it closed, or a view that
-// disposes its window while it is itself going: both harmless.
-TEST(Windows, DisposingAgainDuringDisposalIsHarmless) {
-    const auto before = tk::automation::liveCounts();
-    Owner owner;
-    owner.window = new_window();
-    InstallEventHandler(GetWindowEventTarget(owner.window), owner_closed, 1, kClosed, &owner, &owner.handler);
-    DisposeWindow(owner.window);
-    EXPECT_EQ(owner.closedCalls, 1);
-    WindowRef w = new_window();
-    const Rect r{0, 0, 10, 10};
-    ControlRef a = nullptr;
-    CreateUserPaneControl(w, &r, 0, &a);
-    InstallEventHandler(GetControlEventTarget(a), dispose_own_window, 1, kDispose, w, nullptr);
-    DisposeControl(a);
-    EXPECT_TRUE(tk::automation::windows().empty() || tk::automation::windows().back() != w);
-    EXPECT_EQ(tk::automation::liveCounts().total(), before.total());
 }
