@@ -79,45 +79,37 @@ TEST_F(Panels, ToggleOpensAFrameWithTheContainerAndClosesItContainerFirst) {
     };
     ASSERT_EQ(_panels->AEGP_ToggleVisibility(match()), A_Err_NONE);
     ASSERT_TRUE(h.panel_open(kMatch));
-    EXPECT_EQ(h.panel_container(kMatch), _fake.container);
-    ControlKind kind{};
-    GetControlKind(_fake.container, &kind);
-    EXPECT_EQ(kind.kind, kControlKindUserPane);
-    EXPECT_EQ(HIViewGetSuperview(_fake.button), _fake.container);
     WindowRef frame = h.panel_window(kMatch);
-    EXPECT_EQ(GetControlOwner(_fake.container), frame);
+    EXPECT_EQ(std::tuple(h.panel_container(kMatch), HIViewGetSuperview(_fake.button), GetControlOwner(_fake.container)),
+              std::tuple(_fake.container, _fake.container, frame));
+    EXPECT_EQ(tk::automation::kindName(_fake.container), "user pane");
     EXPECT_TRUE(IsWindowVisible(frame));
-    EXPECT_EQ(h.panel_title(kMatch), "Fake Panel");
-    EXPECT_EQ(tk::automation::windowTitle(frame), "Fake Panel");
+    EXPECT_EQ(std::pair(h.panel_title(kMatch), tk::automation::windowTitle(frame)),
+              std::pair(std::string("Fake Panel"), std::string("Fake Panel")));
     EXPECT_EQ(size(), std::pair(501, 235));  // the first snap size
 
     const AEGP_PanelH panel = _fake.panel;
     ASSERT_EQ(_panels->AEGP_ToggleVisibility(match()), A_Err_NONE);
     EXPECT_EQ(std::pair(_fake.creations, _fake.disposals), std::pair(1, 1));
-    EXPECT_FALSE(h.panel_open(kMatch));
-    EXPECT_EQ(h.panel_container(kMatch), nullptr);
-    EXPECT_FALSE(h.panel_size(kMatch));
+    EXPECT_EQ(std::tuple(h.panel_open(kMatch), h.panel_container(kMatch), h.panel_size(kMatch).has_value()),
+              std::tuple(false, nullptr, false));
     EXPECT_EQ(_panels->AEGP_SetTitle(panel, reinterpret_cast<const A_u_char*>("late")), A_Err_PARAMETER);
 
     _fake.snap_count = 0;
     _panels->AEGP_ToggleVisibility(match());
-    EXPECT_EQ(_fake.creations, 2);
-    EXPECT_NE(_fake.panel, panel);
+    EXPECT_EQ(std::pair(_fake.creations, _fake.panel != panel), std::pair(2, true));
     EXPECT_EQ(size(), std::pair(400, 300));  // without snap sizes the frame keeps its default size
     DisposeWindow(h.panel_window(kMatch));
-    EXPECT_EQ(_fake.disposals, 2);
-    EXPECT_FALSE(h.panel_open(kMatch));
+    EXPECT_EQ(std::pair(_fake.disposals, h.panel_open(kMatch)), std::pair(2, false));
     _panels->AEGP_ToggleVisibility(match());
     h.quit();
-    EXPECT_EQ(_fake.disposals, 3);
-    EXPECT_FALSE(h.panel_open(kMatch));
+    EXPECT_EQ(std::pair(_fake.disposals, h.panel_open(kMatch)), std::pair(3, false));
 }
 
 TEST_F(Panels, AFailingHookLeavesThePanelClosed) {
     _fake.status = 516;
     EXPECT_EQ(_panels->AEGP_ToggleVisibility(match()), 516);
-    EXPECT_FALSE(h.panel_open(kMatch));
-    EXPECT_EQ(_fake.disposals, 1);
+    EXPECT_EQ(std::pair(h.panel_open(kMatch), _fake.disposals), std::pair(false, 1));
     ASSERT_EQ(h.hooks().failures.size(), 1u);
     EXPECT_EQ(h.hooks().failures[0].hook, "create panel");
 }

@@ -72,12 +72,9 @@ TEST(DefaultScene, HasTheDescribedLayout) {
     for (host::ObjectId id : comp->layers) {
         const host::Layer& l = p.layers.at(id);
         const bool other_3d = l.three_d && l.type != host::LayerType::camera && l.type != host::LayerType::light;
-        ++count[l.type == host::LayerType::camera  ? "camera"
-                : l.type == host::LayerType::light ? "light"
-                : !l.three_d                       ? "2D"
-                : l.type == host::LayerType::text  ? "3D text"
-                : l.type == host::LayerType::shape ? "3D shape"
-                                                   : "3D other"];
+        using T = host::LayerType;
+        ++count[l.type == T::camera ? "camera" : l.type == T::light ? "light" : !l.three_d ? "2D"
+                : l.type == T::text ? "3D text" : l.type == T::shape ? "3D shape" : "3D other"];
         if (l.type == host::LayerType::camera) {
             EXPECT_EQ(std::pair(l.stream(host::StreamId::position).value, l.stream(host::StreamId::anchor).value),
                       std::pair(host::Vec3{960, 540, -2666.7}, host::Vec3{960, 540, 0}));

@@ -63,21 +63,6 @@ TEST_F(Undo, AnEmptyGroupIsAStepAndChangesOutsideGroupsMakeNoneAndCannotBeRedone
     EXPECT_FALSE(h.redo());
 }
 
-// A group keeps what it changed, not a copy of the project.
-TEST_F(Undo, AStepKeepsOnlyWhatItsGroupChanged) {
-    for (int i = 0; i < 200; ++i) {
-        AEGP_LayerH copy = nullptr;
-        layers10->AEGP_DuplicateLayer(layer(3), &copy);
-    }
-    utility->AEGP_StartUndoGroup("one value");
-    write(layer(0), AEGP_LayerStream_POSITION, {1, 2, 3});
-    write(layer(0), AEGP_LayerStream_POSITION, {4, 5, 6});
-    utility->AEGP_EndUndoGroup();
-    const host::UndoStep& step = h.undo_history().undo_steps().back();
-    EXPECT_EQ(std::pair(step.before.streams.size(), step.after.streams.size()), std::pair(1ul, 1ul));
-    EXPECT_TRUE(step.before.layers.empty() && step.before.orders.empty() && step.before.selections.empty());
-}
-
 TEST_F(Undo, APersonsNewAndDeletedLayersAreStepsOfTheirOwnAndMustHoldTogether) {
     const host::Project start = h.project();
     host::Layer bad;

@@ -1,4 +1,6 @@
-// Rendering: background, draw handlers before standard looks, stacking, and every kind inside its frame.
+// Rendering: background, draw handlers before standard looks, and stacking. How
+// each kind of control looks is compared with reference pictures in the dialog
+// library's tests.
 #include <gtest/gtest.h>
 
 #include "support.h"
@@ -104,28 +106,4 @@ TEST(Render, LaterSubviewsDrawAboveEarlierOnes) {
     HIViewAddSubview(ta::rootView(w), below);  // back on top
     EXPECT_EQ(ta::renderWindow(w).at(11, 11), 0xFFFF0000u);
     DisposeWindow(w);
-}
-
-TEST(Render, EveryKindRendersInsideItsFrame) {
-    const auto before = ta::liveCounts();
-    WindowRef w = dialog_window({0, 0, 300, 400});
-    const Rect r{10, 10, 40, 150};
-    ControlRef views[9] = {};
-    CreateGroupBoxControl(w, &r, Str("Group"), true, &views[0]);
-    CreateBevelButtonControl(w, &r, nullptr, 0, 0, nullptr, 0, 0, 0, &views[1]);
-    CreateIconControl(w, &r, nullptr, true, &views[2]);
-    CreatePopupButtonControl(w, &r, nullptr, -12345, false, -1, 0, normal, &views[3]);
-    CreateCheckBoxControl(w, &r, Str("Check"), 1, true, &views[4]);
-    CreateEditUnicodeTextControl(w, &r, Str("1000"), false, nullptr, &views[5]);
-    CreatePushButtonControl(w, &r, Str("Push"), &views[6]);
-    CreateRadioButtonControl(w, &r, Str("Radio"), 1, true, &views[7]);
-    CreateStaticTextControl(w, &r, Str("Static"), nullptr, &views[8]);
-    for (ControlRef v : views) {
-        for (ControlRef other : views) other == v ? ShowControl(other) : HideControl(other);
-        const ta::Bitmap b = ta::renderWindow(w);
-        EXPECT_GT(non_background(b, 10, 10, 150, 40), 10) << ta::kindName(v);
-        EXPECT_EQ(non_background(b, 0, 41, 400, 300), 0) << ta::kindName(v);
-    }
-    DisposeWindow(w);
-    EXPECT_EQ(ta::liveCounts().total(), before.total());
 }
