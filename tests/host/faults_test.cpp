@@ -53,9 +53,10 @@ TEST(FaultInjection, ArmedFaultsFailTheirCallsWithoutSideEffect) {
         const auto& first = h.calls().first_injection();
         ASSERT_EQ(first.has_value(), failed != statuses.end()) << c.what;
         if (first) {
-            EXPECT_EQ(first->number, 2 + (failed - statuses.begin())) << c.what;
-            EXPECT_EQ(first->function, "AEGP_ReportInfo");
-            EXPECT_EQ(first->arguments, std::to_string(plugin) + ", \"x\"");
+            const std::string arguments = std::to_string(plugin) + ", \"x\"";
+            EXPECT_EQ(std::tuple(first->number, first->function, first->arguments),
+                      std::tuple(2 + (failed - statuses.begin()), "AEGP_ReportInfo", arguments))
+                << c.what;
         }
     }
 }
@@ -72,8 +73,7 @@ TEST_F(Faults, AFailedAcquisitionLeavesTheTableAndTheCountsAlone) {
     commands->AEGP_GetUniqueCommand(&a);
     EXPECT_EQ(commands->AEGP_GetUniqueCommand(&b), A_Err_GENERIC);
     commands->AEGP_GetUniqueCommand(&c);
-    EXPECT_EQ(b, 0);
-    EXPECT_EQ(c, a + 1);
+    EXPECT_EQ(std::pair(b, c), std::pair(AEGP_Command{0}, a + 1));
 }
 
 TEST_F(Faults, FaultsMustNameAFunctionTheHostOffers) {

@@ -1,5 +1,5 @@
-// Scene files: exact round trips, the default scene, defaults, and every
-// way a scene is refused, with where.
+// Scene files: exact round trips, defaults, and every way a scene is refused,
+// with where. (The default scene's layout is pinned by voxtrel-host's golden runs.)
 #include "host/scene.h"
 
 #include <gtest/gtest.h>
@@ -7,8 +7,6 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <map>
-#include <set>
 #include <sstream>
 
 #include "host/Host.h"
@@ -57,37 +55,6 @@ TEST(SceneRoundTrip, WhatLoadsSavesToTextThatLoadsBackToTheSameTextAndProject) {
         EXPECT_EQ(again.project(), project);
     }
     EXPECT_GE(written, 3u);
-}
-
-TEST(DefaultScene, HasTheDescribedLayout) {
-    Host h;
-    h.load_scene_text(host::scene_text(host::default_scene()));
-    const host::Project& p = h.project();
-    const host::Composition* comp = p.active_comp();
-    ASSERT_NE(comp, nullptr);
-    EXPECT_EQ(std::pair(p.items.at(comp->item).width, p.items.at(comp->item).height), std::pair(1920, 1080));
-    std::map<std::string, int> count;
-    std::set<std::pair<A_long, A_long>> sizes;
-    std::vector<host::ObjectId> three_d;
-    for (host::ObjectId id : comp->layers) {
-        const host::Layer& l = p.layers.at(id);
-        const bool other_3d = l.three_d && l.type != host::LayerType::camera && l.type != host::LayerType::light;
-        using T = host::LayerType;
-        ++count[l.type == T::camera ? "camera" : l.type == T::light ? "light" : !l.three_d ? "2D"
-                : l.type == T::text ? "3D text" : l.type == T::shape ? "3D shape" : "3D other"];
-        if (l.type == host::LayerType::camera) {
-            EXPECT_EQ(std::pair(l.stream(host::StreamId::position).value, l.stream(host::StreamId::anchor).value),
-                      std::pair(host::Vec3{960, 540, -2666.7}, host::Vec3{960, 540, 0}));
-        }
-        if (const host::Item* s = p.item(l.source); s && other_3d) sizes.insert({s->width, s->height});
-        if (l.three_d) three_d.push_back(id);
-    }
-    EXPECT_EQ(std::tuple(count["camera"], count["light"], count["2D"], count["3D text"], count["3D shape"]),
-              std::tuple(1, 1, 2, 1, 1));
-    EXPECT_GE(count["3D other"], 26);
-    EXPECT_LE(count["3D other"], 30);
-    EXPECT_GE(sizes.size(), 5u);
-    EXPECT_EQ(comp->selection, three_d);
 }
 
 TEST(SceneDefaults, FieldsLeftOutTakeTheHostDefaults) {

@@ -97,35 +97,30 @@ TEST(Events, TheCloseBox) {
     EXPECT_EQ(ta::liveCounts().total(), before.total());
 }
 
+// A missing parameter, one asked for as another type, and the command record
+// asked for at the 14 bytes older callers size it at.
 TEST(Events, ParametersThatAreMissingOrOfAnotherType) {
     ControlRef button = nullptr;
     CreatePushButtonControl(nullptr, &kRect, nullptr, &button);
-    struct Result {
-        OSStatus missing = 0, wrongType = 0, small = 0;
-        UInt32 idFromSmallBuffer = 0;
-    } result;
     SetControlCommandID(button, 42);
+    std::vector<OSStatus> result;
     const auto probe = [](EventHandlerCallRef, EventRef event, void* data) -> OSStatus {
-        auto* r = static_cast<Result*>(data);
-        CGContextRef context = nullptr;
-        r->missing = GetEventParameter(event, kEventParamCGContextRef, typeCGContextRef, nullptr, sizeof context,
-                                       nullptr, &context);
-        ControlRef control = nullptr;
-        r->wrongType = GetEventParameter(event, kEventParamDirectObject, typeControlRef, nullptr, sizeof control,
-                                         nullptr, &control);
-        // Older callers size the command record at 14 bytes.
+        void* out = nullptr;
         unsigned char bytes[14] = {};
-        ByteCount actual = 0;
-        r->small = GetEventParameter(event, kEventParamDirectObject, typeHICommand, nullptr, sizeof bytes, &actual,
-                                     bytes);
-        std::memcpy(&r->idFromSmallBuffer, bytes + offsetof(HICommand, commandID), sizeof(UInt32));
+        UInt32 id = 0;
+        const auto get = [event](EventParamName name, EventParamType type, ByteCount size, void* to) {
+            return GetEventParameter(event, name, type, nullptr, size, nullptr, to);
+        };
+        auto& r = *static_cast<std::vector<OSStatus>*>(data);
+        r = {get(kEventParamCGContextRef, typeCGContextRef, sizeof out, &out),
+             get(kEventParamDirectObject, typeControlRef, sizeof out, &out),
+             get(kEventParamDirectObject, typeHICommand, sizeof bytes, bytes)};
+        std::memcpy(&id, bytes + offsetof(HICommand, commandID), sizeof id);
+        r.push_back(static_cast<OSStatus>(id));
         return noErr;
     };
     InstallEventHandler(GetControlEventTarget(button), probe, 1, kCommand, &result, nullptr);
     ta::click(button);
-    EXPECT_EQ(result.missing, eventParameterNotFoundErr);
-    EXPECT_EQ(result.wrongType, paramErr);
-    EXPECT_EQ(result.small, noErr);
-    EXPECT_EQ(result.idFromSmallBuffer, 42u);
+    EXPECT_EQ(result, (std::vector<OSStatus>{eventParameterNotFoundErr, paramErr, noErr, 42}));
     DisposeControl(button);
 }
