@@ -11,37 +11,24 @@
 using namespace tk_test;
 namespace ta = tk::automation;
 
-namespace {
-
-// A 10 x 6 bitmap in the caller's memory with a context over it.
-struct Canvas {
-    static constexpr int kWidth = 10, kHeight = 6;
-    std::vector<unsigned char> pixels = std::vector<unsigned char>(kWidth * kHeight * 4, 0);
-    CGColorSpaceRef space = CGColorSpaceCreateDeviceRGB();
-    CGContextRef context = CGBitmapContextCreate(pixels.data(), kWidth, kHeight, 8, kWidth * 4, space,
-                                                 kCGImageAlphaPremultipliedLast);
-    ~Canvas() {
-        CGContextRelease(context);
-        CGColorSpaceRelease(space);
-    }
-    std::array<int, 4> at(int x, int y) const {
-        const unsigned char* p = &pixels[(y * kWidth + x) * 4];
-        return {p[0], p[1], p[2], p[3]};
-    }
-};
-
-}  // namespace
-
 using Px = std::array<int, 4>;
 
 TEST(Drawing, BitmapMemoryHoldsPremultipliedRedGreenBlueAlphaFromTheTopLeft) {
-    Canvas canvas;
-    ASSERT_NE(canvas.context, nullptr);
-    canvas.pixels[36] = 0, canvas.pixels[37] = 255, canvas.pixels[38] = 0, canvas.pixels[39] = 255;  // green at 9,0
-    CGContextSetRGBFillColor(canvas.context, 1, 0, 0, 1);
-    CGContextFillRect(canvas.context, CGRect{{2, 1}, {3, 2}});
-    CGContextSetRGBFillColor(canvas.context, 0, 0, 1, 0.5);
-    CGContextFillRect(canvas.context, CGRect{{0, 5}, {1, 1}});
+    constexpr int kWidth = 10;
+    std::vector<unsigned char> pixels(kWidth * 6 * 4, 0);
+    const auto at = [&](int x, int y) {
+        const unsigned char* p = &pixels[(y * kWidth + x) * 4];
+        return Px{p[0], p[1], p[2], p[3]};
+    };
+    CGColorSpaceRef space = CGColorSpaceCreateDeviceRGB();
+    CGContextRef context = CGBitmapContextCreate(pixels.data(), kWidth, 6, 8, kWidth * 4, space,
+                                                 kCGImageAlphaPremultipliedLast);
+    ASSERT_NE(context, nullptr);
+    pixels[36] = 0, pixels[37] = 255, pixels[38] = 0, pixels[39] = 255;  // green at 9,0
+    CGContextSetRGBFillColor(context, 1, 0, 0, 1);
+    CGContextFillRect(context, CGRect{{2, 1}, {3, 2}});
+    CGContextSetRGBFillColor(context, 0, 0, 1, 0.5);
+    CGContextFillRect(context, CGRect{{0, 5}, {1, 1}});
     const struct {
         int x, y;
         Px rgba;
@@ -50,11 +37,13 @@ TEST(Drawing, BitmapMemoryHoldsPremultipliedRedGreenBlueAlphaFromTheTopLeft) {
                     {9, 0, {0, 255, 0, 255}},  // what the caller wrote stays
                     {0, 5, {0, 0, 128, 128}}};
     for (const auto& e : expected) {
-        const Px p = canvas.at(e.x, e.y);
+        const Px p = at(e.x, e.y);
         for (int c = 0; c < 4; ++c) EXPECT_NEAR(p[c], e.rgba[c], 1) << e.x << "," << e.y;
     }
-    CGContextClearRect(canvas.context, CGRect{{0, 0}, {10, 6}});
-    EXPECT_EQ(canvas.at(9, 0), (Px{0, 0, 0, 0}));
+    CGContextClearRect(context, CGRect{{0, 0}, {10, 6}});
+    EXPECT_EQ(at(9, 0), (Px{0, 0, 0, 0}));
+    CGContextRelease(context);
+    CGColorSpaceRelease(space);
 }
 
 TEST(Drawing, EachMemoryLayoutKeepsWhatTheCallerWroteAndTakesWhatIsDrawn) {

@@ -141,7 +141,7 @@ TEST(Windows, OnlyTheFrontWindowIsActive) {
     DisposeWindow(b);
 }
 
-TEST(Screens, OneScreenAtTheOriginUnlessConfiguredOtherwise) {
+TEST(Screens, OneAtTheOriginUnlessConfiguredWithRightAndBottomEdgesOutside) {
     tk::automation::resetScreens();
     GDHandle device = GetDeviceList();
     ASSERT_NE(device, nullptr);
@@ -156,9 +156,7 @@ TEST(Screens, OneScreenAtTheOriginUnlessConfiguredOtherwise) {
     EXPECT_EQ(GetDeviceList(), nullptr);
     tk::automation::resetScreens();
     EXPECT_NE(GetDeviceList(), nullptr);
-}
-
-TEST(Screens, PointsOnTheRightAndBottomEdgesAreOutside) {
+    // Points on the right and bottom edges are outside.
     const Rect r{0, 0, 900, 1440};
     for (const auto& [p, inside] : {std::pair{Point{0, 0}, true}, {Point{899, 1439}, true}, {Point{900, 10}, false},
                                     {Point{10, 1440}, false}, {Point{-1, 10}, false}, {Point{10, -1}, false}})
