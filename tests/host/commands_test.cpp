@@ -2,7 +2,9 @@
 // menu updates, idle time and quitting to the registered hooks.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "host/Host.h"
@@ -63,77 +65,51 @@ struct Commands : ::testing::Test {
         EXPECT_EQ(commands->AEGP_InsertMenuCommand(c, text, menu, where), A_Err_NONE);
         return c;
     }
-    std::vector<std::string> menu_names(AEGP_MenuID menu) const {
-        std::vector<std::string> names;
-        for (const host::MenuItem& m : h.menus().items(menu)) names.push_back(m.name);
-        return names;
-    }
+    // What the hooks saw since the last look.
+    static std::vector<std::string> seen() { return std::exchange(_seen, {}); }
 };
 
-TEST_F(Commands, InsertPositionsSortedBottomTopAndAfterAnItem) {
+TEST_F(Commands, MenuItemsTakeTheirPlaceAndState) {
     new_command("Mango");
     new_command("Apricot", AEGP_Menu_FLOATERS, AEGP_MENU_INSERT_AT_TOP);
     new_command("Zebra");
     new_command("Kiwi", AEGP_Menu_FLOATERS, AEGP_MENU_INSERT_SORTED);
-    new_command("After first", AEGP_Menu_FLOATERS, 1);
-    EXPECT_EQ(menu_names(AEGP_Menu_FLOATERS),
-              (std::vector<std::string>{"Apricot", "After first", "Kiwi", "Mango", "Zebra"}));
+    const AEGP_Command c = new_command("After first", AEGP_Menu_FLOATERS, 1);
+    std::string names;
+    for (const host::MenuItem& m : h.menus().items(AEGP_Menu_FLOATERS)) names += m.name + ";";
+    EXPECT_EQ(names, "Apricot;After first;Kiwi;Mango;Zebra;");
     EXPECT_TRUE(h.menus().items(AEGP_Menu_WINDOW).empty());
-}
-
-TEST_F(Commands, EnableDisableAndCheckMarkState) {
-    const AEGP_Command c = new_command("Thing");
-    EXPECT_TRUE(h.command_enabled(c));
-    EXPECT_EQ(commands->AEGP_DisableCommand(c), A_Err_NONE);
-    EXPECT_FALSE(h.command_enabled(c));
-    EXPECT_EQ(commands->AEGP_CheckMarkMenuCommand(c, 1), A_Err_NONE);
-    EXPECT_TRUE(h.menus().state(c)->checked);
-    EXPECT_EQ(commands->AEGP_EnableCommand(c), A_Err_NONE);
-    EXPECT_EQ(commands->AEGP_CheckMarkMenuCommand(c, 0), A_Err_NONE);
-    EXPECT_TRUE(h.menus().state(c)->enabled);
-    EXPECT_FALSE(h.menus().state(c)->checked);
+    const auto state = [&] {
+        return std::tuple(h.menus().state(c)->enabled, h.menus().state(c)->checked, h.command_enabled(c));
+    };
+    EXPECT_EQ(state(), std::tuple(true, false, true));
+    EXPECT_EQ(commands->AEGP_DisableCommand(c) + commands->AEGP_CheckMarkMenuCommand(c, 1), A_Err_NONE);
+    EXPECT_EQ(state(), std::tuple(false, true, false));
+    EXPECT_EQ(commands->AEGP_EnableCommand(c) + commands->AEGP_CheckMarkMenuCommand(c, 0), A_Err_NONE);
+    EXPECT_EQ(state(), std::tuple(true, false, true));
     EXPECT_EQ(commands->AEGP_EnableCommand(c + 50), A_Err_PARAMETER);
     EXPECT_EQ(commands->AEGP_CheckMarkMenuCommand(c + 50, 1), A_Err_PARAMETER);
 }
 
 TEST_F(Commands, HooksForTheCommandAndForEveryCommandRunInOrderWithHandledFlag) {
-    const AEGP_Command c = new_command("Thing");
-    const AEGP_Command other = new_command("Other");
+    const AEGP_Command c = new_command("Thing"), other = new_command("Other");
     reg->AEGP_RegisterCommandHook(plugin, AEGP_HP_AfterAE, 0, record_command, name("all-after"));
     reg->AEGP_RegisterCommandHook(plugin, AEGP_HP_BeforeAE, c, record_command, name("own"));
     reg->AEGP_RegisterCommandHook(plugin, AEGP_HP_BeforeAE, 0, record_command, name("all"));
     _handle = 1;
     EXPECT_TRUE(h.invoke_command(c));
-    const std::string n = std::to_string(c);
-    EXPECT_EQ(_seen, (std::vector<std::string>{"own " + n + " p1", "all " + n + " p1 already",
-                                               "all-after " + n + " p2 already"}));
-    _seen.clear();
+    const std::string n = std::to_string(c), o = std::to_string(other);
+    EXPECT_EQ(seen(), (std::vector<std::string>{"own " + n + " p1", "all " + n + " p1 already",
+                                                "all-after " + n + " p2 already"}));
     _handle = 0;
     EXPECT_FALSE(h.invoke_command(other));
-    const std::string o = std::to_string(other);
-    EXPECT_EQ(_seen, (std::vector<std::string>{"all " + o + " p1", "all-after " + o + " p2"}));
+    EXPECT_EQ(seen(), (std::vector<std::string>{"all " + o + " p1", "all-after " + o + " p2"}));
     EXPECT_TRUE(h.hooks().failures.empty());
     _hook_status = 516;
     h.invoke_command(other);
     ASSERT_EQ(h.hooks().failures.size(), 2u);  // both hooks ran and failed
-    EXPECT_EQ(h.hooks().failures[0].hook, "command");
-    EXPECT_EQ(h.hooks().failures[0].status, 516);
-}
-
-TEST_F(Commands, OnlyAnEnabledCommandInAMenuCanBeChosen) {
-    const AEGP_Command c = new_command("Thing");
-    AEGP_Command unlisted = 0;
-    commands->AEGP_GetUniqueCommand(&unlisted);
-    reg->AEGP_RegisterCommandHook(plugin, AEGP_HP_BeforeAE, 0, record_command, name("all"));
-    commands->AEGP_DisableCommand(c);
-    EXPECT_FALSE(h.invoke_command(c));
-    EXPECT_FALSE(h.invoke_command(c + 1000));
-    EXPECT_FALSE(h.invoke_command(unlisted));
-    EXPECT_TRUE(_seen.empty());
-    // A program may still run a command that is disabled or in no menu.
-    EXPECT_EQ(commands->AEGP_DoCommand(c), A_Err_NONE);
-    EXPECT_EQ(commands->AEGP_DoCommand(unlisted), A_Err_NONE);
-    EXPECT_EQ(_seen.size(), 2u);
+    EXPECT_EQ(std::pair(h.hooks().failures[0].hook, h.hooks().failures[0].status),
+              std::pair(std::string("command"), A_Err{516}));
 }
 
 // The update-menu hook that disables the command.
@@ -147,13 +123,25 @@ A_Err disable_in_menu_hook(AEGP_GlobalRefcon, AEGP_UpdateMenuRefcon, AEGP_Window
     return A_Err_NONE;
 }
 
-TEST_F(Commands, ChoosingAnItemShowsItsMenuFirst) {
+// A person chooses only an enabled command in a menu, and only after its menu
+// was shown (the update-menu hook ran); a program may run any command given out.
+TEST_F(Commands, OnlyAnEnabledCommandInAMenuCanBeChosenAfterItsMenuIsShown) {
     _disabled_by_menu_hook = new_command("Thing");
-    reg->AEGP_RegisterCommandHook(plugin, AEGP_HP_BeforeAE, _disabled_by_menu_hook, record_command, name("own"));
+    const AEGP_Command other = new_command("Other");
+    AEGP_Command unlisted = 0;
+    commands->AEGP_GetUniqueCommand(&unlisted);
+    reg->AEGP_RegisterCommandHook(plugin, AEGP_HP_BeforeAE, 0, record_command, name("all"));
     reg->AEGP_RegisterUpdateMenuHook(plugin, disable_in_menu_hook, nullptr);
     ASSERT_TRUE(h.command_enabled(_disabled_by_menu_hook));
     EXPECT_FALSE(h.invoke_command(_disabled_by_menu_hook));
-    EXPECT_EQ(_seen, (std::vector<std::string>{"menu"}));
+    EXPECT_EQ(seen(), (std::vector<std::string>{"menu"}));
+    EXPECT_FALSE(h.invoke_command(other + 1000));
+    EXPECT_FALSE(h.invoke_command(unlisted));
+    EXPECT_EQ(std::count_if(_seen.begin(), _seen.end(), [](const std::string& s) { return s != "menu"; }), 0);
+    _seen.clear();
+    EXPECT_EQ(commands->AEGP_DoCommand(_disabled_by_menu_hook) + commands->AEGP_DoCommand(unlisted), A_Err_NONE);
+    EXPECT_EQ(_seen, (std::vector<std::string>{"all " + std::to_string(_disabled_by_menu_hook) + " p1",
+                                               "all " + std::to_string(unlisted) + " p1"}));
 }
 
 TEST_F(Commands, UpdateMenusIdleAndQuitRunTheirHooks) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "host/Host.h"
 #include "host_test_support.h"
@@ -52,9 +53,10 @@ TEST(FaultInjection, ArmedFaultsFailTheirCallsWithoutSideEffect) {
         const auto& first = h.calls().first_injection();
         ASSERT_EQ(first.has_value(), failed != statuses.end()) << c.what;
         if (first) {
-            EXPECT_EQ(first->number, 2 + (failed - statuses.begin())) << c.what;
-            EXPECT_EQ(first->function, "AEGP_ReportInfo");
-            EXPECT_EQ(first->arguments, std::to_string(plugin) + ", \"x\"");
+            const std::string arguments = std::to_string(plugin) + ", \"x\"";
+            EXPECT_EQ(std::tuple(first->number, first->function, first->arguments),
+                      std::tuple(2 + (failed - statuses.begin()), "AEGP_ReportInfo", arguments))
+                << c.what;
         }
     }
 }
@@ -71,8 +73,7 @@ TEST_F(Faults, AFailedAcquisitionLeavesTheTableAndTheCountsAlone) {
     commands->AEGP_GetUniqueCommand(&a);
     EXPECT_EQ(commands->AEGP_GetUniqueCommand(&b), A_Err_GENERIC);
     commands->AEGP_GetUniqueCommand(&c);
-    EXPECT_EQ(b, 0);
-    EXPECT_EQ(c, a + 1);
+    EXPECT_EQ(std::pair(b, c), std::pair(AEGP_Command{0}, a + 1));
 }
 
 TEST_F(Faults, FaultsMustNameAFunctionTheHostOffers) {
@@ -95,18 +96,14 @@ TEST_F(Faults, TheLogIsOffUntilAskedForAndThenKeepsTheMostRecentCalls) {
     commands->AEGP_InsertMenuCommand(c, "Thing", AEGP_Menu_WINDOW, AEGP_MENU_INSERT_AT_BOTTOM);
     utility->AEGP_ReportInfo(7, "hello");
     report(2);
+    // The most recent three: the refused report, one that passed, one that failed as armed.
     const auto& log = h.calls().calls();
     ASSERT_EQ(log.size(), 3u);
-    EXPECT_EQ(log[0].number, 8);
-    EXPECT_EQ(log[0].function, "AEGP_ReportInfo");
-    EXPECT_EQ(log[0].arguments, "7, \"hello\"");
-    EXPECT_EQ(log[0].status, A_Err_PARAMETER);
-    EXPECT_EQ(log[0].reason, "plug-in id 7 is not the id of a loaded plug-in");
-    EXPECT_EQ(log[1].status, A_Err_NONE);
-    EXPECT_EQ(log[2].status, 4);
-    EXPECT_TRUE(log[2].injected);
-    EXPECT_TRUE(log[2].reason.empty());
-    EXPECT_EQ(h.calls().call_names(), (std::vector<std::string>{"AEGP_ReportInfo", "AEGP_ReportInfo", "AEGP_ReportInfo"}));
+    EXPECT_EQ(std::tuple(log[0].number, log[0].function, log[0].arguments, log[0].status, log[0].reason),
+              std::tuple(8, "AEGP_ReportInfo", "7, \"hello\"", A_Err_PARAMETER,
+                         "plug-in id 7 is not the id of a loaded plug-in"));
+    EXPECT_EQ(std::tuple(log[1].status, log[2].status, log[2].injected, log[2].reason), std::tuple(0, 4, true, ""));
+    EXPECT_EQ(h.calls().call_names(), (std::vector<std::string>(3, "AEGP_ReportInfo")));
 
     h.calls().log_calls(0);
     report(1);

@@ -12,28 +12,17 @@ namespace host_test {
 struct ModelFixture : ::testing::Test {
     host::Host h;
     const AEGP_PluginID plugin = attach_plugin(h);
-    const AEGP_ItemSuite3* items = nullptr;
-    const AEGP_CompSuite4* comps = nullptr;
-    const AEGP_LayerSuite5* layers = nullptr;
-    const AEGP_LayerSuite10* layers10 = nullptr;
-    const AEGP_CollectionSuite1* collections = nullptr;
-    const AEGP_StreamSuite4* streams = nullptr;
-    const AEGP_KeyframeSuite1* keys = nullptr;
-    const AEGP_UtilitySuite3* utility = nullptr;
-    const AEGP_CommandSuite1* commands = nullptr;
+    const AEGP_ItemSuite3* items = acquire<AEGP_ItemSuite3>(h, kAEGPItemSuite, 3);
+    const AEGP_CompSuite4* comps = acquire<AEGP_CompSuite4>(h, kAEGPCompSuite, 4);
+    const AEGP_LayerSuite5* layers = acquire<AEGP_LayerSuite5>(h, kAEGPLayerSuite, 5);
+    const AEGP_LayerSuite10* layers10 = acquire<AEGP_LayerSuite10>(h, kAEGPLayerSuite, 10);
+    const AEGP_CollectionSuite1* collections = acquire<AEGP_CollectionSuite1>(h, kAEGPCollectionSuite, 1);
+    const AEGP_StreamSuite4* streams = acquire<AEGP_StreamSuite4>(h, kAEGPStreamSuite, 4);
+    const AEGP_KeyframeSuite1* keys = acquire<AEGP_KeyframeSuite1>(h, kAEGPKeyframeSuite, 1);
+    const AEGP_UtilitySuite3* utility = acquire<AEGP_UtilitySuite3>(h, kAEGPUtilitySuite, 3);
+    const AEGP_CommandSuite1* commands = acquire<AEGP_CommandSuite1>(h, kAEGPCommandSuite, 1);
 
-    ModelFixture() {
-        h.load_scene_text(kSmallScene);
-        items = acquire<AEGP_ItemSuite3>(h, kAEGPItemSuite, 3);
-        comps = acquire<AEGP_CompSuite4>(h, kAEGPCompSuite, 4);
-        layers = acquire<AEGP_LayerSuite5>(h, kAEGPLayerSuite, 5);
-        layers10 = acquire<AEGP_LayerSuite10>(h, kAEGPLayerSuite, 10);
-        collections = acquire<AEGP_CollectionSuite1>(h, kAEGPCollectionSuite, 1);
-        streams = acquire<AEGP_StreamSuite4>(h, kAEGPStreamSuite, 4);
-        keys = acquire<AEGP_KeyframeSuite1>(h, kAEGPKeyframeSuite, 1);
-        utility = acquire<AEGP_UtilitySuite3>(h, kAEGPUtilitySuite, 3);
-        commands = acquire<AEGP_CommandSuite1>(h, kAEGPCommandSuite, 1);
-    }
+    ModelFixture() { h.load_scene_text(kSmallScene); }
 
     AEGP_CompH comp() {
         AEGP_ItemH item = nullptr;
@@ -82,14 +71,13 @@ struct ModelFixture : ::testing::Test {
         EXPECT_EQ(streams->AEGP_GetLayerStreamValue(l, which, mode, &t, 0, &v, &type), A_Err_NONE);
         return v.three_d;
     }
+    // Sets the value through a stream of its own (the key at the current time on a keyed stream).
     A_Err write(AEGP_LayerH l, AEGP_LayerStream which, AEGP_ThreeDVal value) {
-        AEGP_StreamRefH s = nullptr;
-        EXPECT_EQ(streams->AEGP_GetNewLayerStream(plugin, l, which, &s), A_Err_NONE);
         AEGP_StreamValue v{};
-        v.streamH = s;
+        EXPECT_EQ(streams->AEGP_GetNewLayerStream(plugin, l, which, &v.streamH), A_Err_NONE);
         v.val.three_d = value;
-        const A_Err err = streams->AEGP_SetStreamValue(plugin, s, &v);
-        streams->AEGP_DisposeStream(s);
+        const A_Err err = streams->AEGP_SetStreamValue(plugin, v.streamH, &v);
+        streams->AEGP_DisposeStream(v.streamH);
         return err;
     }
     A_long insert_key(AEGP_LayerH l, AEGP_LayerStream which, double seconds) {

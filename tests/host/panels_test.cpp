@@ -5,6 +5,7 @@
 
 #include "host/Host.h"
 #include "host_test_support.h"
+#include "toolkit/automation.h"
 #include "toolkit/native.h"
 
 namespace {
@@ -66,77 +67,51 @@ struct Panels : ::testing::Test {
     static const A_u_char* match() { return reinterpret_cast<const A_u_char*>(kMatch); }
 };
 
-TEST_F(Panels, ToggleOpensAFrameSizedByTheFirstSnapSizeAndCallsTheHookWithItsContainer) {
-    EXPECT_FALSE(h.panel_open(kMatch));
+// Open, close, open again without snap sizes, close by the frame's close, and quit.
+TEST_F(Panels, ToggleOpensAFrameWithTheContainerAndClosesItContainerFirst) {
     _fake.snap_count = 3;
+    const auto size = [&] {
+        const auto s = h.panel_size(kMatch);
+        Rect content{};
+        GetWindowBounds(h.panel_window(kMatch), kWindowContentRgn, &content);
+        EXPECT_EQ(std::pair(content.right - content.left, content.bottom - content.top), std::pair(s->x, s->y));
+        return std::pair(s->x, s->y);
+    };
     ASSERT_EQ(_panels->AEGP_ToggleVisibility(match()), A_Err_NONE);
-    EXPECT_EQ(_fake.creations, 1);
     ASSERT_TRUE(h.panel_open(kMatch));
-    EXPECT_EQ(h.panel_container(kMatch), _fake.container);
-    ControlKind kind{};
-    GetControlKind(_fake.container, &kind);
-    EXPECT_EQ(kind.kind, kControlKindUserPane);
-    EXPECT_EQ(HIViewGetSuperview(_fake.button), _fake.container);
     WindowRef frame = h.panel_window(kMatch);
-    EXPECT_EQ(GetControlOwner(_fake.container), frame);
+    EXPECT_EQ(std::tuple(h.panel_container(kMatch), HIViewGetSuperview(_fake.button), GetControlOwner(_fake.container)),
+              std::tuple(_fake.container, _fake.container, frame));
+    EXPECT_EQ(tk::automation::kindName(_fake.container), "user pane");
     EXPECT_TRUE(IsWindowVisible(frame));
-    EXPECT_EQ(h.panel_title(kMatch), "Fake Panel");
-    CFStringRef title = nullptr;
-    CopyWindowTitleAsCFString(frame, &title);
-    char text[64] = {};
-    CFStringGetCString(title, text, sizeof text, kCFStringEncodingUTF8);
-    CFRelease(title);
-    EXPECT_STREQ(text, "Fake Panel");
-    const auto size = h.panel_size(kMatch);
-    ASSERT_TRUE(size);
-    EXPECT_EQ(std::pair(size->x, size->y), std::pair(501, 235));
-    Rect content{};
-    GetWindowBounds(frame, kWindowContentRgn, &content);
-    EXPECT_EQ(std::pair(content.right - content.left, content.bottom - content.top), std::pair(501, 235));
-}
+    EXPECT_EQ(std::pair(h.panel_title(kMatch), tk::automation::windowTitle(frame)),
+              std::pair(std::string("Fake Panel"), std::string("Fake Panel")));
+    EXPECT_EQ(size(), std::pair(501, 235));  // the first snap size
 
-TEST_F(Panels, ToggleAgainDisposesTheContainerAndClosesTheFrame) {
-    _panels->AEGP_ToggleVisibility(match());
     const AEGP_PanelH panel = _fake.panel;
     ASSERT_EQ(_panels->AEGP_ToggleVisibility(match()), A_Err_NONE);
-    EXPECT_EQ(_fake.disposals, 1);
-    EXPECT_FALSE(h.panel_open(kMatch));
-    EXPECT_EQ(h.panel_container(kMatch), nullptr);
-    EXPECT_FALSE(h.panel_size(kMatch));
+    EXPECT_EQ(std::pair(_fake.creations, _fake.disposals), std::pair(1, 1));
+    EXPECT_EQ(std::tuple(h.panel_open(kMatch), h.panel_container(kMatch), h.panel_size(kMatch).has_value()),
+              std::tuple(false, nullptr, false));
     EXPECT_EQ(_panels->AEGP_SetTitle(panel, reinterpret_cast<const A_u_char*>("late")), A_Err_PARAMETER);
-    // And open again: a new frame, the hook runs again; without snap sizes the frame keeps its default size.
+
     _fake.snap_count = 0;
     _panels->AEGP_ToggleVisibility(match());
-    EXPECT_EQ(_fake.creations, 2);
-    EXPECT_TRUE(h.panel_open(kMatch));
-    EXPECT_NE(_fake.panel, panel);
-    const auto size = h.panel_size(kMatch);
-    ASSERT_TRUE(size);
-    EXPECT_EQ(std::pair(size->x, size->y), std::pair(400, 300));
+    EXPECT_EQ(std::pair(_fake.creations, _fake.panel != panel), std::pair(2, true));
+    EXPECT_EQ(size(), std::pair(400, 300));  // without snap sizes the frame keeps its default size
+    DisposeWindow(h.panel_window(kMatch));
+    EXPECT_EQ(std::pair(_fake.disposals, h.panel_open(kMatch)), std::pair(2, false));
+    _panels->AEGP_ToggleVisibility(match());
+    h.quit();
+    EXPECT_EQ(std::pair(_fake.disposals, h.panel_open(kMatch)), std::pair(3, false));
 }
 
 TEST_F(Panels, AFailingHookLeavesThePanelClosed) {
     _fake.status = 516;
     EXPECT_EQ(_panels->AEGP_ToggleVisibility(match()), 516);
-    EXPECT_FALSE(h.panel_open(kMatch));
-    EXPECT_EQ(_fake.disposals, 1);
+    EXPECT_EQ(std::pair(h.panel_open(kMatch), _fake.disposals), std::pair(false, 1));
     ASSERT_EQ(h.hooks().failures.size(), 1u);
     EXPECT_EQ(h.hooks().failures[0].hook, "create panel");
 }
-
-TEST_F(Panels, ClosingTheFrameWindowClosesThePanel) {
-    _panels->AEGP_ToggleVisibility(match());
-    DisposeWindow(h.panel_window(kMatch));
-    EXPECT_EQ(_fake.disposals, 1);
-    EXPECT_FALSE(h.panel_open(kMatch));
-    _panels->AEGP_ToggleVisibility(match());
-    EXPECT_TRUE(h.panel_open(kMatch));
-    // Quitting closes it too.
-    h.quit();
-    EXPECT_EQ(_fake.disposals, 2);
-    EXPECT_FALSE(h.panel_open(kMatch));
-}
-
-
 
 }  // namespace

@@ -1,5 +1,5 @@
 // Acquiring and releasing suites: counts, balance, removed suites, and the one
-// host the suite tables reach.
+// host the suite tables reach; the application colour suite's dark palette.
 #include <gtest/gtest.h>
 
 #include "host/Host.h"
@@ -11,7 +11,7 @@ using host::Host;
 using host_test::acquire;
 using host_test::release;
 
-TEST(SuiteAccess, RemovedAndUnknownSuitesAreMissingOthersStay) {
+TEST(SuiteAccess, RemovedAndUnknownSuitesAreMissingOthersAreCountedAndBalanced) {
     Host h;
     h.remove_suite(kAEGPWorkspacePanelSuite, 1);
     h.remove_suite(kAEGPLayerSuite, 8);
@@ -23,29 +23,18 @@ TEST(SuiteAccess, RemovedAndUnknownSuitesAreMissingOthersStay) {
     EXPECT_EQ(h.suites().acquisitions(kAEGPLayerSuite, 9), 0);
     EXPECT_NE(acquire<AEGP_LayerSuite10>(h, kAEGPLayerSuite, 10), nullptr);
     EXPECT_NE(acquire<PFAppSuite2>(h, kPFAppSuite, 2), nullptr);
+    acquire<AEGP_LayerSuite10>(h, kAEGPLayerSuite, 10);
+    EXPECT_EQ(h.suites().acquisitions(kAEGPLayerSuite, 10), 2);
+    EXPECT_EQ(h.suites().releases(kAEGPLayerSuite, 10), 0);
+    release(h, kAEGPLayerSuite, 10);
+    EXPECT_FALSE(h.balanced());
+    EXPECT_NE(h.balance_report().find("AEGP Layer Suite"), std::string::npos) << h.balance_report();
     release(h, kAEGPLayerSuite, 10);
     release(h, kPFAppSuite, 2);
     EXPECT_TRUE(h.balanced()) << h.balance_report();
-}
-
-TEST(SuiteAccess, CountsAcquisitionsAndReleasesPerSuite) {
-    Host h;
-    acquire<AEGP_ItemSuite3>(h, kAEGPItemSuite, 3);
-    acquire<AEGP_ItemSuite3>(h, kAEGPItemSuite, 3);
-    acquire<AEGP_CompSuite4>(h, kAEGPCompSuite, 4);
-    release(h, kAEGPItemSuite, 3);
-    EXPECT_EQ(h.suites().acquisitions(kAEGPItemSuite, 3), 2);
-    EXPECT_EQ(h.suites().releases(kAEGPItemSuite, 3), 1);
-    EXPECT_EQ(h.suites().acquisitions(kAEGPCompSuite, 4), 1);
-    EXPECT_FALSE(h.balanced());
-    EXPECT_NE(h.balance_report().find("AEGP Item Suite"), std::string::npos);
-    EXPECT_NE(h.balance_report().find("AEGP Comp Suite"), std::string::npos);
-    release(h, kAEGPItemSuite, 3);
-    release(h, kAEGPCompSuite, 4);
-    EXPECT_TRUE(h.balanced()) << h.balance_report();
     // One release too many is refused and unbalances.
-    EXPECT_EQ(h.basic_suite()->ReleaseSuite(kAEGPItemSuite, 3), A_Err_PARAMETER);
-    EXPECT_EQ(h.suites().releases(kAEGPItemSuite, 3), 2);
+    EXPECT_EQ(h.basic_suite()->ReleaseSuite(kPFAppSuite, 2), A_Err_PARAMETER);
+    EXPECT_EQ(h.suites().releases(kPFAppSuite, 2), 1);
     EXPECT_FALSE(h.balanced());
 }
 
@@ -63,6 +52,32 @@ TEST(SuiteAccess, OneHostAtATimeAndNoneAfterItGoes) {
     EXPECT_EQ(basic->AcquireSuite(kAEGPItemSuite, 3, &table), A_Err_GENERIC);
     AEGP_ItemH item = nullptr;
     EXPECT_EQ(items->AEGP_GetActiveItem(&item), A_Err_GENERIC);
+}
+
+int brightness(const PF_App_Color& c) { return (c.red + c.green + c.blue) / 3; }
+
+TEST(AppColors, KnownKindsMakeADarkPaletteOthersAreRefused) {
+    host::Host h;
+    const auto* app = host_test::acquire<PFAppSuite2>(h, kPFAppSuite, 2);
+    const auto color = [&](PF_App_ColorType kind) {
+        PF_App_Color c{7, 7, 7};
+        const A_Err err = app->PF_AppGetColor(kind, &c);
+        return std::pair{err, c};
+    };
+    for (PF_App_ColorType unknown : {-1, 4, 999}) {
+        const auto [err, c] = color(unknown);
+        EXPECT_EQ(err, A_Err_PARAMETER) << unknown;
+        EXPECT_EQ(c.red, 7);
+    }
+    EXPECT_EQ(app->PF_AppGetColor(PF_App_Color_TEXT, nullptr), A_Err_PARAMETER);
+    for (PF_App_ColorType kind : {0, 1, 2, 3, 5, 6, 16, 23, 42, 43, 45, 1000}) EXPECT_EQ(color(kind).first, A_Err_NONE);
+    const auto b = [&](PF_App_ColorType kind) { return brightness(color(kind).second); };
+    EXPECT_LT(std::max(b(PF_App_Color_PANEL_BACKGROUND), b(PF_App_Color_FILL)), 0x4000);
+    EXPECT_GT(b(PF_App_Color_TEXT), 0xB000);
+    EXPECT_LT(b(PF_App_Color_FILL), b(PF_App_Color_TEXT_DISABLED));
+    EXPECT_LT(b(PF_App_Color_TEXT_DISABLED), b(PF_App_Color_TEXT));
+    EXPECT_EQ(std::pair(b(PF_App_Color_BLACK), b(PF_App_Color_WHITE)), std::pair(0, 0xFFFF));
+    EXPECT_GT(color(PF_App_Color_RED).second.red, color(PF_App_Color_RED).second.green);
 }
 
 }  // namespace

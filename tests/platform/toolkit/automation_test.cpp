@@ -1,20 +1,14 @@
-// Automation: operating views as a person would, finding them and describing them.
+// Automation: finding views as a person would, and describing windows as trees (in JSON).
 #include <gtest/gtest.h>
 
 #include "support.h"
 #include "toolkit/automation.h"
+#include "toolkit/automation_json.h"
 
 using namespace tk_test;
 namespace ta = tk::automation;
 
 namespace {
-
-const EventTypeSpec kCommand[] = {{kEventClassCommand, kEventCommandProcess}};
-
-OSStatus count_command(EventHandlerCallRef, EventRef, void* data) {
-    ++*static_cast<int*>(data);
-    return noErr;
-}
 
 ControlRef check_box(WindowRef w, Rect r, const char* title) {
     ControlRef c = nullptr;
@@ -81,6 +75,8 @@ TEST(Automation, LabelledControlInAPanelIsTheBoxLeftOfItsLabel) {
     DisposeControl(container);
 }
 
+// A group's edit fields come left to right, in a window where the group box has
+// its title, and in a panel where the title is a label above the frame.
 TEST(Automation, EditFieldsOfAGroupComeLeftToRight) {
     ShownWindow shown;
     ControlRef group = nullptr;
@@ -92,85 +88,53 @@ TEST(Automation, EditFieldsOfAGroupComeLeftToRight) {
     edit(shown.root(), {80, 20, 93, 80});  // outside the group
     EXPECT_EQ(ta::editFieldsInGroup(shown.root(), "Cube Dimensions"), (std::vector<HIViewRef>{x, y, z}));
     EXPECT_TRUE(ta::editFieldsInGroup(shown.root(), "Nothing").empty());
-}
-
-TEST(Automation, EditFieldsOfAGroupWhoseTitleIsASeparateLabel) {
-    ControlRef container = nullptr;
-    const Rect c{0, 0, 235, 501};
-    CreateUserPaneControl(nullptr, &c, 0, &container);
     // The frame starts 13 px below the item's top; its label sits 9 px in, above it.
-    ControlRef group = nullptr;
-    const Rect g{23, 10, 70, 300};
-    CreateGroupBoxControl(nullptr, &g, nullptr, true, &group);
+    ControlRef container = nullptr;
+    const Rect c{0, 0, 235, 501}, framed{23, 10, 70, 300};
+    CreateUserPaneControl(nullptr, &c, 0, &container);
+    CreateGroupBoxControl(nullptr, &framed, nullptr, true, &group);
     HIViewAddSubview(container, group);
     label(container, {10, 19, 22, 300}, "Cube Dimensions");
-    ControlRef a = edit(container, {40, 20, 53, 80});
-    ControlRef b = edit(container, {40, 100, 53, 160});
-    ControlRef hiddenField = edit(container, {40, 180, 53, 240});
-    HideControl(hiddenField);
+    ControlRef a = edit(container, {40, 20, 53, 80}), b = edit(container, {40, 100, 53, 160});
+    HideControl(edit(container, {40, 180, 53, 240}));
     EXPECT_EQ(ta::editFieldsInGroup(container, "Cube Dimensions"), (std::vector<HIViewRef>{a, b}));
     DisposeControl(container);
 }
 
-TEST(Automation, DescribesWindowsAsTrees) {
-    ShownWindow shown;
-    SetWindowTitleWithCFString(shown.window, Str("Voxtrel"));
-    ControlRef group = nullptr;
-    const Rect g{10, 10, 60, 300};
-    CreateGroupBoxControl(shown.window, &g, Str("Box"), true, &group);
-    ControlRef inner = check_box(nullptr, {5, 5, 18, 80}, "Inner");
+TEST(AutomationJson, WindowTreeCarriesKindsTextsFramesAndEntries) {
+    WindowRef w = new_window(kWindowCloseBoxAttribute, {100, 50, 335, 551});
+    SetWindowTitleWithCFString(w, Str("Voxtrel"));
+    ControlRef popup = nullptr;
+    const Rect r{5, 6, 22, 106};
+    CreatePopupButtonControl(w, &r, nullptr, -12345, false, -1, 0, normal, &popup);
+    MenuRef menu = nullptr;
+    CreateNewMenu(16000, 0, &menu);
+    SetControlData(popup, kControlEntireControl, kControlPopupButtonOwnedMenuRefTag, sizeof menu, &menu);
+    InsertMenuItemTextWithCFString(menu, Str("Camera 1"), 0, 0, 0);
+    DisableControl(popup);
+    ControlRef group = nullptr, inner = nullptr;
+    const Rect g{30, 10, 80, 300}, i{5, 5, 18, 80};
+    CreateGroupBoxControl(w, &g, Str("Box"), true, &group);
+    CreateCheckBoxControl(nullptr, &i, Str("Inner"), 0, true, &inner);
     HIViewAddSubview(group, inner);
     DisableControl(group);
-    const ta::WindowNode node = ta::describe(shown.window);
-    EXPECT_EQ(node.title, "Voxtrel");
-    EXPECT_TRUE(node.visible);
-    EXPECT_EQ(node.bounds.top, 100);
-    EXPECT_EQ(node.root.kind, "root");
-    ASSERT_EQ(node.root.children.size(), 1u);
-    const ta::ViewNode& box = node.root.children[0];
-    EXPECT_EQ(box.kind, "group box");
-    EXPECT_EQ(box.text, "Box");
-    ASSERT_EQ(box.children.size(), 1u);
-    EXPECT_EQ(box.children[0].kind, "check box");
-    EXPECT_EQ(box.children[0].frame.top, 15);
-    EXPECT_FALSE(box.children[0].enabled);  // inside a disabled group
-    EXPECT_EQ(box.children[0].maximum, 1);
-}
 
-TEST(Automation, WindowsAreListedInCreationOrder) {
-    const auto before = ta::windows().size();
-    WindowRef a = new_window(), b = new_window();
-    auto list = ta::windows();
-    ASSERT_EQ(list.size(), before + 2);
-    EXPECT_EQ(list[before], a);
-    EXPECT_EQ(list[before + 1], b);
-    DisposeWindow(a);
-    list = ta::windows();
-    EXPECT_EQ(list.back(), b);
-    EXPECT_EQ(list.size(), before + 1);
-    DisposeWindow(b);
-}
-
-TEST(Automation, EverythingDisposedBringsTheCountsBackToZero) {
-    const auto before = ta::liveCounts();
-    {
-        ShownWindow shown;
-        check_box(shown.window, {0, 0, 13, 60}, "One");
-        ControlRef popup = nullptr;
-        const Rect r{20, 0, 37, 100};
-        CreatePopupButtonControl(shown.window, &r, nullptr, -12345, false, -1, 0, normal, &popup);
-        MenuRef menu = nullptr;
-        CreateNewMenu(1, 0, &menu);
-        SetControlData(popup, kControlEntireControl, kControlPopupButtonOwnedMenuRefTag, sizeof menu, &menu);
-        InstallEventHandler(GetControlEventTarget(popup), count_command, 1, kCommand, nullptr, nullptr);
-        InstallEventHandler(GetWindowEventTarget(shown.window), count_command, 1, kCommand, nullptr, nullptr);
-        const auto during = ta::liveCounts();
-        EXPECT_EQ(during.windows, before.windows + 1);
-        EXPECT_EQ(during.views, before.views + 3);  // root, check box, popup
-        EXPECT_EQ(during.menus, before.menus + 1);
-        EXPECT_EQ(during.eventHandlers, before.eventHandlers + 2);
-    }
-    const auto after = ta::liveCounts();
-    EXPECT_EQ(after.total(), before.total());
-    EXPECT_EQ(after.views, before.views);
+    const nlohmann::json j = ta::describe(w);
+    EXPECT_EQ(j["title"], "Voxtrel");
+    EXPECT_EQ(j["bounds"]["left"], 50);
+    EXPECT_EQ(j["visible"], false);
+    const auto& view = j["root"]["children"][0];
+    EXPECT_EQ(view["kind"], "popup button");
+    EXPECT_EQ(view["text"], "Camera 1");
+    EXPECT_EQ(view["frame"]["right"], 106);
+    EXPECT_EQ(view["enabled"], false);
+    EXPECT_EQ(view["entries"], nlohmann::json::array({"Camera 1"}));
+    EXPECT_FALSE(j["root"].contains("entries"));
+    EXPECT_EQ(j["root"]["kind"], "root");
+    const auto& box = j["root"]["children"][1];
+    EXPECT_EQ(std::tuple(box["kind"], box["text"], box["children"].size()), std::tuple("group box", "Box", 1u));
+    const auto& check = box["children"][0];
+    EXPECT_EQ(std::tuple(check["kind"], check["frame"]["top"], check["enabled"], check["maximum"]),
+              std::tuple("check box", 35, false, 1));  // in window coordinates, inside a disabled group
+    DisposeWindow(w);
 }

@@ -59,35 +59,30 @@ TEST(ControlData, TextTagCopiesInAndHandsOutANewString) {
     EXPECT_EQ(ta::liveCounts().strings, before);
 }
 
-TEST(ControlData, AnOwnedMenuIsReleasedWithItsPopup) {
+// An owned menu goes with its popup; a borrowed one outlives it, and its disposal detaches it.
+TEST(ControlData, PopupMenusOwnedAndBorrowed) {
     const auto before = ta::liveCounts();
-    ControlRef popup = nullptr;
-    CreatePopupButtonControl(nullptr, &kRect, nullptr, -12345, false, -1, 0, normal, &popup);
-    MenuRef menu = nullptr;
-    CreateNewMenu(16000, 0, &menu);
-    ASSERT_EQ(SetControlData(popup, kControlEntireControl, kControlPopupButtonOwnedMenuRefTag, sizeof menu, &menu),
+    ControlRef owner = nullptr, borrower = nullptr;
+    CreatePopupButtonControl(nullptr, &kRect, nullptr, -12345, false, -1, 0, normal, &owner);
+    CreatePopupButtonControl(nullptr, &kRect, nullptr, -12345, false, -1, 0, normal, &borrower);
+    MenuRef owned = nullptr, borrowed = nullptr, read = nullptr;
+    CreateNewMenu(16000, 0, &owned);
+    CreateNewMenu(1, 0, &borrowed);
+    InsertMenuItemTextWithCFString(borrowed, Str("One"), 0, 0, 0);
+    ASSERT_EQ(SetControlData(owner, kControlEntireControl, kControlPopupButtonOwnedMenuRefTag, sizeof owned, &owned),
               noErr);
-    MenuRef read = nullptr;
-    GetControlData(popup, kControlEntireControl, kControlPopupButtonOwnedMenuRefTag, sizeof read, &read, nullptr);
-    EXPECT_EQ(read, menu);
+    SetControlData(borrower, kControlEntireControl, kControlPopupButtonMenuRefTag, sizeof borrowed, &borrowed);
+    GetControlData(owner, kControlEntireControl, kControlPopupButtonOwnedMenuRefTag, sizeof read, &read, nullptr);
+    EXPECT_EQ(read, owned);
+    EXPECT_EQ(ta::text(borrower), "One");
+    DisposeControl(owner);
     EXPECT_EQ(ta::liveCounts().menus, before.menus + 1);
-    DisposeControl(popup);
-    EXPECT_EQ(ta::liveCounts().menus, before.menus);
-    EXPECT_EQ(CountMenuItems(menu), 0);
+    EXPECT_EQ(CountMenuItems(owned), 0);
+    DisposeMenu(borrowed);
+    EXPECT_EQ(ta::text(borrower), "");  // the popup no longer shows the dead menu
+    EXPECT_TRUE(ta::popupEntries(borrower).empty());
+    DisposeControl(borrower);
     EXPECT_EQ(ta::liveCounts().total(), before.total());
-}
-
-TEST(ControlData, ABorrowedMenuOutlivesItsPopupAndDisposalDetachesIt) {
-    ControlRef popup = nullptr;
-    CreatePopupButtonControl(nullptr, &kRect, nullptr, -12345, false, -1, 0, normal, &popup);
-    MenuRef menu = nullptr;
-    CreateNewMenu(1, 0, &menu);
-    InsertMenuItemTextWithCFString(menu, Str("One"), 0, 0, 0);
-    SetControlData(popup, kControlEntireControl, kControlPopupButtonMenuRefTag, sizeof menu, &menu);
-    DisposeMenu(menu);
-    EXPECT_EQ(ta::text(popup), "");  // the popup no longer shows the dead menu
-    EXPECT_TRUE(ta::popupEntries(popup).empty());
-    DisposeControl(popup);
 }
 
 TEST(ControlData, MenusNumberTheirItemsFromOne) {

@@ -14,19 +14,11 @@ using namespace tk_test;
 namespace ta = tk::automation;
 using tk::detail::display::Change;
 
-namespace {
-
-struct Notice {
-    WindowRef window;
-    Change change;
-    bool operator==(const Notice&) const = default;
-};
-
-}  // namespace
+using Notice = std::pair<WindowRef, Change>;
 
 TEST(Display, WhatChangesInAWindowTellsTheDisplay) {
     std::vector<Notice> heard;
-    tk::detail::display::set_observer([&](WindowRef w, Change c) { heard.push_back({w, c}); });
+    tk::detail::display::set_observer([&](WindowRef w, Change c) { heard.emplace_back(w, c); });
     WindowRef w = new_window();
     const Rect r{10, 10, 23, 100};
     ControlRef box = nullptr, field = nullptr, inner = nullptr;

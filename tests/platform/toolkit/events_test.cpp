@@ -40,119 +40,87 @@ void install(EventTargetRef target, Named& h, const EventTypeSpec* type) {
 
 }  // namespace
 
-TEST(Events, HandlersAreCalledNewestFirstUntilOneHandles) {
+// Handlers run newest first until one handles the event; removing handlers
+// (others or oneself) during dispatch is safe; a dead target takes none.
+TEST(Events, HandlersAreCalledNewestFirstUntilOneHandlesAndMayBeRemovedMeanwhile) {
+    const auto before = ta::liveCounts();
     ControlRef button = nullptr;
     CreatePushButtonControl(nullptr, &kRect, nullptr, &button);
+    const EventTargetRef target = GetControlEventTarget(button);
     std::vector<std::string> log;
     Named first{"first", &log, noErr}, second{"second", &log}, third{"third", &log}, closeOnly{"close", &log};
-    install(GetControlEventTarget(button), closeOnly, kClose);  // never hears a command
-    install(GetControlEventTarget(button), first, kCommand);
-    install(GetControlEventTarget(button), second, kCommand);
-    install(GetControlEventTarget(button), third, kCommand);
-    ASSERT_TRUE(ta::click(button));
-    EXPECT_EQ(log, (std::vector<std::string>{"third", "second", "first"}));
-    log.clear();
+    install(target, closeOnly, kClose);  // never hears a command
+    for (Named* h : {&first, &second, &third}) install(target, *h, kCommand);
+    const auto click = [&] { return log.clear(), ta::click(button), log; };
+    using L = std::vector<std::string>;
+    EXPECT_EQ(click(), (L{"third", "second", "first"}));
     second.answer = noErr;
-    ta::click(button);
-    EXPECT_EQ(log, (std::vector<std::string>{"third", "second"}));
-    DisposeControl(button);
-}
-
-TEST(Events, RemovingHandlersDuringDispatchIsSafe) {
-    const auto before = ta::liveCounts();
-    ControlRef button = nullptr;
-    CreatePushButtonControl(nullptr, &kRect, nullptr, &button);
-    std::vector<std::string> log;
-    Named older{"older", &log}, self{"self", &log}, newest{"newest", &log};
-    install(GetControlEventTarget(button), older, kCommand);
-    install(GetControlEventTarget(button), self, kCommand);
-    install(GetControlEventTarget(button), newest, kCommand);
-    // The newest removes the older one before it runs; "self" removes itself.
-    newest.removeOnCall = older.self;
-    self.removeOnCall = self.self;
-    ta::click(button);
-    EXPECT_EQ(log, (std::vector<std::string>{"newest", "self"}));
-    log.clear();
-    newest.removeOnCall = nullptr;
-    ta::click(button);
-    EXPECT_EQ(log, (std::vector<std::string>{"newest"}));
-    EXPECT_EQ(RemoveEventHandler(self.self), paramErr);  // already gone
+    EXPECT_EQ(click(), (L{"third", "second"}));
+    // The newest removes the oldest before it runs; the second removes itself.
+    third.removeOnCall = first.self;
+    second.answer = eventNotHandledErr;
+    second.removeOnCall = second.self;
+    EXPECT_EQ(click(), (L{"third", "second"}));
+    third.removeOnCall = nullptr;
+    EXPECT_EQ(click(), (L{"third"}));
+    EXPECT_EQ(RemoveEventHandler(second.self), paramErr);  // already gone
     DisposeControl(button);
     EXPECT_EQ(ta::liveCounts().eventHandlers, before.eventHandlers);
+    EventHandlerRef ref = reinterpret_cast<EventHandlerRef>(1);
+    EXPECT_EQ(InstallEventHandler(target, named, 1, kCommand, nullptr, &ref), paramErr);
+    EXPECT_EQ(ref, nullptr);
+    EXPECT_EQ(GetControlEventTarget(button), nullptr);
 }
 
-TEST(Events, UnhandledCloseBoxDisposesTheWindowAndReportsItClosed) {
+// A close box needs the attribute and a shown window; a handled close leaves
+// the window to its owner, an unhandled one disposes it and reports it closed.
+TEST(Events, TheCloseBox) {
     const auto before = ta::liveCounts();
-    WindowRef w = new_window(kWindowCloseBoxAttribute);
-    ShowWindow(w);
+    WindowRef plain = new_window(kWindowCollapseBoxAttribute), w = new_window(kWindowCloseBoxAttribute);
+    ShowWindow(plain);
+    EXPECT_FALSE(ta::clickCloseBox(plain));
+    DisposeWindow(plain);
     std::vector<std::string> log;
-    Named close{"close", &log}, closed{"closed", &log};
+    Named close{"close", &log, noErr}, closed{"closed", &log};
     install(GetWindowEventTarget(w), close, kClose);
     install(GetWindowEventTarget(w), closed, kClosed);
+    EXPECT_TRUE(ta::hasCloseBox(w));
+    EXPECT_FALSE(ta::clickCloseBox(w));  // hidden
+    ShowWindow(w);
     ASSERT_TRUE(ta::clickCloseBox(w));
-    EXPECT_EQ(log, (std::vector<std::string>{"close", "closed"}));
+    EXPECT_TRUE(IsWindowVisible(w));
+    close.answer = eventNotHandledErr;
+    ASSERT_TRUE(ta::clickCloseBox(w));
+    EXPECT_EQ(log, (std::vector<std::string>{"close", "close", "closed"}));
     EXPECT_TRUE(ta::windows().empty() || ta::windows().back() != w);
     EXPECT_FALSE(IsWindowVisible(w));
     EXPECT_EQ(ta::liveCounts().total(), before.total());
 }
 
-TEST(Events, HandledCloseBoxLeavesTheWindowToItsOwnerAndNeedsTheAttributeAndAShownWindow) {
-    WindowRef w = new_window(kWindowCloseBoxAttribute);
-    std::vector<std::string> log;
-    Named close{"close", &log, noErr};
-    install(GetWindowEventTarget(w), close, kClose);
-    EXPECT_FALSE(ta::clickCloseBox(w));  // hidden
-    EXPECT_TRUE(ta::hasCloseBox(w));
-    ShowWindow(w);
-    ASSERT_TRUE(ta::clickCloseBox(w));
-    EXPECT_TRUE(IsWindowVisible(w));
-    WindowRef plain = new_window(kWindowCollapseBoxAttribute);
-    ShowWindow(plain);
-    EXPECT_FALSE(ta::clickCloseBox(plain));
-    DisposeWindow(plain);
-    DisposeWindow(w);
-}
-
+// A missing parameter, one asked for as another type, and the command record
+// asked for at the 14 bytes older callers size it at.
 TEST(Events, ParametersThatAreMissingOrOfAnotherType) {
     ControlRef button = nullptr;
     CreatePushButtonControl(nullptr, &kRect, nullptr, &button);
-    struct Result {
-        OSStatus missing = 0, wrongType = 0, small = 0;
-        UInt32 idFromSmallBuffer = 0;
-    } result;
     SetControlCommandID(button, 42);
+    std::vector<OSStatus> result;
     const auto probe = [](EventHandlerCallRef, EventRef event, void* data) -> OSStatus {
-        auto* r = static_cast<Result*>(data);
-        CGContextRef context = nullptr;
-        r->missing = GetEventParameter(event, kEventParamCGContextRef, typeCGContextRef, nullptr, sizeof context,
-                                       nullptr, &context);
-        ControlRef control = nullptr;
-        r->wrongType = GetEventParameter(event, kEventParamDirectObject, typeControlRef, nullptr, sizeof control,
-                                         nullptr, &control);
-        // Older callers size the command record at 14 bytes.
+        void* out = nullptr;
         unsigned char bytes[14] = {};
-        ByteCount actual = 0;
-        r->small = GetEventParameter(event, kEventParamDirectObject, typeHICommand, nullptr, sizeof bytes, &actual,
-                                     bytes);
-        std::memcpy(&r->idFromSmallBuffer, bytes + offsetof(HICommand, commandID), sizeof(UInt32));
+        UInt32 id = 0;
+        const auto get = [event](EventParamName name, EventParamType type, ByteCount size, void* to) {
+            return GetEventParameter(event, name, type, nullptr, size, nullptr, to);
+        };
+        auto& r = *static_cast<std::vector<OSStatus>*>(data);
+        r = {get(kEventParamCGContextRef, typeCGContextRef, sizeof out, &out),
+             get(kEventParamDirectObject, typeControlRef, sizeof out, &out),
+             get(kEventParamDirectObject, typeHICommand, sizeof bytes, bytes)};
+        std::memcpy(&id, bytes + offsetof(HICommand, commandID), sizeof id);
+        r.push_back(static_cast<OSStatus>(id));
         return noErr;
     };
     InstallEventHandler(GetControlEventTarget(button), probe, 1, kCommand, &result, nullptr);
     ta::click(button);
-    EXPECT_EQ(result.missing, eventParameterNotFoundErr);
-    EXPECT_EQ(result.wrongType, paramErr);
-    EXPECT_EQ(result.small, noErr);
-    EXPECT_EQ(result.idFromSmallBuffer, 42u);
+    EXPECT_EQ(result, (std::vector<OSStatus>{eventParameterNotFoundErr, paramErr, noErr, 42}));
     DisposeControl(button);
-}
-
-TEST(Events, InstallingOnDeadTargetsFails) {
-    ControlRef button = nullptr;
-    CreatePushButtonControl(nullptr, &kRect, nullptr, &button);
-    EventTargetRef target = GetControlEventTarget(button);
-    DisposeControl(button);
-    EventHandlerRef ref = reinterpret_cast<EventHandlerRef>(1);
-    EXPECT_EQ(InstallEventHandler(target, named, 1, kCommand, nullptr, &ref), paramErr);
-    EXPECT_EQ(ref, nullptr);
-    EXPECT_EQ(GetControlEventTarget(button), nullptr);
 }

@@ -12,15 +12,32 @@ namespace ta = tk::automation;
 
 namespace {
 
-using Ref = const void*;
-
+// One kind of object: made, disposed, made again (likely in the same memory), then
+// a call through the stale reference must be refused and leave the new object alone.
 struct Kind {
     const char* name;
-    std::function<Ref()> make;
-    std::function<void(Ref)> dispose;
-    // A call through the stale reference: true when it was refused and left the new object alone.
-    std::function<bool(Ref stale, Ref fresh)> refused;
+    std::function<void()> run;
 };
+
+template <class T>
+Kind kind(const char* name, std::function<T()> make, std::function<void(T)> dispose,
+          std::function<bool(T stale, T fresh)> refused) {
+    return {name, [=] {
+                const T stale = make();
+                ASSERT_NE(stale, nullptr);
+                dispose(stale);
+                const T fresh = make();
+                EXPECT_TRUE(refused(stale, fresh));
+                dispose(fresh);
+            }};
+}
+
+template <class T, class Create>
+T made(Create create) {
+    T v = nullptr;
+    create(&v);
+    return v;
+}
 
 CGContextRef bitmap_context() {
     CGColorSpaceRef space = CGColorSpaceCreateDeviceRGB();
@@ -31,93 +48,68 @@ CGContextRef bitmap_context() {
 
 OSStatus ignore(EventHandlerCallRef, EventRef, void*) { return eventNotHandledErr; }
 
-WindowRef W(Ref r) { return static_cast<WindowRef>(const_cast<void*>(r)); }
-ControlRef V(Ref r) { return static_cast<ControlRef>(const_cast<void*>(r)); }
-MenuRef M(Ref r) { return static_cast<MenuRef>(const_cast<void*>(r)); }
-CGContextRef C(Ref r) { return static_cast<CGContextRef>(const_cast<void*>(r)); }
-CGImageRef I(Ref r) { return static_cast<CGImageRef>(const_cast<void*>(r)); }
-CGColorSpaceRef S(Ref r) { return static_cast<CGColorSpaceRef>(const_cast<void*>(r)); }
-EventHandlerRef H(Ref r) { return static_cast<EventHandlerRef>(const_cast<void*>(r)); }
-
 }  // namespace
 
 TEST(References, DisposedObjectsStayInvalidWhenTheirMemoryIsReused) {
-    ControlRef host = nullptr;
     const Rect r{0, 0, 10, 10};
-    CreateUserPaneControl(nullptr, &r, 0, &host);
+    ControlRef host = made<ControlRef>([&](ControlRef* v) { CreateUserPaneControl(nullptr, &r, 0, v); });
     const EventTypeSpec command{kEventClassCommand, kEventCommandProcess};
     const Kind kinds[] = {
-        {"window", [] { return Ref(new_window()); }, [](Ref w) { DisposeWindow(W(w)); },
-         [](Ref stale, Ref fresh) {
-             return SetWindowTitleWithCFString(W(stale), Str("x")) == errInvalidWindowRef &&
-                    ta::windowTitle(W(fresh)).empty();
-         }},
-        {"view",
-         [] {
-             ControlRef v = nullptr;
-             const Rect b{0, 0, 10, 10};
-             CreatePushButtonControl(nullptr, &b, nullptr, &v);
-             return Ref(v);
-         },
-         [](Ref v) { DisposeControl(V(v)); },
-         [](Ref stale, Ref fresh) {
-             return SetControlTitleWithCFString(V(stale), Str("x")) == errUnknownControl && ta::text(V(fresh)).empty();
-         }},
-        {"menu",
-         [] {
-             MenuRef m = nullptr;
-             CreateNewMenu(1, 0, &m);
-             return Ref(m);
-         },
-         [](Ref m) { DisposeMenu(M(m)); },
-         [](Ref stale, Ref fresh) {
-             return InsertMenuItemTextWithCFString(M(stale), Str("x"), 0, 0, 0) == paramErr &&
-                    CountMenuItems(M(fresh)) == 0;
-         }},
-        {"string", [] { return Ref(CFStringCreateWithCString(nullptr, "abc", kCFStringEncodingUTF8)); },
-         [](Ref s) { CFRelease(s); },
-         [](Ref stale, Ref fresh) {
-             const bool unread = CFStringGetLength(static_cast<CFStringRef>(stale)) == 0;
-             CFRelease(stale);
-             return unread && CFStringGetLength(static_cast<CFStringRef>(fresh)) == 3;
-         }},
-        {"context", [] { return Ref(bitmap_context()); }, [](Ref c) { CGContextRelease(C(c)); },
-         [](Ref stale, Ref) {
-             const std::size_t live = ta::liveCounts().contexts;
-             CGContextRelease(C(stale));
-             return ta::liveCounts().contexts == live;
-         }},
-        {"image",
-         [] {
-             CGContextRef context = bitmap_context();
-             CGImageRef image = CGBitmapContextCreateImage(context);
-             CGContextRelease(context);
-             return Ref(image);
-         },
-         [](Ref i) { CGImageRelease(I(i)); },
-         [](Ref stale, Ref fresh) { return CGImageGetWidth(I(stale)) == 0 && CGImageGetWidth(I(fresh)) == 4; }},
-        {"colour space", [] { return Ref(CGColorSpaceCreateDeviceRGB()); }, [](Ref s) { CGColorSpaceRelease(S(s)); },
-         [](Ref stale, Ref) {
-             return CGBitmapContextCreate(nullptr, 4, 2, 8, 0, S(stale), kCGImageAlphaPremultipliedLast) == nullptr;
-         }},
-        {"event handler",
-         [&] {
-             EventHandlerRef h = nullptr;
-             InstallEventHandler(GetControlEventTarget(host), ignore, 1, &command, nullptr, &h);
-             return Ref(h);
-         },
-         [](Ref h) { RemoveEventHandler(H(h)); },
-         [](Ref stale, Ref) { return RemoveEventHandler(H(stale)) == paramErr; }},
+        kind<WindowRef>("window", [] { return new_window(); }, DisposeWindow, [](WindowRef stale, WindowRef fresh) {
+            return SetWindowTitleWithCFString(stale, Str("x")) == errInvalidWindowRef && ta::windowTitle(fresh).empty();
+        }),
+        kind<ControlRef>(
+            "view",
+            [&] { return made<ControlRef>([&](ControlRef* v) { CreatePushButtonControl(nullptr, &r, nullptr, v); }); },
+            DisposeControl, [](ControlRef stale, ControlRef fresh) {
+                return SetControlTitleWithCFString(stale, Str("x")) == errUnknownControl && ta::text(fresh).empty();
+            }),
+        kind<MenuRef>("menu", [] { return made<MenuRef>([](MenuRef* m) { CreateNewMenu(1, 0, m); }); }, DisposeMenu,
+                      [](MenuRef stale, MenuRef fresh) {
+                          return InsertMenuItemTextWithCFString(stale, Str("x"), 0, 0, 0) == paramErr &&
+                                 CountMenuItems(fresh) == 0;
+                      }),
+        kind<CFStringRef>("string", [] { return CFStringCreateWithCString(nullptr, "abc", kCFStringEncodingUTF8); },
+                          CFRelease, [](CFStringRef stale, CFStringRef fresh) {
+                              const bool unread = CFStringGetLength(stale) == 0;
+                              CFRelease(stale);
+                              return unread && CFStringGetLength(fresh) == 3;
+                          }),
+        kind<CGContextRef>("context", bitmap_context, CGContextRelease, [](CGContextRef stale, CGContextRef) {
+            const std::size_t live = ta::liveCounts().contexts;
+            CGContextRelease(stale);
+            return ta::liveCounts().contexts == live;
+        }),
+        kind<CGImageRef>(
+            "image",
+            [] {
+                CGContextRef context = bitmap_context();
+                CGImageRef image = CGBitmapContextCreateImage(context);
+                CGContextRelease(context);
+                return image;
+            },
+            CGImageRelease,
+            [](CGImageRef stale, CGImageRef fresh) {
+                return CGImageGetWidth(stale) == 0 && CGImageGetWidth(fresh) == 4;
+            }),
+        kind<CGColorSpaceRef>("colour space", CGColorSpaceCreateDeviceRGB, CGColorSpaceRelease,
+                              [](CGColorSpaceRef stale, CGColorSpaceRef) {
+                                  return !CGBitmapContextCreate(nullptr, 4, 2, 8, 0, stale, kCGImageAlphaNone);
+                              }),
+        kind<EventHandlerRef>(
+            "event handler",
+            [&] {
+                return made<EventHandlerRef>([&](EventHandlerRef* h) {
+                    InstallEventHandler(GetControlEventTarget(host), ignore, 1, &command, nullptr, h);
+                });
+            },
+            [](EventHandlerRef h) { RemoveEventHandler(h); },
+            [](EventHandlerRef stale, EventHandlerRef) { return RemoveEventHandler(stale) == paramErr; }),
     };
-    for (const Kind& kind : kinds) {
-        SCOPED_TRACE(kind.name);
+    for (const Kind& k : kinds) {
+        SCOPED_TRACE(k.name);
         const auto before = ta::liveCounts();
-        const Ref stale = kind.make();
-        ASSERT_NE(stale, nullptr);
-        kind.dispose(stale);
-        const Ref fresh = kind.make();
-        EXPECT_TRUE(kind.refused(stale, fresh));
-        kind.dispose(fresh);
+        k.run();
         EXPECT_EQ(ta::liveCounts().total(), before.total());
     }
     DisposeControl(host);

@@ -1,10 +1,7 @@
-// Rendering: background, draw handlers before standard looks, stacking and PNG output.
+// Rendering: background, draw handlers before standard looks, and stacking. How
+// each kind of control looks is compared with reference pictures in the dialog
+// library's tests.
 #include <gtest/gtest.h>
-
-#include <cairo.h>
-
-#include <cstdio>
-#include <filesystem>
 
 #include "support.h"
 #include "toolkit/automation.h"
@@ -109,55 +106,4 @@ TEST(Render, LaterSubviewsDrawAboveEarlierOnes) {
     HIViewAddSubview(ta::rootView(w), below);  // back on top
     EXPECT_EQ(ta::renderWindow(w).at(11, 11), 0xFFFF0000u);
     DisposeWindow(w);
-}
-
-TEST(Render, ViewsOutsideWindowsAndPngFiles) {
-    ControlRef container = nullptr;
-    const Rect c{5, 5, 65, 125};
-    CreateUserPaneControl(nullptr, &c, 0, &container);
-    ControlRef text = nullptr;
-    const Rect t{10, 10, 25, 110};
-    CreateStaticTextControl(nullptr, &t, Str("Voxtrel"), nullptr, &text);
-    HIViewAddSubview(container, text);
-    const ta::Bitmap b = ta::renderView(container);
-    EXPECT_EQ(b.width, 120);
-    EXPECT_EQ(b.height, 60);
-    EXPECT_GT(non_background(b, 10, 10, 110, 25), 20);
-    EXPECT_EQ(non_background(b, 0, 30, 120, 60), 0);
-
-    const auto path = (std::filesystem::temp_directory_path() / "tk_render_test.png").string();
-    std::remove(path.c_str());
-    ASSERT_TRUE(ta::writeViewPng(container, path));
-    cairo_surface_t* png = cairo_image_surface_create_from_png(path.c_str());
-    ASSERT_EQ(cairo_surface_status(png), CAIRO_STATUS_SUCCESS);
-    EXPECT_EQ(cairo_image_surface_get_width(png), 120);
-    EXPECT_EQ(cairo_image_surface_get_height(png), 60);
-    cairo_surface_destroy(png);
-    std::remove(path.c_str());
-    EXPECT_FALSE(ta::writeViewPng(nullptr, path));
-    DisposeControl(container);
-}
-
-TEST(Render, EveryKindRendersInsideItsFrame) {
-    const auto before = ta::liveCounts();
-    WindowRef w = dialog_window({0, 0, 300, 400});
-    const Rect r{10, 10, 40, 150};
-    ControlRef views[9] = {};
-    CreateGroupBoxControl(w, &r, Str("Group"), true, &views[0]);
-    CreateBevelButtonControl(w, &r, nullptr, 0, 0, nullptr, 0, 0, 0, &views[1]);
-    CreateIconControl(w, &r, nullptr, true, &views[2]);
-    CreatePopupButtonControl(w, &r, nullptr, -12345, false, -1, 0, normal, &views[3]);
-    CreateCheckBoxControl(w, &r, Str("Check"), 1, true, &views[4]);
-    CreateEditUnicodeTextControl(w, &r, Str("1000"), false, nullptr, &views[5]);
-    CreatePushButtonControl(w, &r, Str("Push"), &views[6]);
-    CreateRadioButtonControl(w, &r, Str("Radio"), 1, true, &views[7]);
-    CreateStaticTextControl(w, &r, Str("Static"), nullptr, &views[8]);
-    for (ControlRef v : views) {
-        for (ControlRef other : views) other == v ? ShowControl(other) : HideControl(other);
-        const ta::Bitmap b = ta::renderWindow(w);
-        EXPECT_GT(non_background(b, 10, 10, 150, 40), 10) << ta::kindName(v);
-        EXPECT_EQ(non_background(b, 0, 41, 400, 300), 0) << ta::kindName(v);
-    }
-    DisposeWindow(w);
-    EXPECT_EQ(ta::liveCounts().total(), before.total());
 }

@@ -40,18 +40,24 @@ TEST(Views, NewAndAddedSubviewsGoOnTopAndMoveBetweenParents) {
     DisposeWindow(w);
 }
 
-TEST(Views, RemovedViewsLeaveTheirWindowAndSurviveIt) {
+// A removed view leaves its window and survives it; a disposed one takes only
+// its own subtree; the root goes only with its window.
+TEST(Views, RemovedViewsSurviveTheirWindowDisposedOnesTakeOnlyTheirSubtree) {
     const auto before = ta::liveCounts();
     WindowRef w = new_window();
-    ControlRef a = pane(w);
-    ControlRef child = pane();
+    ControlRef a = pane(w), b = pane(w), c = pane(w), child = pane(), inner = pane();
     HIViewAddSubview(a, child);
+    HIViewAddSubview(c, inner);
     EXPECT_EQ(GetControlOwner(child), w);
     ASSERT_EQ(HIViewRemoveFromSuperview(a), noErr);
-    EXPECT_EQ(GetControlOwner(a), nullptr);
-    EXPECT_EQ(GetControlOwner(child), nullptr);
-    EXPECT_EQ(HIViewGetSuperview(a), nullptr);
+    EXPECT_EQ(std::tuple(GetControlOwner(a), GetControlOwner(child), HIViewGetSuperview(a)),
+              std::tuple(nullptr, nullptr, nullptr));
     EXPECT_EQ(HIViewRemoveFromSuperview(ta::rootView(w)), paramErr);
+    DisposeControl(c);
+    EXPECT_EQ(ta::subviews(ta::rootView(w)), (std::vector<HIViewRef>{b}));
+    EXPECT_EQ(ta::kindName(inner), "");
+    DisposeControl(ta::rootView(w));
+    EXPECT_EQ(ta::kindName(ta::rootView(w)), "root");
     DisposeWindow(w);
     EXPECT_EQ(ta::kindName(a), "user pane");  // still alive
     DisposeControl(a);
@@ -59,45 +65,19 @@ TEST(Views, RemovedViewsLeaveTheirWindowAndSurviveIt) {
     EXPECT_EQ(ta::liveCounts().total(), before.total());
 }
 
-TEST(Views, DisposeControlTakesOnlyItsOwnSubtree) {
-    WindowRef w = new_window();
-    ControlRef a = pane(w), b = pane(w), inner = pane();
-    HIViewAddSubview(a, inner);
-    DisposeControl(a);
-    EXPECT_EQ(ta::subviews(ta::rootView(w)), (std::vector<HIViewRef>{b}));
-    EXPECT_EQ(ta::kindName(inner), "");
-    DisposeControl(ta::rootView(w));  // the root goes only with its window
-    EXPECT_EQ(ta::kindName(ta::rootView(w)), "root");
-    DisposeWindow(w);
-}
-
 TEST(Views, VisibilityAndEnablingFollowAncestors) {
     ControlRef outer = pane(), inner = pane();
     HIViewAddSubview(outer, inner);
-    EXPECT_TRUE(IsControlVisible(inner));
+    const auto state = [&] { return std::pair<bool, bool>(IsControlVisible(inner), IsControlEnabled(inner)); };
+    EXPECT_EQ(state(), std::pair(true, true));
     HideControl(outer);
-    EXPECT_FALSE(IsControlVisible(inner));
+    EXPECT_EQ(state(), std::pair(false, true));
     ShowControl(outer);
     DisableControl(outer);
-    EXPECT_FALSE(IsControlEnabled(inner));
+    EXPECT_EQ(state(), std::pair(true, false));
     EnableControl(outer);
-    EXPECT_TRUE(IsControlEnabled(inner));
+    EXPECT_EQ(state(), std::pair(true, true));
     DisposeControl(outer);
-}
-
-TEST(Views, FrameAddsTheOffsetsOfEveryParent) {
-    WindowRef w = new_window();
-    ControlRef group = pane(w, {40, 10, 140, 210});
-    ControlRef field = pane(nullptr, {20, 5, 33, 55});
-    HIViewAddSubview(group, field);
-    EXPECT_EQ(edges(ta::frame(field)), (Edges{60, 15, 73, 65}));
-    Rect local{};
-    GetControlBounds(field, &local);
-    EXPECT_EQ(edges(local), (Edges{20, 5, 33, 55}));
-    HIRect own{};
-    HIViewGetBounds(field, &own);
-    EXPECT_EQ((std::array{own.origin.x, own.origin.y, own.size.width, own.size.height}), (std::array{0.0, 0.0, 50.0, 13.0}));
-    DisposeWindow(w);
 }
 
 TEST(Views, ValuesArePinnedToTheirRange) {
@@ -115,38 +95,6 @@ TEST(Views, ValuesArePinnedToTheirRange) {
     EXPECT_EQ(GetControl32BitValue(pane_), 20);
     DisposeControl(check);
     DisposeControl(pane_);
-}
-
-namespace {
-
-struct Order {
-    std::vector<ControlRef> seen;
-};
-
-OSStatus note_dispose(EventHandlerCallRef, EventRef event, void* data) {
-    ControlRef view = nullptr;
-    GetEventParameter(event, kEventParamDirectObject, typeControlRef, nullptr, sizeof view, nullptr, &view);
-    static_cast<Order*>(data)->seen.push_back(view);
-    return eventNotHandledErr;
-}
-
-}  // namespace
-
-TEST(Views, AContainerWithoutAWindowHearsOfItsDisposalBeforeItsItems) {
-    // A panel's owner hears that its container goes while the items are still in it.
-    ControlRef container = pane();
-    ControlRef first = pane(), second = nullptr;
-    ASSERT_EQ(CreateCheckBoxControl(nullptr, &kRect, Str("Random"), 0, true, &second), noErr);
-    EXPECT_EQ(GetControlOwner(second), nullptr);
-    EXPECT_EQ(HIViewGetSuperview(second), nullptr);
-    HIViewAddSubview(container, first);
-    ASSERT_EQ(HIViewAddSubview(container, second), noErr);
-    Order order;
-    for (ControlRef v : {container, first, second})
-        InstallEventHandler(GetControlEventTarget(v), note_dispose, 1, kDispose, &order, nullptr);
-    DisposeControl(container);
-    EXPECT_EQ(order.seen, (std::vector<ControlRef>{container, first, second}));
-    EXPECT_FALSE(IsControlVisible(second));  // the reference is dead and refused
 }
 
 TEST(Views, ViewsBeingDisposedCannotBeMoved) {

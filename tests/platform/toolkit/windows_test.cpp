@@ -1,4 +1,5 @@
-// Windows: creation state, bounds, titles and disposal of their views.
+// Windows: creation state, bounds, titles, disposal of their views, activation;
+// and the screens they go on.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -12,8 +13,10 @@ using namespace tk_test;
 namespace {
 
 struct Disposed {
+    WindowRef window = nullptr;
+    EventHandlerRef handler = nullptr;
     std::vector<ControlRef> views;
-    bool closedSeen = false;
+    int closedCalls = 0;
     std::size_t viewsAtClosed = 0;
 };
 
@@ -24,10 +27,18 @@ OSStatus record_dispose(EventHandlerCallRef, EventRef event, void* data) {
     return eventNotHandledErr;
 }
 
+// As a dialog does when told its window closed: dispose the window again and drop its own handler.
 OSStatus record_closed(EventHandlerCallRef, EventRef, void* data) {
     auto* d = static_cast<Disposed*>(data);
-    d->closedSeen = true;
+    ++d->closedCalls;
     d->viewsAtClosed = d->views.size();
+    DisposeWindow(d->window);
+    RemoveEventHandler(d->handler);
+    return eventNotHandledErr;
+}
+
+OSStatus dispose_own_window(EventHandlerCallRef, EventRef, void* data) {
+    DisposeWindow(static_cast<WindowRef>(data));
     return eventNotHandledErr;
 }
 
@@ -36,22 +47,28 @@ const EventTypeSpec kClosed[] = {{kEventClassWindow, kEventWindowClosed}};
 
 }  // namespace
 
-TEST(Windows, NewWindowIsHiddenWithItsContentBoundsAndARoot) {
+TEST(Windows, NewWindowIsHiddenWithItsContentBoundsARootAndATitle) {
     WindowRef w = new_window(kWindowCloseBoxAttribute, {0, 0, 400, 600});
     ASSERT_NE(w, nullptr);
-    EXPECT_FALSE(IsWindowVisible(w));
-    EXPECT_FALSE(IsWindowActive(w));
-    Rect r{};
-    ASSERT_EQ(GetWindowBounds(w, kWindowContentRgn, &r), noErr);
-    EXPECT_EQ(edges(r), (Edges{0, 0, 400, 600}));
-    ControlRef root = nullptr;
-    ASSERT_EQ(GetRootControl(w, &root), noErr);
-    ControlRef again = nullptr;
-    EXPECT_EQ(CreateRootControl(w, &again), noErr);
-    EXPECT_EQ(again, root);
-    HIRect b{};
-    HIViewGetBounds(root, &b);
-    EXPECT_EQ(std::pair(b.size.width, b.size.height), std::pair(600.0, 400.0));
+    EXPECT_FALSE(IsWindowVisible(w) || IsWindowActive(w));
+    const auto bounds = [&] {
+        ControlRef root = nullptr, again = nullptr;
+        EXPECT_EQ(GetRootControl(w, &root) + CreateRootControl(w, &again), noErr);
+        EXPECT_EQ(again, root);
+        HIRect b{};
+        HIViewGetBounds(root, &b);
+        Rect content{}, structure{};
+        GetWindowBounds(w, kWindowContentRgn, &content);
+        GetWindowBounds(w, kWindowStructureRgn, &structure);
+        EXPECT_LT(structure.top, content.top);  // the title bar sits above the content
+        EXPECT_EQ(structure.bottom, content.bottom);
+        return std::pair(edges(content), std::pair(b.size.width, b.size.height));
+    };
+    EXPECT_EQ(bounds(), std::pair(Edges{0, 0, 400, 600}, std::pair(600.0, 400.0)));
+    const Rect moved{100, 50, 335, 551}, inverted{10, 10, 5, 20};
+    ASSERT_EQ(SetWindowBounds(w, kWindowContentRgn, &moved), noErr);
+    EXPECT_EQ(SetWindowBounds(w, kWindowContentRgn, &inverted), paramErr);
+    EXPECT_EQ(bounds(), std::pair(edges(moved), std::pair(501.0, 235.0)));
     ShowWindow(w);
     EXPECT_TRUE(IsWindowVisible(w));
     ASSERT_EQ(SetWindowTitleWithCFString(w, Str("Voxtrel \xC3\xA9t\xC3\xA9")), noErr);
@@ -60,33 +77,13 @@ TEST(Windows, NewWindowIsHiddenWithItsContentBoundsAndARoot) {
     EXPECT_EQ(take_utf8(title), "Voxtrel \xC3\xA9t\xC3\xA9");
     DisposeWindow(w);
     WindowRef none = nullptr;
-    EXPECT_EQ(CreateNewWindow(99, 0, &r, &none), paramErr);  // no such class
+    EXPECT_EQ(CreateNewWindow(99, 0, &moved, &none), paramErr);  // no such class
     EXPECT_EQ(none, nullptr);
 }
 
-TEST(Windows, ContentBoundsMoveAndResizeTheRoot) {
-    WindowRef w = new_window();
-    const Rect moved{100, 50, 335, 551};
-    ASSERT_EQ(SetWindowBounds(w, kWindowContentRgn, &moved), noErr);
-    Rect r{};
-    GetWindowBounds(w, kWindowContentRgn, &r);
-    EXPECT_EQ(edges(r), edges(moved));
-    Rect structure{};
-    GetWindowBounds(w, kWindowStructureRgn, &structure);
-    EXPECT_LT(structure.top, r.top);  // the title bar sits above the content
-    EXPECT_EQ(structure.bottom, r.bottom);
-    ControlRef root = nullptr;
-    GetRootControl(w, &root);
-    HIRect b{};
-    HIViewGetBounds(root, &b);
-    EXPECT_EQ(std::pair(b.size.width, b.size.height), std::pair(501.0, 235.0));
-    const Rect inverted{10, 10, 5, 20};
-    EXPECT_EQ(SetWindowBounds(w, kWindowContentRgn, &inverted), paramErr);
-    DisposeWindow(w);
-}
-
+// Whoever owns a window or a container hears of its end while what it holds is
+// still there; disposing the window again meanwhile is harmless.
 TEST(Windows, DisposingTellsTheWindowFirstThenEachViewBeforeItsSubviews) {
-    // Whoever owns a window or a container hears of its end while what it holds is still there.
     const auto before = tk::automation::liveCounts();
     WindowRef w = new_window();
     const Rect r{10, 10, 30, 100};
@@ -96,13 +93,19 @@ TEST(Windows, DisposingTellsTheWindowFirstThenEachViewBeforeItsSubviews) {
     CreateCheckBoxControl(nullptr, &r, Str("Box"), 0, true, &check);
     HIViewAddSubview(group, check);
     Disposed log;
+    log.window = w;
     for (ControlRef c : {group, button, check})
         InstallEventHandler(GetControlEventTarget(c), record_dispose, 1, kDispose, &log, nullptr);
-    InstallEventHandler(GetWindowEventTarget(w), record_closed, 1, kClosed, &log, nullptr);
+    InstallEventHandler(GetWindowEventTarget(w), record_closed, 1, kClosed, &log, &log.handler);
     DisposeWindow(w);
-    EXPECT_TRUE(log.closedSeen);
-    EXPECT_EQ(log.viewsAtClosed, 0u);
+    EXPECT_EQ(std::pair(log.closedCalls, log.viewsAtClosed), std::pair(1, std::size_t{0}));
     EXPECT_EQ(log.views, (std::vector<ControlRef>{group, check, button}));
+    // A view that disposes its window while it is itself going.
+    w = new_window();
+    CreateUserPaneControl(w, &r, 0, &group);
+    InstallEventHandler(GetControlEventTarget(group), dispose_own_window, 1, kDispose, w, nullptr);
+    DisposeControl(group);
+    EXPECT_TRUE(tk::automation::windows().empty() || tk::automation::windows().back() != w);
     EXPECT_EQ(tk::automation::liveCounts().total(), before.total());
 }
 
@@ -138,49 +141,25 @@ TEST(Windows, OnlyTheFrontWindowIsActive) {
     DisposeWindow(b);
 }
 
-namespace {
-
-// What a dialog does when told its window closed: dispose the window again and
-// drop its own handler.
-struct Owner {
-    WindowRef window = nullptr;
-    EventHandlerRef handler = nullptr;
-    int closedCalls = 0;
-};
-
-OSStatus owner_closed(EventHandlerCallRef, EventRef, void* data) {
-    auto* owner = static_cast<Owner*>(data);
-    ++owner->closedCalls;
-    DisposeWindow(owner->window);
-    RemoveEventHandler(owner->handler);
-    return eventNotHandledErr;
-}
-
-OSStatus dispose_own_window(EventHandlerCallRef, EventRef, void* data) {
-    DisposeWindow(static_cast<WindowRef>(data));
-    return eventNotHandledErr;
-}
-
-}  // namespace
-
-TEST(Windows, DisposingAgainFromTheClosedEventIsHarmless) {
-    const auto before = tk::automation::liveCounts();
-    Owner owner;
-    owner.window = new_window();
-    InstallEventHandler(GetWindowEventTarget(owner.window), owner_closed, 1, kClosed, &owner, &owner.handler);
-    DisposeWindow(owner.window);
-    EXPECT_EQ(owner.closedCalls, 1);
-    EXPECT_EQ(tk::automation::liveCounts().total(), before.total());
-}
-
-TEST(Windows, AViewDisposingItsWindowDuringDisposalIsHarmless) {
-    const auto before = tk::automation::liveCounts();
-    WindowRef w = new_window();
-    const Rect r{0, 0, 10, 10};
-    ControlRef a = nullptr;
-    CreateUserPaneControl(w, &r, 0, &a);
-    InstallEventHandler(GetControlEventTarget(a), dispose_own_window, 1, kDispose, w, nullptr);
-    DisposeControl(a);  // the handler disposes the whole window while `a` is going
-    EXPECT_TRUE(tk::automation::windows().empty() || tk::automation::windows().back() != w);
-    EXPECT_EQ(tk::automation::liveCounts().total(), before.total());
+TEST(Screens, OneAtTheOriginUnlessConfiguredWithRightAndBottomEdgesOutside) {
+    tk::automation::resetScreens();
+    GDHandle device = GetDeviceList();
+    ASSERT_NE(device, nullptr);
+    EXPECT_EQ(edges((*device)->gdRect), (Edges{0, 0, 900, 1440}));
+    EXPECT_EQ(GetNextDevice(device), nullptr);
+    tk::automation::setScreens({Rect{0, 0, 1080, 1920}, Rect{0, 1920, 1200, 3840}});
+    GDHandle second = GetNextDevice(GetDeviceList());
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(edges((*second)->gdRect), (Edges{0, 1920, 1200, 3840}));
+    EXPECT_EQ(GetNextDevice(second), nullptr);
+    tk::automation::setScreens({});
+    EXPECT_EQ(GetDeviceList(), nullptr);
+    tk::automation::resetScreens();
+    EXPECT_NE(GetDeviceList(), nullptr);
+    // Points on the right and bottom edges are outside.
+    const Rect r{0, 0, 900, 1440};
+    for (const auto& [p, inside] : {std::pair{Point{0, 0}, true}, {Point{899, 1439}, true}, {Point{900, 10}, false},
+                                    {Point{10, 1440}, false}, {Point{-1, 10}, false}, {Point{10, -1}, false}})
+        EXPECT_EQ(PtInRect(p, &r) != 0, inside) << p.v << "," << p.h;
+    EXPECT_FALSE(PtInRect(Point{0, 0}, nullptr));
 }
