@@ -24,9 +24,9 @@ TEST_F(BadInput, EachGetsItsStatusAndMessagesAndWritesNothing) {
     for (const json& row : json::parse(read_file(VOXTREL_SOURCE_DIR "/tests/app/data/bad_input.json"))) {
         SCOPED_TRACE(row["args"].dump());
         std::vector<std::string> arguments;
-        for (const std::string& word : row["args"]) arguments.push_back(expand(word));
+        for (const std::string word : row["args"]) arguments.push_back(expand(word));
         std::string err;
-        for (const std::string& line : row["err"].is_string() ? json::array({row["err"]}) : row["err"])
+        for (const std::string line : row["err"].is_string() ? json::array({row["err"]}) : row["err"])
             err += "voxtrel-host: " + expand(line) + "\n";
         const Outcome r = run(arguments);
         EXPECT_EQ(r.status, row.value("status", 2));
