@@ -48,7 +48,8 @@ std::string picture_difference(const fs::path& expected_file, const fs::path& ac
         for (int x = 0; x < actual.width; ++x) {
             const std::uint32_t a = expected.rgb[y * actual.width + x], b = actual.rgb[y * actual.width + x];
             bool off = false;
-            for (int shift : {0, 8, 16}) off |= std::abs(int(a >> shift & 0xff) - int(b >> shift & 0xff)) > kChannelTolerance;
+            for (int shift : {0, 8, 16})
+                off |= std::abs(int(a >> shift & 0xff) - int(b >> shift & 0xff)) > kChannelTolerance;
             if (!off) continue;
             ++differing;
             left = std::min(left, x), top = std::min(top, y), right = std::max(right, x), bottom = std::max(bottom, y);
@@ -95,7 +96,8 @@ TEST_P(Golden, RunGivesTheExpectedOutcome) {
     const std::string output = output_text(r, out);
     const json pictures = row.value("pictures", json::array());
     const auto compared = [&](const fs::path& name) {
-        return name.extension() != ".png" || std::find(pictures.begin(), pictures.end(), name.string()) != pictures.end();
+        return name.extension() != ".png" ||
+               std::find(pictures.begin(), pictures.end(), name.string()) != pictures.end();
     };
     if (std::getenv("VOXTREL_REGEN_GOLDENS")) {
         fs::remove_all(expected);
@@ -121,8 +123,9 @@ TEST_P(Golden, RunGivesTheExpectedOutcome) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, Golden, ::testing::ValuesIn(rows()),
-                         [](const ::testing::TestParamInfo<json>& row) { return row.param["name"].get<std::string>(); });
+INSTANTIATE_TEST_SUITE_P(Rows, Golden, ::testing::ValuesIn(rows()), [](const ::testing::TestParamInfo<json>& row) {
+    return row.param["name"].get<std::string>();
+});
 
 }  // namespace
 }  // namespace app_test

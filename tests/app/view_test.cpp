@@ -26,12 +26,12 @@ TEST(View, ProjectedPointsLandWhereThePinholePutsThem) {
         Vec3 camera, point;
         std::optional<Point2> image;
     } cases[] = {
-        {front, {0, 0, 0}, Point2{0, 0}},                    // the composition's plane is seen 1:1
-        {front, {1960, 540, 2666.7}, Point2{1460, 540}},     // twice as far: half as big
-        {front, {960, 1540, -1333.35}, Point2{960, 2540}},   // half as far: twice, and down is down
-        {front, {960, 540, -2666.2}, std::nullopt},          // nearer than the near distance
-        {front, {960, 540, -3000}, std::nullopt},            // behind the camera
-        {{2960, 540, 0}, {960, 540, 500}, Point2{1626.675, 540}},   // looking along -x: +z is to the right
+        {front, {0, 0, 0}, Point2{0, 0}},                            // the composition's plane is seen 1:1
+        {front, {1960, 540, 2666.7}, Point2{1460, 540}},             // twice as far: half as big
+        {front, {960, 1540, -1333.35}, Point2{960, 2540}},           // half as far: twice, and down is down
+        {front, {960, 540, -2666.2}, std::nullopt},                  // nearer than the near distance
+        {front, {960, 540, -3000}, std::nullopt},                    // behind the camera
+        {{2960, 540, 0}, {960, 540, 500}, Point2{1626.675, 540}},    // looking along -x: +z is to the right
         {{960, -1460, 0}, {960, 540, -500}, Point2{960, 1206.675}},  // looking down: -z is down the image
     };
     for (const auto& c : cases) {
@@ -61,8 +61,9 @@ TEST(View, LayerTurnMatchesTheCameraItWasTurnedTowards) {
                  {{0, 500, -1000}, {-153.43494882292201, 180, -180}}};
     for (const auto& c : cases) {
         const Mat3 difference = transposed(look_at(c.camera, {0, 0, 0})) * layer_rotation(c.orientation, {});
-        for (int i = 0; i < 3; ++i) expect_near({difference.m[i][0], difference.m[i][1], difference.m[i][2]},
-                                                {i == 0 ? 1.0 : 0, i == 1 ? 1.0 : 0, i == 2 ? 1.0 : 0});
+        for (int i = 0; i < 3; ++i)
+            expect_near({difference.m[i][0], difference.m[i][1], difference.m[i][2]},
+                        {i == 0 ? 1.0 : 0, i == 1 ? 1.0 : 0, i == 2 ? 1.0 : 0});
     }
     expect_near(look_at({1, 2, 3}, {1, 2, 3}) * Vec3{0, 0, 1}, {0, 0, 1});
     // Orientation, then X, Y, Z Rotation, each Z first: X keeps +x, then Z turns it to +y.
@@ -84,8 +85,8 @@ TEST(View, ClippingKeepsThePartInFrontOfTheCamera) {
 }
 
 json card(const char* name, json position, bool is3d = true) {
-    return {{"name", name},       {"type", "footage"}, {"source", {640, 480}},
-            {"3d", is3d},         {"anchor", {320, 240, 0}}, {"position", position}};
+    return {{"name", name}, {"type", "footage"},       {"source", {640, 480}},
+            {"3d", is3d},   {"anchor", {320, 240, 0}}, {"position", position}};
 }
 json camera(const char* name, double z) {
     return {{"name", name}, {"type", "camera"}, {"3d", true}, {"position", {960, 540, z}}, {"anchor", {960, 540, 0}}};
@@ -108,11 +109,11 @@ std::string drawing_order(const ViewPlan& plan) {
 
 TEST(View, PlanDrawsTheFrameTheLayersFarToNearTheBoxAndTheMarkers) {
     const json light = {{"name", "Light"}, {"type", "light"}, {"3d", true}, {"position", {960, 540, -100}}};
-    const ViewPlan plan = plan_view(scene({card("Near", {960, 540, -500}), camera("Looking", -2000),
-                                           card("Far", {960, 540, 800}), card("Top", {900, 540, 0}),
-                                           card("Bottom", {1000, 540, 0}), card("Flat", {960, 540, 0}, false),
-                                           card("Behind", {960, 540, -5000}), camera("Other", -1000), light}),
-                                    {10, 10, 10});
+    const ViewPlan plan =
+        plan_view(scene({card("Near", {960, 540, -500}), camera("Looking", -2000), card("Far", {960, 540, 800}),
+                         card("Top", {900, 540, 0}), card("Bottom", {1000, 540, 0}), card("Flat", {960, 540, 0}, false),
+                         card("Behind", {960, 540, -5000}), camera("Other", -1000), light}),
+                  {10, 10, 10});
     EXPECT_EQ(plan.camera_index, 1);
     // The layer nearest the camera is drawn last; at equal depth the higher one after the lower.
     EXPECT_EQ(drawing_order(plan), "ffffL2L4L3L0bbbbbbbbbbbbC7l8");
@@ -147,8 +148,11 @@ TEST(View, SceneFieldsLeftOutTakeTheHostsDefaultsAndKeysTheirValueAtTheTime) {
                        {"rotation_y", {{0.0, 10}, {4.0, 50}}},
                        {"scale", {{3.0, {50, 50, 50}}}}};
     const auto at = [&](double time) {
-        return read_view_scene({{"composition", {{"width", 9}, {"height", 9}, {"time", time},
-                                                 {"layers", {{{"type", "solid"}, {"source", {1, 1}}, {"keys", keys}}}}}}})
+        return read_view_scene({{"composition",
+                                 {{"width", 9},
+                                  {"height", 9},
+                                  {"time", time},
+                                  {"layers", {{{"type", "solid"}, {"source", {1, 1}}, {"keys", keys}}}}}}})
             .layers.at(0);
     };
     expect_near(at(1).position, {100, 50, -10});  // between keys in time order
@@ -178,7 +182,8 @@ TEST(View, MalformedScenesNameTheJsonPath) {
         {{{"type", "solid"}, {"scale", {1, "2", 3}}}, "/composition/layers/0/scale/1: expected a number"},
         {{{"type", "solid"}, {"keys", {{"rotation_x", {{0.0, {1, 2, 3}}}}}}},
          "/composition/layers/0/keys/rotation_x/0/1: expected a number"},
-        {{{"type", "solid"}, {"keys", {{"opacity", {{0.0, 1}}}}}}, "/composition/layers/0/keys/opacity: unknown property"},
+        {{{"type", "solid"}, {"keys", {{"opacity", {{0.0, 1}}}}}},
+         "/composition/layers/0/keys/opacity: unknown property"},
         {{{"type", "solid"}, {"keys", {{"scale", json::array()}}}},
          "/composition/layers/0/keys/scale: expected a list of [time, value] pairs"},
     };

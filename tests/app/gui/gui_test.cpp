@@ -78,8 +78,7 @@ protected:
         int number_pipe[2];
         ASSERT_EQ(pipe(number_pipe), 0);
         xvfb = spawn({"Xvfb", "-displayfd", "3", "-screen", "0", "1440x900x24", "-nolisten", "tcp"}, dir / "xvfb.out",
-                     dir / "xvfb.err", std::nullopt,
-                     number_pipe[1]);
+                     dir / "xvfb.err", std::nullopt, number_pipe[1]);
         close(number_pipe[1]);
         std::string number;
         char c;
@@ -106,7 +105,7 @@ protected:
 
     // voxtrel-host --gui on the scene, writing into gui/; returns the dialog's X window.
     std::string start(const std::vector<std::string>& more = {}) {
-        std::vector<std::string> arguments = {VOXTREL_HOST_PATH, kScene, "--gui", "--clock", kClock,
+        std::vector<std::string> arguments = {VOXTREL_HOST_PATH, kScene,     "--gui", "--clock", kClock,
                                               "--out",           path("gui")};
         arguments.insert(arguments.end(), more.begin(), more.end());
         host = spawn(arguments, dir / "gui.out", dir / "gui.err");
