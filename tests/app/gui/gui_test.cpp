@@ -200,6 +200,21 @@ TEST_F(Gui, CheckBoxEnablesThePopupWhoseMenuPicksACamera) {
     EXPECT_TRUE(read_png(path("batch/dialog.png")).rgb == picture.rgb);
 }
 
+// A click on a layer in the viewer's list (right of the 960-pixel picture, rows
+// of 18 pixels below 50) selects that layer alone, and "Apply" moves it only.
+TEST_F(Gui, ClickInTheViewersListSelectsTheLayerThatApplyMoves) {
+    const std::string dialog = start();
+    ASSERT_FALSE(dialog.empty()) << written("gui.err");
+    xdotool("mousemove --window " + window("--name '^Two cameras$'") + " 1060 77 click 1");
+    xdotool("windowraise " + dialog);  // over the viewer, which the click raised
+    click(dialog, centre("push button", "Apply"));
+    EXPECT_EQ(quit(), 0) << written("gui.err");
+    const json input = json::parse(read_file(kScene)), result = json::parse(written("gui/scene.json"));
+    for (const std::string name : {"Card 1", "Card 2", "Card 3"})
+        EXPECT_EQ(layer_named(result, name)["position"] == layer_named(input, name)["position"], name != "Card 2")
+            << name;
+}
+
 // Without a display, one line and status 2.
 TEST_F(Gui, WithoutADisplayItSaysSo) {
     unsetenv("DISPLAY");
