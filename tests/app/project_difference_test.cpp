@@ -25,7 +25,7 @@ TEST(ProjectDifference, NamesTheFirstChangeAndIgnoresANaNOnBothSides) {
              p.layers[first].streams[1].keys.push_back({*host::Time::fraction(1, 30), {1, 2, 3}});
          },
          "layer " + name + ": Position"},
-        {[&](host::Project& p) { p.layers[first].streams[2].value.y += 1; }, "layer " + name + ": Scale"},
+        {[&](host::Project& p) { p.layers[first].streams[0].value.y += 1; }, "layer " + name + ": Anchor Point"},
         {[&](host::Project& p) { p.layers[first].name += " 2"; }, "layer " + name},
         {[&](host::Project& p) { p.layers.erase(first); }, "layer " + name + " is gone"},
         {[&](host::Project& p) { p.comps[comp].selection.clear(); }, "the selection in \"Main\""},
