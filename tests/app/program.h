@@ -2,6 +2,7 @@
 // what it prints and writes.
 #pragma once
 
+#include <cairo.h>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -9,6 +10,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -16,8 +19,6 @@
 #include <optional>
 #include <string>
 #include <vector>
-
-extern char** environ;
 
 namespace app_test {
 
@@ -34,10 +35,41 @@ inline std::string read_file(const fs::path& path) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
+// The running test's name, as one file name (parameterised tests' names hold a slash).
+inline std::string test_name() {
+    std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    std::replace(name.begin(), name.end(), '/', '-');
+    return name;
+}
+
+// A PNG file's pixels, red, green and blue, row after row; empty when it cannot be read.
+struct Picture {
+    int width = 0, height = 0;
+    std::vector<std::uint32_t> rgb;
+};
+
+inline Picture read_png(const fs::path& path) {
+    cairo_surface_t* surface = cairo_image_surface_create_from_png(path.c_str());
+    Picture picture;
+    if (cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS) {
+        picture.width = cairo_image_surface_get_width(surface);
+        picture.height = cairo_image_surface_get_height(surface);
+        const int stride = cairo_image_surface_get_stride(surface);
+        const unsigned char* data = cairo_image_surface_get_data(surface);
+        for (int y = 0; y < picture.height; ++y)
+            for (int x = 0; x < picture.width; ++x) {
+                std::uint32_t v;
+                std::memcpy(&v, data + y * stride + x * 4, 4);
+                picture.rgb.push_back(v & 0xffffff);
+            }
+    }
+    cairo_surface_destroy(surface);
+    return picture;
+}
+
 class Program : public ::testing::Test {
 protected:
-    fs::path dir = fs::temp_directory_path() / ("voxtrel-app-" + std::to_string(::getpid()) + "-" +
-                                                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::path dir = fs::temp_directory_path() / ("voxtrel-app-" + std::to_string(::getpid()) + "-" + test_name());
 
     void SetUp() override { fs::create_directories(dir); }
     void TearDown() override { fs::remove_all(dir); }
@@ -45,9 +77,21 @@ protected:
     // The program with these arguments, without a shell in between; with
     // `address_space`, limited to that many bytes of address space.
     Outcome run(const std::vector<std::string>& arguments, std::optional<rlim_t> address_space = std::nullopt) {
-        const fs::path out = dir / "stdout.txt", err = dir / "stderr.txt";
         std::vector<std::string> words = {VOXTREL_HOST_PATH};
         words.insert(words.end(), arguments.begin(), arguments.end());
+        const pid_t pid = spawn(words, dir / "stdout.txt", dir / "stderr.txt", address_space);
+        Outcome outcome;
+        int raw = 0;
+        if (pid > 0 && waitpid(pid, &raw, 0) == pid) outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        outcome.out = read_file(dir / "stdout.txt");
+        outcome.err = read_file(dir / "stderr.txt");
+        return outcome;
+    }
+
+    // Starts a program found on the PATH, its outputs going to files; `keep_fd`
+    // becomes its descriptor 3.
+    static pid_t spawn(std::vector<std::string> words, const fs::path& out, const fs::path& err,
+                       std::optional<rlim_t> address_space = std::nullopt, int keep_fd = -1) {
         std::vector<char*> argv;
         for (std::string& w : words) argv.push_back(w.data());
         argv.push_back(nullptr);
@@ -57,15 +101,11 @@ protected:
             const int out_fd = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
             const int err_fd = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
             if (setrlimit(RLIMIT_AS, &limit) != 0 || dup2(out_fd, 1) < 0 || dup2(err_fd, 2) < 0) _exit(127);
-            execve(argv[0], argv.data(), environ);
+            if (keep_fd >= 0 && dup2(keep_fd, 3) < 0) _exit(127);
+            execvp(argv[0], argv.data());
             _exit(127);
         }
-        Outcome outcome;
-        int raw = 0;
-        if (pid > 0 && waitpid(pid, &raw, 0) == pid) outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        outcome.out = read_file(out);
-        outcome.err = read_file(err);
-        return outcome;
+        return pid;
     }
 
     // The names of the files in a folder of the scratch directory, sorted.

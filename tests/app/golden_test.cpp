@@ -1,0 +1,131 @@
+// voxtrel-host's whole outcome for the option sets of golden/cases.json, against
+// the expected files beside it: exit status, standard output and error, and
+// every file written exactly; the pictures within a tolerance, since a font
+// renderer may move an edge by a shade. With VOXTREL_REGEN_GOLDENS set the
+// expected files are written instead (scripts/regen_goldens.sh).
+#include <cstdlib>
+#include <sstream>
+
+#include "program.h"
+
+namespace app_test {
+namespace {
+
+const fs::path kGolden = VOXTREL_SOURCE_DIR "/tests/app/golden";
+// A pixel differs when one of its channels is off by more than this; a few may.
+constexpr int kChannelTolerance = 16;
+constexpr int kPixelsAllowed = 8;
+
+std::vector<json> rows() {
+    const json cases = json::parse(read_file(kGolden / "cases.json"));
+    return cases["rows"];
+}
+
+void replace_all(std::string& text, const std::string& from, const std::string& to) {
+    for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
+        text.replace(at, from.size(), to);
+}
+
+// "" when the texts are the same; else the first line where they part.
+std::string first_difference(const std::string& expected, const std::string& actual) {
+    std::istringstream a(expected), b(actual);
+    for (int line = 1; expected != actual; ++line) {
+        std::string x, y;
+        const bool more = static_cast<bool>(std::getline(a, x)) | static_cast<bool>(std::getline(b, y));
+        if (x != y || !more) return "line " + std::to_string(line) + ": expected \"" + x + "\", got \"" + y + "\"";
+    }
+    return "";
+}
+
+// "" when the pictures agree within the tolerance; else how many pixels differ, and where.
+std::string picture_difference(const fs::path& expected_file, const fs::path& actual_file) {
+    const Picture expected = read_png(expected_file), actual = read_png(actual_file);
+    if (expected.rgb.empty() || expected.width != actual.width || expected.height != actual.height)
+        return "sizes " + std::to_string(expected.width) + " x " + std::to_string(expected.height) + " and " +
+               std::to_string(actual.width) + " x " + std::to_string(actual.height);
+    int differing = 0, left = actual.width, top = actual.height, right = -1, bottom = -1;
+    for (int y = 0; y < actual.height; ++y)
+        for (int x = 0; x < actual.width; ++x) {
+            const std::uint32_t a = expected.rgb[y * actual.width + x], b = actual.rgb[y * actual.width + x];
+            bool off = false;
+            for (int shift : {0, 8, 16})
+                off |= std::abs(int(a >> shift & 0xff) - int(b >> shift & 0xff)) > kChannelTolerance;
+            if (!off) continue;
+            ++differing;
+            left = std::min(left, x), top = std::min(top, y), right = std::max(right, x), bottom = std::max(bottom, y);
+        }
+    if (differing <= kPixelsAllowed) return "";
+    return std::to_string(differing) + " pixels differ, within x " + std::to_string(left) + ".." +
+           std::to_string(right) + ", y " + std::to_string(top) + ".." + std::to_string(bottom);
+}
+
+class Golden : public Program, public ::testing::WithParamInterface<json> {
+protected:
+    // The row's arguments with $OUT and $SRC put in.
+    std::vector<std::string> arguments(const fs::path& out) const {
+        std::vector<std::string> words;
+        for (std::string word : GetParam()["args"]) {
+            replace_all(word, "$OUT", out.string());
+            replace_all(word, "$SRC", VOXTREL_SOURCE_DIR);
+            words.push_back(word);
+        }
+        return words;
+    }
+
+    // Status, both outputs and the names of the files written, with the places
+    // of this machine taken out, and the lines telling a slow step's progress.
+    std::string output_text(const Outcome& r, const fs::path& out) const {
+        std::string err;
+        std::istringstream lines(r.err);
+        for (std::string line; std::getline(lines, line);)
+            if (!(line.ends_with(" s)") && line.find(" done") != std::string::npos)) err += line + "\n";
+        std::string text = "status " + std::to_string(r.status) + "\nfiles:";
+        for (const std::string& name : files_in(out.filename())) text += " " + name;
+        text += "\n--- standard output\n" + r.out + "--- standard error\n" + err;
+        replace_all(text, out.string(), "$OUT");
+        replace_all(text, VOXTREL_SOURCE_DIR, "$SRC");
+        return text;
+    }
+};
+
+TEST_P(Golden, RunGivesTheExpectedOutcome) {
+    const json& row = GetParam();
+    const fs::path out = dir / "out", expected = kGolden / row["name"].get<std::string>();
+    fs::create_directories(out);
+    const Outcome r = run(arguments(out));
+    const std::string output = output_text(r, out);
+    const json pictures = row.value("pictures", json::array());
+    const auto compared = [&](const fs::path& name) {
+        return name.extension() != ".png" ||
+               std::find(pictures.begin(), pictures.end(), name.string()) != pictures.end();
+    };
+    if (std::getenv("VOXTREL_REGEN_GOLDENS")) {
+        fs::remove_all(expected);
+        fs::create_directories(expected);
+        std::ofstream(expected / "output.txt", std::ios::binary) << output;
+        for (const auto& file : fs::directory_iterator(out))
+            if (compared(file.path().filename())) fs::copy_file(file.path(), expected / file.path().filename());
+        return;
+    }
+    EXPECT_EQ(output, read_file(expected / "output.txt"));
+    for (const auto& file : fs::directory_iterator(out)) {
+        const fs::path name = file.path().filename();
+        SCOPED_TRACE(name.string());
+        if (name.extension() != ".png") {
+            EXPECT_EQ(first_difference(read_file(expected / name), read_file(file.path())), "");
+        } else if (compared(name)) {
+            EXPECT_EQ(picture_difference(expected / name, file.path()), "");
+        }
+    }
+    if (row.value("unchanged", false)) {
+        std::vector<std::string> input = {arguments(out).front(), "--apply", "0", "--json"};
+        EXPECT_EQ(read_file(out / "scene.json"), run(input).out);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, Golden, ::testing::ValuesIn(rows()), [](const ::testing::TestParamInfo<json>& row) {
+    return row.param["name"].get<std::string>();
+});
+
+}  // namespace
+}  // namespace app_test

@@ -1,0 +1,197 @@
+// The composition view below its pictures (which the golden test compares):
+// points projected through cameras with worked numbers, layers' turns,
+// clipping at the camera, the drawing order, and scenes as the view reads them.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "view/view_plan.h"
+#include "view/view_render.h"
+
+namespace view {
+namespace {
+
+using nlohmann::json;
+
+void expect_near(Vec3 actual, Vec3 expected) {
+    EXPECT_NEAR(actual.x, expected.x, 1e-9);
+    EXPECT_NEAR(actual.y, expected.y, 1e-9);
+    EXPECT_NEAR(actual.z, expected.z, 1e-9);
+}
+
+// In a 1920 x 1080 composition (zoom 2666.7) with y down and z away from the viewer.
+TEST(View, ProjectedPointsLandWhereThePinholePutsThem) {
+    const Vec3 centre{960, 540, 0}, front{960, 540, -2666.7};
+    const struct {
+        Vec3 camera, point;
+        std::optional<Point2> image;
+    } cases[] = {
+        {front, {0, 0, 0}, Point2{0, 0}},                            // the composition's plane is seen 1:1
+        {front, {1960, 540, 2666.7}, Point2{1460, 540}},             // twice as far: half as big
+        {front, {960, 1540, -1333.35}, Point2{960, 2540}},           // half as far: twice, and down is down
+        {front, {960, 540, -2666.2}, std::nullopt},                  // nearer than the near distance
+        {front, {960, 540, -3000}, std::nullopt},                    // behind the camera
+        {{2960, 540, 0}, {960, 540, 500}, Point2{1626.675, 540}},    // looking along -x: +z is to the right
+        {{960, -1460, 0}, {960, 540, -500}, Point2{960, 1206.675}},  // looking down: -z is down the image
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.point.x + c.point.y + c.point.z);
+        const Camera camera = layer_camera(c.camera, centre, {}, {}, 1920, 1080);
+        const std::optional<Point2> image = project(camera, to_camera_space(camera, c.point));
+        ASSERT_EQ(image.has_value(), c.image.has_value());
+        if (!image) continue;
+        EXPECT_NEAR(image->x, c.image->x, 1e-9);
+        EXPECT_NEAR(image->y, c.image->y, 1e-9);
+    }
+    // Without a camera layer the host's camera stands where `front` does, at the zoom for the width.
+    const Camera host = default_camera(1920, 1080), layer = layer_camera(front, centre, {}, {}, 1920, 1080);
+    expect_near(to_camera_space(host, {100, 900, 250}), to_camera_space(layer, {100, 900, 250}));
+    EXPECT_EQ(host.zoom, 2666.7);
+    EXPECT_DOUBLE_EQ(default_zoom(960), 2666.7 / 2);
+}
+
+// The plug-in turns layers towards a camera by giving them the camera's own
+// turn; these are its results for cameras looking at the origin.
+TEST(View, LayerTurnMatchesTheCameraItWasTurnedTowards) {
+    const struct {
+        Vec3 camera, orientation;
+    } cases[] = {{{0, 0, -1000}, {180, 180, -180}},
+                 {{1000, 0, 0}, {0, 270, 0}},
+                 {{1000, 0, -1000}, {180, 225, -180}},
+                 {{0, 500, -1000}, {-153.43494882292201, 180, -180}}};
+    for (const auto& c : cases) {
+        const Mat3 difference = transposed(look_at(c.camera, {0, 0, 0})) * layer_rotation(c.orientation, {});
+        for (int i = 0; i < 3; ++i)
+            expect_near({difference.m[i][0], difference.m[i][1], difference.m[i][2]},
+                        {i == 0 ? 1.0 : 0, i == 1 ? 1.0 : 0, i == 2 ? 1.0 : 0});
+    }
+    expect_near(look_at({1, 2, 3}, {1, 2, 3}) * Vec3{0, 0, 1}, {0, 0, 1});
+    // Orientation, then X, Y, Z Rotation, each Z first: X keeps +x, then Z turns it to +y.
+    expect_near(layer_rotation({0, 0, 90}, {90, 0, 0}) * Vec3{1, 0, 0}, {0, 1, 0});
+    expect_near(layer_rotation({90, 0, 0}, {0, 0, 90}) * Vec3{1, 0, 0}, {0, 0, 1});
+}
+
+TEST(View, ClippingKeepsThePartInFrontOfTheCamera) {
+    const auto clipped = clip_near({{0, 0, -9}, {10, 0, -9}, {10, 0, 11}, {0, 0, 11}});
+    ASSERT_EQ(clipped.size(), 4u);
+    expect_near(clipped[0], {10, 0, kNearDistance});
+    expect_near(clipped[3], {0, 0, kNearDistance});
+    EXPECT_TRUE(clip_near({{0, 0, -5}, {1, 0, -5}, {1, 1, -5}}).empty());
+    Vec3 a{0, 0, -1}, b{0, 4, 3}, c{0, 0, -1}, d{0, 0, -2};
+    ASSERT_TRUE(clip_near(b, a));
+    expect_near(a, {0, 2, kNearDistance});
+    expect_near(b, {0, 4, 3});
+    EXPECT_FALSE(clip_near(c, d));
+}
+
+json card(const char* name, json position, bool is3d = true) {
+    return {{"name", name}, {"type", "footage"},       {"source", {640, 480}},
+            {"3d", is3d},   {"anchor", {320, 240, 0}}, {"position", position}};
+}
+json camera(const char* name, double z) {
+    return {{"name", name}, {"type", "camera"}, {"3d", true}, {"position", {960, 540, z}}, {"anchor", {960, 540, 0}}};
+}
+ViewScene scene(json layers, int width = 1920, int height = 1080) {
+    return read_view_scene({{"composition", {{"width", width}, {"height", height}, {"layers", layers}}}});
+}
+
+// Shapes as letters: frame edges f, box edges b, then the layer index for layers (L),
+// cameras (C) and lights (l).
+std::string drawing_order(const ViewPlan& plan) {
+    std::string order;
+    for (const Shape& s : plan.shapes) {
+        static const char kLetters[] = {'f', 'L', 'b', 'C', 'l'};
+        order += kLetters[static_cast<int>(s.kind)];
+        if (s.layer_index >= 0) order += std::to_string(s.layer_index);
+    }
+    return order;
+}
+
+TEST(View, PlanDrawsTheFrameTheLayersFarToNearTheBoxAndTheMarkers) {
+    const json light = {{"name", "Light"}, {"type", "light"}, {"3d", true}, {"position", {960, 540, -100}}};
+    const ViewPlan plan =
+        plan_view(scene({card("Near", {960, 540, -500}), camera("Looking", -2000), card("Far", {960, 540, 800}),
+                         card("Top", {900, 540, 0}), card("Bottom", {1000, 540, 0}), card("Flat", {960, 540, 0}, false),
+                         card("Behind", {960, 540, -5000}), camera("Other", -1000), light}),
+                  {10, 10, 10});
+    EXPECT_EQ(plan.camera_index, 1);
+    // The layer nearest the camera is drawn last; at equal depth the higher one after the lower.
+    EXPECT_EQ(drawing_order(plan), "ffffL2L4L3L0bbbbbbbbbbbbC7l8");
+    // Top: 640 x 480 around (900, 540, 0), 2000 px from the camera at zoom 2666.7, halved for 960 px.
+    const Shape& top = plan.shapes[6];
+    const double k = 2666.7 / 2000, x = (960 - 60 * k) / 2;
+    EXPECT_NEAR(top.points[0].x, x - 160 * k, 1e-9);
+    EXPECT_NEAR(top.points[0].y, 270 - 120 * k, 1e-9);
+    EXPECT_NEAR(top.points[2].x, x + 160 * k, 1e-9);
+    EXPECT_NEAR(top.points[2].y, 270 + 120 * k, 1e-9);
+    // The other camera and the light stand in front of the centre.
+    EXPECT_NEAR(plan.shapes.back().points[0].x, 480, 1e-9);
+    EXPECT_NEAR(plan.shapes.back().points[0].y, 270, 1e-9);
+}
+
+TEST(View, PictureKeepsTheAspectRatioAndTextTakesTheLargestSource) {
+    EXPECT_EQ(plan_view(scene(json::array(), 1000, 1000), {1, 1, 1}).height, 960);
+    EXPECT_EQ(plan_view(scene(json::array(), 100, 1), {1, 1, 1}).height, 10);
+    EXPECT_EQ(plan_view(scene(json::array(), 1, 100000), {1, 1, 1}).height, 4096);
+    EXPECT_EQ(plan_view(scene(json::array()), {1, 1, 1}, 480).height, 270);
+    double w = 0, h = 0;
+    stand_in_size(scene({card("Flat", {0, 0, 0}, false)}, 800, 600), w, h);
+    EXPECT_EQ(std::make_pair(w, h), std::make_pair(800.0, 600.0));
+}
+
+TEST(View, SceneFieldsLeftOutTakeTheHostsDefaultsAndKeysTheirValueAtTheTime) {
+    const SceneLayer plain = scene({{{"type", "text"}}}).layers.at(0);
+    EXPECT_EQ(plain.kind, LayerKind::text);
+    EXPECT_FALSE(plain.is3d || plain.has_source);
+    expect_near(plain.scale, {100, 100, 100});
+    const json keys = {{"position", {{2.0, {200, 0, -20}}, {0.0, {0, 100, 0}}}},
+                       {"rotation_y", {{0.0, 10}, {4.0, 50}}},
+                       {"scale", {{3.0, {50, 50, 50}}}}};
+    const auto at = [&](double time) {
+        return read_view_scene({{"composition",
+                                 {{"width", 9},
+                                  {"height", 9},
+                                  {"time", time},
+                                  {"layers", {{{"type", "solid"}, {"source", {1, 1}}, {"keys", keys}}}}}}})
+            .layers.at(0);
+    };
+    expect_near(at(1).position, {100, 50, -10});  // between keys in time order
+    EXPECT_DOUBLE_EQ(at(1).rotation.y, 20);
+    expect_near(at(1).scale, {50, 50, 50});  // one key holds at every time
+    expect_near(at(-1).position, {0, 100, 0});
+    expect_near(at(9).position, {200, 0, -20});
+}
+
+TEST(View, MalformedScenesNameTheJsonPath) {
+    const auto error_of = [](const json& layer) {
+        try {
+            read_view_scene(layer.is_object() && layer.contains("composition")
+                                ? layer
+                                : json{{"composition", {{"width", 9}, {"height", 9}, {"layers", {layer}}}}});
+        } catch (const SceneFormatError& e) {
+            return std::string(e.what());
+        }
+        return std::string();
+    };
+    const std::pair<json, std::string> cases[] = {
+        {{{"composition", {{"height", 10}}}}, "/composition: missing \"width\""},
+        {{{"composition", {{"width", 0}, {"height", 10}}}}, "/composition/width: expected at least 1"},
+        {{{"type", "hologram"}},
+         "/composition/layers/0/type: expected one of footage, solid, text, shape, camera, light"},
+        {{{"type", "solid"}, {"position", {1, 2}}}, "/composition/layers/0/position: expected three numbers"},
+        {{{"type", "solid"}, {"scale", {1, "2", 3}}}, "/composition/layers/0/scale/1: expected a number"},
+        {{{"type", "solid"}, {"keys", {{"rotation_x", {{0.0, {1, 2, 3}}}}}}},
+         "/composition/layers/0/keys/rotation_x/0/1: expected a number"},
+        {{{"type", "solid"}, {"keys", {{"opacity", {{0.0, 1}}}}}},
+         "/composition/layers/0/keys/opacity: unknown property"},
+        {{{"type", "solid"}, {"keys", {{"scale", json::array()}}}},
+         "/composition/layers/0/keys/scale: expected a list of [time, value] pairs"},
+    };
+    for (const auto& [input, message] : cases) EXPECT_EQ(error_of(input), message);
+    EXPECT_THROW(render_view(json::object(), {1, 1, 1}, "/nonexistent/view.png"), SceneFormatError);
+    EXPECT_THROW(render_view({{"composition", {{"width", 9}, {"height", 9}}}}, {1, 1, 1}, "/nonexistent/view.png"),
+                 ViewWriteError);
+}
+
+}  // namespace
+}  // namespace view
