@@ -1,0 +1,179 @@
+// Dialogs inside a host panel's container view, and their items: texts of
+// boxes, buttons and frames become separate labels drawn in the host's text colour.
+#include "adm/detail/iADMDrawer.h"
+#include "adm_test_support.h"
+
+namespace admtest {
+namespace {
+
+class Panels : public AdmTest {
+protected:
+    void SetUp() override {
+        AdmTest::SetUp();
+        _panel = makePanel();
+        ASSERT_NE(_panel.dialog, nullptr);
+    }
+    void TearDown() override {
+        ADMDialogSuite9::Destroy(_panel.dialog);
+        DisposeControl(_panel.container);
+        AdmTest::TearDown();
+    }
+    Panel _panel;
+};
+
+TEST_F(Panels, FillsTheHostTableAndUsesTheContainer) {
+    Panel& panel = _panel;
+    EXPECT_EQ(panel.functions.GetSnapSizes, &iADMDialog::S_GetSnapSizes);
+    EXPECT_EQ(panel.functions.PopulateFlyout, nullptr);
+    EXPECT_EQ(panel.functions.DoFlyoutCommand, nullptr);
+    EXPECT_EQ(reinterpret_cast<void*>(panel.refcon), reinterpret_cast<void*>(panel.dialog));
+    EXPECT_EQ(root_of(panel.dialog), panel.container);
+    EXPECT_EQ(from_ref(panel.dialog)->window, nullptr);
+    EXPECT_TRUE(iADMDrawer::_useAppColor);
+
+    // Never visible nor enabled, and Show changes nothing.
+    ADMDialogSuite9::Show(panel.dialog, false);
+    EXPECT_TRUE(tka::visible(panel.container));
+    EXPECT_FALSE(ADMDialogSuite9::IsVisible(panel.dialog));
+    EXPECT_FALSE(ADMDialogSuite9::IsEnabled(panel.dialog));
+
+    // The title goes to the host unchanged.
+    ADMDialogSuite9::SetText(panel.dialog, "Voxtrel \x8E");
+    EXPECT_EQ(FakePanel::titles, std::vector<std::string>{"Voxtrel \x8E"});
+}
+
+TEST_F(Panels, ReportsExactlyOneSnapSizeItsStoredSize) {
+    Panel& panel = _panel;
+    const Rect bounds{10, 20, 245, 521};
+    ADMDialogSuite9::SetBoundsRect(panel.dialog, &bounds);
+    A_LPoint sizes[AEGP_MAX_PANEL_SNAP_SIZES] = {};
+    A_long count = AEGP_MAX_PANEL_SNAP_SIZES;
+    EXPECT_EQ(panel.functions.GetSnapSizes(panel.refcon, sizes, &count), A_Err_NONE);
+    EXPECT_EQ(count, 1);
+    EXPECT_EQ(sizes[0].x, 501);
+    EXPECT_EQ(sizes[0].y, 235);
+
+    const Rect local{0, 0, 100, 200};
+    ADMDialogSuite9::SetLocalRect(panel.dialog, &local);
+    Rect read{};
+    ADMDialogSuite9::GetBoundsRect(panel.dialog, &read);
+    EXPECT_EQ(read, (Rect{10, 20, 110, 220}));
+
+    count = 3;
+    EXPECT_EQ(iADMDialog::S_GetSnapSizes(nullptr, sizes, &count), A_Err_NONE);
+    EXPECT_EQ(count, 3);
+}
+
+TEST_F(Panels, WithoutAContainerNoDialogIsMade) {
+    AEGP_PanelFunctions1 functions{};
+    AEGP_PanelRefcon refcon = nullptr;
+    EXPECT_EQ(ADMDialogSuite9::CreatePanel(nullptr, "x", 0, nullptr, nullptr, &FakePanel::suite, FakePanel::handle(),
+                                           nullptr, &functions, &refcon),
+              nullptr);
+}
+
+std::uint32_t opaque(const PF_App_Color& c) {
+    return 0xFF000000u | (std::uint32_t(c.red >> 8) << 16) | (std::uint32_t(c.green >> 8) << 8) | (c.blue >> 8);
+}
+
+TEST_F(Panels, BackgroundIsTheHostPanelColour) {
+    Panel& panel = _panel;
+    const tka::Bitmap painted = tka::renderView(panel.container);
+    ASSERT_GT(painted.width, 0);
+    EXPECT_EQ(painted.at(5, 5), opaque(FakeApp::colour(PF_App_Color_PANEL_BACKGROUND)));
+    EXPECT_NE(std::find(FakeApp::asked.begin(), FakeApp::asked.end(), PF_App_Color_PANEL_BACKGROUND),
+              FakeApp::asked.end());
+
+    // Without the host's colours the panel is not painted by the dialog.
+    sPFAppSuite = nullptr;
+    const tka::Bitmap plain = tka::renderView(panel.container);
+    EXPECT_NE(plain.at(5, 5), painted.at(5, 5));
+}
+
+Rect bounds_of(ControlRef view) {
+    Rect r{};
+    GetControlBounds(view, &r);
+    return r;
+}
+
+TEST_F(Panels, CheckBoxTextIsALabel19RightAnd2Lower) {
+    ADMItemRef box = add(_panel.dialog, kADMTextCheckBoxType, {20, 30, 35, 130});
+    ADMItemSuite10::SetText(box, "Repeat Layers");
+    ASSERT_NE(label_of(box), nullptr);
+    EXPECT_EQ(tka::kindName(label_of(box)), "static text");
+    EXPECT_EQ(tka::text(label_of(box)), "Repeat Layers");
+    EXPECT_EQ(tka::text(control_of(box)), "");
+    EXPECT_EQ(bounds_of(control_of(box)), (Rect{20, 30, 35, 48}));
+    EXPECT_EQ(bounds_of(label_of(box)), (Rect{22, 49, 35, 130}));
+    Rect whole{};
+    ADMItemSuite10::GetBoundsRect(box, &whole);
+    EXPECT_EQ(whole, (Rect{20, 30, 35, 130}));
+    EXPECT_EQ(tka::findLabelledControl(_panel.container, "check box", "Repeat Layers"), control_of(box));
+
+    // Later texts go to the same label.
+    ADMItemSuite10::SetText(box, "Repeat");
+    EXPECT_EQ(tka::text(label_of(box)), "Repeat");
+    EXPECT_EQ(tka::subviews(_panel.container).size(), 2u);
+}
+
+TEST_F(Panels, FrameTitleIsALabelAlongItsTop) {
+    ADMItemRef frame = add(_panel.dialog, kADMFrameType, {10, 10, 100, 200});
+    ADMItemSuite10::SetText(frame, "Cube Dimensions");
+    ASSERT_NE(label_of(frame), nullptr);
+    EXPECT_EQ(bounds_of(control_of(frame)), (Rect{23, 10, 100, 200}));
+    EXPECT_EQ(bounds_of(label_of(frame)), (Rect{10, 19, 22, 200}));
+    EXPECT_EQ(tka::subviews(_panel.container).back(), label_of(frame));
+}
+
+TEST_F(Panels, RadioButtonLabelAndMovingTheWholeItem) {
+    ADMItemRef radio = add(_panel.dialog, kADMTextRadioButtonType, {0, 0, 15, 100}, 3);
+    ADMItemSuite10::SetText(radio, "XY");
+    const Rect size{0, 0, 20, 60};
+    ADMItemSuite10::SetLocalRect(radio, &size);
+    EXPECT_EQ(bounds_of(control_of(radio)), (Rect{0, 0, 20, 18}));
+    EXPECT_EQ(bounds_of(label_of(radio)), (Rect{2, 19, 20, 60}));
+}
+
+TEST_F(Panels, EmptyTextsAndOtherKindsMakeNoLabel) {
+    ADMItemRef box = add(_panel.dialog, kADMTextCheckBoxType, {0, 0, 15, 100});
+    ADMItemRef button = add(_panel.dialog, kADMTextPushButtonType, {0, 0, 20, 80});
+    ADMItemRef edit = add(_panel.dialog, kADMTextEditType, {30, 0, 50, 80});
+    ADMItemSuite10::SetText(box, "");
+    ADMItemSuite10::SetText(button, "Apply");
+    ADMItemSuite10::SetText(edit, "1000");
+    EXPECT_EQ(tka::text(control_of(button)), "Apply");
+    EXPECT_EQ(tka::text(control_of(edit)), "1000");
+    for (ADMItemRef item : {box, button, edit}) EXPECT_EQ(label_of(item), nullptr);
+}
+
+TEST_F(Panels, ShowAndEnableReachControlAndLabel) {
+    ADMItemRef box = add(_panel.dialog, kADMTextCheckBoxType, {0, 0, 15, 100});
+    ADMItemSuite10::SetText(box, "Random");
+    ADMItemSuite10::Enable(box, false);
+    EXPECT_FALSE(tka::enabled(control_of(box)));
+    EXPECT_FALSE(tka::enabled(label_of(box)));
+    EXPECT_FALSE(ADMItemSuite10::IsEnabled(box));
+    ADMItemSuite10::Show(box, false);
+    EXPECT_FALSE(tka::visible(control_of(box)));
+    EXPECT_FALSE(tka::visible(label_of(box)));
+    ADMItemSuite10::Show(box, true);
+    ADMItemSuite10::Enable(box, true);
+    EXPECT_TRUE(tka::visible(label_of(box)));
+    EXPECT_TRUE(ADMItemSuite10::IsEnabled(box));
+}
+
+TEST_F(Panels, LabelTextTakesTheHostTextColour) {
+    ADMItemRef box = add(_panel.dialog, kADMTextCheckBoxType, {0, 0, 15, 100});
+    FakeApp::asked.clear();
+    ADMItemSuite10::SetText(box, "Random");
+    EXPECT_EQ(FakeApp::asked, std::vector<PF_App_ColorType>{PF_App_Color_TEXT});
+    const ControlFontStyleRec style = from_ref(box)->baseFontStyle();
+    const PF_App_Color text = FakeApp::colour(PF_App_Color_TEXT);
+    EXPECT_EQ(style.flags, kControlUseFontMask | kControlUseForeColorMask | kControlAddToMetaFontMask);
+    EXPECT_EQ(style.font, kControlFontMiniSystemFont);
+    EXPECT_EQ(style.foreColor.red, text.red);
+    EXPECT_EQ(style.foreColor.blue, text.blue);
+}
+
+}  // namespace
+}  // namespace admtest
