@@ -74,15 +74,6 @@ TEST_F(Items, UnknownTypesMakeNoItem) {
     EXPECT_TRUE(from_ref(_dialog)->items.empty());
 }
 
-TEST_F(Items, TheHundredAndFirstItemIsRefused) {
-    std::vector<ADMItemRef> made;
-    for (int i = 0; i < 100; ++i) made.push_back(add(_dialog, kADMTextStaticType, {0, 0, 10, 10}, i));
-    ASSERT_EQ(std::count(made.begin(), made.end(), nullptr), 0);
-    EXPECT_EQ(add(_dialog, kADMTextPushButtonType, {0, 0, 10, 10}, 100), nullptr);
-    EXPECT_EQ(from_ref(_dialog)->items.size(), 100u);
-    for (int i = 0; i < 100; ++i) EXPECT_EQ(ADMDialogSuite9::GetItem(_dialog, i), made[i]);
-}
-
 TEST_F(Items, FailedNativeCallLeavesAnItemWithoutControl) {
     // The toolkit refuses to make controls for a window it does not know.
     int notAWindow = 0;

@@ -96,42 +96,42 @@ Rect bounds_of(ControlRef view) {
     return r;
 }
 
-TEST_F(Panels, CheckBoxTextIsALabel19RightAnd2Lower) {
-    ADMItemRef box = add(_panel.dialog, kADMTextCheckBoxType, {20, 30, 35, 130});
-    ADMItemSuite10::SetText(box, "Repeat Layers");
-    ASSERT_NE(label_of(box), nullptr);
-    EXPECT_EQ(tka::kindName(label_of(box)), "static text");
-    EXPECT_EQ(tka::text(label_of(box)), "Repeat Layers");
-    EXPECT_EQ(tka::text(control_of(box)), "");
-    EXPECT_EQ(bounds_of(control_of(box)), (Rect{20, 30, 35, 48}));
-    EXPECT_EQ(bounds_of(label_of(box)), (Rect{22, 49, 35, 130}));
-    Rect whole{};
-    ADMItemSuite10::GetBoundsRect(box, &whole);
-    EXPECT_EQ(whole, (Rect{20, 30, 35, 130}));
-    EXPECT_EQ(tka::findLabelledControl(_panel.container, "check box", "Repeat Layers"), control_of(box));
-
-    // Later texts go to the same label.
-    ADMItemSuite10::SetText(box, "Repeat");
-    EXPECT_EQ(tka::text(label_of(box)), "Repeat");
-    EXPECT_EQ(tka::subviews(_panel.container).size(), 2u);
-}
-
-TEST_F(Panels, FrameTitleIsALabelAlongItsTop) {
-    ADMItemRef frame = add(_panel.dialog, kADMFrameType, {10, 10, 100, 200});
-    ADMItemSuite10::SetText(frame, "Cube Dimensions");
-    ASSERT_NE(label_of(frame), nullptr);
-    EXPECT_EQ(bounds_of(control_of(frame)), (Rect{23, 10, 100, 200}));
-    EXPECT_EQ(bounds_of(label_of(frame)), (Rect{10, 19, 22, 200}));
-    EXPECT_EQ(tka::subviews(_panel.container).back(), label_of(frame));
-}
-
-TEST_F(Panels, RadioButtonLabelAndMovingTheWholeItem) {
-    ADMItemRef radio = add(_panel.dialog, kADMTextRadioButtonType, {0, 0, 15, 100}, 3);
-    ADMItemSuite10::SetText(radio, "XY");
-    const Rect size{0, 0, 20, 60};
-    ADMItemSuite10::SetLocalRect(radio, &size);
-    EXPECT_EQ(bounds_of(control_of(radio)), (Rect{0, 0, 20, 18}));
-    EXPECT_EQ(bounds_of(label_of(radio)), (Rect{2, 19, 20, 60}));
+// A box's or button's text is a label 19 right and 2 lower than the item; a
+// frame's runs along its top, above the frame. Moving the item moves both.
+TEST_F(Panels, TextsBecomeLabelsBesideOrAboveTheControl) {
+    const struct {
+        ADMItemType type;
+        Rect rect;
+        Rect size;  // a later local rectangle, if any
+        Rect control, label;
+    } rows[] = {
+        {kADMTextCheckBoxType, {20, 30, 35, 130}, {}, {20, 30, 35, 48}, {22, 49, 35, 130}},
+        {kADMFrameType, {10, 10, 100, 200}, {}, {23, 10, 100, 200}, {10, 19, 22, 200}},
+        {kADMTextRadioButtonType, {0, 0, 15, 100}, {0, 0, 20, 60}, {0, 0, 20, 18}, {2, 19, 20, 60}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.type);
+        ADMItemRef item = add(_panel.dialog, row.type, row.rect);
+        ADMItemSuite10::SetText(item, "Repeat Layers");
+        if (row.size.bottom) ADMItemSuite10::SetLocalRect(item, &row.size);
+        ASSERT_NE(label_of(item), nullptr);
+        EXPECT_EQ(tka::kindName(label_of(item)), "static text");
+        EXPECT_EQ(tka::text(label_of(item)), "Repeat Layers");
+        EXPECT_EQ(tka::text(control_of(item)), "");
+        EXPECT_EQ(bounds_of(control_of(item)), row.control);
+        EXPECT_EQ(bounds_of(label_of(item)), row.label);
+        Rect whole{};
+        ADMItemSuite10::GetBoundsRect(item, &whole);
+        if (!row.size.bottom) {
+            EXPECT_EQ(whole, row.rect);
+        }
+        // Later texts go to the same label, which lies above everything before it.
+        ADMItemSuite10::SetText(item, "Repeat");
+        EXPECT_EQ(tka::text(label_of(item)), "Repeat");
+        EXPECT_EQ(tka::subviews(_panel.container).back(), label_of(item));
+        ADMItemSuite10::Show(item, false);
+    }
+    EXPECT_EQ(tka::subviews(_panel.container).size(), 6u);
 }
 
 TEST_F(Panels, EmptyTextsAndOtherKindsMakeNoLabel) {
