@@ -122,13 +122,16 @@ TEST_F(RepeatControlsTest, RepeatLayersEnablesCountAndSequential) {
     EXPECT_TRUE(click(kRepeatLayers));
     EXPECT_FALSE(ADMItemSuite10::IsEnabled(dlg->get_item(kRepeatCount)));
 
-    // Without the count control there is nothing to repeat.
-    std::set<int> controls = TestAssistant::all_controls();
-    controls.erase(kRepeatCount);
-    open(controls);
-    check(kRepeatLayers, true);
-    ASSERT_EQ(dlg->apply_assistant(), A_Err_NONE);
-    EXPECT_EQ(dlg->layers.size(), 1u);
+    // Without the count control, or without the box itself, there is nothing to repeat.
+    for (int missing : {kRepeatCount, kRepeatLayers}) {
+        std::set<int> controls = TestAssistant::all_controls();
+        controls.erase(missing);
+        open(controls);
+        if (missing == kRepeatCount) check(kRepeatLayers, true);
+        if (missing == kRepeatLayers) number(kRepeatCount, 2);
+        ASSERT_EQ(dlg->apply_assistant(), A_Err_NONE);
+        EXPECT_EQ(dlg->layers.size(), 1u) << missing;
+    }
 }
 
 // The Duplicate command selects the one layer, duplicates it and finds the new
