@@ -25,7 +25,6 @@
 
 namespace {
 
-
 // What a traced wrapper went through; it outlives the wrapper.
 struct Trace {
     int destroy_calls = 0;
@@ -162,14 +161,10 @@ private:
     std::size_t live_before;
 };
 
-
 void draw_nothing(ADMItemRef, ADMDrawerRef) {}
-
-}  // namespace
 
 // The dialog builder: where its controls land, how they are sized, and what
 // text and values they start with.
-namespace {
 
 class Builder : public DialogTest {
 protected:
@@ -186,8 +181,6 @@ protected:
     Trace trace;
     TestDlg dlg{trace};
 };
-
-}  // namespace
 
 TEST_F(Builder, RectanglesAreReadAsTopLeftHeightWidth) {
     ASSERT_NE(open([](TestDlg& d) {
@@ -273,7 +266,6 @@ TEST_F(Builder, BuilderWithoutADialogMakesNothing) {
 }
 
 // Enabling a whole dialog: which items the builder's Enable reaches and which it leaves alone.
-namespace {
 
 class Enabling : public DialogTest {
 protected:
@@ -291,8 +283,6 @@ protected:
     ADMItemRef button = nullptr;
     ADMItemRef icon = nullptr;
 };
-
-}  // namespace
 
 // The dialog starts disabled; a change of state reaches the icon items but
 // not the others (the item walk starts at the first item with ID -1, and this
@@ -338,7 +328,6 @@ TEST_F(Enabling, ItemWalkStartsAtTheFirstItemWithIdMinusOne) {
 
 // Item wrappers: how they hook onto their items, where notifications and value
 // conversions go, and how they let go.
-namespace {
 
 class Wrapping : public DialogTest {
 protected:
@@ -370,8 +359,6 @@ public:
         return true;
     }
 };
-
-}  // namespace
 
 // Create runs Init with the handle and installs the wrapper, which then takes
 // the item's clicks instead of the dialog; a failed Init leaves no handle, and
@@ -434,7 +421,6 @@ TEST_F(Wrapping, ValueConversionsGoThroughTheWrapper) {
 
 // Image items: drawing lands in an offscreen image of the item's size, kept
 // from draw to draw until the size changes, then copied onto the item's drawer.
-namespace {
 
 class PaintedItem : public BaseADMImageItem {
 public:
@@ -465,8 +451,6 @@ protected:
     PaintedItem* painted = nullptr;  // owned by its item
     ADMItemRef item = nullptr;
 };
-
-}  // namespace
 
 TEST_F(ImageItems, DrawingGoesIntoAnImageOfTheItemsSizeKeptUntilTheSizeChanges) {
     tk::automation::Bitmap const picture = draw();
@@ -513,7 +497,6 @@ TEST_F(ImageItems, WithoutImageTheItemDrawsStraightOnItsDrawer) {
 // The destroy protocols: a dialog wrapper deleted or only detached when its
 // dialog goes under it, item wrappers deleted by their items, and a failed
 // creation that leaves the wrapper with its creator.
-namespace {
 
 bool window_alive(WindowRef window) {
     auto const all = tk::automation::windows();
@@ -538,8 +521,6 @@ protected:
 };
 
 enum class End { dispose_view, suite_destroy, delete_wrapper, failed_init, never_made };
-
-}  // namespace
 
 // Whichever way it ends, the wrapper hears Destroy once when its dialog goes
 // under it, and is deleted then only when it asked to be; item wrappers always go.
@@ -644,11 +625,8 @@ TEST_F(Destroying, CloseBoxOnlyHidesAndTellsTheDialog) {
 }
 
 // Resizing a dialog and centring it on the screen that holds the point (0, 0).
-namespace {
 
 using Placing = DialogTest;
-
-}  // namespace
 
 // Only the size of the screen counts, not its origin; odd remainders are
 // truncated; a dialog larger than the screen goes to the corner; with no
@@ -687,3 +665,5 @@ TEST_F(Placing, CentresOnTheScreenHoldingTheOrigin) {
         tk::automation::resetScreens();
     }
 }
+
+}  // namespace
