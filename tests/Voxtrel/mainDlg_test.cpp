@@ -408,12 +408,4 @@ TEST_F(MainDlgTest, Orientation) {
     EXPECT_DOUBLE_EQ(orientation.val.three_d.x, 2147483647.0 / 2147483648.0 * 360.0);
 }
 
-// The hook turns every record after placing it: three position draws and one pick each.
-TEST_F(MainDlgTest, TheHookTurnsAfterPlacing) {
-    dlg->check(503, true);
-    dlg->camera_orient.val.three_d = {0, 45, 0};
-    for (Record const& record : place(20)) EXPECT_EQ(orientation_of(record), Vector(0, 45, 0));
-    EXPECT_EQ(math::IY, state_after(kSeed, 20 * 4));
-}
-
 }  // namespace

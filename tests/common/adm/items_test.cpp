@@ -23,37 +23,6 @@ void dialog_notify(ADMDialogRef, ADMNotifierRef notifier) {
     _seen.dialogItems.push_back(ADMNotifierSuite2::GetItem(notifier));
 }
 
-TEST_F(Items, EachTypeMakesItsControlWithTheItemCommand) {
-    const std::vector<std::string> kinds = {"group box", "bevel button", "icon",        "popup button",
-                                            "popup button", "check box", "edit text",  "push button",
-                                            "radio button", "static text"};
-    for (std::size_t i = 0; i < kAllTypes.size(); ++i) {
-        SCOPED_TRACE(kAllTypes[i]);
-        ADMItemRef item = add(_dialog, kAllTypes[i], {10, 10, 40, 110}, static_cast<ADMInt32>(i));
-        ASSERT_NE(item, nullptr);
-        EXPECT_EQ(ADMItemSuite10::GetID(item), static_cast<ADMInt32>(i));
-        const bool isStatic = kinds[i] == "static text";
-        HIViewRef view = isStatic ? label_of(item) : control_of(item);
-        EXPECT_EQ(tka::kindName(view), kinds[i]);
-        EXPECT_EQ(HIViewGetSuperview(view), root_of(_dialog));
-        UInt32 command = 0;
-        GetControlCommandID(view, &command);
-        EXPECT_EQ(command, isStatic ? 0u : kADMItemCommandID);
-        EXPECT_EQ(from_ref(item)->type, kAllTypes[i]);
-    }
-}
-
-TEST_F(Items, EditTextIs13HighAndCheckBox13By60) {
-    ADMItemRef edit = add(_dialog, kADMTextEditType, {20, 30, 80, 130});
-    ADMItemRef box = add(_dialog, kADMTextCheckBoxType, {50, 30, 90, 330});
-    Rect r{};
-    GetControlBounds(control_of(edit), &r);
-    EXPECT_EQ(r, (Rect{20, 30, 33, 130}));
-    GetControlBounds(control_of(box), &r);
-    EXPECT_EQ(r, (Rect{50, 30, 63, 90}));
-    EXPECT_EQ(tka::value(control_of(box)), 0);
-}
-
 TEST_F(Items, PopupsStartAtOneWithAnEmptyMenuOfTheirOwn) {
     ADMItemRef a = add(_dialog, kADMPopupListType, {0, 0, 20, 100});
     ADMItemRef b = add(_dialog, kADMPopupMenuType, {30, 0, 50, 100});
@@ -147,16 +116,6 @@ TEST_F(Items, RadioButtonsWithConsecutiveIdsFormAGroup) {
     EXPECT_TRUE(on(r22));
     EXPECT_FALSE(on(r21));
     EXPECT_FALSE(on(r20));
-}
-
-TEST_F(Items, AFrameCreatedAfterItsContentsLiesBehindThem) {
-    ADMItemRef edit = add(_dialog, kADMTextEditType, {30, 20, 50, 100});
-    ADMItemRef box = add(_dialog, kADMTextCheckBoxType, {60, 20, 75, 100});
-    ADMItemRef frame = add(_dialog, kADMFrameType, {10, 10, 100, 200});
-    ADMItemRef button = add(_dialog, kADMTextPushButtonType, {110, 10, 130, 100});
-    const std::vector<HIViewRef> order = tka::subviews(root_of(_dialog));
-    const std::vector<HIViewRef> expected = {control_of(frame), control_of(edit), control_of(box), control_of(button)};
-    EXPECT_EQ(order, expected);
 }
 
 TEST_F(Items, StaticTextIsNeverEnabledNorClickable) {

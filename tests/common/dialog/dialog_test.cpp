@@ -182,24 +182,6 @@ protected:
     TestDlg dlg{trace};
 };
 
-TEST_F(Builder, RectanglesAreReadAsTopLeftHeightWidth) {
-    ASSERT_NE(open([](TestDlg& d) {
-                  d.add_ctrl(kADMTextPushButtonType, IASRect{205, 434, 20, 58}, "Apply", 3);
-                  d.add_frame(IASRect{10, 7, 60, 299}, "Cube Dimensions", 7, kADMEtchedFrameStyle);
-                  d.add_ctrl(kADMPopupListType, IASRect{57, 342, 19, 140}, nullptr, 510);
-                  d.add_ctrl(kADMTextPushButtonType, IASRect{0, 0, 20, 50}, nullptr, 1);
-                  d.add_ctrl(kADMTextPushButtonType, IASRect{0, 60, 20, 50}, "", 2);
-              }),
-              nullptr);
-    EXPECT_EQ(text_of(dlg.get_item(1)), "");
-    EXPECT_EQ(text_of(dlg.get_item(2)), "");
-    EXPECT_TRUE(same_rect(bounds_of(dlg.get_item(3)), ADMRect{205, 434, 225, 492}));
-    EXPECT_TRUE(same_rect(bounds_of(dlg.get_item(7)), ADMRect{10, 7, 70, 306}));
-    EXPECT_TRUE(same_rect(bounds_of(dlg.get_item(510)), ADMRect{57, 342, 76, 482}));
-    EXPECT_EQ(text_of(dlg.get_item(3)), "Apply");
-    EXPECT_EQ(text_of(dlg.get_item(7)), "Cube Dimensions");
-}
-
 // Only the low byte of an initial state counts; a radio button switched on
 // turns the rest of its group off.
 TEST_F(Builder, InitialStatesOfBoxesAndRadioButtons) {
@@ -610,18 +592,6 @@ TEST_F(Destroying, ADetachedWrapperMakesItsDialogAgain) {
     DisposeWindow(dlg->window());
     EXPECT_EQ(trace.deaths, 1);
     EXPECT_EQ(item_trace.deaths, 2);
-}
-
-TEST_F(Destroying, CloseBoxOnlyHidesAndTellsTheDialog) {
-    std::unique_ptr<TestDlg> dlg(new_dialog());
-    ASSERT_NE(dlg->make(), nullptr);
-    ADMDialogSuite9::Show(dlg->GetDialogRef(), true);
-    WindowRef window = dlg->window();
-    ASSERT_TRUE(tk::automation::clickCloseBox(window));
-    EXPECT_EQ(trace.notes, std::vector<std::string>{"close"});
-    EXPECT_TRUE(window_alive(window));
-    EXPECT_FALSE(ADMDialogSuite9::IsVisible(dlg->GetDialogRef()));
-    EXPECT_EQ(trace.destroy_calls, 0);
 }
 
 // Resizing a dialog and centring it on the screen that holds the point (0, 0).
