@@ -134,34 +134,6 @@ TEST_F(Panels, TextsBecomeLabelsBesideOrAboveTheControl) {
     EXPECT_EQ(tka::subviews(_panel.container).size(), 6u);
 }
 
-TEST_F(Panels, EmptyTextsAndOtherKindsMakeNoLabel) {
-    ADMItemRef box = add(_panel.dialog, kADMTextCheckBoxType, {0, 0, 15, 100});
-    ADMItemRef button = add(_panel.dialog, kADMTextPushButtonType, {0, 0, 20, 80});
-    ADMItemRef edit = add(_panel.dialog, kADMTextEditType, {30, 0, 50, 80});
-    ADMItemSuite10::SetText(box, "");
-    ADMItemSuite10::SetText(button, "Apply");
-    ADMItemSuite10::SetText(edit, "1000");
-    EXPECT_EQ(tka::text(control_of(button)), "Apply");
-    EXPECT_EQ(tka::text(control_of(edit)), "1000");
-    for (ADMItemRef item : {box, button, edit}) EXPECT_EQ(label_of(item), nullptr);
-}
-
-TEST_F(Panels, ShowAndEnableReachControlAndLabel) {
-    ADMItemRef box = add(_panel.dialog, kADMTextCheckBoxType, {0, 0, 15, 100});
-    ADMItemSuite10::SetText(box, "Random");
-    ADMItemSuite10::Enable(box, false);
-    EXPECT_FALSE(tka::enabled(control_of(box)));
-    EXPECT_FALSE(tka::enabled(label_of(box)));
-    EXPECT_FALSE(ADMItemSuite10::IsEnabled(box));
-    ADMItemSuite10::Show(box, false);
-    EXPECT_FALSE(tka::visible(control_of(box)));
-    EXPECT_FALSE(tka::visible(label_of(box)));
-    ADMItemSuite10::Show(box, true);
-    ADMItemSuite10::Enable(box, true);
-    EXPECT_TRUE(tka::visible(label_of(box)));
-    EXPECT_TRUE(ADMItemSuite10::IsEnabled(box));
-}
-
 TEST_F(Panels, LabelTextTakesTheHostTextColour) {
     ADMItemRef box = add(_panel.dialog, kADMTextCheckBoxType, {0, 0, 15, 100});
     FakeApp::asked.clear();
