@@ -113,18 +113,5 @@ TEST_F(Drawing, ShapesAndClearing) {
     EXPECT_GT(pixel(_image, 5, 15)[3], 0);
 }
 
-TEST_F(Drawing, AnImageIsCopiedOntoAnotherAtAPoint) {
-    fillWith(kADMRedColor);
-    ADMImageRef target = ADMImageSuite2::CreateOffscreen(30, 30, 0);
-    ADMDrawerRef onto = ADMImageSuite2::BeginADMDrawer(target);
-    const ADMPoint at{5, 8};
-    ADMDrawerSuite5::DrawADMImage(onto, _image, &at);
-    EXPECT_EQ(pixel(target, 7, 4)[3], 0);
-    EXPECT_EQ(pixel(target, 8, 5), opaque(FakeApp::colour(PF_App_Color_RED)));
-    EXPECT_EQ(pixel(target, 17, 24), opaque(FakeApp::colour(PF_App_Color_RED)));
-    EXPECT_EQ(pixel(target, 18, 25)[3], 0);
-    ADMImageSuite2::Destroy(target);
-}
-
 }  // namespace
 }  // namespace admtest
