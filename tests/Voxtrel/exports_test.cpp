@@ -1,14 +1,15 @@
-// The module shows the host one symbol, its entry point; everything else stays
-// inside.
+// The module shows the host one symbol, its entry point, which refuses to run
+// without a basic suite.
 #include <gtest/gtest.h>
-
-#include <dlfcn.h>
 
 #include <cstdio>
 #include <memory>
 #include <set>
 #include <sstream>
 #include <string>
+
+#include "Voxtrel/main.h"
+#include "adobe/AEGP_SuiteHandler.h"
 
 namespace {
 
@@ -31,14 +32,15 @@ TEST(ModuleExports, OnlyThePluginEntry) {
     EXPECT_EQ(exported_symbols(VOXTREL_MODULE_PATH), std::set<std::string>{"PluginEntry"});
 }
 
-TEST(ModuleExports, InternalNamesCannotBeLookedUp) {
-    void* module = dlopen(VOXTREL_MODULE_PATH, RTLD_NOW | RTLD_LOCAL);
-    ASSERT_NE(module, nullptr) << dlerror();
-    EXPECT_NE(dlsym(module, "PluginEntry"), nullptr);
-    for (char const* name : {"sSPBasic", "sAEGPPanelSuite", "sPFAppSuite", "_main_dlg", "_cmd_id", "_dialog_id"}) {
-        EXPECT_EQ(dlsym(module, name), nullptr) << name;
+// The host can never call these without a basic suite, so they are driven here.
+TEST(Shell, EntryWithoutBasicSuiteReturns516AndTheAllCommandsHookTakesNoCommand) {
+    EXPECT_EQ(PluginEntry(nullptr, 13, 0, "/p", "/r", 5, nullptr), 516);
+    sSPBasic = nullptr;
+    for (A_Boolean already : {A_Boolean{0}, A_Boolean{1}}) {
+        A_Boolean handled = 1;
+        EXPECT_EQ(on_all_command(nullptr, nullptr, 2080, AEGP_HP_BeforeAE, already, &handled), 0);
+        EXPECT_EQ(handled, 0);
     }
-    dlclose(module);
 }
 
 }  // namespace

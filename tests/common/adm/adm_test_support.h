@@ -55,6 +55,21 @@ protected:
     std::size_t _liveAtStart = 0;
 };
 
+// A shown window dialog for each test, destroyed at its end unless the test did.
+class WindowTest : public AdmTest {
+protected:
+    void SetUp() override {
+        AdmTest::SetUp();
+        _dialog = makeWindow();
+        ADMDialogSuite9::Show(_dialog, true);
+    }
+    void TearDown() override {
+        if (_dialog) ADMDialogSuite9::Destroy(_dialog);
+        AdmTest::TearDown();
+    }
+    ADMDialogRef _dialog = nullptr;
+};
+
 ADMItemRef add(ADMDialogRef dialog, ADMItemType type, Rect rect, ADMInt32 id = 0);
 ControlRef control_of(ADMItemRef item);
 ControlRef label_of(ADMItemRef item);

@@ -1,7 +1,6 @@
-// Dialogs in windows of their own: creation, looks, the close box and the three
-// ways a dialog ends.
-#include <algorithm>
-#include <functional>
+// Dialogs in windows of their own: creation, styles, the title, finding items
+// and a destroy proc that destroys again. Every way a dialog ends is checked one
+// level up, through the dialog wrappers (tests/common/dialog).
 
 #include "adm/detail/dialog_style.h"
 #include "adm_test_support.h"
@@ -70,74 +69,6 @@ TEST_F(WindowDialog, TextBecomesTheWindowTitleFromMacRoman) {
     ADMDialogSuite9::SetText(dialog, "Voxtrel \x8E");  // e-acute in Mac Roman
     EXPECT_EQ(tka::windowTitle(from_ref(dialog)->window), "Voxtrel \xC3\xA9");
     ADMDialogSuite9::Destroy(dialog);
-}
-
-std::vector<std::string> _ends;
-
-// A dialog with an item of every type, whose destroy procs note who heard of its end.
-ASErr init_noting_ends(ADMDialogRef dialog) {
-    ADMDialogSuite9::SetDestroyProc(dialog, [](ADMDialogRef) { _ends.emplace_back("dialog"); });
-    ADMInt32 id = 0;
-    for (ADMItemType type : kAllTypes) {
-        ++id;
-        ADMItemRef item = add(dialog, type, {static_cast<SInt16>(10 * id), 10, static_cast<SInt16>(10 * id + 20), 200}, id);
-        ADMItemSuite10::SetText(item, "Label");
-        ADMListSuite4::InsertEntry(ADMItemSuite10::GetList(item), 0);
-        ADMItemSuite10::SetDestroyProc(item, [](ADMItemRef item) {
-            _ends.push_back("item " + std::to_string(ADMItemSuite10::GetID(item)));
-        });
-    }
-    return 0;
-}
-
-ASErr init_noting_ends_then_failing(ADMDialogRef dialog) {
-    init_noting_ends(dialog);
-    return 7;
-}
-
-// Whichever way a dialog ends, the dialog hears first, then each of its items
-// once (all but the static text, which has no control to go), and nothing of
-// the dialog or the toolkit is left behind.
-TEST_F(WindowDialog, EveryWayADialogEndsTellsTheDialogFirstThenItsItems) {
-    const std::size_t windows = tka::windows().size();
-    const struct {
-        const char* way;
-        std::function<void()> end;
-    } ways[] = {
-        {"its owner destroys a window dialog", [&] { ADMDialogSuite9::Destroy(makeWindow(init_noting_ends)); }},
-        {"its window is disposed", [&] { DisposeWindow(from_ref(makeWindow(init_noting_ends))->window); }},
-        {"its window's init proc fails", [&] { EXPECT_EQ(makeWindow(init_noting_ends_then_failing), nullptr); }},
-        {"its owner destroys a panel dialog",
-         [&] {
-             const Panel panel = makePanel(init_noting_ends);
-             ADMDialogSuite9::Destroy(panel.dialog);
-             DisposeControl(panel.container);
-         }},
-        {"its panel's container is disposed", [&] { DisposeControl(makePanel(init_noting_ends).container); }},
-        {"its panel's init proc fails",
-         [&] {
-             const Panel panel = makePanel(init_noting_ends_then_failing);
-             EXPECT_EQ(panel.dialog, nullptr);
-             DisposeControl(panel.container);
-         }},
-    };
-    std::vector<std::string> items;
-    for (std::size_t id = 1; id <= kAllTypes.size(); ++id)
-        if (kAllTypes[id - 1] != std::string(kADMTextStaticType)) items.push_back("item " + std::to_string(id));
-    std::sort(items.begin(), items.end());
-    const std::size_t live = tka::liveCounts().total();
-    for (const auto& w : ways) {
-        SCOPED_TRACE(w.way);
-        _ends.clear();
-        w.end();
-        ASSERT_FALSE(_ends.empty());
-        EXPECT_EQ(_ends.front(), "dialog");
-        std::vector<std::string> heard(_ends.begin() + 1, _ends.end());
-        std::sort(heard.begin(), heard.end());
-        EXPECT_EQ(heard, items);
-        EXPECT_EQ(tka::windows().size(), windows);
-        EXPECT_EQ(tka::liveCounts().total(), live);
-    }
 }
 
 TEST_F(WindowDialog, SecondDestroyFromTheDestroyProcDoesNothing) {

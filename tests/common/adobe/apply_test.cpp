@@ -73,7 +73,10 @@ TEST_F(ApplyTest, TheWholeSequenceOfOneRecord) {
 
 // Which streams are written in which order, and which are keyed first:
 // keeping the orientation writes position then scale only, even with its key
-// box; changing it zeroes the three rotations, then writes orientation.
+// box; changing it zeroes the three rotations, then writes orientation. Keys
+// land at the composition's time, not shifted by the layer's 2 s offset; the
+// application is one undo step named by the assistant, and undoing it gives
+// the project back.
 TEST_F(ApplyTest, StreamsWrittenAndKeyed) {
     struct Case {
         bool keep;
@@ -95,6 +98,7 @@ TEST_F(ApplyTest, StreamsWrittenAndKeyed) {
     for (Case const& c : cases) {
         SCOPED_TRACE(std::string(c.keep ? "keep" : "change") + ", key box " + std::to_string(c.key_box));
         load(scene({card()}, 1920, 1080, 1.0));
+        json const before = host.save_scene();
         check(kKeepOrientation, c.keep);
         for (int box : {kKeyPosition, kKeyOrientation, kKeyScale}) check(box, box == c.key_box);
         ASSERT_EQ(apply(), A_Err_NONE);
@@ -105,25 +109,13 @@ TEST_F(ApplyTest, StreamsWrittenAndKeyed) {
         EXPECT_EQ(value("Card", host::StreamId::orientation), (c.keep ? host::Vec3{10, 20, 30} : host::Vec3{5, 10, 15}));
         EXPECT_EQ(value("Card", host::StreamId::rotation_z).x, c.keep ? 3 : 0);
         EXPECT_EQ(layer("Card").stream(host::StreamId::orientation).keyed(), c.key_box == kKeyOrientation && !c.keep);
+        for (host::StreamId id : {host::StreamId::position, host::StreamId::scale, host::StreamId::orientation})
+            for (auto const& key : layer("Card").stream(id).keys) EXPECT_EQ(key.time.seconds(), 1.0);
+        ASSERT_EQ(host.undo_history().undo_steps().size(), 1u);
+        EXPECT_EQ(host.undo_history().undo_steps().back().name, "Test Assistant");
+        EXPECT_TRUE(host.undo());
+        EXPECT_EQ(host.save_scene(), before);
     }
-}
-
-TEST_F(ApplyTest, KeysLandAtTheCompositionsCurrentTime) {
-    check(kKeyPosition, true);
-    ASSERT_EQ(apply(), A_Err_NONE);
-    auto const& keys = layer("Card").stream(host::StreamId::position).keys;
-    ASSERT_EQ(keys.size(), 1u);
-    EXPECT_EQ(keys[0].time.seconds(), 1.0);  // not shifted by the layer's 2 s offset
-    EXPECT_EQ(keys[0].value, (host::Vec3{970, 560, 30}));
-}
-
-TEST_F(ApplyTest, OneUndoGroupNamedByTheAssistant) {
-    json const before = host.save_scene();
-    ASSERT_EQ(apply(), A_Err_NONE);
-    ASSERT_EQ(host.undo_history().undo_steps().size(), 1u);
-    EXPECT_EQ(host.undo_history().undo_steps().back().name, "Test Assistant");
-    EXPECT_TRUE(host.undo());
-    EXPECT_EQ(host.save_scene(), before);
 }
 
 TEST_F(ApplyTest, RecordsCarryTheirPlaceInTheSelection) {

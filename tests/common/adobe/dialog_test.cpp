@@ -34,13 +34,6 @@ TEST_F(DialogTest, OptionReaders) {
     EXPECT_TRUE(dlg->is_orient_changed());
     EXPECT_TRUE(dlg->is_text_layer_use_comp_size());
     EXPECT_EQ(dlg->get_combo_id(), -1);
-
-    open();
-    EXPECT_FALSE(dlg->is_orient_changed());  // "Don't Change Orientation" starts checked
-    EXPECT_FALSE(dlg->is_text_layer_use_comp_size());
-    check(kKeepOrientation, false);
-    EXPECT_TRUE(dlg->is_orient_changed());
-    EXPECT_EQ(dlg->get_combo_id(), kCameraPopup);
 }
 
 // The distributor's offset holds the starting value; other assistants place
@@ -63,16 +56,6 @@ TEST_F(DialogTest, OffsetAndStartingPoint) {
     open(without({kUseCompCenter}));
     ASSERT_EQ(dlg->save_selection(), A_Err_NONE);
     EXPECT_EQ(dlg->get_offset(), Vector(0, 0, 0));
-}
-
-TEST_F(DialogTest, OnlyApplyStartsAnApplication) {
-    open();
-    EXPECT_TRUE(click(kKeyPosition));
-    EXPECT_TRUE(click(kScaleToFit));
-    EXPECT_EQ(host.undo_history().groups_started(), 0);
-    EXPECT_TRUE(click(kApply));
-    EXPECT_EQ(host.undo_history().groups_started(), 1);
-    EXPECT_EQ(dlg->positions_calls, 1);
 }
 
 TEST_F(DialogTest, AMissingSuiteDuringApplyIsToldAndClosesTheUndoGroup) {

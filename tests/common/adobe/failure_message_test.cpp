@@ -9,29 +9,19 @@
 
 namespace {
 
-template <class E>
-std::string message_for(E error) {
-    return failure_message("Test Assistant", std::make_exception_ptr(error));
-}
-
-TEST(FailureMessage, HostStatusesAreNamed) {
-    EXPECT_EQ(message_for(516),
-              "Test Assistant could not be applied: the host does not offer a suite it needs (status 516).");
-    EXPECT_EQ(message_for(3), "Test Assistant could not be applied: the host reported status 3.");
-}
-
-TEST(FailureMessage, ExplainsTheMatrixFailureInsteadOfThePlaceholderText) {
-    std::string const text = message_for(math::VectorInFocusException(math::kVectorInFocusResource, {}));
-    EXPECT_EQ(text, "Test Assistant could not be applied: a layer's placement could not be computed.");
-    EXPECT_EQ(text.find(core::Exception::kUnresolvedResource), std::string::npos);
-}
-
-TEST(FailureMessage, OtherExceptionsKeepTheirOwnText) {
-    EXPECT_EQ(message_for(core::Exception("the box is empty")),
-              "Test Assistant could not be applied: the box is empty.");
-    EXPECT_EQ(message_for(std::runtime_error("disk full")), "Test Assistant could not be applied: disk full.");
-    EXPECT_EQ(message_for(2.5), "Test Assistant could not be applied: an unexpected error occurred.");
-    EXPECT_EQ(failure_message("X", nullptr), "X could not be applied: an unexpected error occurred.");
+TEST(FailureMessage, NamesTheCauseOrKeepsTheExceptionsText) {
+    std::string const lead = "Test Assistant could not be applied: ";
+    std::pair<std::exception_ptr, std::string> const rows[] = {
+        {std::make_exception_ptr(516), "the host does not offer a suite it needs (status 516)."},
+        {std::make_exception_ptr(3), "the host reported status 3."},
+        {std::make_exception_ptr(math::VectorInFocusException(math::kVectorInFocusResource, {})),
+         "a layer's placement could not be computed."},
+        {std::make_exception_ptr(core::Exception("the box is empty")), "the box is empty."},
+        {std::make_exception_ptr(std::runtime_error("disk full")), "disk full."},
+        {std::make_exception_ptr(2.5), "an unexpected error occurred."},
+        {nullptr, "an unexpected error occurred."},
+    };
+    for (auto const& [error, text] : rows) EXPECT_EQ(failure_message("Test Assistant", error), lead + text);
 }
 
 }  // namespace

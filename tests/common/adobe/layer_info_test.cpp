@@ -1,5 +1,6 @@
 // Records captured from host scenes: sizes, scales, rotations, matrices, and
 // what a host failure leaves behind.
+#include <algorithm>
 #include <cstring>
 
 #include "adobe/assistant_controls.h"
@@ -28,29 +29,24 @@ bool all_zero(math::TMatrix3D<double> const& m) {
     return m.flags == 0;
 }
 
+// Scaled sizes are truncated toward zero: 33.3 stays 33, -33.3 is -33, not -34.
 TEST_F(LayerInfoTest, ScaledSizesAreTruncatedTowardZero) {
-    json wide = footage("Wide", 1920, 1080);
-    wide["scale"] = {50, 200, 100};
-    json small = footage("Small", 100, 100);
-    small["scale"] = {33.3, 33.3, 100};
-    json mirrored = footage("Mirrored", 100, 100);
-    mirrored["scale"] = {-33.3, -50, 100};
-    load(scene({wide, small, mirrored}));
-    open();
-
-    Record const w = capture("Wide");
-    EXPECT_EQ(w.width, 1920);
-    EXPECT_EQ(w.height, 1080);
-    EXPECT_EQ(w.scaled_width, 960);
-    EXPECT_EQ(w.scaled_height, 2160);
-
-    Record const s = capture("Small");
-    EXPECT_EQ(s.scaled_width, 33);  // 33.3, not rounded up
-    EXPECT_EQ(s.scaled_height, 33);
-
-    Record const m = capture("Mirrored");
-    EXPECT_EQ(m.scaled_width, -33);  // toward zero, not down to -34
-    EXPECT_EQ(m.scaled_height, -50);
+    struct Case {
+        int width, height;
+        double scale_x, scale_y;
+        int scaled_width, scaled_height;
+    } const cases[] = {{1920, 1080, 50, 200, 960, 2160}, {100, 100, 33.3, 33.3, 33, 33}, {100, 100, -33.3, -50, -33, -50}};
+    for (Case const& c : cases) {
+        json layer = footage("L", c.width, c.height);
+        layer["scale"] = {c.scale_x, c.scale_y, 100};
+        load(scene({layer}));
+        if (!dlg) open();
+        Record const r = capture("L");
+        EXPECT_EQ(r.width, c.width);
+        EXPECT_EQ(r.height, c.height);
+        EXPECT_EQ(r.scaled_width, c.scaled_width);
+        EXPECT_EQ(r.scaled_height, c.scaled_height);
+    }
 }
 
 TEST_F(LayerInfoTest, CapturesWhereTheLayerIsAndWhenKeysGo) {
@@ -139,34 +135,27 @@ TEST_F(LayerInfoTest, SizesOfLayersWithoutASource) {
 // Every host call of a capture, failed in turn: the status comes back and the
 // caller's record keeps what it held.
 TEST_F(LayerInfoTest, AFailureAtEachReadLeavesTheRecordUntouched) {
-    json card = footage("Card", 640, 480);
-    card["orientation"] = {10, 20, 30};
-    load(scene({card}));
+    load(scene({footage("Card", 640, 480)}));
     open();
-
     mark();
     Record reference;
     ASSERT_EQ(dlg->collect_info(handle("Card"), reference), A_Err_NONE);
     std::vector<std::string> const steps = calls_since_mark();
     ASSERT_EQ(steps.size(), 12u);
-
     for (std::size_t step = 0; step < steps.size(); ++step) {
-        SCOPED_TRACE("failing call " + std::to_string(step + 1) + ": " + steps[step]);
-        long occurrence = 0;
-        for (std::size_t j = 0; j <= step; ++j) occurrence += steps[j] == steps[step];
-        host.calls().fail_function(steps[step], host.calls().calls_of(steps[step]) + occurrence, 77);
-
+        SCOPED_TRACE(steps[step]);
+        fail_next(steps[step], std::count(steps.begin(), steps.begin() + long(step) + 1, steps[step]));
         Record record;
         record.index = -5;
         record.width = 1234;
         record.position.val.three_d = {1, 2, 3};
         Record const before = record;
         EXPECT_EQ(dlg->collect_info(handle("Card"), record), 77);
+        host.calls().clear_faults();
         EXPECT_EQ(record.index, before.index);
         EXPECT_EQ(record.width, before.width);
         EXPECT_EQ(std::memcmp(&record.position, &before.position, sizeof before.position), 0);
         EXPECT_EQ(record.layer, nullptr);
-        host.calls().clear_faults();
     }
 }
 

@@ -1,5 +1,4 @@
-// Writing one stream: the handle goes into the caller's value, keys are
-// inserted with or without an index, and the stream is released on every path.
+// Keys inserted with an index pointer (an application inserts without one).
 #include "adobe/StreamValue.h"
 #include "assistant_fixture.h"
 
@@ -14,20 +13,6 @@ protected:
 
     A_Time one_second{30, 30};
 };
-
-TEST_F(StreamValueTest, SetValueHandsTheStreamToTheHostAndIntoTheValue) {
-    {
-        StreamValue stream(plugin, handle("Card"), AEGP_LayerStream_POSITION);
-        EXPECT_EQ(host.open_streams(), 1);
-        AEGP_StreamValue written{};
-        written.val.three_d = {7, 8, 9};
-        EXPECT_TRUE(stream.set_value(written));
-        EXPECT_NE(written.streamH, nullptr);
-        EXPECT_EQ(written.streamH, stream.handle());
-    }
-    EXPECT_EQ(host.open_streams(), 0);
-    EXPECT_EQ(value("Card", host::StreamId::position), (host::Vec3{7, 8, 9}));
-}
 
 // A key at an existing time gives that key's index; a refused key leaves the
 // caller's index alone.
@@ -46,19 +31,6 @@ TEST_F(StreamValueTest, KeysWithAndWithoutAnIndexPointer) {
     index = 99;
     EXPECT_FALSE(stream.insert_key(A_Time{60, 30}, AEGP_LTimeMode_CompTime, &index));
     EXPECT_EQ(index, 99);
-}
-
-TEST_F(StreamValueTest, AFailedOpenMakesEveryCallANoOp) {
-    host.calls().fail_function("AEGP_GetNewLayerStream", 1, 3);
-    mark();
-    {
-        StreamValue stream(plugin, handle("Card"), AEGP_LayerStream_POSITION);
-        EXPECT_EQ(stream.handle(), nullptr);
-        AEGP_StreamValue written{};
-        EXPECT_FALSE(stream.set_value(written));
-        EXPECT_FALSE(stream.insert_key(one_second, AEGP_LTimeMode_CompTime));
-    }
-    EXPECT_EQ(calls_since_mark(), std::vector<std::string>{"AEGP_GetNewLayerStream"});
 }
 
 }  // namespace

@@ -1,0 +1,260 @@
+// The plug-in module as the host sees it, through its real entry point: what
+// it registers and under which id, what each hook asks of the host and in
+// which order, and what a refusal leaves. Statuses and balance after every
+// refused call are checked by voxtrel-host --validate; the whole outcome of an
+// application by the program's golden runs.
+#include <map>
+
+#include "plugin_host.h"
+
+namespace {
+
+std::string scene_selecting(std::string const& selection) {
+    return R"({"composition": {"name": "Main", "width": 1920, "height": 1080, "frame_rate": 30, "time": 0,
+      "layers": [
+        {"name": "Camera", "type": "camera", "3d": true, "anchor": [960, 540, 0], "position": [960, 540, -2666.7]},
+        {"name": "Light", "type": "light", "3d": true},
+        {"name": "Flat", "type": "footage", "source": [100, 100]},
+        {"name": "Title", "type": "text", "3d": true},
+        {"name": "Card", "type": "footage", "source": [100, 100], "3d": true}],
+      "selection": )" + selection + "}, \"active\": true}";
+}
+
+constexpr char kCropText[] = "Crop Text Layers To Size Of Other 3D Layers";
+
+class Load : public PluginHostTest, public ::testing::WithParamInterface<bool> {};
+
+// Every registration in order under the plug-in's own id; only the long-lived
+// suites stay held, taken after the death hook and before the menu command.
+TEST_P(Load, RegistersEverythingInOrderUnderItsOwnId) {
+    bool const panels = GetParam();
+    if (!panels) host.remove_suite(kAEGPWorkspacePanelSuite, kAEGPWorkspacePanelSuiteVersion1);
+    host::LoadResult const result = load();
+    ASSERT_TRUE(result.ok()) << result.message;
+    ASSERT_NE(result.plugin, 0);
+    std::string const id = std::to_string(result.plugin);
+    std::string const command = std::to_string(this->command());
+    std::string const before = std::to_string(AEGP_HP_BeforeAE);
+    std::vector<Call> expected = {
+        {"AEGP_RegisterDeathHook", id},
+        {"AEGP_GetUniqueCommand", ""},
+        {"AEGP_InsertMenuCommand", command + ", \"Voxtrel\", " + std::to_string(AEGP_Menu_FLOATERS) + ", " +
+                                       std::to_string(AEGP_MENU_INSERT_AT_BOTTOM)},
+        {"AEGP_RegisterCommandHook", id + ", " + before + ", " + command},
+        {"AEGP_RegisterCommandHook", id + ", " + before + ", 0"},
+        {"AEGP_RegisterUpdateMenuHook", id},
+        {"AEGP_RegisterIdleHook", id},
+    };
+    if (panels) expected.push_back({"AEGP_RegisterCreatePanelHook", id + ", \"QX_Voxtrel v1.3\", 1"});
+    EXPECT_EQ(calls(), expected);
+    EXPECT_TRUE(host.alerts().empty());
+    ASSERT_EQ(host.hooks().command.size(), 2u);
+    EXPECT_NE(host.hooks().command[0].hook, host.hooks().command[1].hook);
+
+    std::map<host::SuiteKey, long> held = {{{kPFAppSuite, 2}, 1}};
+    if (panels) held[{kAEGPWorkspacePanelSuite, 1}] = 1;
+    EXPECT_EQ(host.suites().outstanding(), held);
+    std::vector<std::string> order;
+    for (host::CallRecord const& r : host.calls().calls())
+        if (r.function.starts_with("AEGP_") || r.arguments.starts_with("\"PF AE App Suite\"")) order.push_back(r.function);
+    EXPECT_EQ(std::vector<std::string>(order.begin(), order.begin() + 3),
+              (std::vector<std::string>{"AEGP_RegisterDeathHook", "AcquireSuite", "AEGP_GetUniqueCommand"}));
+    expect_balanced_after_quit();
+}
+
+INSTANTIATE_TEST_SUITE_P(WithAndWithoutPanels, Load, ::testing::Bool(),
+                         [](auto const& info) { return info.param ? "Panels" : "NoPanels"; });
+
+// A refused registration: which report the user reads, under the plug-in's
+// id, and which hooks stay registered.
+struct Refusal {
+    char const* function;
+    long nth;
+    bool report_refused;  // the first report is refused too
+    char const* alert;
+    std::size_t command_hooks, update_menu_hooks, idle_hooks, panel_hooks, death_hooks;
+};
+
+void PrintTo(Refusal const& row, std::ostream* out) {
+    *out << row.function << " #" << row.nth << (row.report_refused ? " and its report" : "");
+}
+
+class EntryRefusal : public PluginHostTest, public ::testing::WithParamInterface<Refusal> {};
+
+TEST_P(EntryRefusal, IsReportedAndStopsWhereItPromises) {
+    Refusal const& row = GetParam();
+    host.calls().fail_function(row.function, row.nth, 7);
+    if (row.report_refused) host.calls().fail_function("AEGP_ReportInfo", 1, 7);
+    AEGP_PluginID const plugin = load().plugin;
+    ASSERT_EQ(host.alerts().size(), 1u);
+    EXPECT_EQ(host.alerts()[0].text, row.alert);
+    EXPECT_EQ(host.alerts()[0].plugin, plugin);
+    EXPECT_EQ(host.hooks().command.size(), row.command_hooks);
+    EXPECT_EQ(host.hooks().update_menu.size(), row.update_menu_hooks);
+    EXPECT_EQ(host.hooks().idle.size(), row.idle_hooks);
+    EXPECT_EQ(host.hooks().create_panel.size(), row.panel_hooks);
+    EXPECT_EQ(host.hooks().death.size(), row.death_hooks);
+    // Without a command number the command goes in no menu, and no command
+    // hook is registered that would see every host command.
+    if (std::string(row.function) == "AEGP_GetUniqueCommand") {
+        EXPECT_TRUE(host.menus().items(AEGP_Menu_FLOATERS).empty());
+        for (host::CommandHookEntry const& hook : host.hooks().command) EXPECT_EQ(hook.command, 0);
+    }
+}
+
+constexpr char kDeath[] = "Could not register death hook.";
+constexpr char kMenu[] = "Could not add menu item.";
+constexpr char kCommand[] = "Could not register command hook.";
+
+INSTANTIATE_TEST_SUITE_P(EachRefusal, EntryRefusal,
+                         ::testing::Values(Refusal{"AEGP_RegisterDeathHook", 1, false, kDeath, 0, 0, 0, 0, 0},
+                                           Refusal{"AEGP_GetUniqueCommand", 1, false, kMenu, 1, 1, 1, 1, 1},
+                                           Refusal{"AEGP_GetUniqueCommand", 1, true, kCommand, 0, 0, 0, 0, 1},
+                                           Refusal{"AEGP_InsertMenuCommand", 1, false, kCommand, 0, 0, 0, 0, 1},
+                                           Refusal{"AEGP_RegisterCommandHook", 1, false, kCommand, 0, 0, 0, 0, 1},
+                                           Refusal{"AEGP_RegisterCommandHook", 2, false, kCommand, 1, 0, 0, 0, 1},
+                                           Refusal{"AEGP_RegisterUpdateMenuHook", 1, false, kCommand, 2, 0, 0, 0, 1},
+                                           Refusal{"AEGP_RegisterIdleHook", 1, false, kCommand, 2, 1, 0, 0, 1},
+                                           Refusal{"AEGP_RegisterCreatePanelHook", 1, false, kCommand, 2, 1, 1, 0, 1}));
+
+using Hooks = PluginHostTest;
+
+// The command calls of one menu update: the check mark follows the window, the
+// item is enabled only for a selection with a 3D layer to place, and a refused
+// check mark ends the hook with its status.
+TEST_F(Hooks, MenuUpdateChecksThenEnablesAndPassesARefusalOn) {
+    struct Case {
+        std::string selection;
+        bool window_shown;
+        bool refuse_check_mark;
+        bool enabled;
+    };
+    start(false, scene_selecting("[]"));
+    std::string const c = std::to_string(command());
+    for (Case const& row : {Case{"[]", false, false, false}, Case{"[2]", false, false, false},
+                            Case{"[1]", false, false, false}, Case{"[0, 1, 2]", false, false, false},
+                            Case{"[3]", false, false, true}, Case{"[0, 3]", true, false, true},
+                            Case{"[3]", true, true, true}}) {
+        SCOPED_TRACE("selection " + row.selection);
+        host.load_scene_text(scene_selecting(row.selection));
+        if (row.window_shown && !dialog_window()) {
+            ASSERT_TRUE(host.invoke_command(command()));
+        }
+        if (row.refuse_check_mark) fail_next("AEGP_CheckMarkMenuCommand", 77);
+        std::size_t const failures = host.hooks().failures.size();
+        mark();
+        host.update_menus();
+        std::vector<Call> expected = {
+            {"AEGP_CheckMarkMenuCommand", c + ", " + (row.window_shown ? "1" : "0"), row.refuse_check_mark ? 77 : 0}};
+        if (!row.refuse_check_mark) expected.push_back({row.enabled ? "AEGP_EnableCommand" : "AEGP_DisableCommand", c});
+        EXPECT_EQ(calls({"AEGP_CheckMarkMenuCommand", "AEGP_EnableCommand", "AEGP_DisableCommand"}), expected);
+        ASSERT_EQ(host.hooks().failures.size(), failures + row.refuse_check_mark);
+        if (row.refuse_check_mark) {
+            EXPECT_EQ(host.hooks().failures.back().status, 77);
+        }
+    }
+    host.calls().clear_faults();
+    expect_balanced_after_quit();
+}
+
+// One refresh reads the selection's kinds before it takes the selection and
+// the cameras again; idle refreshes only an open dialog.
+TEST_F(Hooks, IdleRefreshesInOrderOnlyWithADialog) {
+    start(false, scene_selecting("[3]"));
+    mark();
+    host.idle();
+    EXPECT_EQ(calls(), std::vector<Call>{});
+    host.update_menus();
+    ASSERT_TRUE(host.invoke_command(command()));
+    mark();
+    host.idle();
+    std::vector<std::string> made;
+    for (Call const& call : calls()) made.push_back(call.function);
+    std::vector<std::string> const expected = {
+        // What the selection holds is read first...
+        "AEGP_DisposeCollection", "AEGP_GetActiveItem", "AEGP_GetItemType", "AEGP_GetCompFromItem",
+        "AEGP_GetNewCollectionFromCompSelection", "AEGP_GetItemDimensions", "AEGP_GetCollectionNumItems",
+        "AEGP_GetCollectionItemByIndex", "AEGP_IsLayer3D", "AEGP_GetLayerSourceItem", "AEGP_GetCollectionNumItems",
+        "AEGP_GetCollectionItemByIndex", "AEGP_GetLayerObjectType", "AEGP_IsLayer3D",
+        // ...then the cameras are listed for the popup.
+        "AEGP_GetActiveItem", "AEGP_GetItemType", "AEGP_GetCompFromItem", "AEGP_GetCompNumLayers",
+        "AEGP_GetCompLayerByIndex", "AEGP_GetLayerObjectType", "AEGP_GetLayerName", "AEGP_GetCompLayerByIndex",
+        "AEGP_GetLayerObjectType", "AEGP_GetCompLayerByIndex", "AEGP_GetLayerObjectType", "AEGP_GetCompLayerByIndex",
+        "AEGP_GetLayerObjectType", "AEGP_GetCompLayerByIndex", "AEGP_GetLayerObjectType"};
+    EXPECT_EQ(made, expected);
+    expect_balanced_after_quit();
+}
+
+// The command shows the window, also when the host dispatches it with the menu
+// item grey; the close box only hides it; each refresh follows the selection
+// (the crop box works only while a selected 3D layer has a source). A suite
+// missing during a refresh ends the hook with 516 and leaves the dialog as it was.
+TEST_F(Hooks, CommandCloseBoxAndRefreshes) {
+    start(false, scene_selecting("[3, 4]"));
+    host::Composition& comp = host.project().comps.begin()->second;
+    const void* suite = nullptr;
+    ASSERT_EQ(host.basic_suite()->AcquireSuite(kAEGPCommandSuite, kAEGPCommandSuiteVersion1, &suite), A_Err_NONE);
+    auto const do_command = [&] {
+        EXPECT_EQ(static_cast<const AEGP_CommandSuite1*>(suite)->AEGP_DoCommand(command()), A_Err_NONE);
+    };
+    fail_next("AcquireSuite", A_Err_MISSING_SUITE, true);
+    do_command();
+    host.calls().clear_faults();
+    ASSERT_FALSE(host.hooks().failures.empty());
+    EXPECT_EQ(host.hooks().failures.back().hook, "command");
+    EXPECT_EQ(host.hooks().failures.back().status, 516);
+    WindowRef const window = dialog_window();
+    ASSERT_NE(window, nullptr);
+    EXPECT_FALSE(ta::windowVisible(window));
+
+    comp.selection = {comp.layers[1]};
+    do_command();
+    EXPECT_EQ(dialog_window(), window);
+    EXPECT_TRUE(ta::windowVisible(window));
+    EXPECT_FALSE(ta::enabled(control("check box", kCropText)));
+    ASSERT_TRUE(ta::clickCloseBox(window));
+    EXPECT_EQ(dialog_window(), window);
+    EXPECT_FALSE(ta::windowVisible(window));
+
+    comp.selection = {comp.layers[3], comp.layers[4]};
+    host.update_menus();
+    ASSERT_TRUE(host.invoke_command(command()));
+    EXPECT_TRUE(ta::windowVisible(window));
+    EXPECT_TRUE(ta::enabled(control("check box", kCropText)));
+    comp.selection = {comp.layers[1]};
+    fail_next("AcquireSuite", A_Err_MISSING_SUITE, true);
+    host.idle();
+    host.calls().clear_faults();
+    EXPECT_EQ(host.hooks().failures.back().hook, "idle");
+    EXPECT_EQ(host.hooks().failures.back().status, 516);
+    EXPECT_TRUE(ta::enabled(control("check box", kCropText)));
+    host.idle();
+    EXPECT_FALSE(ta::enabled(control("check box", kCropText)));
+    host.basic_suite()->ReleaseSuite(kAEGPCommandSuite, kAEGPCommandSuiteVersion1);
+    expect_balanced_after_quit();
+}
+
+// With panels the command toggles the panel, whose dialog is built in the
+// host's container, titled, sized to the dialog and never checked in the menu.
+TEST_F(Hooks, PanelModeTogglesAndBuildsTheDialogInTheHostsContainer) {
+    start(true, scene_selecting("[3]"));
+    host.update_menus();
+    mark();
+    ASSERT_TRUE(host.invoke_command(command()));
+    EXPECT_EQ(calls({"AEGP_ToggleVisibility", "AEGP_SetTitle"}),
+              (std::vector<Call>{{"AEGP_ToggleVisibility", "\"QX_Voxtrel v1.3\""},
+                                 {"AEGP_SetTitle", "panel#1, \"Voxtrel\""}}));
+    ASSERT_TRUE(host.panel_open(kMatchName));
+    EXPECT_EQ(dialog_window(), host.panel_window(kMatchName));
+    EXPECT_TRUE(ta::enabled(control("push button", "Apply")));
+    std::optional<A_LPoint> const size = host.panel_size(kMatchName);
+    ASSERT_TRUE(size);
+    EXPECT_EQ(size->x, 501);
+    EXPECT_EQ(size->y, 235);
+    host.update_menus();
+    EXPECT_FALSE(host.menus().state(command())->checked);
+    expect_balanced_after_quit();
+    EXPECT_EQ(ta::liveCounts().total(), 0u);
+}
+
+}  // namespace

@@ -1,0 +1,247 @@
+// Items: the control each type makes, where it goes, what is refused, how a
+// person's actions on it become notifications, and popup lists with their
+// single entry cursor.
+#include <functional>
+
+#include "adm_test_support.h"
+
+namespace admtest {
+namespace {
+
+using Items = WindowTest;
+
+struct Seen {
+    std::vector<std::string> dialogTypes;
+    std::vector<ADMItemRef> dialogItems;
+    std::vector<ADMItemRef> itemNotified;
+    int draws = 0;
+};
+Seen _seen;
+
+void dialog_notify(ADMDialogRef, ADMNotifierRef notifier) {
+    _seen.dialogTypes.emplace_back(from_ref(notifier)->type);
+    _seen.dialogItems.push_back(ADMNotifierSuite2::GetItem(notifier));
+}
+
+TEST_F(Items, PopupsStartAtOneWithAnEmptyMenuOfTheirOwn) {
+    ADMItemRef a = add(_dialog, kADMPopupListType, {0, 0, 20, 100});
+    ADMItemRef b = add(_dialog, kADMPopupMenuType, {30, 0, 50, 100});
+    EXPECT_EQ(from_ref(_dialog)->nextMenuID, iADMDialog::kFirstMenuID + 2);
+    for (ADMItemRef item : {a, b}) {
+        EXPECT_EQ(tka::value(control_of(item)), 1);
+        EXPECT_EQ(tka::minimum(control_of(item)), 1);
+        EXPECT_TRUE(tka::popupEntries(control_of(item)).empty());
+        EXPECT_NE(from_ref(item)->list.menu, nullptr);
+    }
+    EXPECT_NE(from_ref(a)->list.menu, from_ref(b)->list.menu);
+}
+
+TEST_F(Items, UnknownTypesMakeNoItem) {
+    EXPECT_EQ(add(_dialog, "ADM Text Edit Popup Type", {0, 0, 10, 10}), nullptr);
+    EXPECT_EQ(add(_dialog, "adm frame type", {0, 0, 10, 10}), nullptr);
+    EXPECT_EQ(add(_dialog, nullptr, {0, 0, 10, 10}), nullptr);
+    EXPECT_TRUE(from_ref(_dialog)->items.empty());
+}
+
+TEST_F(Items, FailedNativeCallLeavesAnItemWithoutControl) {
+    // The toolkit refuses to make controls for a window it does not know.
+    int notAWindow = 0;
+    WindowRef window = from_ref(_dialog)->window;
+    from_ref(_dialog)->window = reinterpret_cast<WindowRef>(&notAWindow);
+    ADMItemRef button = add(_dialog, kADMTextPushButtonType, {10, 10, 30, 90}, 9);
+    ADMItemRef text = add(_dialog, kADMTextStaticType, {40, 10, 60, 90}, 10);
+    from_ref(_dialog)->window = window;
+    ASSERT_NE(button, nullptr);
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(control_of(button), nullptr);
+    EXPECT_EQ(label_of(text), nullptr);
+    EXPECT_TRUE(tka::subviews(root_of(_dialog)).empty());
+    for (ADMItemRef item : {button, text}) {
+        ADMItemSuite10::Show(item, false);
+        ADMItemSuite10::Enable(item, true);
+        ADMItemSuite10::SetText(item, "x");
+        ADMItemSuite10::SetFloatValue(item, 3);
+        EXPECT_FALSE(ADMItemSuite10::IsEnabled(item));
+        EXPECT_EQ(ADMItemSuite10::GetFloatValue(item), 3.0f);
+        Rect r{1, 2, 3, 4};
+        ADMItemSuite10::GetBoundsRect(item, &r);
+        EXPECT_EQ(r, (Rect{0, 0, 0, 0}));
+    }
+    EXPECT_EQ(ADMDialogSuite9::GetItem(_dialog, 9), button);
+    EXPECT_EQ(ADMDialogSuite9::GetNextItem(_dialog, button), text);
+}
+
+TEST_F(Items, FailingInitProcReturnsNullButTheItemStays) {
+    const Rect r{0, 0, 20, 80};
+    ADMItemRef made =
+        ADMItemSuite10::Create(_dialog, 4, kADMTextPushButtonType, &r, [](ADMItemRef) -> ASErr { return 1; },
+                               nullptr, 0);
+    EXPECT_EQ(made, nullptr);
+    ASSERT_NE(ADMDialogSuite9::GetItem(_dialog, 4), nullptr);
+    EXPECT_NE(control_of(ADMDialogSuite9::GetItem(_dialog, 4)), nullptr);
+}
+
+TEST_F(Items, RadioButtonsWithConsecutiveIdsFormAGroup) {
+    ADMItemRef r10 = add(_dialog, kADMTextRadioButtonType, {0, 0, 15, 80}, 10);
+    ADMItemRef r11 = add(_dialog, kADMTextRadioButtonType, {20, 0, 35, 80}, 11);
+    ADMItemRef r12 = add(_dialog, kADMTextRadioButtonType, {40, 0, 55, 80}, 12);
+    ADMItemRef box13 = add(_dialog, kADMTextCheckBoxType, {60, 0, 75, 80}, 13);
+    ADMItemRef r14 = add(_dialog, kADMTextRadioButtonType, {80, 0, 95, 80}, 14);
+    auto on = [](ADMItemRef item) { return ADMItemSuite10::GetBooleanValue(item) != 0; };
+    EXPECT_TRUE(on(r10));
+    EXPECT_FALSE(on(r11));
+    EXPECT_FALSE(on(r12));
+    EXPECT_TRUE(on(r14)) << "a check box ends the group";
+
+    ASSERT_TRUE(tka::click(control_of(r12)));
+    EXPECT_FALSE(on(r10));
+    EXPECT_FALSE(on(r11));
+    EXPECT_TRUE(on(r12));
+    EXPECT_TRUE(on(r14));
+
+    ADMItemSuite10::SetBooleanValue(r11, true);
+    EXPECT_FALSE(on(r10));
+    EXPECT_TRUE(on(r11));
+    EXPECT_FALSE(on(r12));
+    EXPECT_FALSE(on(box13));
+
+    ADMItemSuite10::SetBooleanValue(r11, false);  // switching off touches no other button
+    EXPECT_FALSE(on(r11));
+    EXPECT_FALSE(on(r10));
+
+    // Created out of order, the group is still found above: only the first made is on.
+    ADMItemRef r22 = add(_dialog, kADMTextRadioButtonType, {0, 0, 15, 80}, 22);
+    ADMItemRef r21 = add(_dialog, kADMTextRadioButtonType, {20, 0, 35, 80}, 21);
+    ADMItemRef r20 = add(_dialog, kADMTextRadioButtonType, {40, 0, 55, 80}, 20);
+    EXPECT_TRUE(on(r22));
+    EXPECT_FALSE(on(r21));
+    EXPECT_FALSE(on(r20));
+}
+
+TEST_F(Items, StaticTextIsNeverEnabledNorClickable) {
+    static int notified;
+    notified = 0;
+    ADMDialogSuite9::SetNotifyProc(_dialog, [](ADMDialogRef, ADMNotifierRef) { ++notified; });
+    ADMItemRef text = add(_dialog, kADMTextStaticType, {0, 0, 20, 100});
+    ADMItemSuite10::Enable(text, true);
+    EXPECT_FALSE(ADMItemSuite10::IsEnabled(text));
+    EXPECT_FALSE(tka::click(label_of(text)));
+    EXPECT_EQ(notified, 0);
+}
+
+TEST_F(Items, WhatAPersonDoesToAnItemWithoutNotifyProcReachesTheDialogAsUserChanged) {
+    ADMDialogSuite9::SetNotifyProc(_dialog, dialog_notify);
+    const auto click = [](ADMItemRef item) { tka::click(control_of(item)); };
+    const auto choose = [](ADMItemRef item) {
+        ADMEntrySuite6::SetText(ADMListSuite4::InsertEntry(ADMItemSuite10::GetList(item), 0), "Camera 1");
+        tka::choosePopupEntry(control_of(item), "Camera 1");
+    };
+    const auto type = [](ADMItemRef item) {
+        tka::typeText(control_of(item), "5");
+        tka::pressKey(kTabCharCode);
+    };
+    const struct {
+        ADMItemType type;
+        std::function<void(ADMItemRef)> act;
+        bool heard;
+    } cases[] = {
+        {kADMFrameType, click, false},          {kADMPicturePushButtonType, click, true},
+        {kADMPictureStaticType, click, false},  {kADMPopupListType, choose, true},
+        {kADMPopupMenuType, choose, true},      {kADMTextCheckBoxType, click, true},
+        {kADMTextEditType, type, true},         {kADMTextPushButtonType, click, true},
+        {kADMTextRadioButtonType, click, true}, {kADMTextStaticType, click, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.type);
+        _seen = Seen{};
+        ADMItemRef item = add(_dialog, c.type, {10, 10, 40, 110});
+        if (control_of(item)) c.act(item);
+        EXPECT_EQ(_seen.dialogItems, c.heard ? std::vector<ADMItemRef>{item} : std::vector<ADMItemRef>{});
+        EXPECT_EQ(_seen.dialogTypes, c.heard ? std::vector<std::string>{kADMUserChangedNotifier} : std::vector<std::string>{});
+        ADMItemSuite10::Show(item, false);
+    }
+}
+
+TEST_F(Items, AnItemNotifyProcTakesTheClickInstead) {
+    _seen = Seen{};
+    ADMDialogSuite9::SetNotifyProc(_dialog, dialog_notify);
+    ADMItemRef box = add(_dialog, kADMTextCheckBoxType, {10, 10, 25, 110});
+    ADMItemSuite10::SetNotifyProc(box, [](ADMItemRef item, ADMNotifierRef notifier) {
+        _seen.itemNotified.push_back(item);
+        EXPECT_TRUE(ADMNotifierSuite2::IsNotifierType(notifier, kADMUserChangedNotifier));
+        EXPECT_FALSE(ADMNotifierSuite2::IsNotifierType(notifier, "adm user changed notifier"));
+        EXPECT_FALSE(ADMNotifierSuite2::IsNotifierType(notifier, kADMCloseHitNotifier));
+        ADMItemSuite10::DefaultNotify(item, notifier);
+    });
+    ASSERT_TRUE(tka::click(control_of(box)));
+    EXPECT_EQ(_seen.itemNotified, std::vector<ADMItemRef>{box});
+    EXPECT_TRUE(_seen.dialogItems.empty());
+    EXPECT_TRUE(ADMItemSuite10::GetBooleanValue(box)) << "the box toggled itself";
+}
+
+TEST_F(Items, AButtonClickedInANotifyProcThatDestroysTheDialogIsSafe) {
+    ADMItemRef button = add(_dialog, kADMTextPushButtonType, {10, 10, 30, 110});
+    static ADMDialogRef dialog;
+    dialog = _dialog;
+    ADMItemSuite10::SetNotifyProc(button, [](ADMItemRef, ADMNotifierRef) { ADMDialogSuite9::Destroy(dialog); });
+    ASSERT_TRUE(tka::click(control_of(button)));
+    _dialog = nullptr;
+}
+
+TEST_F(Items, DefaultDrawLeavesTheStandardLook) {
+    _seen = Seen{};
+    ADMItemRef button = add(_dialog, kADMTextPushButtonType, {20, 30, 40, 130});
+    ADMItemSuite10::SetText(button, "Apply");
+    const tka::Bitmap plain = tka::renderWindow(from_ref(_dialog)->window);
+    ADMItemSuite10::SetDrawProc(button, [](ADMItemRef item, ADMDrawerRef drawer) {
+        ++_seen.draws;
+        ADMItemSuite10::DefaultDraw(item, drawer);
+    });
+    const tka::Bitmap drawn = tka::renderWindow(from_ref(_dialog)->window);
+    EXPECT_EQ(_seen.draws, 1);
+    EXPECT_EQ(plain.pixels, drawn.pixels);
+}
+
+// The entry handle is the list itself with a cursor: indexing moves the cursor,
+// the popup's value 1 is entry 0, entries go in after the menu item of their
+// index, and an index past the end names no entry.
+// The list of any other item has no entries.
+TEST_F(Items, EntriesThroughTheListsCursor) {
+    ADMItemRef const _popup = add(_dialog, kADMPopupListType, {10, 10, 30, 150}, 7);
+    ADMListRef const _list = ADMItemSuite10::GetList(_popup);
+    const auto entries = [&] { return tka::popupEntries(control_of(_popup)); };
+    ADMEntryRef entry = ADMListSuite4::IndexEntry(_list, 3);
+    EXPECT_EQ(reinterpret_cast<void*>(entry), reinterpret_cast<void*>(_list));
+    EXPECT_EQ(ADMEntrySuite6::GetList(entry), _list);
+    EXPECT_EQ(ADMEntrySuite6::GetIndex(entry), 3);
+    EXPECT_EQ(ADMListSuite4::GetActiveEntry(_list), nullptr);
+
+    for (const char* text : {"A", "C"})
+        ADMEntrySuite6::SetText(ADMListSuite4::InsertEntry(_list, ADMListSuite4::NumberOfEntries(_list)), text);
+    ADMEntrySuite6::SetText(ADMListSuite4::InsertEntry(_list, 1), "B");
+    EXPECT_EQ(entries(), (std::vector<std::string>{"A", "B", "C"}));
+    EXPECT_EQ(ADMListSuite4::NumberOfEntries(_list), 3);
+    ADMListSuite4::RemoveEntry(_list, 0);
+    EXPECT_EQ(entries(), (std::vector<std::string>{"B", "C"}));
+    ADMEntrySuite6::SetText(ADMListSuite4::IndexEntry(_list, 5), "Stray");
+    EXPECT_EQ(entries(), (std::vector<std::string>{"B", "C"}));
+
+    ADMEntrySuite6::Select(ADMListSuite4::IndexEntry(_list, 1), true);
+    EXPECT_EQ(tka::value(control_of(_popup)), 2);
+    EXPECT_EQ(tka::text(control_of(_popup)), "C");
+    ADMEntrySuite6::Select(ADMListSuite4::IndexEntry(_list, 0), false);
+    EXPECT_EQ(tka::value(control_of(_popup)), 2) << "deselecting does nothing";
+    ADMListSuite4::IndexEntry(_list, 4);
+    ADMEntryRef active = ADMListSuite4::GetActiveEntry(_list);
+    ASSERT_NE(active, nullptr);
+    EXPECT_EQ(ADMEntrySuite6::GetIndex(active), 1);
+
+    ADMItemRef button = add(_dialog, kADMTextPushButtonType, {40, 10, 60, 100});
+    ADMListRef list = ADMItemSuite10::GetList(button);
+    EXPECT_EQ(ADMListSuite4::InsertEntry(list, 0), reinterpret_cast<ADMEntryRef>(list));
+    EXPECT_EQ(ADMListSuite4::NumberOfEntries(list), 0);
+    EXPECT_EQ(ADMListSuite4::GetActiveEntry(list), nullptr);
+}
+
+}  // namespace
+}  // namespace admtest

@@ -1,0 +1,622 @@
+// The dialog toolkit: the builder, enabling, item wrappers, image items, the
+// destroy protocols and placing a dialog on the screen. The basic suite offers
+// nothing (the builder asks for no host suite); a traced dialog and traced item
+// wrappers record what they went through.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "adm/detail/handles.h"
+#include "adm/detail/iADMDialog.h"
+#include "adm/detail/iADMDrawer.h"
+#include "adm/detail/iADMImage.h"
+#include "adm/detail/iADMItem.h"
+#include "adobe/AEGP_SuiteHandler.h"
+#include "dialog/BaseADMImageItem.h"
+#include "dialog/BaseDlg.h"
+#include "toolkit/automation.h"
+
+namespace {
+
+// What a traced wrapper went through; it outlives the wrapper.
+struct Trace {
+    int destroy_calls = 0;
+    int deaths = 0;
+    int inits = 0;
+    std::vector<std::string> notes;
+};
+
+inline std::string describe(IADMNotifier notifier) {
+    if (notifier.IsNotifierType(kADMCloseHitNotifier)) return "close";
+    if (notifier.IsNotifierType(kADMUserChangedNotifier)) return "changed " + std::to_string(notifier.GetItemID());
+    return "other";
+}
+
+class TestDlg : public BaseDlg {
+public:
+    explicit TestDlg(Trace& trace) : trace(trace) {}
+    ~TestDlg() override { ++trace.deaths; }
+
+    ASErr Init() override {
+        ++trace.inits;
+        ASErr const err = BaseDlg::Init();
+        if (build) build(*this);
+        return err ? err : init_result;
+    }
+    void Notify(IADMNotifier notifier) override {
+        trace.notes.push_back(describe(notifier));
+        BaseDlg::Notify(notifier);
+    }
+    void Destroy() override {
+        ++trace.destroy_calls;
+        BaseDlg::Destroy();
+    }
+
+    ADMDialogRef make() { return Create(nullptr, "Test", 0, kADMTabbedFloatingDialogStyle, 0); }
+    WindowRef window() const { return dialog ? from_ref(dialog)->window : nullptr; }
+    std::list<BaseADMItem*> const& wrappers() const { return item_wrappers; }
+
+    std::function<void(TestDlg&)> build;
+    ASErr init_result = 0;
+    Trace& trace;
+};
+
+class TestItem : public BaseADMItem {
+public:
+    explicit TestItem(Trace& trace, ADMItemRef item = nullptr) : BaseADMItem(item), trace(trace) {}
+    ~TestItem() override { ++trace.deaths; }
+
+    ASErr Init() override {
+        ++trace.inits;
+        init_saw_item = item != nullptr;
+        return init_result;
+    }
+    void Notify(IADMNotifier notifier) override {
+        trace.notes.push_back(describe(notifier));
+        BaseADMItem::Notify(notifier);
+    }
+
+    ASErr init_result = 0;
+    bool init_saw_item = false;
+    Trace& trace;
+};
+
+// The control and label of an item, as the toolkit holds them.
+inline ControlRef control_of(ADMItemRef item) { return from_ref(item)->control; }
+inline ControlRef label_of(ADMItemRef item) { return from_ref(item)->label; }
+
+inline ADMRect bounds_of(ADMDialogRef dialog) {
+    ADMRect r{0, 0, 0, 0};
+    ADMDialogSuite9::GetBoundsRect(dialog, &r);
+    return r;
+}
+
+inline bool same_rect(ADMRect const& a, ADMRect const& b) {
+    return a.top == b.top && a.left == b.left && a.bottom == b.bottom && a.right == b.right;
+}
+
+// A host window holding a container view, as the host gives one to a panel.
+struct PanelHost {
+    PanelHost() {
+        Rect const content{0, 0, 400, 600};
+        CreateNewWindow(kFloatingWindowClass, kWindowCompositingAttribute, &content, &window);
+        ControlRef made = nullptr;
+        CreateRootControl(window, &made);
+        ControlRef root = nullptr;
+        GetRootControl(window, &root);
+        Rect const pane{0, 0, 300, 500};
+        CreateUserPaneControl(window, &pane, 0, &container);
+        HIViewAddSubview(root, container);
+    }
+    ~PanelHost() {
+        if (window) DisposeWindow(window);
+    }
+    PanelHost(PanelHost const&) = delete;
+    PanelHost& operator=(PanelHost const&) = delete;
+
+    ADMDialogRef open(BaseADMDialog& dialog) {
+        return dialog.CreatePanel(nullptr, "Panel", 0, nullptr, nullptr, container, &functions, &refcon);
+    }
+
+    WindowRef window = nullptr;
+    ControlRef container = nullptr;
+    AEGP_PanelFunctions1 functions{};
+    AEGP_PanelRefcon refcon = nullptr;
+};
+
+// Every test starts with a basic suite and the default screen, and must leave no
+// toolkit object behind. Both are checked around the fixture's own members, which
+// the derived fixtures construct after this base and destroy before it.
+class DialogTest : public ::testing::Test {
+protected:
+    DialogTest() : saved_basic(sSPBasic), live_before(tk::automation::liveCounts().total()) { sSPBasic = &no_suites; }
+    ~DialogTest() override {
+        tk::automation::resetScreens();
+        EXPECT_EQ(tk::automation::liveCounts().total(), live_before) << "toolkit objects left alive";
+        sSPBasic = saved_basic;
+    }
+
+private:
+    static SPErr acquire_nothing(const char*, A_long, const void** suite) {
+        if (suite) *suite = nullptr;
+        return 13;
+    }
+    static SPErr release_nothing(const char*, A_long) { return 0; }
+
+    SPBasicSuite no_suites{acquire_nothing, release_nothing};
+    SPBasicSuite* saved_basic;
+    std::size_t live_before;
+};
+
+void draw_nothing(ADMItemRef, ADMDrawerRef) {}
+
+// The dialog builder (where its controls land and their texts are pinned by the
+// main dialog's layout table): initial states, icons, and no dialog.
+
+class Builder : public DialogTest {
+protected:
+    // Builds the dialog with `build` and keeps it open for the test.
+    ADMDialogRef open(std::function<void(TestDlg&)> build) {
+        dlg.build = std::move(build);
+        return dlg.make();
+    }
+
+    Trace trace;
+    TestDlg dlg{trace};
+};
+
+// Only the low byte of an initial state counts; a radio button switched on
+// turns the rest of its group off.
+TEST_F(Builder, InitialStatesOfBoxesAndRadioButtons) {
+    open([](TestDlg& d) {
+        int id = 1;
+        for (int state : {256, 257, -256, 0, 2}) d.add_checkbox(IASRect{0, 0, 17, 80}, "box", id++, state);
+        d.add_radio(IASRect{0, 0, 17, 80}, "one", 10, 0);
+        d.add_radio(IASRect{20, 0, 17, 80}, "two", 11, 1);
+        d.add_radio(IASRect{40, 0, 17, 80}, "three", 12, 256);
+    });
+    std::vector<bool> on;
+    for (int id : {1, 2, 3, 4, 5, 10, 11, 12}) on.push_back(ADMItemSuite10::GetBooleanValue(dlg.get_item(id)));
+    EXPECT_EQ(on, (std::vector<bool>{false, true, false, false, true, false, true, false}));
+}
+
+TEST_F(Builder, IconWrapperBelongsToItsItemAndDrawsThroughTheCallback) {
+    static ADMItemRef drawn_item = nullptr;
+    drawn_item = nullptr;
+    ADMItemRef icon = nullptr;
+    open([&](TestDlg& d) {
+        icon = d.add_icon(
+            IASRect{20, 30, 10, 16},
+            [](ADMItemRef item, ADMDrawerRef drawer) {
+                drawn_item = item;
+                ADMDrawerSuite5::SetADMColor(drawer, kADMDisabledColor);
+                ADMRect const all{0, 0, 10, 16};
+                ADMDrawerSuite5::FillRect(drawer, &all);
+            },
+            40);
+    });
+    ASSERT_NE(icon, nullptr);
+    ASSERT_EQ(dlg.wrappers().size(), 1u);
+    EXPECT_EQ(dlg.wrappers().front()->GetItemRef(), icon);
+    EXPECT_EQ(ADMItemSuite10::GetUserData(icon), dlg.wrappers().front());
+
+    tk::automation::Bitmap const picture = tk::automation::renderWindow(dlg.window());
+    EXPECT_EQ(drawn_item, icon);
+    // The grey the callback chose covers the icon's place on the window.
+    std::uint32_t const pixel = picture.at(30 + 8, 20 + 5);
+    EXPECT_EQ(pixel & 0xFFu, 0x20u);
+    EXPECT_EQ((pixel >> 24) & 0xFFu, 0xFFu);
+}
+
+TEST_F(Builder, IconWhoseItemIsNotMadeStillGetsAWrapper) {
+    // A dialog holds at most 100 items: the 101st cannot be made.
+    ADMItemRef icon = reinterpret_cast<ADMItemRef>(1);
+    open([&](TestDlg& d) {
+        for (int i = 0; i < 100; ++i) d.add_ctrl(kADMTextPushButtonType, IASRect{0, 0, 10, 10}, nullptr, i);
+        icon = d.add_icon(IASRect{0, 0, 10, 10}, nullptr, 100);
+    });
+    EXPECT_NE(dlg.get_item(99), nullptr);
+    EXPECT_EQ(icon, nullptr);
+    ASSERT_EQ(dlg.wrappers().size(), 1u);
+    EXPECT_EQ(dlg.wrappers().front()->GetItemRef(), nullptr);
+}
+
+TEST_F(Builder, BuilderWithoutADialogMakesNothing) {
+    EXPECT_EQ(dlg.add_ctrl(kADMTextPushButtonType, IASRect{0, 0, 10, 10}, "x", 1), nullptr);
+    EXPECT_EQ(dlg.add_static(ADMPoint{0, 0}, "x", 1), nullptr);
+    EXPECT_EQ(dlg.add_edit(IASRect{0, 0, 10, 10}, 1, 0, 1, 0), nullptr);
+    EXPECT_EQ(dlg.add_icon(IASRect{0, 0, 10, 10}, nullptr, 1), nullptr);
+    EXPECT_EQ(dlg.wrappers().size(), 1u);
+    EXPECT_EQ(dlg.get_item(1), nullptr);
+}
+
+// Enabling a whole dialog: which items the builder's Enable reaches and which it leaves alone.
+
+class Enabling : public DialogTest {
+protected:
+    void SetUp() override {
+        dlg.build = [this](TestDlg& d) {
+            button = d.add_ctrl(kADMTextPushButtonType, IASRect{0, 0, 20, 60}, "Apply", 3);
+            icon = d.add_icon(IASRect{30, 0, 16, 16}, draw_nothing, 40);
+        };
+        ASSERT_NE(dlg.make(), nullptr);
+    }
+    static bool control_enabled(ADMItemRef item) { return IsControlEnabled(control_of(item)); }
+
+    Trace trace;
+    TestDlg dlg{trace};
+    ADMItemRef button = nullptr;
+    ADMItemRef icon = nullptr;
+};
+
+// The dialog starts disabled; a change of state reaches the icon items but
+// not the others (the item walk starts at the first item with ID -1, and this
+// dialog has none); Enable to the same state looks at nothing.
+TEST_F(Enabling, ReachesTheIconItemsOnAChangeOfState) {
+    EXPECT_FALSE(dlg.IsEnabled());
+    dlg.Enable(false);
+    EXPECT_TRUE(control_enabled(icon));
+    dlg.Enable(true);
+    EXPECT_TRUE(dlg.IsEnabled());
+    dlg.Enable(false);
+    EXPECT_FALSE(dlg.IsEnabled());
+    EXPECT_FALSE(control_enabled(icon));
+    EXPECT_TRUE(control_enabled(button));
+    EnableControl(control_of(icon));
+    dlg.Enable(false);
+    EXPECT_TRUE(control_enabled(icon));
+    dlg.Enable(true);
+    // Out of step behind the dialog's back: only items in the other state change.
+    DisableControl(control_of(icon));
+    dlg.Enable(false);
+    EXPECT_FALSE(control_enabled(icon));
+}
+
+TEST_F(Enabling, ItemWalkStartsAtTheFirstItemWithIdMinusOne) {
+    ADMItemRef before = nullptr, marker = nullptr, after = nullptr, label = nullptr;
+    TestDlg other{trace};
+    other.build = [&](TestDlg& d) {
+        before = d.add_ctrl(kADMTextPushButtonType, IASRect{0, 0, 20, 60}, "before", 1);
+        marker = d.add_ctrl(kADMTextCheckBoxType, IASRect{30, 0, 20, 60}, "marker", -1);
+        after = d.add_ctrl(kADMTextPushButtonType, IASRect{60, 0, 20, 60}, "after", 2);
+        label = d.add_static(ADMPoint{90, 0}, "label", 5);
+    };
+    ASSERT_NE(other.make(), nullptr);
+    other.Enable(true);
+    other.Enable(false);
+    EXPECT_TRUE(control_enabled(before));
+    EXPECT_FALSE(control_enabled(marker));
+    EXPECT_FALSE(control_enabled(after));
+    // A static text never reports itself enabled, so disabling leaves its text alone.
+    EXPECT_TRUE(IsControlEnabled(label_of(label)));
+}
+
+// Item wrappers: how they hook onto their items, where notifications and value
+// conversions go, and how they let go.
+
+class Wrapping : public DialogTest {
+protected:
+    void SetUp() override {
+        dlg.build = [this](TestDlg& d) {
+            plain = d.add_ctrl(kADMTextPushButtonType, IASRect{0, 0, 20, 60}, "plain", 5);
+        };
+        ASSERT_NE(dlg.make(), nullptr);
+        ADMDialogSuite9::Show(dlg.GetDialogRef(), true);
+    }
+
+    Trace dialog_trace;
+    Trace trace;
+    TestDlg dlg{dialog_trace};
+    ADMItemRef plain = nullptr;
+};
+
+// Reads "half" as 0.5 and writes values as percentages.
+class PercentItem : public TestItem {
+public:
+    using TestItem::TestItem;
+    ADMBoolean TextToFloat(const char* text, float& value) override {
+        if (std::strcmp(text, "half") != 0) return BaseADMItem::TextToFloat(text, value);
+        value = 0.5f;
+        return true;
+    }
+    ADMBoolean FloatToText(float value, char* text, ADMInt32 length) override {
+        std::snprintf(text, static_cast<std::size_t>(length), "%d%%", static_cast<int>(value * 100));
+        return true;
+    }
+};
+
+// Create runs Init with the handle and installs the wrapper, which then takes
+// the item's clicks instead of the dialog; a failed Init leaves no handle, and
+// without a dialog nothing is made.
+TEST_F(Wrapping, CreateInstallsTheWrapperWhichTakesTheClicks) {
+    auto* wrapper = new TestItem(trace);
+    ADMItemRef item = wrapper->Create(dlg.GetDialogRef(), ADMRect{30, 0, 50, 60}, kADMTextPushButtonType, 6);
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(wrapper->GetItemRef(), item);
+    EXPECT_TRUE(wrapper->init_saw_item);
+    EXPECT_EQ(ADMItemSuite10::GetUserData(item), wrapper);
+    ASSERT_TRUE(tk::automation::click(control_of(item)));
+    EXPECT_EQ(trace.notes, std::vector<std::string>{"changed 6"});
+    ASSERT_TRUE(tk::automation::click(control_of(plain)));
+    EXPECT_EQ(dialog_trace.notes, std::vector<std::string>{"changed 5"});
+
+    auto* refused = new TestItem(trace);
+    refused->init_result = 1;
+    EXPECT_EQ(refused->Create(dlg.GetDialogRef(), ADMRect{30, 0, 50, 60}, kADMTextPushButtonType, 8), nullptr);
+    EXPECT_EQ(refused->GetItemRef(), nullptr);
+    ASSERT_NE(dlg.get_item(8), nullptr);
+    EXPECT_EQ(ADMItemSuite10::GetUserData(dlg.get_item(8)), nullptr);
+    delete refused;
+
+    TestItem orphan(trace);
+    int const inits = trace.inits;
+    EXPECT_EQ(orphan.Create(nullptr, ADMRect{0, 0, 10, 10}, kADMTextPushButtonType, 1), nullptr);
+    EXPECT_EQ(trace.inits, inits);
+}
+
+TEST_F(Wrapping, ConstructorHooksOntoAnExistingItemAndDestructorLetsGo) {
+    auto* wrapper = new TestItem(trace, plain);
+    EXPECT_EQ(ADMItemSuite10::GetUserData(plain), wrapper);
+    ASSERT_TRUE(tk::automation::click(control_of(plain)));
+    EXPECT_EQ(trace.notes.size(), 1u);
+    delete wrapper;
+    EXPECT_EQ(ADMItemSuite10::GetUserData(plain), nullptr);
+    // Unhooked: the click goes to the dialog again, and disposal finds no wrapper to delete.
+    ASSERT_TRUE(tk::automation::click(control_of(plain)));
+    EXPECT_EQ(dialog_trace.notes, std::vector<std::string>{"changed 5"});
+    EXPECT_EQ(trace.deaths, 1);
+}
+
+TEST_F(Wrapping, ValueConversionsGoThroughTheWrapper) {
+    auto* wrapper = new PercentItem(trace);
+    ADMItemRef edit = wrapper->Create(dlg.GetDialogRef(), ADMRect{30, 0, 50, 60}, kADMTextEditType, 7);
+    ADMItemSuite10::SetMaxFloatValue(edit, 10.0f);
+    ADMItemSuite10::SetFloatValue(edit, 0.25f);
+    EXPECT_EQ(tk::automation::text(control_of(edit)), "25%");
+    ADMItemSuite10::SetText(edit, "half");
+    EXPECT_FLOAT_EQ(ADMItemSuite10::GetFloatValue(edit), 0.5f);
+    ADMItemSuite10::SetText(edit, "3");
+    EXPECT_FLOAT_EQ(ADMItemSuite10::GetFloatValue(edit), 3.0f);
+    // Unhooked, the wrapper's procs write no text, and the shown text stays.
+    ADMItemSuite10::SetUserData(edit, nullptr);
+    ADMItemSuite10::SetFloatValue(edit, 0.75f);
+    EXPECT_EQ(tk::automation::text(control_of(edit)), "3");
+    ADMItemSuite10::SetUserData(edit, wrapper);
+}
+
+// Image items: drawing lands in an offscreen image of the item's size, kept
+// from draw to draw until the size changes, then copied onto the item's drawer.
+
+class PaintedItem : public BaseADMImageItem {
+public:
+    void Draw(IADMDrawer drawer) override {
+        drawers.push_back(drawer);
+        ADMRect const all{0, 0, 100, 100};
+        if (paint) drawer.FillRect(all);
+    }
+    bool UseImage() override { return use_image; }
+
+    std::vector<ADMDrawerRef> drawers;
+    bool use_image = true;
+    bool paint = true;
+};
+
+class ImageItems : public DialogTest {
+protected:
+    void SetUp() override {
+        ASSERT_NE(dlg.make(), nullptr);
+        painted = new PaintedItem;
+        item = painted->Create(dlg.GetDialogRef(), ADMRect{10, 10, 30, 50}, kADMPictureStaticType, 9);
+        ASSERT_NE(item, nullptr);
+    }
+    tk::automation::Bitmap draw() { return tk::automation::renderWindow(dlg.window()); }
+
+    Trace trace;
+    TestDlg dlg{trace};
+    PaintedItem* painted = nullptr;  // owned by its item
+    ADMItemRef item = nullptr;
+};
+
+TEST_F(ImageItems, DrawingGoesIntoAnImageOfTheItemsSizeKeptUntilTheSizeChanges) {
+    tk::automation::Bitmap const picture = draw();
+    ADMImageRef const first = painted->GetImageRef();
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(ADMImageSuite2::GetWidth(first), 40);
+    EXPECT_EQ(ADMImageSuite2::GetHeight(first), 20);
+    EXPECT_EQ(painted->drawers, std::vector<ADMDrawerRef>{ADMImageSuite2::BeginADMDrawer(first)});
+    // Black, opaque, exactly at the item's place.
+    EXPECT_EQ(picture.at(10, 10), 0xFF000000u);
+    EXPECT_EQ(picture.at(49, 29), 0xFF000000u);
+    EXPECT_NE(picture.at(50, 30), 0xFF000000u);
+
+    // A mark outside the area cleared before each draw survives only in the same image.
+    from_ref(first)->pixels[0] = 77;
+    painted->paint = false;
+    draw();
+    EXPECT_EQ(painted->GetImageRef(), first);
+    EXPECT_EQ(from_ref(first)->pixels[0], 77);
+    ADMRect const larger{0, 0, 30, 60};
+    ADMItemSuite10::SetLocalRect(item, &larger);
+    draw();
+    ADMImageRef const second = painted->GetImageRef();
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(ADMImageSuite2::GetWidth(second), 60);
+    EXPECT_EQ(ADMImageSuite2::GetHeight(second), 30);
+    EXPECT_EQ(from_ref(second)->pixels[0], 0);
+}
+
+// Without an image, or with an item of no size, the item draws straight on its drawer.
+TEST_F(ImageItems, WithoutImageTheItemDrawsStraightOnItsDrawer) {
+    painted->use_image = false;
+    EXPECT_EQ(draw().at(10, 10), 0xFF000000u);
+    ASSERT_EQ(painted->drawers.size(), 1u);
+    painted->use_image = true;
+    ADMRect const none{0, 0, 0, 0};
+    ADMItemSuite10::SetLocalRect(item, &none);
+    draw();
+    EXPECT_EQ(painted->GetImageRef(), nullptr);
+    ASSERT_EQ(painted->drawers.size(), 2u);
+    EXPECT_EQ(painted->drawers[0], painted->drawers[1]);
+}
+
+// The destroy protocols: a dialog wrapper deleted or only detached when its
+// dialog goes under it, item wrappers deleted by their items, and a failed
+// creation that leaves the wrapper with its creator.
+
+class Destroying : public DialogTest {
+protected:
+    // A dialog with an icon (its wrapper made by the builder) and a traced item wrapper.
+    TestDlg* new_dialog() {
+        auto* dlg = new TestDlg(trace);
+        dlg->build = [this](TestDlg& d) {
+            d.add_icon(IASRect{0, 0, 16, 16}, draw_nothing, 40);
+            auto* wrapper = new TestItem(item_trace);
+            wrapper->Create(d.GetDialogRef(), ADMRect{20, 0, 40, 60}, kADMTextPushButtonType, 41);
+        };
+        return dlg;
+    }
+
+    Trace trace;
+    Trace item_trace;
+};
+
+enum class End { dispose_view, suite_destroy, delete_wrapper, failed_init, never_made };
+
+// Whichever way it ends, the wrapper hears Destroy once when its dialog goes
+// under it, and is deleted then only when it asked to be; item wrappers always go.
+TEST_F(Destroying, EveryWayADialogEnds) {
+    struct Case {
+        char const* what;
+        bool panel;
+        bool keep;
+        End end;
+        int destroy_calls, deaths, item_deaths;
+    };
+    Case const cases[] = {
+        {"window disposed", false, false, End::dispose_view, 1, 1, 1},
+        {"window disposed, wrapper kept", false, true, End::dispose_view, 1, 0, 1},
+        {"suite destroy, wrapper kept", false, true, End::suite_destroy, 1, 0, 1},
+        {"wrapper deleted", false, false, End::delete_wrapper, 0, 1, 1},
+        {"window's init fails", false, false, End::failed_init, 1, 0, 1},
+        {"container disposed", true, false, End::dispose_view, 1, 1, 1},
+        {"container disposed, wrapper kept", true, true, End::dispose_view, 1, 0, 1},
+        {"panel's suite destroy", true, false, End::suite_destroy, 1, 1, 1},
+        {"panel's init fails", true, false, End::failed_init, 1, 0, 1},
+        {"never made", false, false, End::never_made, 0, 1, 0},
+    };
+    std::size_t const windows = tk::automation::windows().size();
+    for (Case const& c : cases) {
+        SCOPED_TRACE(c.what);
+        trace = Trace{};
+        item_trace = Trace{};
+        auto host = c.panel ? std::make_unique<PanelHost>() : nullptr;
+        TestDlg* dlg = new_dialog();
+        dlg->SetDeleteOnDestroy(!c.keep);
+        if (c.end == End::failed_init) dlg->init_result = 7;
+        ADMDialogRef made = nullptr;
+        if (c.end != End::never_made) made = c.panel ? host->open(*dlg) : dlg->make();
+        WindowRef const window = c.panel ? nullptr : dlg->window();
+        bool alive = true;
+        switch (c.end) {
+            case End::dispose_view:
+                if (c.panel) {
+                    DisposeControl(host->container);
+                    host->container = nullptr;
+                } else {
+                    DisposeWindow(window);
+                }
+                alive = c.keep;
+                break;
+            case End::suite_destroy:
+                ADMDialogSuite9::Destroy(made);
+                alive = c.keep;
+                break;
+            case End::delete_wrapper:
+            case End::never_made:
+                delete dlg;
+                alive = false;
+                break;
+            case End::failed_init:
+                EXPECT_EQ(made, nullptr);
+                if (c.panel) {
+                    EXPECT_EQ(host->refcon, nullptr);
+                }
+                break;
+        }
+        EXPECT_EQ(trace.destroy_calls, c.destroy_calls);
+        EXPECT_EQ(trace.deaths, c.deaths);
+        EXPECT_EQ(item_trace.deaths, c.item_deaths);
+        host.reset();
+        EXPECT_EQ(tk::automation::windows().size(), windows);
+        if (alive) {
+            EXPECT_EQ(dlg->GetDialogRef(), nullptr);
+            EXPECT_TRUE(dlg->wrappers().empty());
+            delete dlg;
+            EXPECT_EQ(trace.destroy_calls, c.destroy_calls) << "deleting a detached wrapper calls nothing back";
+        }
+    }
+}
+
+// A kept or failed wrapper can make its dialog again, items and all.
+TEST_F(Destroying, ADetachedWrapperMakesItsDialogAgain) {
+    TestDlg* dlg = new_dialog();
+    dlg->init_result = 7;
+    EXPECT_EQ(dlg->make(), nullptr);
+    dlg->init_result = 0;
+    ASSERT_NE(dlg->make(), nullptr);
+    EXPECT_EQ(trace.inits, 2);
+    EXPECT_EQ(dlg->wrappers().size(), 1u);
+    DisposeWindow(dlg->window());
+    EXPECT_EQ(trace.deaths, 1);
+    EXPECT_EQ(item_trace.deaths, 2);
+}
+
+// Resizing a dialog and centring it on the screen that holds the point (0, 0).
+
+using Placing = DialogTest;
+
+// Only the size of the screen counts, not its origin; odd remainders are
+// truncated; a dialog larger than the screen goes to the corner; with no
+// screen holding the origin the dialog stays where it was.
+TEST_F(Placing, CentresOnTheScreenHoldingTheOrigin) {
+    struct Case {
+        char const* what;
+        std::optional<std::vector<Rect>> screens;  // none: the default screen
+        SInt16 height, width;
+        ADMRect expected;
+    };
+    Case const cases[] = {
+        {"default screen", std::nullopt, 235, 501, {332, 469, 567, 970}},
+        {"larger than the screen", std::nullopt, 1000, 2000, {0, 0, 1000, 2000}},
+        {"screen not at the origin", std::vector<Rect>{{-100, -200, 800, 1240}}, 235, 501, {332, 469, 567, 970}},
+        {"second screen holds it", std::vector<Rect>{{0, 1440, 1200, 3360}, {0, 0, 768, 1024}}, 200, 400,
+         {284, 312, 484, 712}},
+        {"odd remainders", std::vector<Rect>{{0, 0, 101, 101}}, 20, 40, {40, 30, 60, 70}},
+        {"no screen holds it", std::vector<Rect>{{100, 100, 1000, 1540}}, 235, 501, {40, 30, 275, 531}},
+    };
+    for (Case const& c : cases) {
+        SCOPED_TRACE(c.what);
+        Trace trace;
+        TestDlg dlg{trace};
+        ASSERT_NE(dlg.make(), nullptr);
+        if (c.screens) tk::automation::setScreens(*c.screens);
+        ADMRect const start{40, 30, 200, 150};
+        ADMDialogSuite9::SetBoundsRect(dlg.GetDialogRef(), &start);
+        // The size changes, the top-left corner stays.
+        dlg.SetLocalRect(ADMRect{0, 0, c.height, c.width});
+        EXPECT_TRUE(same_rect(bounds_of(dlg.GetDialogRef()),
+                              ADMRect{40, 30, static_cast<SInt16>(40 + c.height), static_cast<SInt16>(30 + c.width)}));
+        dlg.MoveToScreenCenter();
+        ADMRect const r = bounds_of(dlg.GetDialogRef());
+        EXPECT_TRUE(same_rect(r, c.expected)) << r.top << "," << r.left << "," << r.bottom << "," << r.right;
+        tk::automation::resetScreens();
+    }
+}
+
+}  // namespace

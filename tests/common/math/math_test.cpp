@@ -1,0 +1,192 @@
+// Vectors, matrices, the line-plane intersection and the random sequence: the
+// exact numbers the placements depend on, down to the order of rounding.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+#include "core/MathException.h"
+#include "math/TMatrix3D.h"
+#include "math/acos.h"
+#include "math/intersect.h"
+#include "math/random.h"
+
+namespace {
+
+using V = math::TGeomVector3D<double>;
+using M = math::TMatrix3D<double>;
+
+constexpr double kPi = 3.141592653589793;
+// With these terms 1 + t + t rounds to 1 + 2^-51, but t + t + 1 to 1 + 2^-52.
+constexpr double kT = 1.125 * 0x1p-53;
+
+M make(double const (&v)[16]) {
+    return M(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10], v[11], v[12], v[13], v[14], v[15]);
+}
+
+bool same_bits(M const& a, M const& b) { return std::memcmp(a.m, b.m, sizeof a.m) == 0 && a.flags == b.flags; }
+
+void expect_near(V const& v, double x, double y, double z) {
+    EXPECT_NEAR(v.x, x, 1e-12);
+    EXPECT_NEAR(v.y, y, 1e-12);
+    EXPECT_NEAR(v.z, z, 1e-12);
+}
+
+TEST(Vector, LengthNormalizeCrossDotAndAngle) {
+    EXPECT_EQ(V(1e-13, 0, 0).Length(), 0.0);  // too short to have a length
+    EXPECT_EQ(V(std::nan(""), 0, 0).Length(), 0.0);
+    EXPECT_EQ(V(3, 4, 12).Length(), 13.0);
+    EXPECT_EQ(V(1, 3 * 0x1p-28, 3 * 0x1p-28).Length(), 1.0 + 0x1p-52);  // squares summed x, y, z
+    // Scaled by the reciprocal: 3 * 0.2 is 0.6000000000000001, where 3 / 5 is 0.6.
+    V v(3, 4, 0);
+    v.Normalize();
+    EXPECT_EQ(v, V(3 * 0.2, 4 * 0.2, 0));
+    V tiny(1e-13, 0, 0);
+    tiny.Normalize();
+    EXPECT_EQ(tiny, V(0, 0, 0));
+
+    EXPECT_EQ(V::Ex() * V::Ey(), V::Ez());
+    EXPECT_EQ(V(1, 2, 3) * V(4, 5, 6), V(-3, 6, -3));
+    EXPECT_EQ(math::dot(V(1, kT, kT), V(1, 1, 1)), 1.0 + 0x1p-51);
+    EXPECT_EQ(math::dot(V(kT, kT, 1), V(1, 1, 1)), 1.0 + 0x1p-52);
+
+    EXPECT_EQ(V::Ex() ^ V::Ey(), kPi / 2);
+    EXPECT_EQ(V::Ex() ^ (-V::Ex()), kPi);
+    EXPECT_EQ(V::Ex() ^ V(), 0.0);
+    EXPECT_DOUBLE_EQ(V(1, 1, 0) ^ V(1, 0, 0), kPi / 4);
+    // The cosine of these parallel vectors rounds to just above 1: the angle is 0, not NaN.
+    V const a(3, 7, 2);
+    ASSERT_GT(math::dot(a, 0.3 * a) / std::sqrt(math::dot(a, a) * math::dot(0.3 * a, 0.3 * a)), 1.0);
+    EXPECT_EQ(a ^ (0.3 * a), 0.0);
+    EXPECT_EQ(math::acos(1.5), 0.0);
+    EXPECT_EQ(math::acos(-2.0), kPi);
+    EXPECT_EQ(math::acos(0.5), std::acos(0.5));
+    EXPECT_EQ(math::acos(-std::numeric_limits<double>::infinity()), kPi);
+    EXPECT_TRUE(std::isnan(math::acos(std::nan(""))));
+}
+
+TEST(Intersect, MeetsThePlaneEvenBehindTheStartAndLeavesOutAloneWhenParallel) {
+    V out(9, 8, 7);
+    EXPECT_FALSE(math::intersect(V(0, 0, 0), V(1, 0, 0), V(0, 0, 5), V(0, 0, 1), out));
+    EXPECT_FALSE(math::intersect(V(0, 0, 0), V(1, 0, 1e-13), V(0, 0, 5), V(0, 0, 1), out));
+    EXPECT_FALSE(math::intersect(V(0, 0, 0), V(), V(0, 0, 5), V(0, 0, 1), out));
+    EXPECT_EQ(out, V(9, 8, 7));
+    ASSERT_TRUE(math::intersect(V(1, 2, -10), V(0, 0, 2), V(0, 0, 5), V(0, 0, 1), out));
+    EXPECT_EQ(out, V(1, 2, 5));
+    ASSERT_TRUE(math::intersect(V(0, 0, 0), V(1, 1, 0), V(-4, 0, 0), V(-3, 0, 0), out));
+    EXPECT_EQ(out, V(-4, -4, 0));
+    // A NaN direction is not taken for parallel.
+    EXPECT_TRUE(math::intersect(V(0, 0, 0), V(0, 0, std::nan("")), V(0, 0, 5), V(0, 0, 1), out));
+    EXPECT_TRUE(std::isnan(out.z));
+}
+
+// Identity 3, rigid 1, general 0. Row lengths may miss 1 by up to 2^-23 in the
+// square; dot products of rows must vanish to the smallest normal float.
+TEST(Matrix, FlagsFromTheValues) {
+    double const inside = 1 - 0x1p-25;   // square about 1 - 2^-24
+    double const outside = 1 + 0x1p-22;  // square about 1 + 2^-21
+    const std::pair<M, int> rows[] = {
+        {M(), 3},
+        {M::BuildShift(V(0, 0, 0)), 3},
+        {M::BuildShift(V(1e-300, 0, 0)), 1},
+        {make({1, -0.0, 0, 0, 0, 1, -0.0, 0, 0, 0, 1, 0, 0, 0, 0, 1}), 3},
+        {make({0, 1, 0, 0, 1, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}), 1},  // a permutation
+        {make({1, 0, 0, 7, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}), 1},
+        {make({inside, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}), 1},
+        {make({1, 0, 0, 0, 0, 1, 0, 0, 0, 0, outside, 0, 0, 0, 0, 1}), 0},
+        {make({1, 0, 0, 0, 1e-20, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}), 0},
+        {make({1, 0x1p-126, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}), 1},  // a dot product of exactly 2^-126
+        {make({2, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}), 0},
+        {make({1, 0, 0, 0, 0, 1, 0, 0, 0.5, 0, 1, 0, 0, 0, 0, 1}), 0},
+        {make({1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 1, 1}), 0},
+        {make({1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 2}), 0},
+    };
+    int row = 0;
+    for (auto const& [m, flags] : rows) EXPECT_EQ(m.flags, flags) << "row " << row++;
+    EXPECT_EQ(M::BuildShift(V(0, 0, -2.5)).m[2][3], -2.5);
+    // set() leaves the flags, setFlags() recomputes them.
+    M a;
+    a.set(2, 0, 0, 0, 0, 2, 0, 0, 0, 0, 2, 0, 0, 0, 0, 1);
+    EXPECT_EQ(a.flags, 3);
+    a.setFlags();
+    EXPECT_EQ(a.flags, 0);
+}
+
+TEST(Matrix, RotationsTurnCounterClockwise) {
+    M const r = M::BuildRotate(V::Ez(), kPi / 2);
+    EXPECT_EQ(r.flags, 1);
+    // The rows are exactly orthogonal although cos(pi/2) is not 0.
+    EXPECT_EQ(r.m[0][0] * r.m[1][0] + r.m[0][1] * r.m[1][1] + r.m[0][2] * r.m[1][2], 0.0);
+    EXPECT_EQ(r * V::Ex(), V(std::cos(kPi / 2), 1, 0));
+    expect_near(M::BuildRotate(V::Ex(), kPi / 2) * V::Ey(), 0, 0, 1);
+    expect_near(M::BuildRotate(V::Ey(), kPi / 2) * V::Ez(), 1, 0, 0);
+    // The axis need not be unit length; a zero axis gives the cosine diagonal.
+    expect_near(M::BuildRotate(V(1, 1, 1), 2 * kPi / 3) * V::Ex(), 0, 1, 0);
+    double const c = std::cos(0.7);
+    EXPECT_TRUE(same_bits(M::BuildRotate(V(), 0.7), make({c, 0, 0, 0, 0, c, 0, 0, 0, 0, c, 0, 0, 0, 0, 1})));
+    EXPECT_TRUE(same_bits(M::BuildRotate(V(1e-13, 0, 0), 0), M::HI()));
+}
+
+TEST(Matrix, Products) {
+    M const general = make({1.5, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 0.1, 0.2, 0.3, 0.4});
+    EXPECT_TRUE(same_bits(M::HI() * general, general));
+    EXPECT_TRUE(same_bits(general * M::HI(), general));
+    // Products of rigid matrices are never flagged identity.
+    M const both = M::BuildShift(V(1, 2, 3)) * M::BuildShift(V(-1, -2, -3));
+    EXPECT_EQ(both.flags, 1);
+    EXPECT_EQ(both.m[0][3], 0.0);
+    EXPECT_EQ((M::BuildRotate(V::Ez(), 0.5) * M::BuildRotate(V::Ex(), 0.25)).flags, 1);
+    EXPECT_EQ((M::BuildRotate(V::Ez(), 0.5) * make({2, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1})).flags, 0);
+    // The right factor applies first.
+    M const shift = M::BuildShift(V(1, 0, 0));
+    M const turn = M::BuildRotate(V::Ez(), kPi / 2);
+    expect_near((shift * turn) * V::Ex(), 1, 1, 0);
+    expect_near((turn * shift) * V::Ex(), 0, 2, 0);
+    // Terms 0, t, t, 1 summed from the last column down give 1 + 2^-52; from the first up, 1 + 2^-51.
+    M const a = make({1, kT, kT, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1});
+    ASSERT_EQ(a.flags, 0);
+    EXPECT_EQ((a * make({1, 0, 0, 0, 1, 1, 0, 0, 1, 0, 1, 0, 0, 0, 0, 1})).m[0][0], 1.0 + 0x1p-52);
+}
+
+TEST(Matrix, PointsSumLeftToRightAndDivideByW) {
+    M const skew = make({1, 1, 1, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1});
+    ASSERT_EQ(skew.flags, 0);
+    EXPECT_EQ((skew * V(1, kT, kT)).x, 1.0 + 0x1p-51);
+    EXPECT_EQ(make({1, 0, 0, 2, 0, 1, 0, 4, 0, 0, 1, 6, 0, 0, 0, 2}) * V(2, 4, 6), V(2, 4, 6));
+    M const flat = make({1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 1, 0});
+    EXPECT_THROW(flat * V(1, 2, 0), math::VectorInFocusException);
+    EXPECT_NO_THROW(flat * V(1, 2, 3));
+    // The identity gives the point back bit for bit, negative zero too.
+    V const p(1e300, -0.0, 3);
+    V const q = M::HI() * p;
+    EXPECT_EQ(std::memcmp(&p, &q, sizeof p), 0);
+}
+
+TEST(Random, SequenceAfterSeeds) {
+    math::SetRand(1);
+    EXPECT_EQ(math::LRand(), 1297131554);
+    EXPECT_EQ(math::LRand(), 17103983);
+    EXPECT_EQ(math::LRand(), 1426780792);
+    EXPECT_EQ(math::IY, 1426780792);
+    math::SetRand(1);
+    EXPECT_EQ(math::Rand(), 0.6040239492431283);
+    EXPECT_EQ(math::Rand(), 0.007964662741869688);
+    EXPECT_EQ(math::Rand(), 0.6643965803086758);
+    // The seed is kept as its low 32 bits, sign and all.
+    const std::pair<long, long> rows[] = {
+        {0, 453816693}, {-5, 532209684}, {-2147483648L, 453816693}, {0x100000001L, 1297131554}};
+    for (auto [seed, first] : rows) {
+        math::SetRand(seed);
+        EXPECT_EQ(math::LRand(), first) << seed;
+    }
+    // These states lead to the smallest and the largest value.
+    math::SetRand(1093556503);
+    EXPECT_EQ(math::Rand(), 0.0);
+    math::SetRand(1456176114);
+    EXPECT_EQ(math::LRand(), 2147483647);
+    math::SetRand(1456176114);
+    EXPECT_EQ(math::Rand(), 1.0 - 0x1p-31);
+}
+
+}  // namespace
