@@ -51,7 +51,6 @@ TEST(Drawing, EachMemoryLayoutKeepsWhatTheCallerWroteAndTakesWhatIsDrawn) {
     } layouts[] = {
         {kCGImageAlphaPremultipliedLast, {0, 255, 0, 255}, {255, 0, 0, 255}},
         {kCGImageAlphaPremultipliedFirst, {255, 0, 255, 0}, {255, 255, 0, 0}},
-        {kCGImageAlphaNone, {0, 255, 0, 255}, {255, 0, 0, 255}},
     };
     CGColorSpaceRef space = CGColorSpaceCreateDeviceRGB();
     for (const auto& l : layouts) {

@@ -1,14 +1,12 @@
-// Strings: encodings at the interface, lengths, buffers and reference counts.
+// Strings: encodings at the interface, lengths and buffers (reference counts are in the references test).
 // (Text dimensions and best sizes shape every dialog, pinned by the golden runs.)
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "support.h"
-#include "toolkit/automation.h"
 
 using namespace tk_test;
-namespace ta = tk::automation;
 
 TEST(Strings, MacRomanBytesRoundTripAsTheirUnicodeCharacters) {
     std::string all;
@@ -40,17 +38,4 @@ TEST(Strings, WhatTheTargetCannotHoldFailsTheCopy) {
     EXPECT_FALSE(CFStringGetCString(s, buffer, 0, kCFStringEncodingASCII));
     ASSERT_TRUE(CFStringGetCString(s, buffer, 5, kCFStringEncodingASCII));
     EXPECT_STREQ(buffer, "1000");
-}
-
-TEST(Strings, RetainAndReleaseAreCounted) {
-    const auto before = ta::liveCounts().strings;
-    CFStringRef s = CFStringCreateWithCString(nullptr, "Voxtrel", kCFStringEncodingMacRoman);
-    EXPECT_EQ(ta::liveCounts().strings, before + 1);
-    EXPECT_EQ(CFRetain(s), s);
-    CFRelease(s);
-    EXPECT_EQ(CFStringGetLength(s), 7);
-    CFRelease(s);
-    EXPECT_EQ(ta::liveCounts().strings, before);
-    EXPECT_EQ(CFStringGetLength(s), 0);  // a released reference is refused
-    CFRelease(nullptr);
 }
