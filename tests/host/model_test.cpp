@@ -15,32 +15,12 @@ using Model = ModelFixture;
 
 std::tuple<double, double, double> xyz(const AEGP_ThreeDVal& v) { return {v.x, v.y, v.z}; }
 
-TEST_F(Model, ItemsLayersAndTheirSources) {
-    EXPECT_EQ(stack(), (std::vector<std::string>{"A", "B", "Cam", "T"}));
-    // Per layer: object type, 3D, index, source item type and size (none for text and cameras), source name.
-    using Row = std::tuple<AEGP_ObjectType, A_Boolean, A_long, AEGP_ItemType, A_long, A_long, std::string>;
-    const Row expected[] = {{AEGP_ObjectType_AV, 1, 0, AEGP_ItemType_FOOTAGE, 640, 480, "A"},
-                            {AEGP_ObjectType_AV, 1, 1, AEGP_ItemType_FOOTAGE, 200, 100, "B"},  // a solid is footage
-                            {AEGP_ObjectType_CAMERA, 1, 2, AEGP_ItemType_NONE, 0, 0, ""},
-                            {AEGP_ObjectType_TEXT, 0, 3, AEGP_ItemType_NONE, 0, 0, ""}};
+// What each layer is and holds is read on every voxtrel-host golden run; the
+// active item is also footage or nothing there only here.
+TEST_F(Model, TheActiveItemIsTheCompositionFootageOrNone) {
     const auto source_of = [&](AEGP_ItemH item, AEGP_ItemType& type, A_long& w, A_long& hgt) {
         if (item) items->AEGP_GetItemType(item, &type), items->AEGP_GetItemDimensions(item, &w, &hgt);
     };
-    for (A_long i = 0; i < 4; ++i) {
-        Row got{-1, 9, -1, AEGP_ItemType_NONE, 0, 0, ""};
-        auto& [type, is3d, index, source_type, w, hgt, source_name] = got;
-        AEGP_ItemH source = reinterpret_cast<AEGP_ItemH>(1);
-        A_char name[AEGP_MAX_LAYER_NAME_SIZE], source_text[AEGP_MAX_LAYER_NAME_SIZE];
-        layers->AEGP_GetLayerObjectType(layer(i), &type);
-        layers->AEGP_IsLayer3D(layer(i), &is3d);
-        layers->AEGP_GetLayerIndex(layer(i), &index);
-        layers->AEGP_GetLayerName(layer(i), name, source_text);
-        source_name = source_text;
-        ASSERT_EQ(layers->AEGP_GetLayerSourceItem(layer(i), &source), A_Err_NONE);
-        source_of(source, source_type, w, hgt);
-        EXPECT_EQ(got, expected[i]) << i;
-    }
-    // The active item is the composition, or footage, or none.
     for (const auto& [active_id, expected_type, ew, eh] :
          {std::tuple{h.project().active_item, AEGP_ItemType_COMP, 1920, 1080},
           {h.project().layers.at(h.find_layer("A")).source, AEGP_ItemType_FOOTAGE, 640, 480},
@@ -160,27 +140,18 @@ TEST_F(Model, SelectionReorderAndDuplicates) {
     ASSERT_EQ(layers->AEGP_ReorderLayer(a, 3), A_Err_NONE);
     EXPECT_EQ(stack(), (std::vector<std::string>{"B", "Cam", "T", "A"}));
     ASSERT_EQ(layers->AEGP_ReorderLayer(a, 0), A_Err_NONE);
-    // A duplicate is a copy of everything but its id, directly above the original.
-    const AEGP_LayerH b = layer(1);
-    AEGP_LayerH copy = nullptr;
-    ASSERT_EQ(layers10->AEGP_DuplicateLayer(b, &copy), A_Err_NONE);
-    EXPECT_EQ(stack(), (std::vector<std::string>{"A", "B", "B", "Cam", "T"}));
-    EXPECT_EQ(std::pair(layer(1), layer(2)), std::pair(copy, b));
-    EXPECT_EQ(selection(), (std::vector<std::string>{"B", "A"}));
-    host::Layer duplicate = h.project().layers.at(*host::handle_id(copy, host::HandleKind::layer));
-    duplicate.id = *host::handle_id(b, host::HandleKind::layer);
-    EXPECT_EQ(duplicate, h.project().layers.at(duplicate.id));
-    // The duplicate command copies each selected layer and selects the copies.
+    // The duplicate command copies each selected layer and selects the copies (what a
+    // copy holds the --repeat golden runs pin).
     ASSERT_EQ(commands->AEGP_DoCommand(host::kDuplicateCommand), A_Err_NONE);
-    EXPECT_EQ(stack(), (std::vector<std::string>{"A", "A", "B", "B", "B", "Cam", "T"}));
+    EXPECT_EQ(stack(), (std::vector<std::string>{"A", "A", "B", "B", "Cam", "T"}));
     EXPECT_EQ(h.project().active_comp()->selection,
-              (std::vector<host::ObjectId>{*host::handle_id(layer(3), host::HandleKind::layer),
+              (std::vector<host::ObjectId>{*host::handle_id(layer(2), host::HandleKind::layer),
                                            *host::handle_id(layer(0), host::HandleKind::layer)}));
     EXPECT_TRUE(h.undo_history().undo_steps().empty());
     select({});
     EXPECT_FALSE(h.command_enabled(host::kDuplicateCommand));
     EXPECT_FALSE(h.invoke_command(host::kDuplicateCommand));
-    EXPECT_EQ(stack().size(), 7u);
+    EXPECT_EQ(stack().size(), 6u);
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 
 #include "host/Host.h"
 #include "host_test_support.h"
-#include "toolkit/automation.h"
 #include "toolkit/native.h"
 
 namespace {
@@ -23,7 +22,6 @@ struct FakePanel {
     A_Err status = A_Err_NONE;
     AEGP_PlatformViewRef container = nullptr;
     AEGP_PanelH panel = nullptr;
-    ControlRef button = nullptr;
 };
 FakePanel _fake;
 const AEGP_PanelSuite1* _panels = nullptr;
@@ -45,14 +43,10 @@ A_Err create_panel(AEGP_GlobalRefcon, AEGP_CreatePanelRefcon, AEGP_PlatformViewR
     ++_fake.creations;
     _fake.container = container;
     _fake.panel = panel;
-    const Rect bounds{10, 10, 30, 90};
-    CreatePushButtonControl(nullptr, &bounds, nullptr, &_fake.button);
-    HIViewAddSubview(container, _fake.button);
     const EventTypeSpec dispose{kEventClassControl, kEventControlDispose};
     InstallEventHandler(GetControlEventTarget(container), count_dispose, 1, &dispose, nullptr, nullptr);
     functions->GetSnapSizes = snap_sizes;
     *refcon = reinterpret_cast<AEGP_PanelRefcon>(&_fake);
-    _panels->AEGP_SetTitle(panel, reinterpret_cast<const A_u_char*>("Fake Panel"));
     return _fake.status;
 }
 
@@ -69,7 +63,6 @@ struct Panels : ::testing::Test {
 
 // Open, close, open again without snap sizes, close by the frame's close, and quit.
 TEST_F(Panels, ToggleOpensAFrameWithTheContainerAndClosesItContainerFirst) {
-    _fake.snap_count = 3;
     const auto size = [&] {
         const auto s = h.panel_size(kMatch);
         Rect content{};
@@ -78,16 +71,7 @@ TEST_F(Panels, ToggleOpensAFrameWithTheContainerAndClosesItContainerFirst) {
         return std::pair(s->x, s->y);
     };
     ASSERT_EQ(_panels->AEGP_ToggleVisibility(match()), A_Err_NONE);
-    ASSERT_TRUE(h.panel_open(kMatch));
-    WindowRef frame = h.panel_window(kMatch);
-    EXPECT_EQ(std::tuple(h.panel_container(kMatch), HIViewGetSuperview(_fake.button), GetControlOwner(_fake.container)),
-              std::tuple(_fake.container, _fake.container, frame));
-    EXPECT_EQ(tk::automation::kindName(_fake.container), "user pane");
-    EXPECT_TRUE(IsWindowVisible(frame));
-    EXPECT_EQ(std::pair(h.panel_title(kMatch), tk::automation::windowTitle(frame)),
-              std::pair(std::string("Fake Panel"), std::string("Fake Panel")));
-    EXPECT_EQ(size(), std::pair(501, 235));  // the first snap size
-
+    ASSERT_TRUE(h.panel_open(kMatch));  // how it opens is pinned by the --panel golden run
     const AEGP_PanelH panel = _fake.panel;
     ASSERT_EQ(_panels->AEGP_ToggleVisibility(match()), A_Err_NONE);
     EXPECT_EQ(std::pair(_fake.creations, _fake.disposals), std::pair(1, 1));

@@ -1,5 +1,6 @@
 // Acquiring and releasing suites: counts, balance, removed suites, and the one
-// host the suite tables reach; the application colour suite's dark palette.
+// host the suite tables reach; the application colour suite's refusals (its dark
+// palette shows in the --panel golden run's pictures).
 #include <gtest/gtest.h>
 
 #include "host/Host.h"
@@ -54,9 +55,7 @@ TEST(SuiteAccess, OneHostAtATimeAndNoneAfterItGoes) {
     EXPECT_EQ(items->AEGP_GetActiveItem(&item), A_Err_GENERIC);
 }
 
-int brightness(const PF_App_Color& c) { return (c.red + c.green + c.blue) / 3; }
-
-TEST(AppColors, KnownKindsMakeADarkPaletteOthersAreRefused) {
+TEST(AppColors, KnownKindsAreGivenOthersAreRefused) {
     host::Host h;
     const auto* app = host_test::acquire<PFAppSuite2>(h, kPFAppSuite, 2);
     const auto color = [&](PF_App_ColorType kind) {
@@ -71,13 +70,6 @@ TEST(AppColors, KnownKindsMakeADarkPaletteOthersAreRefused) {
     }
     EXPECT_EQ(app->PF_AppGetColor(PF_App_Color_TEXT, nullptr), A_Err_PARAMETER);
     for (PF_App_ColorType kind : {0, 1, 2, 3, 5, 6, 16, 23, 42, 43, 45, 1000}) EXPECT_EQ(color(kind).first, A_Err_NONE);
-    const auto b = [&](PF_App_ColorType kind) { return brightness(color(kind).second); };
-    EXPECT_LT(std::max(b(PF_App_Color_PANEL_BACKGROUND), b(PF_App_Color_FILL)), 0x4000);
-    EXPECT_GT(b(PF_App_Color_TEXT), 0xB000);
-    EXPECT_LT(b(PF_App_Color_FILL), b(PF_App_Color_TEXT_DISABLED));
-    EXPECT_LT(b(PF_App_Color_TEXT_DISABLED), b(PF_App_Color_TEXT));
-    EXPECT_EQ(std::pair(b(PF_App_Color_BLACK), b(PF_App_Color_WHITE)), std::pair(0, 0xFFFF));
-    EXPECT_GT(color(PF_App_Color_RED).second.red, color(PF_App_Color_RED).second.green);
 }
 
 }  // namespace

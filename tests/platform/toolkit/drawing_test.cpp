@@ -1,4 +1,4 @@
-// Drawing contexts: bitmap memory layout, images, colour spaces and port contexts.
+// Drawing contexts: bitmap memory layout, images and colour spaces.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -6,10 +6,8 @@
 #include <vector>
 
 #include "support.h"
-#include "toolkit/automation.h"
 
 using namespace tk_test;
-namespace ta = tk::automation;
 
 using Px = std::array<int, 4>;
 
@@ -53,7 +51,6 @@ TEST(Drawing, EachMemoryLayoutKeepsWhatTheCallerWroteAndTakesWhatIsDrawn) {
     } layouts[] = {
         {kCGImageAlphaPremultipliedLast, {0, 255, 0, 255}, {255, 0, 0, 255}},
         {kCGImageAlphaPremultipliedFirst, {255, 0, 255, 0}, {255, 255, 0, 0}},
-        {kCGImageAlphaNone, {0, 255, 0, 255}, {255, 0, 0, 255}},
     };
     CGColorSpaceRef space = CGColorSpaceCreateDeviceRGB();
     for (const auto& l : layouts) {
@@ -80,24 +77,4 @@ TEST(Drawing, BadBitmapRequestsAreRefused) {
     EXPECT_EQ(CGBitmapContextCreateImage(nullptr), nullptr);
     EXPECT_EQ(CGImageGetWidth(nullptr), 0u);
     CGColorSpaceRelease(space);
-}
-
-TEST(Drawing, PortContextsBeginAndEndOnAWindowPort) {
-    const auto before = ta::liveCounts();
-    WindowRef w = new_window();
-    SetPortWindowPort(w);
-    GrafPtr port = nullptr;
-    GetPort(&port);
-    EXPECT_EQ(port, GetWindowPort(w));
-    EXPECT_EQ(GetWindowFromPort(port), w);
-    CGContextRef context = nullptr;
-    ASSERT_EQ(QDBeginCGContext(port, &context), noErr);
-    CGContextFillRect(context, CGRect{{0, 0}, {5, 5}});
-    ASSERT_EQ(QDEndCGContext(port, &context), noErr);
-    EXPECT_EQ(context, nullptr);
-    DisposeWindow(w);
-    GetPort(&port);
-    EXPECT_EQ(port, nullptr);  // the disposed window's port is no longer current
-    EXPECT_EQ(QDBeginCGContext(nullptr, &context), paramErr);
-    EXPECT_EQ(ta::liveCounts().total(), before.total());
 }

@@ -192,6 +192,12 @@ TEST(Input, ViewsThatCannotBeOperatedIgnoreTheMouseAndTheKeys) {
              HIViewAddSubview(group, v);
              return disabled(group), v;
          }},
+        {"a push button in a hidden group",
+         [&] {
+             ControlRef v = push();
+             HIViewAddSubview(group, v);
+             return hidden(group), v;
+         }},
         {"a hidden push button", [&] { return hidden(push()); }},
         {"a push button in a hidden window", [&] { return HideWindow(d.window), push(); }},
         {"a disabled edit field", [&] { return disabled(d.field(r, "12")); }},
@@ -224,6 +230,7 @@ TEST(Input, ViewsThatCannotBeOperatedIgnoreTheMouseAndTheKeys) {
         EXPECT_EQ(ta::openMenuWindow(), nullptr);
         if (view != group) DisposeControl(view);
         EnableControl(group);
+        ShowControl(group);
         ShowWindow(d.window);
     }
 }

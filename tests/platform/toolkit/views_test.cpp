@@ -65,21 +65,6 @@ TEST(Views, RemovedViewsSurviveTheirWindowDisposedOnesTakeOnlyTheirSubtree) {
     EXPECT_EQ(ta::liveCounts().total(), before.total());
 }
 
-TEST(Views, VisibilityAndEnablingFollowAncestors) {
-    ControlRef outer = pane(), inner = pane();
-    HIViewAddSubview(outer, inner);
-    const auto state = [&] { return std::pair<bool, bool>(IsControlVisible(inner), IsControlEnabled(inner)); };
-    EXPECT_EQ(state(), std::pair(true, true));
-    HideControl(outer);
-    EXPECT_EQ(state(), std::pair(false, true));
-    ShowControl(outer);
-    DisableControl(outer);
-    EXPECT_EQ(state(), std::pair(true, false));
-    EnableControl(outer);
-    EXPECT_EQ(state(), std::pair(true, true));
-    DisposeControl(outer);
-}
-
 TEST(Views, ValuesArePinnedToTheirRange) {
     ControlRef check = nullptr;
     CreateCheckBoxControl(nullptr, &kRect, nullptr, 5, true, &check);
