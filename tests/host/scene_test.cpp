@@ -124,9 +124,10 @@ TEST(SceneValidation, EachProblemIsToldWithWhereItIsAndLoadsNothing) {
             ADD_FAILURE() << "loaded";
         } catch (const SceneError& e) {
             EXPECT_EQ(e.what(), bad.message);
-            const std::string where = e.line() > 0 ? "line " + std::to_string(e.line()) + ", column " +
-                                                         std::to_string(e.column())
-                                                   : e.path().empty() ? "/" : e.path();
+            const std::string where =
+                e.line() > 0       ? "line " + std::to_string(e.line()) + ", column " + std::to_string(e.column())
+                : e.path().empty() ? "/"
+                                   : e.path();
             EXPECT_TRUE(bad.message.starts_with(where + ": "));
         }
         EXPECT_EQ(h.save_scene_text(), before);
@@ -140,6 +141,30 @@ TEST(SceneValidation, EachProblemIsToldWithWhereItIsAndLoadsNothing) {
     } catch (const SceneError& e) {
         EXPECT_EQ(e.path(), "/composition/layers/0/position/0");
     }
+}
+
+// Bytes from a file or a file name in a message: well-formed UTF-8 as it is,
+// every form that is no character (overlong, surrogate, beyond U+10FFFF, cut
+// short) and every control escaped, and the cut made between characters.
+TEST(Printable, ShowsCharactersAndEscapesEverythingElse) {
+    const struct {
+        std::string bytes;
+        std::size_t limit;
+        bool keep_end;
+        std::string shown;
+    } cases[] = {
+        {"a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x8E\xA5\xF4\x8F\xBF\xBF", 60, false,
+         "a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x8E\xA5\xF4\x8F\xBF\xBF"},
+        {"\xC1\xBF\xE0\x9F\xBF\xF0\x8F\xBF\xBF", 60, false, "\\xC1\\xBF\\xE0\\x9F\\xBF\\xF0\\x8F\\xBF\\xBF"},
+        {"\xED\xA0\x80\xF4\x90\x80\x80\xF5", 60, false, "\\xED\\xA0\\x80\\xF4\\x90\\x80\\x80\\xF5"},
+        {"\xE2\x82", 60, false, "\\xE2\\x82"},
+        {"\n\t\r\x1B\x7F\xC2\x85\xC2\xA0", 60, false, "\\n\\t\\r\\u001b\\u007f\\u0085\xC2\xA0"},
+        {"\xC3\xA9\xC3\xA9\xC3\xA9", 2, false, "\xC3\xA9\xC3\xA9\xE2\x80\xA6"},
+        {"ab\xC3\xA9", 2, true,
+         "\xE2\x80\xA6"
+         "b\xC3\xA9"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(host::printable(c.bytes, c.limit, c.keep_end), c.shown) << c.shown;
 }
 
 }  // namespace
