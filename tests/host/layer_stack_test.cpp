@@ -31,6 +31,9 @@ TEST(LayerStack, AgreesWithAVectorThroughRandomChanges) {
         } else {
             const LayerStack copy = stack;
             ASSERT_EQ(copy, stack);
+            LayerStack reversed;  // the same layers in another order are another stack
+            reversed.assign(std::vector<ObjectId>(model.rbegin(), model.rend()));
+            ASSERT_EQ(reversed == stack, model.size() < 2);
             stack.assign(model);
         }
         ASSERT_EQ(stack.size(), model.size());
