@@ -1,7 +1,5 @@
 // Automation: clicking, focusing, typing, popup menus and the close box, all
 // through the toolkit's input model as a person's actions.
-#include <vector>
-
 #include "control_hit.h"
 #include "focus.h"
 #include "input.h"
@@ -48,18 +46,6 @@ bool click_entry(int index) {
     return true;
 }
 
-// The characters of a UTF-16 text, a surrogate pair as one.
-std::vector<UInt32> code_points(const std::u16string& text) {
-    std::vector<UInt32> codes;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        UInt32 code = text[i];
-        if (code >= 0xD800 && code <= 0xDBFF && i + 1 < text.size())
-            code = 0x10000 + ((code - 0xD800) << 10) + (text[++i] - 0xDC00u);
-        codes.push_back(code);
-    }
-    return codes;
-}
-
 }  // namespace
 
 bool click(HIViewRef ref) {
@@ -84,7 +70,7 @@ bool focus(HIViewRef editField) {
 bool typeText(HIViewRef editField, std::string_view utf8) {
     // A text is typed whole or not at all: a control character (Tab, Return,
     // Backspace, NUL...) would move the focus or edit instead of typing.
-    for (const UInt32 code : code_points(utf8_to_utf16_lenient(utf8)))
+    for (const UInt32 code : utf8_to_utf32_lenient(utf8))
         if (!types_a_character(code)) return false;
     if (!focus(editField)) return false;
     pressKey('a', controlKey);
@@ -126,7 +112,7 @@ bool pressKey(UInt32 charCode, EventModifiers modifiers) {
 
 bool typeKeys(std::string_view utf8) {
     bool taken = true;
-    for (const UInt32 code : code_points(utf8_to_utf16_lenient(utf8))) taken = pressKey(code) && taken;
+    for (const UInt32 code : utf8_to_utf32_lenient(utf8)) taken = pressKey(code) && taken;
     return taken;
 }
 

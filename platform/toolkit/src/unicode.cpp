@@ -80,6 +80,12 @@ std::u16string utf8_to_utf16_lenient(std::string_view utf8) {
     return out;
 }
 
+std::u32string utf8_to_utf32_lenient(std::string_view utf8) {
+    std::u32string out;
+    for (std::size_t i = 0; i < utf8.size();) out.push_back(decode_one(utf8, i).value_or(kReplacement));
+    return out;
+}
+
 std::string utf16_to_utf8(std::u16string_view utf16) {
     std::string out;
     for (std::size_t i = 0; i < utf16.size(); ++i) {

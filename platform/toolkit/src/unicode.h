@@ -11,6 +11,8 @@ namespace tk::detail {
 std::optional<std::u16string> utf8_to_utf16(std::string_view utf8);
 // Invalid input bytes become U+FFFD instead of failing.
 std::u16string utf8_to_utf16_lenient(std::string_view utf8);
+// The characters of the text, invalid bytes as U+FFFD.
+std::u32string utf8_to_utf32_lenient(std::string_view utf8);
 // Unpaired surrogates become U+FFFD.
 std::string utf16_to_utf8(std::u16string_view utf16);
 
