@@ -44,12 +44,9 @@ std::optional<std::pair<Wide, Wide>> simplest_between(Wide ln, Wide ld, Wide hn,
         }
         // hi <= a + 1: the answer is a + 1 / y for the simplest y in the inverted interval.
         if (!term(a)) return std::nullopt;
+        // When lo is whole, lr is 0 and the inverted interval has no upper end
+        // (hd becomes 0), so the next round takes the whole number above its lower end.
         const Wide lr = ln - a * ld, hr = hn - a * hd;
-        if (lr == 0) {
-            // y > hd / hr, without bound: the smallest such whole number.
-            if (!term(hd / hr + 1)) return std::nullopt;
-            return std::pair{p1, q1};
-        }
         const Wide next_ld = hr, next_hn = ld, next_hd = lr;
         ln = hd;
         ld = next_ld;
