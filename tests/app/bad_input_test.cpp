@@ -1,6 +1,7 @@
 // What voxtrel-host does with input it cannot use, from the table in
 // data/bad_input.json: bad command lines, scenes and places for outputs
-// (status 2), modules it cannot load (3), a plug-in that fails or cannot be
+// (status 2; every numeric option at both ends of its range and one beyond),
+// modules it cannot load (3), a plug-in that fails or cannot be
 // opened (1), and options that cannot do what they ask; and the run that
 // fails for want of memory.
 #include "program.h"
