@@ -34,7 +34,7 @@ inline const char* kSmallScene = R"({
     "layers": [
       {"name": "A", "type": "footage", "source": [640, 480], "3d": true, "position": [10, 20, 30]},
       {"name": "B", "type": "solid", "source": [200, 100], "3d": true, "offset": 0.25,
-       "keys": {"position": [[0, [0, 0, 0]], [1, [100, 200, -300]]]}},
+       "keys": {"position": [[0, [10, 20, 30]], [1, [100, 200, -300]]]}},
       {"name": "Cam", "type": "camera", "anchor": [960, 540, 0], "position": [960, 540, -2666.7]},
       {"name": "T", "type": "text"}
     ],

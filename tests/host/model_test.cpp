@@ -72,7 +72,7 @@ TEST_F(Model, TimesAreExactAndAKeyAtTheReportedTimeTakesTheValueSetThen) {
 }
 
 TEST_F(Model, StreamsReadTheirTypeAndValueAtATime) {
-    // B's position is keyed from (0, 0, 0) at 0 s to (100, 200, -300) at 1 s; B starts at 0.25 s.
+    // B's position is keyed from (10, 20, 30) at 0 s to (100, 200, -300) at 1 s; B starts at 0.25 s.
     const struct {
         A_long layer;
         AEGP_LayerStream stream;
@@ -81,11 +81,11 @@ TEST_F(Model, StreamsReadTheirTypeAndValueAtATime) {
         AEGP_StreamType type;
         std::tuple<double, double, double> value;
     } cases[] = {
-        {1, AEGP_LayerStream_POSITION, 0.5, AEGP_LTimeMode_CompTime, AEGP_StreamType_ThreeD_SPATIAL, {50, 100, -150}},
-        {1, AEGP_LayerStream_POSITION, 0.25, AEGP_LTimeMode_CompTime, AEGP_StreamType_ThreeD_SPATIAL, {25, 50, -75}},
-        {1, AEGP_LayerStream_POSITION, -1, AEGP_LTimeMode_CompTime, AEGP_StreamType_ThreeD_SPATIAL, {0, 0, 0}},
+        {1, AEGP_LayerStream_POSITION, 0.5, AEGP_LTimeMode_CompTime, AEGP_StreamType_ThreeD_SPATIAL, {55, 110, -135}},
+        {1, AEGP_LayerStream_POSITION, 0.25, AEGP_LTimeMode_CompTime, AEGP_StreamType_ThreeD_SPATIAL, {32.5, 65, -52.5}},
+        {1, AEGP_LayerStream_POSITION, -1, AEGP_LTimeMode_CompTime, AEGP_StreamType_ThreeD_SPATIAL, {10, 20, 30}},
         {1, AEGP_LayerStream_POSITION, 3, AEGP_LTimeMode_CompTime, AEGP_StreamType_ThreeD_SPATIAL, {100, 200, -300}},
-        {1, AEGP_LayerStream_POSITION, 0.25, AEGP_LTimeMode_LayerTime, AEGP_StreamType_ThreeD_SPATIAL, {50, 100, -150}},
+        {1, AEGP_LayerStream_POSITION, 0.25, AEGP_LTimeMode_LayerTime, AEGP_StreamType_ThreeD_SPATIAL, {55, 110, -135}},
         {0, AEGP_LayerStream_POSITION, 0, AEGP_LTimeMode_CompTime, AEGP_StreamType_ThreeD_SPATIAL, {10, 20, 30}},
         {0, AEGP_LayerStream_SCALE, 0, AEGP_LTimeMode_CompTime, AEGP_StreamType_ThreeD, {100, 100, 100}},
         {0, AEGP_LayerStream_ROTATE_X, 0, AEGP_LTimeMode_CompTime, AEGP_StreamType_OneD, {0, 0, 0}},
@@ -111,7 +111,7 @@ TEST_F(Model, SettingAStreamSetsItsStaticValueOrTheKeyAtTheCurrentTime) {
     const auto& ks = h.project().layers.at(h.find_layer("B")).stream(host::StreamId::position).keys;
     ASSERT_EQ(ks.size(), 3u);
     EXPECT_EQ(ks[1].time, *host::Time::fraction(1, 2));
-    EXPECT_EQ(xyz(read(layer(1), AEGP_LayerStream_POSITION, 0.25)), std::tuple(3.5, 4, 4.5));
+    EXPECT_EQ(xyz(read(layer(1), AEGP_LayerStream_POSITION, 0.25)), std::tuple(8.5, 14, 19.5));
     write(layer(1), AEGP_LayerStream_POSITION, {1, 1, 1});  // again at the same time: the same key changes
     EXPECT_EQ(ks.size(), 3u);
     EXPECT_EQ(ks[1].value, (host::Vec3{1, 1, 1}));
@@ -123,7 +123,7 @@ TEST_F(Model, InsertKeyframeReturnsExistingIndexOrMakesAKeyWithTheValueThere) {
     EXPECT_EQ(ks.size(), 2u);
     EXPECT_EQ(insert_key(layer(1), AEGP_LayerStream_POSITION, 0.75), 1);
     ASSERT_EQ(ks.size(), 3u);
-    EXPECT_EQ(ks[1].value, (host::Vec3{75, 150, -225}));
+    EXPECT_EQ(ks[1].value, (host::Vec3{77.5, 155, -217.5}));
     // The first key on a static stream takes the static value.
     EXPECT_EQ(insert_key(layer(0), AEGP_LayerStream_POSITION, 2.0), 0);
     EXPECT_EQ(xyz(read(layer(0), AEGP_LayerStream_POSITION, 0)), std::tuple(10, 20, 30));
