@@ -1,0 +1,48 @@
+// The toolkit's text conversions at the edges of each encoded length, and the
+// characters a key may type.
+#include <gtest/gtest.h>
+
+#include "text_editing.h"
+#include "unicode.h"
+
+namespace {
+
+using tk::detail::utf16_to_utf8;
+using tk::detail::utf8_to_utf16;
+using tk::detail::utf8_to_utf16_lenient;
+
+TEST(Unicode, EachLengthsFirstAndLastCharacterConvertBothWays) {
+    const struct {
+        const char* utf8;
+        std::u16string utf16;
+    } rows[] = {
+        {"\x7F", u"\x7F"},
+        {"\xC2\x80", u"\x80"},
+        {"\xDF\xBF", u"\x7FF"},
+        {"\xE0\xA0\x80", u"\x800"},
+        {"\xEF\xBF\xBF", u"\xFFFF"},
+        {"\xF0\x90\x80\x80", {0xD800, 0xDC00}},
+        {"\xF4\x8F\xBF\xBF", {0xDBFF, 0xDFFF}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.utf8);
+        EXPECT_EQ(utf8_to_utf16(row.utf8), row.utf16);
+        EXPECT_EQ(utf16_to_utf8(row.utf16), row.utf8);
+    }
+}
+
+TEST(Unicode, ASequenceCutShortByTheEndOfTheTextIsNoCharacter) {
+    // The view ends inside "é"; the byte after it must not complete it.
+    const std::string_view cut("\xC3\xA9", 1);
+    EXPECT_EQ(utf8_to_utf16(cut), std::nullopt);
+    EXPECT_EQ(utf8_to_utf16_lenient(cut), u"\xFFFD");
+}
+
+TEST(Unicode, KeysTypePrintableCharactersOnly) {
+    for (const auto& [code, typed] : {std::pair<UInt32, bool>{0x1F, false}, {0x20, true}, {0x7E, true},
+                                      {0x7F, false}, {0xD7FF, true}, {0xD800, false}, {0xDFFF, false},
+                                      {0xE000, true}, {0x10FFFF, true}, {0x110000, false}})
+        EXPECT_EQ(tk::detail::types_a_character(code), typed) << std::hex << code;
+}
+
+}  // namespace
