@@ -102,7 +102,9 @@ struct Line {
     std::string name;
     long calls = 0, runs = 0, failing_runs = 0, pending = 0;
     bool closed = false;  // every run of it has been started
-    std::vector<std::string> failures;
+    // The first failing runs in the order they were started, whatever order
+    // they end in, so that a validation prints the same every time.
+    std::vector<std::pair<std::size_t, std::string>> failures;
     std::vector<std::string> names;  // of the clean run's calls
 };
 
@@ -140,10 +142,10 @@ public:
              std::function<void(RunResult&)> inspect = {}) {
         ++lines_[job.line].pending;
         children_.run(std::move(work),
-                      [this, job, inspect](const ChildEnd& end) {
+                      [this, job, inspect, order = started_++](const ChildEnd& end) {
                           RunResult result = read_end(end);
                           if (inspect) inspect(result);
-                          count(job, result);
+                          count(job, order, result);
                           print_ready();
                       },
                       seconds);
@@ -159,7 +161,7 @@ public:
     long failures() const { return failures_; }
 
 private:
-    void count(const Job& job, const RunResult& result) {
+    void count(const Job& job, std::size_t order, const RunResult& result) {
         Line& line = lines_[job.line];
         --line.pending;
         ++line.runs;
@@ -168,13 +170,15 @@ private:
         if (result.findings.empty()) return;
         ++line.failing_runs;
         ++failures_;
-        if (line.failures.size() >= kFailureLinesShown) return;
+        const auto at = std::upper_bound(line.failures.begin(), line.failures.end(), order,
+                                         [](std::size_t o, const auto& failure) { return o < failure.first; });
         std::string text = "  FAIL " + line.name;
         const std::string injection = injection_text(job, line);
         if (!injection.empty()) text += ", " + injection;
         text += ": " + result.findings.front();
         if (result.findings.size() > 1) text += " (and " + std::to_string(result.findings.size() - 1) + " more)";
-        line.failures.push_back(text);
+        line.failures.insert(at, {order, text});
+        if (line.failures.size() > kFailureLinesShown) line.failures.pop_back();
     }
 
     // Lines are told in order, each once all its runs have ended.
@@ -183,7 +187,7 @@ private:
             const Line& line = lines_[printed_++];
             out_ << std::left << std::setw(44) << line.name << std::right << std::setw(9) << line.calls << " calls"
                  << std::setw(7) << line.runs << " runs" << std::setw(6) << line.failing_runs << " failures\n";
-            for (const std::string& failure : line.failures) out_ << failure << "\n";
+            for (const auto& [order, failure] : line.failures) out_ << failure << "\n";
             if (line.failing_runs > static_cast<long>(line.failures.size()))
                 out_ << "  (" << line.failing_runs - static_cast<long>(line.failures.size())
                      << " more failing runs in " << line.name << ")\n";
@@ -194,7 +198,7 @@ private:
     std::ostream& out_;
     Children children_;
     std::vector<Line> lines_;
-    std::size_t printed_ = 0;
+    std::size_t printed_ = 0, started_ = 0;
     long runs_ = 0, failures_ = 0;
 };
 

@@ -2,6 +2,7 @@
 // command, puts it in a menu, makes one edit in an undo group and registers a
 // death hook, well behaved unless VOXTREL_TEST_FAULT names one planted fault;
 // each breaks one promise the validator checks, the way a careless plug-in would.
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <utility>
@@ -67,6 +68,10 @@ A_Err edit(const AEGP_UtilitySuite3& util, const AEGP_ItemSuite3& items, const A
     }
     AEGP_ItemH item = nullptr;
     A_Err err = items.AEGP_GetActiveItem(&item);
+    if (err && fault("crash-after-refusal")) {
+        std::fputs("used the item it was refused\n", stderr);
+        std::abort();
+    }
     if (!err || fault("write-after-failed-read")) err = commands.AEGP_DoCommand(command);
     if (grouped && !fault("open-group")) {
         const A_Err ended = util.AEGP_EndUndoGroup();
