@@ -35,6 +35,9 @@ TEST_F(WindowDialog, StartsHidden600By400AtTheOrigin) {
     EXPECT_TRUE(ADMDialogSuite9::IsEnabled(dialog));
     ADMDialogSuite9::Show(dialog, false);
     EXPECT_FALSE(ADMDialogSuite9::IsVisible(dialog));
+    // The text becomes the window's title, read as Mac Roman (0x8E is e-acute).
+    ADMDialogSuite9::SetText(dialog, "Voxtrel \x8E");
+    EXPECT_EQ(tka::windowTitle(window), "Voxtrel \xC3\xA9");
     ADMDialogSuite9::Destroy(dialog);
 }
 
@@ -64,13 +67,6 @@ TEST_F(WindowDialog, UnknownStylesAreRefused) {
     EXPECT_EQ(tka::windows().size(), windows);
 }
 
-TEST_F(WindowDialog, TextBecomesTheWindowTitleFromMacRoman) {
-    ADMDialogRef dialog = makeWindow();
-    ADMDialogSuite9::SetText(dialog, "Voxtrel \x8E");  // e-acute in Mac Roman
-    EXPECT_EQ(tka::windowTitle(from_ref(dialog)->window), "Voxtrel \xC3\xA9");
-    ADMDialogSuite9::Destroy(dialog);
-}
-
 TEST_F(WindowDialog, SecondDestroyFromTheDestroyProcDoesNothing) {
     ADMDialogRef dialog = makeWindow([](ADMDialogRef d) -> ASErr {
         // Like a wrapper whose destructor asks the suite to destroy its dialog again.
@@ -89,12 +85,10 @@ TEST_F(WindowDialog, ItemsAreFoundByIdAndInCreationOrder) {
     ADMItemRef a = add(dialog, kADMTextPushButtonType, {0, 0, 20, 80}, 5);
     ADMItemRef b = add(dialog, kADMTextPushButtonType, {0, 0, 20, 80}, 6);
     ADMItemRef c = add(dialog, kADMTextPushButtonType, {0, 0, 20, 80}, 5);
-    EXPECT_EQ(ADMDialogSuite9::GetItem(dialog, 5), a);
-    EXPECT_EQ(ADMDialogSuite9::GetItem(dialog, 6), b);
-    EXPECT_EQ(ADMDialogSuite9::GetItem(dialog, -1), nullptr);
-    EXPECT_EQ(ADMDialogSuite9::GetNextItem(dialog, a), b);
-    EXPECT_EQ(ADMDialogSuite9::GetNextItem(dialog, b), c);
-    EXPECT_EQ(ADMDialogSuite9::GetNextItem(dialog, c), nullptr);
+    EXPECT_EQ((std::vector<ADMItemRef>{ADMDialogSuite9::GetItem(dialog, 5), ADMDialogSuite9::GetItem(dialog, 6),
+                                       ADMDialogSuite9::GetItem(dialog, -1), ADMDialogSuite9::GetNextItem(dialog, a),
+                                       ADMDialogSuite9::GetNextItem(dialog, b), ADMDialogSuite9::GetNextItem(dialog, c)}),
+              (std::vector<ADMItemRef>{a, b, nullptr, b, c, nullptr}));
     ADMDialogSuite9::Destroy(dialog);
 }
 

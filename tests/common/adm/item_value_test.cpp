@@ -1,6 +1,7 @@
 // Values shown as text: writing a value, reading what was typed, the bounds and
 // the default conversions.
 #include <cstring>
+#include <tuple>
 
 #include "adm/detail/item_text.h"
 #include "adm_test_support.h"
@@ -61,13 +62,15 @@ TEST_F(ItemValues, SetFloatValueShowsTheValueAndABoundRewritesIt) {
     EXPECT_EQ(shown(), "3");
 }
 
+ADMBoolean pixels(ADMItemRef, float value, char* text, ADMInt32 length) {
+    std::snprintf(text, static_cast<std::size_t>(length), "%d px", static_cast<int>(value));
+    return true;
+}
+
 TEST_F(ItemValues, CustomConversionsReplaceTheDefaults) {
     ADMItemSuite10::SetMaxFloatValue(_edit, 1000);
     ADMItemSuite10::SetFloatValue(_edit, 4);
-    ADMItemSuite10::SetFloatToTextProc(_edit, [](ADMItemRef, float value, char* text, ADMInt32 length) -> ADMBoolean {
-        std::snprintf(text, static_cast<std::size_t>(length), "%d px", static_cast<int>(value));
-        return true;
-    });
+    ADMItemSuite10::SetFloatToTextProc(_edit, pixels);
     EXPECT_EQ(shown(), "4 px") << "setting the proc rewrites the text";
     ADMItemSuite10::SetTextToFloatProc(_edit, [](ADMItemRef, const char* text, float* value) -> ADMBoolean {
         *value = static_cast<float>(std::strlen(text));
@@ -87,10 +90,6 @@ TEST_F(ItemValues, LeavingAFieldTakesTheValueAsReadAndShowsIt) {
         EXPECT_TRUE(ADMNotifierSuite2::IsNotifierType(notifier, kADMUserChangedNotifier));
         _heard.push_back(tka::text(control_of(ADMNotifierSuite2::GetItem(notifier))));
     });
-    const ADMItemFloatToTextProc pixels = [](ADMItemRef, float value, char* text, ADMInt32 length) -> ADMBoolean {
-        std::snprintf(text, static_cast<std::size_t>(length), "%d px", static_cast<int>(value));
-        return true;
-    };
     const struct {
         float min, max;
         ADMItemFloatToTextProc floatToText;
@@ -138,16 +137,15 @@ TEST(DefaultFloatToText, DropsTrailingZeros) {
     }
 }
 
-// The defaults, also as the suite offers them for an item.
+// The defaults, also as the suite offers them for an item; a failed read leaves the value.
 TEST_F(ItemValues, DefaultTextToFloatReadsALeadingNumber) {
+    const std::tuple<const char*, bool, float> reads[] = {{"", false, 9}, {"abc", false, 9}, {"12abc", true, 12}, {"-2.5e1", true, -25}};
     float value = 9.0f;
-    EXPECT_FALSE(default_text_to_float("", value));
-    EXPECT_FALSE(default_text_to_float("abc", value));
-    EXPECT_EQ(value, 9.0f);
-    EXPECT_TRUE(default_text_to_float("12abc", value));
-    EXPECT_EQ(value, 12.0f);
-    EXPECT_TRUE(default_text_to_float("-2.5e1", value));
-    EXPECT_EQ(value, -25.0f);
+    for (const auto& [text, read, expected] : reads) {
+        value = 9.0f;
+        EXPECT_EQ(default_text_to_float(text, value), read) << text;
+        EXPECT_EQ(value, expected) << text;
+    }
     EXPECT_TRUE(ADMItemSuite10::DefaultTextToFloat(_edit, " 7", &value));
     EXPECT_EQ(value, 7.0f);
     char text[48];

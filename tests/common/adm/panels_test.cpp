@@ -1,5 +1,7 @@
 // Dialogs inside a host panel's container view, and their items: texts of
 // boxes, buttons and frames become separate labels drawn in the host's text colour.
+#include <tuple>
+
 #include "adm/detail/iADMDrawer.h"
 #include "adm_test_support.h"
 
@@ -136,10 +138,9 @@ TEST_F(Panels, LabelTextTakesTheHostTextColour) {
     EXPECT_EQ(FakeApp::asked, std::vector<PF_App_ColorType>{PF_App_Color_TEXT});
     const ControlFontStyleRec style = from_ref(box)->baseFontStyle();
     const PF_App_Color text = FakeApp::colour(PF_App_Color_TEXT);
-    EXPECT_EQ(style.flags, kControlUseFontMask | kControlUseForeColorMask | kControlAddToMetaFontMask);
-    EXPECT_EQ(style.font, kControlFontMiniSystemFont);
-    EXPECT_EQ(style.foreColor.red, text.red);
-    EXPECT_EQ(style.foreColor.blue, text.blue);
+    EXPECT_EQ(std::tuple(style.flags, style.font, style.foreColor.red, style.foreColor.blue),
+              std::tuple(kControlUseFontMask | kControlUseForeColorMask | kControlAddToMetaFontMask,
+                         kControlFontMiniSystemFont, text.red, text.blue));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // The camera popup follows the composition's cameras, and the chosen camera's
 // orientation includes the turn towards its point of interest.
+#include <algorithm>
+#include <cmath>
 #include <functional>
 
 #include "adm/detail/handles.h"
@@ -138,9 +140,7 @@ TEST_F(CameraTest, WithoutCamerasTowardsCameraIsSwitchedOffAndDisabled) {
 
 TEST_F(CameraTest, NoPopupNoHostCalls) {
     load(scene({camera("Camera", {0, 0, -100}, {0, 0, 0})}));
-    std::set<int> controls = TestAssistant::all_controls();
-    controls.erase(kCameraPopup);
-    open(controls);
+    open_without(kCameraPopup);
     mark();
     EXPECT_EQ(dlg->get_combo_id(), -1);
     EXPECT_EQ(dlg->fill_combo_camera(), A_Err_NONE);
@@ -148,30 +148,22 @@ TEST_F(CameraTest, NoPopupNoHostCalls) {
     EXPECT_EQ(calls_since_mark(), Names{});
 }
 
-struct OrientationRow {
-    std::vector<double> position;
-    host::Vec3 expected;
-};
-
-class CameraOrientationTest : public CameraTest, public ::testing::WithParamInterface<OrientationRow> {};
-
-TEST_P(CameraOrientationTest, EffectiveOrientationToThreeDecimals) {
-    load(scene({footage("Card", 10, 10), camera("Camera", GetParam().position, {0, 0, 0})}));
-    open();
-    ASSERT_EQ(dlg->fill_combo_camera(), A_Err_NONE);
-    // An application reads the chosen camera's orientation first.
-    ASSERT_EQ(dlg->apply_assistant(), A_Err_NONE);
-    EXPECT_NEAR(orientation().x, GetParam().expected.x, 5e-4);
-    EXPECT_NEAR(orientation().y, GetParam().expected.y, 5e-4);
-    EXPECT_NEAR(orientation().z, GetParam().expected.z, 5e-4);
+// The effective orientation, to three decimals, of a camera looking at the origin.
+TEST_F(CameraTest, EffectiveOrientationToThreeDecimals) {
+    const std::pair<std::vector<double>, host::Vec3> rows[] = {
+        {{0, 0, -1000}, {180, 180, -180}}, {{0, 0, 1000}, {0, 180, 0}},         {{1000, 0, 0}, {0, 270, 0}},
+        {{1000, 0, -1000}, {180, 225, -180}}, {{0, 500, -1000}, {-153.435, 180, -180}}};
+    for (auto const& [position, expected] : rows) {
+        SCOPED_TRACE(::testing::PrintToString(position));
+        load(scene({footage("Card", 10, 10), camera("Camera", position, {0, 0, 0})}));
+        open();
+        ASSERT_EQ(dlg->fill_combo_camera(), A_Err_NONE);
+        // An application reads the chosen camera's orientation first.
+        ASSERT_EQ(dlg->apply_assistant(), A_Err_NONE);
+        host::Vec3 const o = orientation();
+        EXPECT_LT(std::max({std::abs(o.x - expected.x), std::abs(o.y - expected.y), std::abs(o.z - expected.z)}), 5e-4);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(CameraPositions, CameraOrientationTest,
-                         ::testing::Values(OrientationRow{{0, 0, -1000}, {180, 180, -180}},
-                                           OrientationRow{{0, 0, 1000}, {0, 180, 0}},
-                                           OrientationRow{{1000, 0, 0}, {0, 270, 0}},
-                                           OrientationRow{{1000, 0, -1000}, {180, 225, -180}},
-                                           OrientationRow{{0, 500, -1000}, {-153.435, 180, -180}}));
 
 TEST_F(CameraTest, ACameraOnItsPointOfInterestOnlyTurnsHalfway) {
     json cam = camera("Camera", {5, 6, 7}, {5, 6, 7});

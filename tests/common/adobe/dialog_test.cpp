@@ -17,11 +17,6 @@ protected:
         AssistantTest::SetUp();
         load(scene({footage("Card", 640, 480)}));
     }
-    std::set<int> without(std::set<int> ids) {
-        std::set<int> controls = TestAssistant::all_controls();
-        for (int id : ids) controls.erase(id);
-        return controls;
-    }
 };
 
 // Missing controls read as their defaults: off, or on for the two options
@@ -53,7 +48,7 @@ TEST_F(DialogTest, OffsetAndStartingPoint) {
     EXPECT_EQ(dlg->get_starting_point(), Vector(1.5, -2, 3));
     EXPECT_EQ(dlg->get_offset(), Vector(960, 540, 0));
 
-    open(without({kUseCompCenter}));
+    open_without(kUseCompCenter);
     ASSERT_EQ(dlg->save_selection(), A_Err_NONE);
     EXPECT_EQ(dlg->get_offset(), Vector(0, 0, 0));
 }
