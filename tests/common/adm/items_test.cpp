@@ -71,9 +71,8 @@ TEST_F(Items, FailedNativeCallLeavesAnItemWithoutControl) {
 
 TEST_F(Items, FailingInitProcReturnsNullButTheItemStays) {
     const Rect r{0, 0, 20, 80};
-    ADMItemRef made =
-        ADMItemSuite10::Create(_dialog, 4, kADMTextPushButtonType, &r, [](ADMItemRef) -> ASErr { return 1; },
-                               nullptr, 0);
+    ADMItemRef made = ADMItemSuite10::Create(
+        _dialog, 4, kADMTextPushButtonType, &r, [](ADMItemRef) -> ASErr { return 1; }, nullptr, 0);
     EXPECT_EQ(made, nullptr);
     ASSERT_NE(ADMDialogSuite9::GetItem(_dialog, 4), nullptr);
     EXPECT_NE(control_of(ADMDialogSuite9::GetItem(_dialog, 4)), nullptr);
@@ -137,7 +136,8 @@ TEST_F(Items, WhatAPersonDoesToAnItemWithoutNotifyProcReachesTheDialogAsUserChan
         ADMItemRef item = add(_dialog, c.type, {10, 10, 40, 110});
         c.act(item);
         EXPECT_EQ(_seen.dialogItems, c.heard ? std::vector<ADMItemRef>{item} : std::vector<ADMItemRef>{});
-        EXPECT_EQ(_seen.dialogTypes, c.heard ? std::vector<std::string>{kADMUserChangedNotifier} : std::vector<std::string>{});
+        EXPECT_EQ(_seen.dialogTypes,
+                  c.heard ? std::vector<std::string>{kADMUserChangedNotifier} : std::vector<std::string>{});
         ADMItemSuite10::Show(item, false);
     }
 }
@@ -192,8 +192,8 @@ TEST_F(Items, EntriesThroughTheListsCursor) {
     const auto entries = [&] { return tka::popupEntries(control_of(_popup)); };
     ADMEntryRef entry = ADMListSuite4::IndexEntry(_list, 3);
     // Braced, so that the reads go in this order.
-    EXPECT_EQ((std::tuple{reinterpret_cast<void*>(entry), ADMEntrySuite6::GetList(entry), ADMEntrySuite6::GetIndex(entry),
-                          ADMListSuite4::GetActiveEntry(_list)}),
+    EXPECT_EQ((std::tuple{reinterpret_cast<void*>(entry), ADMEntrySuite6::GetList(entry),
+                          ADMEntrySuite6::GetIndex(entry), ADMListSuite4::GetActiveEntry(_list)}),
               std::tuple(reinterpret_cast<void*>(_list), _list, 3, ADMEntryRef{}));
 
     for (const char* text : {"A", "C"})

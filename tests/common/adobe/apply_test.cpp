@@ -94,7 +94,8 @@ TEST_F(ApplyTest, StreamsWrittenAndKeyed) {
         // Position is the assistant's plus the composition centre; scale is as captured.
         EXPECT_EQ(value("Card", host::StreamId::position), (host::Vec3{970, 560, 30}));
         EXPECT_EQ(value("Card", host::StreamId::scale), (host::Vec3{80, 90, 100}));
-        EXPECT_EQ(value("Card", host::StreamId::orientation), (c.keep ? host::Vec3{10, 20, 30} : host::Vec3{5, 10, 15}));
+        EXPECT_EQ(value("Card", host::StreamId::orientation),
+                  (c.keep ? host::Vec3{10, 20, 30} : host::Vec3{5, 10, 15}));
         EXPECT_EQ(value("Card", host::StreamId::rotation_z).x, c.keep ? 3 : 0);
         EXPECT_EQ(layer("Card").stream(host::StreamId::orientation).keyed(), c.key_box == kKeyOrientation && !c.keep);
         for (host::StreamId id : {host::StreamId::position, host::StreamId::scale, host::StreamId::orientation})

@@ -71,13 +71,20 @@ TEST_F(ThreeCamerasTest, TheChoiceFollowsItsCamera) {
         int active;
     };
     std::vector<Case> const cases{
-        {"refreshed twice", 2, [this] { ASSERT_EQ(dlg->fill_combo_camera(), A_Err_NONE); }, {"Near", "Middle", "Far"}, 2},
+        {"refreshed twice",
+         2,
+         [this] { ASSERT_EQ(dlg->fill_combo_camera(), A_Err_NONE); },
+         {"Near", "Middle", "Far"},
+         2},
         {"another removed", 2, [this] { remove("Middle"); }, {"Near", "Far"}, 1},
         {"first kept", 0, [this] { remove("Far"); }, {"Near", "Middle"}, 0},
         {"chosen removed", 1, [this] { remove("Middle"); }, {"Near", "Far"}, 0},
         {"one added", 1, [this] { add_camera("New"); }, {"Near", "Middle", "Far", "New"}, 1},
-        {"renamed keeps its text", 1, [this] { host.project().layer(layer("Middle").id)->name = "Renamed"; },
-         {"Near", "Middle", "Far"}, 1},
+        {"renamed keeps its text",
+         1,
+         [this] { host.project().layer(layer("Middle").id)->name = "Renamed"; },
+         {"Near", "Middle", "Far"},
+         1},
         {"no active composition", 2, [this] { host.project().active_item = 0; }, {"Near", "Middle", "Far"}, 2},
     };
     for (Case const& c : cases) {
@@ -150,9 +157,11 @@ TEST_F(CameraTest, NoPopupNoHostCalls) {
 
 // The effective orientation, to three decimals, of a camera looking at the origin.
 TEST_F(CameraTest, EffectiveOrientationToThreeDecimals) {
-    const std::pair<std::vector<double>, host::Vec3> rows[] = {
-        {{0, 0, -1000}, {180, 180, -180}}, {{0, 0, 1000}, {0, 180, 0}},         {{1000, 0, 0}, {0, 270, 0}},
-        {{1000, 0, -1000}, {180, 225, -180}}, {{0, 500, -1000}, {-153.435, 180, -180}}};
+    const std::pair<std::vector<double>, host::Vec3> rows[] = {{{0, 0, -1000}, {180, 180, -180}},
+                                                               {{0, 0, 1000}, {0, 180, 0}},
+                                                               {{1000, 0, 0}, {0, 270, 0}},
+                                                               {{1000, 0, -1000}, {180, 225, -180}},
+                                                               {{0, 500, -1000}, {-153.435, 180, -180}}};
     for (auto const& [position, expected] : rows) {
         SCOPED_TRACE(::testing::PrintToString(position));
         load(scene({footage("Card", 10, 10), camera("Camera", position, {0, 0, 0})}));

@@ -2,8 +2,8 @@
 // what a host failure leaves behind.
 #include <algorithm>
 #include <array>
-#include <tuple>
 #include <cstring>
+#include <tuple>
 
 #include "adobe/assistant_controls.h"
 #include "assistant_fixture.h"
@@ -25,10 +25,7 @@ protected:
 host::Vec3 vec(AEGP_StreamValue const& v) { return host::Vec3{v.val.three_d.x, v.val.three_d.y, v.val.three_d.z}; }
 
 bool all_zero(math::TMatrix3D<double> const& m) {
-    for (auto const& row : m.m)
-        for (double v : row)
-            if (v != 0) return false;
-    return m.flags == 0;
+    return m.flags == 0 && std::all_of(&m.m[0][0], &m.m[0][0] + 16, [](double v) { return v == 0; });
 }
 
 // Scaled sizes are truncated toward zero: 33.3 stays 33, -33.3 is -33, not -34.
@@ -37,7 +34,8 @@ TEST_F(LayerInfoTest, ScaledSizesAreTruncatedTowardZero) {
         int width, height;
         double scale_x, scale_y;
         int scaled_width, scaled_height;
-    } const cases[] = {{1920, 1080, 50, 200, 960, 2160}, {100, 100, 33.3, 33.3, 33, 33}, {100, 100, -33.3, -50, -33, -50}};
+    } const cases[] = {
+        {1920, 1080, 50, 200, 960, 2160}, {100, 100, 33.3, 33.3, 33, 33}, {100, 100, -33.3, -50, -33, -50}};
     for (Case const& c : cases) {
         json layer = footage("L", c.width, c.height);
         layer["scale"] = {c.scale_x, c.scale_y, 100};
@@ -67,7 +65,8 @@ TEST_F(LayerInfoTest, CapturesWhereTheLayerIsAndWhenKeysGo) {
               (std::array{host::Vec3{100, 200, -300}, host::Vec3{80, 90, 100}, host::Vec3{11, 22, 33}}));
     // The composition's current time, whatever the layer's own offset.
     ASSERT_TRUE(r.time.scale && r.offset.scale);
-    EXPECT_EQ(std::pair(double(r.time.value) / r.time.scale, double(r.offset.value) / r.offset.scale), std::pair(1.5, 2.0));
+    EXPECT_EQ(std::pair(double(r.time.value) / r.time.scale, double(r.offset.value) / r.offset.scale),
+              std::pair(1.5, 2.0));
 }
 
 TEST_F(LayerInfoTest, MatrixIsZeroUntilRefreshed) {
@@ -92,9 +91,9 @@ TEST_F(LayerInfoTest, MatrixIsZeroUntilRefreshed) {
 // A text or shape layer has no source: with the crop box it takes the largest
 // other selected 3D source, otherwise (or with none) the composition's size.
 TEST_F(LayerInfoTest, SizesOfLayersWithoutASource) {
-    json const mixed = scene({footage("Card", 640, 480), text_layer("Title"), shape_layer("Star"),
-                              flat(footage("Backdrop", 4000, 4000))},
-                             1280, 720);
+    json const mixed = scene(
+        {footage("Card", 640, 480), text_layer("Title"), shape_layer("Star"), flat(footage("Backdrop", 4000, 4000))},
+        1280, 720);
     json const no_other = scene(
         {text_layer("Title"), flat(footage("Backdrop", 4000, 4000)), unselected(footage("Card", 640, 480))}, 1280, 720);
     struct Case {

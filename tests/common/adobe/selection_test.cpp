@@ -15,9 +15,9 @@ protected:
 };
 
 TEST_F(SelectionTest, TheLargest3DSourceCounts) {
-    load(scene(
-        {footage("Card", 640, 480), footage("Wall", 1920, 1080, "solid"), flat(footage("Huge", 4000, 4000)), text_layer("Title")},
-        1280, 720));
+    load(scene({footage("Card", 640, 480), footage("Wall", 1920, 1080, "solid"), flat(footage("Huge", 4000, 4000)),
+                text_layer("Title")},
+               1280, 720));
     open();
     const auto sizes = [&] { return std::array{dlg->max_width, dlg->max_height, dlg->comp_width, dlg->comp_height}; };
     ASSERT_EQ(dlg->save_selection(), A_Err_NONE);

@@ -34,7 +34,8 @@ struct Trace {
 };
 
 inline std::string describe(IADMNotifier notifier) {
-    return notifier.IsNotifierType(kADMUserChangedNotifier) ? "changed " + std::to_string(notifier.GetItemID()) : "other";
+    return notifier.IsNotifierType(kADMUserChangedNotifier) ? "changed " + std::to_string(notifier.GetItemID())
+                                                            : "other";
 }
 
 class TestDlg : public BaseDlg {
@@ -241,7 +242,8 @@ TEST_F(Enabling, ReachesTheItemsFromIdMinusOneAndTheIconsOnAChangeOfState) {
     ControlRef const icon = control_of(items[1]);
     auto const states = [&] {
         std::string on;
-        for (ADMItemRef item : items) on += IsControlEnabled(item == items[4] ? label_of(item) : control_of(item)) ? '1' : '0';
+        for (ADMItemRef item : items)
+            on += IsControlEnabled(item == items[4] ? label_of(item) : control_of(item)) ? '1' : '0';
         return on;
     };
     EXPECT_FALSE(dlg.IsEnabled());
@@ -559,7 +561,10 @@ TEST_F(Placing, CentresOnTheScreenHoldingTheOrigin) {
         {"default screen", std::nullopt, 235, 501, {332, 469, 567, 970}},
         {"larger than the screen", std::nullopt, 1000, 2000, {0, 0, 1000, 2000}},
         {"screen not at the origin", std::vector<Rect>{{-100, -200, 800, 1240}}, 235, 501, {332, 469, 567, 970}},
-        {"second screen holds it", std::vector<Rect>{{0, 1440, 1200, 3360}, {0, 0, 768, 1024}}, 200, 400,
+        {"second screen holds it",
+         std::vector<Rect>{{0, 1440, 1200, 3360}, {0, 0, 768, 1024}},
+         200,
+         400,
          {284, 312, 484, 712}},
         {"odd remainders", std::vector<Rect>{{0, 0, 101, 101}}, 20, 40, {40, 30, 60, 70}},
         {"no screen holds it", std::vector<Rect>{{100, 100, 1000, 1540}}, 235, 501, {40, 30, 275, 531}},
