@@ -23,12 +23,14 @@ protected:
     Panel _panel;
 };
 
-// Snap sizes, the container, the host's colours and an ASCII title are checked
-// through the plug-in's panel (tests/Voxtrel and the panel's golden run).
+// Snap sizes, the container and an ASCII title are checked through the
+// plug-in's panel (tests/Voxtrel and the panel's golden run); the drawers'
+// switch to the host's colours only here.
 TEST_F(Panels, FillsTheHostTableAndUsesTheContainer) {
     Panel& panel = _panel;
     EXPECT_FALSE(panel.functions.PopulateFlyout || panel.functions.DoFlyoutCommand);
     EXPECT_EQ(from_ref(panel.dialog)->window, nullptr);
+    EXPECT_TRUE(iADMDrawer::_useAppColor);
 
     // Never visible nor enabled, and Show changes nothing.
     ADMDialogSuite9::Show(panel.dialog, false);
