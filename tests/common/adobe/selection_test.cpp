@@ -33,13 +33,11 @@ TEST_F(SelectionTest, TheLargest3DSourceCounts) {
     load(scene({text_layer("Title"), unselected(footage("Card", 640, 480))}));
     ASSERT_EQ(dlg->save_selection(), A_Err_NONE);
     EXPECT_EQ(sizes(), (std::array{0, 0, 1920, 1080}));
-}
 
-TEST_F(SelectionTest, NoActiveCompositionIsNotAnError) {
+    // No active composition is not an error.
     json s = scene({footage("Card", 640, 480)});
     s["active"] = false;
     load(s);
-    open();
     EXPECT_EQ(dlg->save_selection(), A_Err_NONE);
     EXPECT_EQ(dlg->selection, nullptr);
     EXPECT_FALSE(dlg->isCurSelectionContains(31));

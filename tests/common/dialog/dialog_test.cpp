@@ -11,6 +11,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "adm/detail/handles.h"
@@ -487,37 +489,18 @@ TEST_F(Destroying, EveryWayADialogEnds) {
         if (c.end == End::failed_init) dlg->init_result = 7;
         ADMDialogRef made = nullptr;
         if (c.end != End::never_made) made = c.panel ? host->open(*dlg) : dlg->make();
-        WindowRef const window = c.panel ? nullptr : dlg->window();
-        bool alive = true;
-        switch (c.end) {
-            case End::dispose_view:
-                if (c.panel) {
-                    DisposeControl(host->container);
-                    host->container = nullptr;
-                } else {
-                    DisposeWindow(window);
-                }
-                alive = c.keep;
-                break;
-            case End::suite_destroy:
-                ADMDialogSuite9::Destroy(made);
-                alive = c.keep;
-                break;
-            case End::delete_wrapper:
-            case End::never_made:
-                delete dlg;
-                alive = false;
-                break;
-            case End::failed_init:
-                EXPECT_EQ(made, nullptr);
-                if (c.panel) {
-                    EXPECT_EQ(host->refcon, nullptr);
-                }
-                break;
+        bool const disposes = c.end == End::dispose_view, destroys = c.end == End::suite_destroy;
+        if (disposes && c.panel) DisposeControl(std::exchange(host->container, nullptr));
+        if (disposes && !c.panel) DisposeWindow(dlg->window());
+        if (destroys) ADMDialogSuite9::Destroy(made);
+        if (c.end == End::delete_wrapper || c.end == End::never_made) delete dlg;
+        if (c.end == End::failed_init) {
+            EXPECT_EQ(made, nullptr);
+            EXPECT_TRUE(!c.panel || host->refcon == nullptr);
         }
-        EXPECT_EQ(trace.destroy_calls, c.destroy_calls);
-        EXPECT_EQ(trace.deaths, c.deaths);
-        EXPECT_EQ(item_trace.deaths, c.item_deaths);
+        bool const alive = c.end == End::failed_init || (c.keep && (disposes || destroys));
+        EXPECT_EQ(std::tuple(trace.destroy_calls, trace.deaths, item_trace.deaths),
+                  std::tuple(c.destroy_calls, c.deaths, c.item_deaths));
         host.reset();
         EXPECT_EQ(tk::automation::windows().size(), windows);
         if (alive) {
