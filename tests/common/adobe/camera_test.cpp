@@ -1,6 +1,7 @@
 // The camera popup follows the composition's cameras, and the chosen camera's
 // orientation includes the turn towards its point of interest.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <functional>
 
@@ -126,23 +127,22 @@ TEST_F(CameraTest, TwoCamerasWithOneNameAreChosenByHandle) {
 TEST_F(CameraTest, WithoutCamerasTowardsCameraIsSwitchedOffAndDisabled) {
     load(scene({footage("Card", 10, 10), camera("Camera", {0, 0, -100}, {0, 0, 0})}));
     open();
+    // "Towards Camera" on, and enabled; "Don't Change Orientation" on.
+    auto const boxes = [&] { return std::array{on(kTowardsCamera), enabled(kTowardsCamera), on(kKeepOrientation)}; };
     ASSERT_EQ(dlg->fill_combo_camera(), A_Err_NONE);
-    EXPECT_TRUE(enabled(kTowardsCamera));
     check(kTowardsCamera, true);
     check(kKeepOrientation, false);
+    EXPECT_EQ(boxes(), (std::array{true, true, false}));
 
     remove("Camera");
     ASSERT_EQ(dlg->fill_combo_camera(), A_Err_NONE);
     EXPECT_EQ(entries(), Names{});
     EXPECT_TRUE(dlg->cameras.empty());
-    EXPECT_FALSE(on(kTowardsCamera));
-    EXPECT_FALSE(enabled(kTowardsCamera));
-    EXPECT_TRUE(on(kKeepOrientation));
+    EXPECT_EQ(boxes(), (std::array{false, false, true}));
 
     add_camera("Back");
     ASSERT_EQ(dlg->fill_combo_camera(), A_Err_NONE);
-    EXPECT_TRUE(enabled(kTowardsCamera));
-    EXPECT_FALSE(on(kTowardsCamera));
+    EXPECT_EQ(boxes(), (std::array{false, true, true}));
 }
 
 TEST_F(CameraTest, NoPopupNoHostCalls) {

@@ -23,11 +23,10 @@ protected:
 // whose box says what not to do.
 TEST_F(DialogTest, OptionReaders) {
     open({kApply});
-    for (bool const on : {dlg->is_repeat_seq(), dlg->is_key_pos(), dlg->is_key_orient(), dlg->is_key_scale(),
-                          dlg->is_scale_to_fit(), dlg->is_reverse_order(), dlg->is_random_order()})
-        EXPECT_FALSE(on);
-    EXPECT_TRUE(dlg->is_orient_changed());
-    EXPECT_TRUE(dlg->is_text_layer_use_comp_size());
+    EXPECT_EQ((std::vector<bool>{dlg->is_repeat_seq(), dlg->is_key_pos(), dlg->is_key_orient(), dlg->is_key_scale(),
+                                 dlg->is_scale_to_fit(), dlg->is_reverse_order(), dlg->is_random_order(),
+                                 dlg->is_orient_changed(), dlg->is_text_layer_use_comp_size()}),
+              (std::vector<bool>{false, false, false, false, false, false, false, true, true}));
     EXPECT_EQ(dlg->get_combo_id(), -1);
 }
 

@@ -307,9 +307,8 @@ TEST_F(Wrapping, CreateInstallsTheWrapperWhichTakesTheClicks) {
     auto* wrapper = new TestItem(trace);
     ADMItemRef item = wrapper->Create(dlg.GetDialogRef(), ADMRect{30, 0, 50, 60}, kADMTextPushButtonType, 6);
     ASSERT_NE(item, nullptr);
-    EXPECT_EQ(wrapper->GetItemRef(), item);
-    EXPECT_TRUE(wrapper->init_saw_item);
-    EXPECT_EQ(ADMItemSuite10::GetUserData(item), wrapper);
+    EXPECT_EQ(std::tuple(wrapper->GetItemRef(), wrapper->init_saw_item, ADMItemSuite10::GetUserData(item)),
+              std::tuple(item, true, static_cast<void*>(wrapper)));
     ASSERT_TRUE(tk::automation::click(control_of(item)));
     EXPECT_EQ(trace.notes, std::vector<std::string>{"changed 6"});
     ASSERT_TRUE(tk::automation::click(control_of(plain)));
