@@ -36,12 +36,6 @@ AEGP_PanelH FakePanel::handle() {
     return reinterpret_cast<AEGP_PanelH>(&panel);
 }
 
-const std::vector<const char*> kAllTypes = {
-    kADMFrameType,           kADMPicturePushButtonType, kADMPictureStaticType, kADMPopupListType,
-    kADMPopupMenuType,       kADMTextCheckBoxType,      kADMTextEditType,      kADMTextPushButtonType,
-    kADMTextRadioButtonType, kADMTextStaticType,
-};
-
 void AdmTest::SetUp() {
     sPFAppSuite = &FakeApp::suite;
     sAEGPPanelSuite = nullptr;

@@ -10,9 +10,9 @@
 
 #include "adm/ADMSuites.h"
 #include "adm/detail/handles.h"
-#include "adm/host_suites.h"
 #include "adm/detail/iADMDialog.h"
 #include "adm/detail/iADMItem.h"
+#include "adm/host_suites.h"
 #include "toolkit/automation.h"
 
 namespace admtest {
@@ -74,9 +74,6 @@ ADMItemRef add(ADMDialogRef dialog, ADMItemType type, Rect rect, ADMInt32 id = 0
 ControlRef control_of(ADMItemRef item);
 ControlRef label_of(ADMItemRef item);
 HIViewRef root_of(ADMDialogRef dialog);
-
-// Every item type, in the order of the type table.
-extern const std::vector<const char*> kAllTypes;
 
 }  // namespace admtest
 

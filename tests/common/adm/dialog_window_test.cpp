@@ -35,6 +35,9 @@ TEST_F(WindowDialog, StartsHidden600By400AtTheOrigin) {
     EXPECT_TRUE(ADMDialogSuite9::IsEnabled(dialog));
     ADMDialogSuite9::Show(dialog, false);
     EXPECT_FALSE(ADMDialogSuite9::IsVisible(dialog));
+    // The text becomes the window's title, read as Mac Roman (0x8E is e-acute).
+    ADMDialogSuite9::SetText(dialog, "Voxtrel \x8E");
+    EXPECT_EQ(tka::windowTitle(window), "Voxtrel \xC3\xA9");
     ADMDialogSuite9::Destroy(dialog);
 }
 
@@ -44,10 +47,9 @@ TEST_F(WindowDialog, StylesChooseWindowClassAndAttributes) {
         WindowClass windowClass;
         WindowAttributes attributes;
     };
-    const Expected table[] = {{0, 4, 0},     {9, 4, 0},     {1, 1, 0},     {8, 1, 0},     {2, 5, 0x9},
-                              {3, 5, 0x9},   {14, 5, 0x9},  {4, 5, 0x19},  {5, 5, 0x19},  {15, 5, 0x19},
-                              {6, 5, 0x209}, {13, 5, 0x209}, {7, 5, 0x8},  {10, 6, 0x1F}, {11, 5, 0x29},
-                              {12, 5, 0x28}};
+    const Expected table[] = {{0, 4, 0},    {9, 4, 0},     {1, 1, 0},     {8, 1, 0},     {2, 5, 0x9},   {3, 5, 0x9},
+                              {14, 5, 0x9}, {4, 5, 0x19},  {5, 5, 0x19},  {15, 5, 0x19}, {6, 5, 0x209}, {13, 5, 0x209},
+                              {7, 5, 0x8},  {10, 6, 0x1F}, {11, 5, 0x29}, {12, 5, 0x28}};
     for (const Expected& e : table) {
         WindowKind kind{};
         ASSERT_TRUE(window_kind_for_style(e.style, kind)) << e.style;
@@ -55,20 +57,11 @@ TEST_F(WindowDialog, StylesChooseWindowClassAndAttributes) {
         EXPECT_EQ(kind.attributes, e.attributes) << e.style;
     }
     EXPECT_EQ(kDialogWindowBaseAttributes, 0x2080000u);
-}
-
-TEST_F(WindowDialog, UnknownStylesAreRefused) {
+    // Unknown styles make no dialog, and no window.
     const std::size_t windows = tka::windows().size();
     for (ADMDialogStyle style : {-1, 16, 1000})
         EXPECT_EQ(ADMDialogSuite9::Create(nullptr, "x", 0, style, nullptr, nullptr, 0), nullptr) << style;
     EXPECT_EQ(tka::windows().size(), windows);
-}
-
-TEST_F(WindowDialog, TextBecomesTheWindowTitleFromMacRoman) {
-    ADMDialogRef dialog = makeWindow();
-    ADMDialogSuite9::SetText(dialog, "Voxtrel \x8E");  // e-acute in Mac Roman
-    EXPECT_EQ(tka::windowTitle(from_ref(dialog)->window), "Voxtrel \xC3\xA9");
-    ADMDialogSuite9::Destroy(dialog);
 }
 
 TEST_F(WindowDialog, SecondDestroyFromTheDestroyProcDoesNothing) {
@@ -89,12 +82,11 @@ TEST_F(WindowDialog, ItemsAreFoundByIdAndInCreationOrder) {
     ADMItemRef a = add(dialog, kADMTextPushButtonType, {0, 0, 20, 80}, 5);
     ADMItemRef b = add(dialog, kADMTextPushButtonType, {0, 0, 20, 80}, 6);
     ADMItemRef c = add(dialog, kADMTextPushButtonType, {0, 0, 20, 80}, 5);
-    EXPECT_EQ(ADMDialogSuite9::GetItem(dialog, 5), a);
-    EXPECT_EQ(ADMDialogSuite9::GetItem(dialog, 6), b);
-    EXPECT_EQ(ADMDialogSuite9::GetItem(dialog, -1), nullptr);
-    EXPECT_EQ(ADMDialogSuite9::GetNextItem(dialog, a), b);
-    EXPECT_EQ(ADMDialogSuite9::GetNextItem(dialog, b), c);
-    EXPECT_EQ(ADMDialogSuite9::GetNextItem(dialog, c), nullptr);
+    EXPECT_EQ(
+        (std::vector<ADMItemRef>{ADMDialogSuite9::GetItem(dialog, 5), ADMDialogSuite9::GetItem(dialog, 6),
+                                 ADMDialogSuite9::GetItem(dialog, -1), ADMDialogSuite9::GetNextItem(dialog, a),
+                                 ADMDialogSuite9::GetNextItem(dialog, b), ADMDialogSuite9::GetNextItem(dialog, c)}),
+        (std::vector<ADMItemRef>{a, b, nullptr, b, c, nullptr}));
     ADMDialogSuite9::Destroy(dialog);
 }
 

@@ -2,6 +2,7 @@
 // person's actions on it become notifications, and popup lists with their
 // single entry cursor.
 #include <functional>
+#include <tuple>
 
 #include "adm_test_support.h"
 
@@ -27,19 +28,16 @@ TEST_F(Items, PopupsStartAtOneWithAnEmptyMenuOfTheirOwn) {
     ADMItemRef a = add(_dialog, kADMPopupListType, {0, 0, 20, 100});
     ADMItemRef b = add(_dialog, kADMPopupMenuType, {30, 0, 50, 100});
     EXPECT_EQ(from_ref(_dialog)->nextMenuID, iADMDialog::kFirstMenuID + 2);
-    for (ADMItemRef item : {a, b}) {
-        EXPECT_EQ(tka::value(control_of(item)), 1);
-        EXPECT_EQ(tka::minimum(control_of(item)), 1);
-        EXPECT_TRUE(tka::popupEntries(control_of(item)).empty());
-        EXPECT_NE(from_ref(item)->list.menu, nullptr);
-    }
+    for (ADMItemRef item : {a, b})
+        EXPECT_EQ(std::tuple(tka::value(control_of(item)), tka::minimum(control_of(item)),
+                             tka::popupEntries(control_of(item)).size(), from_ref(item)->list.menu != nullptr),
+                  std::tuple(1, 1, 0u, true));
     EXPECT_NE(from_ref(a)->list.menu, from_ref(b)->list.menu);
 }
 
 TEST_F(Items, UnknownTypesMakeNoItem) {
-    EXPECT_EQ(add(_dialog, "ADM Text Edit Popup Type", {0, 0, 10, 10}), nullptr);
-    EXPECT_EQ(add(_dialog, "adm frame type", {0, 0, 10, 10}), nullptr);
-    EXPECT_EQ(add(_dialog, nullptr, {0, 0, 10, 10}), nullptr);
+    for (const char* type : {"ADM Text Edit Popup Type", "adm frame type", static_cast<const char*>(nullptr)})
+        EXPECT_EQ(add(_dialog, type, {0, 0, 10, 10}), nullptr);
     EXPECT_TRUE(from_ref(_dialog)->items.empty());
 }
 
@@ -73,60 +71,35 @@ TEST_F(Items, FailedNativeCallLeavesAnItemWithoutControl) {
 
 TEST_F(Items, FailingInitProcReturnsNullButTheItemStays) {
     const Rect r{0, 0, 20, 80};
-    ADMItemRef made =
-        ADMItemSuite10::Create(_dialog, 4, kADMTextPushButtonType, &r, [](ADMItemRef) -> ASErr { return 1; },
-                               nullptr, 0);
+    ADMItemRef made = ADMItemSuite10::Create(
+        _dialog, 4, kADMTextPushButtonType, &r, [](ADMItemRef) -> ASErr { return 1; }, nullptr, 0);
     EXPECT_EQ(made, nullptr);
     ASSERT_NE(ADMDialogSuite9::GetItem(_dialog, 4), nullptr);
     EXPECT_NE(control_of(ADMDialogSuite9::GetItem(_dialog, 4)), nullptr);
 }
 
+// The first of a run of consecutive ids starts on; a check box ends the run;
+// a button switched on turns the rest of its group off, switched off touches no
+// other; created out of order, the group is still found above.
 TEST_F(Items, RadioButtonsWithConsecutiveIdsFormAGroup) {
-    ADMItemRef r10 = add(_dialog, kADMTextRadioButtonType, {0, 0, 15, 80}, 10);
-    ADMItemRef r11 = add(_dialog, kADMTextRadioButtonType, {20, 0, 35, 80}, 11);
-    ADMItemRef r12 = add(_dialog, kADMTextRadioButtonType, {40, 0, 55, 80}, 12);
-    ADMItemRef box13 = add(_dialog, kADMTextCheckBoxType, {60, 0, 75, 80}, 13);
-    ADMItemRef r14 = add(_dialog, kADMTextRadioButtonType, {80, 0, 95, 80}, 14);
-    auto on = [](ADMItemRef item) { return ADMItemSuite10::GetBooleanValue(item) != 0; };
-    EXPECT_TRUE(on(r10));
-    EXPECT_FALSE(on(r11));
-    EXPECT_FALSE(on(r12));
-    EXPECT_TRUE(on(r14)) << "a check box ends the group";
-
-    ASSERT_TRUE(tka::click(control_of(r12)));
-    EXPECT_FALSE(on(r10));
-    EXPECT_FALSE(on(r11));
-    EXPECT_TRUE(on(r12));
-    EXPECT_TRUE(on(r14));
-
-    ADMItemSuite10::SetBooleanValue(r11, true);
-    EXPECT_FALSE(on(r10));
-    EXPECT_TRUE(on(r11));
-    EXPECT_FALSE(on(r12));
-    EXPECT_FALSE(on(box13));
-
-    ADMItemSuite10::SetBooleanValue(r11, false);  // switching off touches no other button
-    EXPECT_FALSE(on(r11));
-    EXPECT_FALSE(on(r10));
-
-    // Created out of order, the group is still found above: only the first made is on.
-    ADMItemRef r22 = add(_dialog, kADMTextRadioButtonType, {0, 0, 15, 80}, 22);
-    ADMItemRef r21 = add(_dialog, kADMTextRadioButtonType, {20, 0, 35, 80}, 21);
-    ADMItemRef r20 = add(_dialog, kADMTextRadioButtonType, {40, 0, 55, 80}, 20);
-    EXPECT_TRUE(on(r22));
-    EXPECT_FALSE(on(r21));
-    EXPECT_FALSE(on(r20));
-}
-
-TEST_F(Items, StaticTextIsNeverEnabledNorClickable) {
-    static int notified;
-    notified = 0;
-    ADMDialogSuite9::SetNotifyProc(_dialog, [](ADMDialogRef, ADMNotifierRef) { ++notified; });
-    ADMItemRef text = add(_dialog, kADMTextStaticType, {0, 0, 20, 100});
-    ADMItemSuite10::Enable(text, true);
-    EXPECT_FALSE(ADMItemSuite10::IsEnabled(text));
-    EXPECT_FALSE(tka::click(label_of(text)));
-    EXPECT_EQ(notified, 0);
+    std::vector<ADMItemRef> items;
+    for (int id : {10, 11, 12, 13, 14, 22, 21, 20}) {
+        const auto top = static_cast<SInt16>(20 * items.size());
+        items.push_back(add(_dialog, id == 13 ? kADMTextCheckBoxType : kADMTextRadioButtonType,
+                            {top, 0, static_cast<SInt16>(top + 15), 80}, id));
+    }
+    const auto states = [&] {
+        std::string on;
+        for (ADMItemRef item : items) on += ADMItemSuite10::GetBooleanValue(item) ? '1' : '0';
+        return on;
+    };
+    EXPECT_EQ(states(), "10001100");
+    ASSERT_TRUE(tka::click(control_of(items[2])));
+    EXPECT_EQ(states(), "00101100");
+    ADMItemSuite10::SetBooleanValue(items[1], true);
+    EXPECT_EQ(states(), "01001100");
+    ADMItemSuite10::SetBooleanValue(items[1], false);
+    EXPECT_EQ(states(), "00001100");
 }
 
 TEST_F(Items, WhatAPersonDoesToAnItemWithoutNotifyProcReachesTheDialogAsUserChanged) {
@@ -140,6 +113,12 @@ TEST_F(Items, WhatAPersonDoesToAnItemWithoutNotifyProcReachesTheDialogAsUserChan
         tka::typeText(control_of(item), "5");
         tka::pressKey(kTabCharCode);
     };
+    // A static text is never enabled nor clickable.
+    const auto click_text = [](ADMItemRef item) {
+        ADMItemSuite10::Enable(item, true);
+        EXPECT_FALSE(ADMItemSuite10::IsEnabled(item));
+        EXPECT_FALSE(tka::click(label_of(item)));
+    };
     const struct {
         ADMItemType type;
         std::function<void(ADMItemRef)> act;
@@ -149,15 +128,16 @@ TEST_F(Items, WhatAPersonDoesToAnItemWithoutNotifyProcReachesTheDialogAsUserChan
         {kADMPictureStaticType, click, false},  {kADMPopupListType, choose, true},
         {kADMPopupMenuType, choose, true},      {kADMTextCheckBoxType, click, true},
         {kADMTextEditType, type, true},         {kADMTextPushButtonType, click, true},
-        {kADMTextRadioButtonType, click, true}, {kADMTextStaticType, click, false},
+        {kADMTextRadioButtonType, click, true}, {kADMTextStaticType, click_text, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.type);
         _seen = Seen{};
         ADMItemRef item = add(_dialog, c.type, {10, 10, 40, 110});
-        if (control_of(item)) c.act(item);
+        c.act(item);
         EXPECT_EQ(_seen.dialogItems, c.heard ? std::vector<ADMItemRef>{item} : std::vector<ADMItemRef>{});
-        EXPECT_EQ(_seen.dialogTypes, c.heard ? std::vector<std::string>{kADMUserChangedNotifier} : std::vector<std::string>{});
+        EXPECT_EQ(_seen.dialogTypes,
+                  c.heard ? std::vector<std::string>{kADMUserChangedNotifier} : std::vector<std::string>{});
         ADMItemSuite10::Show(item, false);
     }
 }
@@ -211,10 +191,10 @@ TEST_F(Items, EntriesThroughTheListsCursor) {
     ADMListRef const _list = ADMItemSuite10::GetList(_popup);
     const auto entries = [&] { return tka::popupEntries(control_of(_popup)); };
     ADMEntryRef entry = ADMListSuite4::IndexEntry(_list, 3);
-    EXPECT_EQ(reinterpret_cast<void*>(entry), reinterpret_cast<void*>(_list));
-    EXPECT_EQ(ADMEntrySuite6::GetList(entry), _list);
-    EXPECT_EQ(ADMEntrySuite6::GetIndex(entry), 3);
-    EXPECT_EQ(ADMListSuite4::GetActiveEntry(_list), nullptr);
+    // Braced, so that the reads go in this order.
+    EXPECT_EQ((std::tuple{reinterpret_cast<void*>(entry), ADMEntrySuite6::GetList(entry),
+                          ADMEntrySuite6::GetIndex(entry), ADMListSuite4::GetActiveEntry(_list)}),
+              std::tuple(reinterpret_cast<void*>(_list), _list, 3, ADMEntryRef{}));
 
     for (const char* text : {"A", "C"})
         ADMEntrySuite6::SetText(ADMListSuite4::InsertEntry(_list, ADMListSuite4::NumberOfEntries(_list)), text);
@@ -238,9 +218,9 @@ TEST_F(Items, EntriesThroughTheListsCursor) {
 
     ADMItemRef button = add(_dialog, kADMTextPushButtonType, {40, 10, 60, 100});
     ADMListRef list = ADMItemSuite10::GetList(button);
-    EXPECT_EQ(ADMListSuite4::InsertEntry(list, 0), reinterpret_cast<ADMEntryRef>(list));
-    EXPECT_EQ(ADMListSuite4::NumberOfEntries(list), 0);
-    EXPECT_EQ(ADMListSuite4::GetActiveEntry(list), nullptr);
+    EXPECT_EQ((std::tuple{ADMListSuite4::InsertEntry(list, 0), ADMListSuite4::NumberOfEntries(list),
+                          ADMListSuite4::GetActiveEntry(list)}),
+              std::tuple(reinterpret_cast<ADMEntryRef>(list), 0, ADMEntryRef{}));
 }
 
 }  // namespace

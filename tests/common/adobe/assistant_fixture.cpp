@@ -1,5 +1,7 @@
 #include "assistant_fixture.h"
 
+#include <sstream>
+
 #include "adm/detail/handles.h"
 #include "adm/detail/iADMItem.h"
 #include "adobe/AEGP_SuiteHandler.h"
@@ -23,14 +25,8 @@ json layer_of(std::string const& name, char const* type) {
 
 }  // namespace
 
-json footage(std::string const& name, int width, int height) {
-    json layer = layer_of(name, "footage");
-    layer["source"] = {width, height};
-    return layer;
-}
-
-json solid(std::string const& name, int width, int height) {
-    json layer = layer_of(name, "solid");
+json footage(std::string const& name, int width, int height, char const* type) {
+    json layer = layer_of(name, type);
     layer["source"] = {width, height};
     return layer;
 }
@@ -69,6 +65,13 @@ json scene(std::vector<json> layers, int width, int height, double time) {
                 {"active", true}};
 }
 
+std::vector<std::string> aegp(std::string const& names) {
+    std::vector<std::string> calls;
+    std::istringstream words(names);
+    for (std::string word; words >> word;) calls.push_back("AEGP_" + word);
+    return calls;
+}
+
 void AssistantTest::SetUp() {
     host.calls().log_calls();
     host::LoadResult const loaded = host.load_entry(test_entry);
@@ -94,6 +97,12 @@ TestAssistant& AssistantTest::open(std::set<int> controls) {
     EXPECT_NE(dlg->Create(nullptr, "QX_Test v1.0", 0, kADMFloatingDialogStyle, 0), nullptr);
     ADMDialogSuite9::Show(dlg->GetDialogRef(), true);
     return *dlg;
+}
+
+TestAssistant& AssistantTest::open_without(int control) {
+    std::set<int> controls = TestAssistant::all_controls();
+    controls.erase(control);
+    return open(controls);
 }
 
 void AssistantTest::check(int id, bool on) {

@@ -17,8 +17,7 @@
 using nlohmann::json;
 
 // ---- Scene pieces (layers are 3D and selected unless changed) ----
-json footage(std::string const& name, int width, int height);
-json solid(std::string const& name, int width, int height);
+json footage(std::string const& name, int width, int height, char const* type = "footage");  // or "solid"
 json text_layer(std::string const& name);
 json shape_layer(std::string const& name);
 json camera(std::string const& name, std::vector<double> position, std::vector<double> point_of_interest);
@@ -26,6 +25,9 @@ json light(std::string const& name);
 json flat(json layer);        // 2D
 json unselected(json layer);  // not selected
 json scene(std::vector<json> layers, int width = 1920, int height = 1080, double time = 0.0);
+
+// Host calls named without their common prefix: "GetItemType IsLayer3D".
+std::vector<std::string> aegp(std::string const& names);
 
 class AssistantTest : public ::testing::Test {
 protected:
@@ -35,6 +37,7 @@ protected:
     void load(json const& scene_json);
     // Creates the dialog with the given controls (all by default).
     TestAssistant& open(std::set<int> controls = TestAssistant::all_controls());
+    TestAssistant& open_without(int control);
 
     void check(int id, bool on);
     void number(int id, float value);

@@ -17,22 +17,16 @@ protected:
         AssistantTest::SetUp();
         load(scene({footage("Card", 640, 480)}));
     }
-    std::set<int> without(std::set<int> ids) {
-        std::set<int> controls = TestAssistant::all_controls();
-        for (int id : ids) controls.erase(id);
-        return controls;
-    }
 };
 
 // Missing controls read as their defaults: off, or on for the two options
 // whose box says what not to do.
 TEST_F(DialogTest, OptionReaders) {
     open({kApply});
-    for (bool const on : {dlg->is_repeat_seq(), dlg->is_key_pos(), dlg->is_key_orient(), dlg->is_key_scale(),
-                          dlg->is_scale_to_fit(), dlg->is_reverse_order(), dlg->is_random_order()})
-        EXPECT_FALSE(on);
-    EXPECT_TRUE(dlg->is_orient_changed());
-    EXPECT_TRUE(dlg->is_text_layer_use_comp_size());
+    EXPECT_EQ((std::vector<bool>{dlg->is_repeat_seq(), dlg->is_key_pos(), dlg->is_key_orient(), dlg->is_key_scale(),
+                                 dlg->is_scale_to_fit(), dlg->is_reverse_order(), dlg->is_random_order(),
+                                 dlg->is_orient_changed(), dlg->is_text_layer_use_comp_size()}),
+              (std::vector<bool>{false, false, false, false, false, false, false, true, true}));
     EXPECT_EQ(dlg->get_combo_id(), -1);
 }
 
@@ -53,7 +47,7 @@ TEST_F(DialogTest, OffsetAndStartingPoint) {
     EXPECT_EQ(dlg->get_starting_point(), Vector(1.5, -2, 3));
     EXPECT_EQ(dlg->get_offset(), Vector(960, 540, 0));
 
-    open(without({kUseCompCenter}));
+    open_without(kUseCompCenter);
     ASSERT_EQ(dlg->save_selection(), A_Err_NONE);
     EXPECT_EQ(dlg->get_offset(), Vector(0, 0, 0));
 }

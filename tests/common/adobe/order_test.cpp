@@ -22,7 +22,9 @@ protected:
         open();
         dlg->place = [this](AssistantDlg::LayerList& records) {
             order.clear();
+            places.clear();
             for (auto const& record : records) order.push_back(name_of(record.layer));
+            for (auto const& record : records) places.push_back(record.sel_index);
             state_after_order = math::IY;
         };
     }
@@ -39,12 +41,15 @@ protected:
     }
 
     Names order;
+    std::vector<A_long> places;  // in the selection
     std::int32_t state_after_order = 0;
 };
 
+// Each record carries its place in the selection.
 TEST_F(OrderTest, RecordsAreSortedByLayerIndexOrReversed) {
     ASSERT_EQ(dlg->apply_assistant(), A_Err_NONE);
     EXPECT_EQ(order, (Names{"A", "B", "C", "D"}));
+    EXPECT_EQ(places, (std::vector<A_long>{1, 3, 0, 2}));
     check(kReverseOrder, true);
     ASSERT_EQ(dlg->apply_assistant(), A_Err_NONE);
     EXPECT_EQ(order, (Names{"D", "C", "B", "A"}));

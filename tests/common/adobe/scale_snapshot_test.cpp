@@ -30,6 +30,8 @@ protected:
     }
 
     double scale_x(std::string const& name) const { return value(name, host::StreamId::scale).x; }
+    // The x scales of A and B.
+    std::pair<double, double> scales() const { return {scale_x("A"), scale_x("B")}; }
     void select(std::vector<std::string> const& names) {
         auto& selection = host.project().comp(host.main_comp())->selection;
         selection.clear();
@@ -41,23 +43,20 @@ TEST_F(ScaleSnapshotTest, FittingAgainStartsFromTheScalesBeforeTheFirstFitAndOff
     check(kScaleToFit, true);
     ASSERT_EQ(dlg->apply_assistant(), A_Err_NONE);
     EXPECT_TRUE(dlg->scaled);
-    EXPECT_EQ(scale_x("A"), 50);
-    EXPECT_EQ(scale_x("B"), 40);
+    EXPECT_EQ(scales(), std::pair(50.0, 40.0));
     EXPECT_EQ(dlg->saved_scales.at(handle("B")).val.three_d.x, 80);
     EXPECT_EQ(dlg->saved_sizes.at(handle("B")).x, 160);
     EXPECT_EQ(dlg->saved_sizes.at(handle("B")).y, 60);
 
     ASSERT_EQ(dlg->apply_assistant(), A_Err_NONE);
-    EXPECT_EQ(scale_x("A"), 50);  // not 25
-    EXPECT_EQ(scale_x("B"), 40);
+    EXPECT_EQ(scales(), std::pair(50.0, 40.0));  // not halved again
     EXPECT_EQ(value("B", host::StreamId::scale).y, 30);
 
     // Switching fit off gives the old scales back.
     check(kScaleToFit, false);
     ASSERT_EQ(dlg->apply_assistant(), A_Err_NONE);
     EXPECT_FALSE(dlg->scaled);
-    EXPECT_EQ(scale_x("A"), 100);
-    EXPECT_EQ(scale_x("B"), 80);
+    EXPECT_EQ(scales(), std::pair(100.0, 80.0));
     EXPECT_EQ(value("B", host::StreamId::scale).y, 60);
     EXPECT_EQ(dlg->layers.back().scaled_width, 160);
 
@@ -78,14 +77,12 @@ TEST_F(ScaleSnapshotTest, ADeselectedLayerIsForgottenAndSnapshottedAfreshLater) 
 
     select({"A", "B"});
     ASSERT_EQ(dlg->apply_assistant(), A_Err_NONE);
-    EXPECT_EQ(scale_x("A"), 50);
-    EXPECT_EQ(scale_x("B"), 20);  // its fitted 40 was taken as the new starting scale
+    EXPECT_EQ(scales(), std::pair(50.0, 20.0));  // its fitted 40 was taken as the new starting scale
     EXPECT_EQ(dlg->saved_scales.at(handle("B")).val.three_d.x, 40);
 
     check(kScaleToFit, false);
     ASSERT_EQ(dlg->apply_assistant(), A_Err_NONE);
-    EXPECT_EQ(scale_x("A"), 100);
-    EXPECT_EQ(scale_x("B"), 40);
+    EXPECT_EQ(scales(), std::pair(100.0, 40.0));
 }
 
 }  // namespace

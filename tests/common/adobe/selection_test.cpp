@@ -1,5 +1,7 @@
 // Following the host's selection: the largest 3D source, what the selection
 // holds, the collection's life, and the crop box that needs a recent host.
+#include <array>
+
 #include "adobe/assistant_controls.h"
 #include "assistant_fixture.h"
 
@@ -13,35 +15,29 @@ protected:
 };
 
 TEST_F(SelectionTest, TheLargest3DSourceCounts) {
-    load(scene(
-        {footage("Card", 640, 480), solid("Wall", 1920, 1080), flat(footage("Huge", 4000, 4000)), text_layer("Title")},
-        1280, 720));
+    load(scene({footage("Card", 640, 480), footage("Wall", 1920, 1080, "solid"), flat(footage("Huge", 4000, 4000)),
+                text_layer("Title")},
+               1280, 720));
     open();
+    const auto sizes = [&] { return std::array{dlg->max_width, dlg->max_height, dlg->comp_width, dlg->comp_height}; };
     ASSERT_EQ(dlg->save_selection(), A_Err_NONE);
-    EXPECT_EQ(dlg->max_width, 1920);
-    EXPECT_EQ(dlg->max_height, 1080);
-    EXPECT_EQ(dlg->comp_width, 1280);
-    EXPECT_EQ(dlg->comp_height, 720);
+    EXPECT_EQ(sizes(), (std::array{1920, 1080, 1280, 720}));
     EXPECT_EQ(dlg->comp, host::Host::comp_handle(host.main_comp()));
 
     // Of two equal areas the first in handle order wins, whatever the selection order.
     load(scene({footage("Wide", 1000, 500), footage("Tall", 500, 1000)}));
     host.project().comp(host.main_comp())->selection = {layer("Tall").id, layer("Wide").id};
     ASSERT_EQ(dlg->save_selection(), A_Err_NONE);
-    EXPECT_EQ(dlg->max_width, 1000);
-    EXPECT_EQ(dlg->max_height, 500);
+    EXPECT_EQ(sizes(), (std::array{1000, 500, 1920, 1080}));
 
     load(scene({text_layer("Title"), unselected(footage("Card", 640, 480))}));
     ASSERT_EQ(dlg->save_selection(), A_Err_NONE);
-    EXPECT_EQ(dlg->max_width, 0);
-    EXPECT_EQ(dlg->max_height, 0);
-}
+    EXPECT_EQ(sizes(), (std::array{0, 0, 1920, 1080}));
 
-TEST_F(SelectionTest, NoActiveCompositionIsNotAnError) {
+    // No active composition is not an error.
     json s = scene({footage("Card", 640, 480)});
     s["active"] = false;
     load(s);
-    open();
     EXPECT_EQ(dlg->save_selection(), A_Err_NONE);
     EXPECT_EQ(dlg->selection, nullptr);
     EXPECT_FALSE(dlg->isCurSelectionContains(31));

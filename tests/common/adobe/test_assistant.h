@@ -27,19 +27,10 @@ public:
     int positions_calls = 0;
     std::function<void(LayerList&)> place;
 
-    using AssistantDlg::camera_orient;
-    using AssistantDlg::cameras;
-    using AssistantDlg::comp;
-    using AssistantDlg::comp_height;
-    using AssistantDlg::comp_width;
-    using AssistantDlg::layers;
-    using AssistantDlg::max_height;
-    using AssistantDlg::max_width;
-    using AssistantDlg::saved_layers;
-    using AssistantDlg::saved_scales;
-    using AssistantDlg::saved_sizes;
-    using AssistantDlg::scaled;
-    using AssistantDlg::selection;
+    using AssistantDlg::camera_orient, AssistantDlg::cameras, AssistantDlg::comp, AssistantDlg::comp_height,
+        AssistantDlg::comp_width, AssistantDlg::layers, AssistantDlg::max_height, AssistantDlg::max_width,
+        AssistantDlg::saved_layers, AssistantDlg::saved_scales, AssistantDlg::saved_sizes, AssistantDlg::scaled,
+        AssistantDlg::selection;
 
 private:
     std::set<int> controls;

@@ -4,12 +4,15 @@
 // wrappers record what they went through.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdio>
 #include <cstring>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "adm/detail/handles.h"
@@ -33,9 +36,8 @@ struct Trace {
 };
 
 inline std::string describe(IADMNotifier notifier) {
-    if (notifier.IsNotifierType(kADMCloseHitNotifier)) return "close";
-    if (notifier.IsNotifierType(kADMUserChangedNotifier)) return "changed " + std::to_string(notifier.GetItemID());
-    return "other";
+    return notifier.IsNotifierType(kADMUserChangedNotifier) ? "changed " + std::to_string(notifier.GetItemID())
+                                                            : "other";
 }
 
 class TestDlg : public BaseDlg {
@@ -91,31 +93,21 @@ public:
 inline ControlRef control_of(ADMItemRef item) { return from_ref(item)->control; }
 inline ControlRef label_of(ADMItemRef item) { return from_ref(item)->label; }
 
-inline ADMRect bounds_of(ADMDialogRef dialog) {
+// Top, left, bottom, right.
+inline std::array<int, 4> bounds_of(ADMDialogRef dialog) {
     ADMRect r{0, 0, 0, 0};
     ADMDialogSuite9::GetBoundsRect(dialog, &r);
-    return r;
+    return {r.top, r.left, r.bottom, r.right};
 }
 
-inline bool same_rect(ADMRect const& a, ADMRect const& b) {
-    return a.top == b.top && a.left == b.left && a.bottom == b.bottom && a.right == b.right;
-}
-
-// A host window holding a container view, as the host gives one to a panel.
+// A container view, as the host gives one to a panel.
 struct PanelHost {
     PanelHost() {
-        Rect const content{0, 0, 400, 600};
-        CreateNewWindow(kFloatingWindowClass, kWindowCompositingAttribute, &content, &window);
-        ControlRef made = nullptr;
-        CreateRootControl(window, &made);
-        ControlRef root = nullptr;
-        GetRootControl(window, &root);
         Rect const pane{0, 0, 300, 500};
-        CreateUserPaneControl(window, &pane, 0, &container);
-        HIViewAddSubview(root, container);
+        CreateUserPaneControl(nullptr, &pane, 0, &container);
     }
     ~PanelHost() {
-        if (window) DisposeWindow(window);
+        if (container) DisposeControl(container);
     }
     PanelHost(PanelHost const&) = delete;
     PanelHost& operator=(PanelHost const&) = delete;
@@ -124,7 +116,6 @@ struct PanelHost {
         return dialog.CreatePanel(nullptr, "Panel", 0, nullptr, nullptr, container, &functions, &refcon);
     }
 
-    WindowRef window = nullptr;
     ControlRef container = nullptr;
     AEGP_PanelFunctions1 functions{};
     AEGP_PanelRefcon refcon = nullptr;
@@ -205,96 +196,74 @@ TEST_F(Builder, IconWrapperBelongsToItsItemAndDrawsThroughTheCallback) {
     ASSERT_EQ(dlg.wrappers().size(), 1u);
     EXPECT_EQ(dlg.wrappers().front()->GetItemRef(), icon);
     EXPECT_EQ(ADMItemSuite10::GetUserData(icon), dlg.wrappers().front());
-
-    tk::automation::Bitmap const picture = tk::automation::renderWindow(dlg.window());
-    EXPECT_EQ(drawn_item, icon);
     // The grey the callback chose covers the icon's place on the window.
-    std::uint32_t const pixel = picture.at(30 + 8, 20 + 5);
-    EXPECT_EQ(pixel & 0xFFu, 0x20u);
-    EXPECT_EQ((pixel >> 24) & 0xFFu, 0xFFu);
+    EXPECT_EQ(tk::automation::renderWindow(dlg.window()).at(30 + 8, 20 + 5) & 0xFF0000FFu, 0xFF000020u);
+    EXPECT_EQ(drawn_item, icon);
 }
 
-TEST_F(Builder, IconWhoseItemIsNotMadeStillGetsAWrapper) {
-    // A dialog holds at most 100 items: the 101st cannot be made.
-    ADMItemRef icon = reinterpret_cast<ADMItemRef>(1);
-    open([&](TestDlg& d) {
-        for (int i = 0; i < 100; ++i) d.add_ctrl(kADMTextPushButtonType, IASRect{0, 0, 10, 10}, nullptr, i);
-        icon = d.add_icon(IASRect{0, 0, 10, 10}, nullptr, 100);
-    });
-    EXPECT_NE(dlg.get_item(99), nullptr);
-    EXPECT_EQ(icon, nullptr);
-    ASSERT_EQ(dlg.wrappers().size(), 1u);
-    EXPECT_EQ(dlg.wrappers().front()->GetItemRef(), nullptr);
-}
-
-TEST_F(Builder, BuilderWithoutADialogMakesNothing) {
-    EXPECT_EQ(dlg.add_ctrl(kADMTextPushButtonType, IASRect{0, 0, 10, 10}, "x", 1), nullptr);
-    EXPECT_EQ(dlg.add_static(ADMPoint{0, 0}, "x", 1), nullptr);
-    EXPECT_EQ(dlg.add_edit(IASRect{0, 0, 10, 10}, 1, 0, 1, 0), nullptr);
-    EXPECT_EQ(dlg.add_icon(IASRect{0, 0, 10, 10}, nullptr, 1), nullptr);
+// Without a dialog, or past a dialog's 100 items, no item is made, yet an icon
+// still gets its wrapper (which the dialog wrapper then owns).
+TEST_F(Builder, IconWithoutItemStillGetsAWrapper) {
+    IASRect const r{0, 0, 10, 10};
+    EXPECT_EQ((std::vector<ADMItemRef>{dlg.add_ctrl(kADMTextPushButtonType, r, "x", 1), dlg.add_static({0, 0}, "x", 1),
+                                       dlg.add_edit(r, 1, 0, 1, 0), dlg.add_icon(r, nullptr, 1), dlg.get_item(1)}),
+              std::vector<ADMItemRef>(5, nullptr));
     EXPECT_EQ(dlg.wrappers().size(), 1u);
-    EXPECT_EQ(dlg.get_item(1), nullptr);
+
+    TestDlg full{trace};
+    ADMItemRef icon = reinterpret_cast<ADMItemRef>(1);
+    full.build = [&](TestDlg& d) {
+        for (int i = 0; i < 100; ++i) d.add_ctrl(kADMTextPushButtonType, r, nullptr, i);
+        icon = d.add_icon(r, nullptr, 100);
+    };
+    ASSERT_NE(full.make(), nullptr);
+    EXPECT_NE(full.get_item(99), nullptr);
+    EXPECT_EQ(icon, nullptr);
+    ASSERT_EQ(full.wrappers().size(), 1u);
+    EXPECT_EQ(full.wrappers().front()->GetItemRef(), nullptr);
 }
 
-// Enabling a whole dialog: which items the builder's Enable reaches and which it leaves alone.
+// Enabling a whole dialog: the item walk starts at the first item with ID -1
+// (the plug-in's dialogs have none), and the icon wrappers are reached besides;
+// only a change of the dialog's state does anything, and only items in the
+// other state change.
+using Enabling = DialogTest;
 
-class Enabling : public DialogTest {
-protected:
-    void SetUp() override {
-        dlg.build = [this](TestDlg& d) {
-            button = d.add_ctrl(kADMTextPushButtonType, IASRect{0, 0, 20, 60}, "Apply", 3);
-            icon = d.add_icon(IASRect{30, 0, 16, 16}, draw_nothing, 40);
-        };
-        ASSERT_NE(dlg.make(), nullptr);
-    }
-    static bool control_enabled(ADMItemRef item) { return IsControlEnabled(control_of(item)); }
-
+TEST_F(Enabling, ReachesTheItemsFromIdMinusOneAndTheIconsOnAChangeOfState) {
     Trace trace;
     TestDlg dlg{trace};
-    ADMItemRef button = nullptr;
-    ADMItemRef icon = nullptr;
-};
-
-// The dialog starts disabled; a change of state reaches the icon items but
-// not the others (the item walk starts at the first item with ID -1, and this
-// dialog has none); Enable to the same state looks at nothing.
-TEST_F(Enabling, ReachesTheIconItemsOnAChangeOfState) {
+    std::vector<ADMItemRef> items;  // before, icon, marker, after, static text
+    dlg.build = [&](TestDlg& d) {
+        items = {d.add_ctrl(kADMTextPushButtonType, IASRect{0, 0, 20, 60}, "before", 1),
+                 d.add_icon(IASRect{30, 0, 16, 16}, draw_nothing, 40),
+                 d.add_ctrl(kADMTextCheckBoxType, IASRect{30, 0, 20, 60}, "marker", -1),
+                 d.add_ctrl(kADMTextPushButtonType, IASRect{60, 0, 20, 60}, "after", 2),
+                 d.add_static(ADMPoint{90, 0}, "label", 5)};
+    };
+    ASSERT_NE(dlg.make(), nullptr);
+    ControlRef const icon = control_of(items[1]);
+    auto const states = [&] {
+        std::string on;
+        for (ADMItemRef item : items)
+            on += IsControlEnabled(item == items[4] ? label_of(item) : control_of(item)) ? '1' : '0';
+        return on;
+    };
     EXPECT_FALSE(dlg.IsEnabled());
     dlg.Enable(false);
-    EXPECT_TRUE(control_enabled(icon));
+    EXPECT_EQ(states(), "11111");
     dlg.Enable(true);
     EXPECT_TRUE(dlg.IsEnabled());
     dlg.Enable(false);
     EXPECT_FALSE(dlg.IsEnabled());
-    EXPECT_FALSE(control_enabled(icon));
-    EXPECT_TRUE(control_enabled(button));
-    EnableControl(control_of(icon));
-    dlg.Enable(false);
-    EXPECT_TRUE(control_enabled(icon));
-    dlg.Enable(true);
-    // Out of step behind the dialog's back: only items in the other state change.
-    DisableControl(control_of(icon));
-    dlg.Enable(false);
-    EXPECT_FALSE(control_enabled(icon));
-}
-
-TEST_F(Enabling, ItemWalkStartsAtTheFirstItemWithIdMinusOne) {
-    ADMItemRef before = nullptr, marker = nullptr, after = nullptr, label = nullptr;
-    TestDlg other{trace};
-    other.build = [&](TestDlg& d) {
-        before = d.add_ctrl(kADMTextPushButtonType, IASRect{0, 0, 20, 60}, "before", 1);
-        marker = d.add_ctrl(kADMTextCheckBoxType, IASRect{30, 0, 20, 60}, "marker", -1);
-        after = d.add_ctrl(kADMTextPushButtonType, IASRect{60, 0, 20, 60}, "after", 2);
-        label = d.add_static(ADMPoint{90, 0}, "label", 5);
-    };
-    ASSERT_NE(other.make(), nullptr);
-    other.Enable(true);
-    other.Enable(false);
-    EXPECT_TRUE(control_enabled(before));
-    EXPECT_FALSE(control_enabled(marker));
-    EXPECT_FALSE(control_enabled(after));
     // A static text never reports itself enabled, so disabling leaves its text alone.
-    EXPECT_TRUE(IsControlEnabled(label_of(label)));
+    EXPECT_EQ(states(), "10001");
+    EnableControl(icon);
+    dlg.Enable(false);
+    EXPECT_TRUE(IsControlEnabled(icon));
+    dlg.Enable(true);
+    DisableControl(icon);  // out of step behind the dialog's back
+    dlg.Enable(false);
+    EXPECT_FALSE(IsControlEnabled(icon));
 }
 
 // Item wrappers: how they hook onto their items, where notifications and value
@@ -338,9 +307,8 @@ TEST_F(Wrapping, CreateInstallsTheWrapperWhichTakesTheClicks) {
     auto* wrapper = new TestItem(trace);
     ADMItemRef item = wrapper->Create(dlg.GetDialogRef(), ADMRect{30, 0, 50, 60}, kADMTextPushButtonType, 6);
     ASSERT_NE(item, nullptr);
-    EXPECT_EQ(wrapper->GetItemRef(), item);
-    EXPECT_TRUE(wrapper->init_saw_item);
-    EXPECT_EQ(ADMItemSuite10::GetUserData(item), wrapper);
+    EXPECT_EQ(std::tuple(wrapper->GetItemRef(), wrapper->init_saw_item, ADMItemSuite10::GetUserData(item)),
+              std::tuple(item, true, static_cast<void*>(wrapper)));
     ASSERT_TRUE(tk::automation::click(control_of(item)));
     EXPECT_EQ(trace.notes, std::vector<std::string>{"changed 6"});
     ASSERT_TRUE(tk::automation::click(control_of(plain)));
@@ -416,6 +384,9 @@ protected:
         ASSERT_NE(item, nullptr);
     }
     tk::automation::Bitmap draw() { return tk::automation::renderWindow(dlg.window()); }
+    static std::pair<int, int> size(ADMImageRef image) {
+        return {ADMImageSuite2::GetWidth(image), ADMImageSuite2::GetHeight(image)};
+    }
 
     Trace trace;
     TestDlg dlg{trace};
@@ -427,12 +398,10 @@ TEST_F(ImageItems, DrawingGoesIntoAnImageOfTheItemsSizeKeptUntilTheSizeChanges) 
     tk::automation::Bitmap const picture = draw();
     ADMImageRef const first = painted->GetImageRef();
     ASSERT_NE(first, nullptr);
-    EXPECT_EQ(ADMImageSuite2::GetWidth(first), 40);
-    EXPECT_EQ(ADMImageSuite2::GetHeight(first), 20);
+    EXPECT_EQ(size(first), std::pair(40, 20));
     EXPECT_EQ(painted->drawers, std::vector<ADMDrawerRef>{ADMImageSuite2::BeginADMDrawer(first)});
     // Black, opaque, exactly at the item's place.
-    EXPECT_EQ(picture.at(10, 10), 0xFF000000u);
-    EXPECT_EQ(picture.at(49, 29), 0xFF000000u);
+    EXPECT_EQ((std::array{picture.at(10, 10), picture.at(49, 29)}), (std::array{0xFF000000u, 0xFF000000u}));
     EXPECT_NE(picture.at(50, 30), 0xFF000000u);
 
     // A mark outside the area cleared before each draw survives only in the same image.
@@ -446,16 +415,14 @@ TEST_F(ImageItems, DrawingGoesIntoAnImageOfTheItemsSizeKeptUntilTheSizeChanges) 
     draw();
     ADMImageRef const second = painted->GetImageRef();
     ASSERT_NE(second, nullptr);
-    EXPECT_EQ(ADMImageSuite2::GetWidth(second), 60);
-    EXPECT_EQ(ADMImageSuite2::GetHeight(second), 30);
+    EXPECT_EQ(size(second), std::pair(60, 30));
     EXPECT_EQ(from_ref(second)->pixels[0], 0);
-}
 
-// Without an image, or with an item of no size, the item draws straight on its drawer.
-TEST_F(ImageItems, WithoutImageTheItemDrawsStraightOnItsDrawer) {
+    // Without an image, or with an item of no size, the item draws straight on its drawer.
+    painted->drawers.clear();
+    painted->paint = true;
     painted->use_image = false;
     EXPECT_EQ(draw().at(10, 10), 0xFF000000u);
-    ASSERT_EQ(painted->drawers.size(), 1u);
     painted->use_image = true;
     ADMRect const none{0, 0, 0, 0};
     ADMItemSuite10::SetLocalRect(item, &none);
@@ -521,37 +488,18 @@ TEST_F(Destroying, EveryWayADialogEnds) {
         if (c.end == End::failed_init) dlg->init_result = 7;
         ADMDialogRef made = nullptr;
         if (c.end != End::never_made) made = c.panel ? host->open(*dlg) : dlg->make();
-        WindowRef const window = c.panel ? nullptr : dlg->window();
-        bool alive = true;
-        switch (c.end) {
-            case End::dispose_view:
-                if (c.panel) {
-                    DisposeControl(host->container);
-                    host->container = nullptr;
-                } else {
-                    DisposeWindow(window);
-                }
-                alive = c.keep;
-                break;
-            case End::suite_destroy:
-                ADMDialogSuite9::Destroy(made);
-                alive = c.keep;
-                break;
-            case End::delete_wrapper:
-            case End::never_made:
-                delete dlg;
-                alive = false;
-                break;
-            case End::failed_init:
-                EXPECT_EQ(made, nullptr);
-                if (c.panel) {
-                    EXPECT_EQ(host->refcon, nullptr);
-                }
-                break;
+        bool const disposes = c.end == End::dispose_view, destroys = c.end == End::suite_destroy;
+        if (disposes && c.panel) DisposeControl(std::exchange(host->container, nullptr));
+        if (disposes && !c.panel) DisposeWindow(dlg->window());
+        if (destroys) ADMDialogSuite9::Destroy(made);
+        if (c.end == End::delete_wrapper || c.end == End::never_made) delete dlg;
+        if (c.end == End::failed_init) {
+            EXPECT_EQ(made, nullptr);
+            EXPECT_TRUE(!c.panel || host->refcon == nullptr);
         }
-        EXPECT_EQ(trace.destroy_calls, c.destroy_calls);
-        EXPECT_EQ(trace.deaths, c.deaths);
-        EXPECT_EQ(item_trace.deaths, c.item_deaths);
+        bool const alive = c.end == End::failed_init || (c.keep && (disposes || destroys));
+        EXPECT_EQ(std::tuple(trace.destroy_calls, trace.deaths, item_trace.deaths),
+                  std::tuple(c.destroy_calls, c.deaths, c.item_deaths));
         host.reset();
         EXPECT_EQ(tk::automation::windows().size(), windows);
         if (alive) {
@@ -589,13 +537,16 @@ TEST_F(Placing, CentresOnTheScreenHoldingTheOrigin) {
         char const* what;
         std::optional<std::vector<Rect>> screens;  // none: the default screen
         SInt16 height, width;
-        ADMRect expected;
+        std::array<int, 4> expected;
     };
     Case const cases[] = {
         {"default screen", std::nullopt, 235, 501, {332, 469, 567, 970}},
         {"larger than the screen", std::nullopt, 1000, 2000, {0, 0, 1000, 2000}},
         {"screen not at the origin", std::vector<Rect>{{-100, -200, 800, 1240}}, 235, 501, {332, 469, 567, 970}},
-        {"second screen holds it", std::vector<Rect>{{0, 1440, 1200, 3360}, {0, 0, 768, 1024}}, 200, 400,
+        {"second screen holds it",
+         std::vector<Rect>{{0, 1440, 1200, 3360}, {0, 0, 768, 1024}},
+         200,
+         400,
          {284, 312, 484, 712}},
         {"odd remainders", std::vector<Rect>{{0, 0, 101, 101}}, 20, 40, {40, 30, 60, 70}},
         {"no screen holds it", std::vector<Rect>{{100, 100, 1000, 1540}}, 235, 501, {40, 30, 275, 531}},
@@ -610,11 +561,9 @@ TEST_F(Placing, CentresOnTheScreenHoldingTheOrigin) {
         ADMDialogSuite9::SetBoundsRect(dlg.GetDialogRef(), &start);
         // The size changes, the top-left corner stays.
         dlg.SetLocalRect(ADMRect{0, 0, c.height, c.width});
-        EXPECT_TRUE(same_rect(bounds_of(dlg.GetDialogRef()),
-                              ADMRect{40, 30, static_cast<SInt16>(40 + c.height), static_cast<SInt16>(30 + c.width)}));
+        EXPECT_EQ(bounds_of(dlg.GetDialogRef()), (std::array<int, 4>{40, 30, 40 + c.height, 30 + c.width}));
         dlg.MoveToScreenCenter();
-        ADMRect const r = bounds_of(dlg.GetDialogRef());
-        EXPECT_TRUE(same_rect(r, c.expected)) << r.top << "," << r.left << "," << r.bottom << "," << r.right;
+        EXPECT_EQ(bounds_of(dlg.GetDialogRef()), c.expected);
         tk::automation::resetScreens();
     }
 }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <vector>
 
 #include "core/MathException.h"
 #include "math/TMatrix3D.h"
@@ -165,14 +166,11 @@ TEST(Matrix, PointsSumLeftToRightAndDivideByW) {
 
 TEST(Random, SequenceAfterSeeds) {
     math::SetRand(1);
-    EXPECT_EQ(math::LRand(), 1297131554);
-    EXPECT_EQ(math::LRand(), 17103983);
-    EXPECT_EQ(math::LRand(), 1426780792);
-    EXPECT_EQ(math::IY, 1426780792);
+    EXPECT_EQ((std::vector<long>{math::LRand(), math::LRand(), math::LRand(), math::IY}),
+              (std::vector<long>{1297131554, 17103983, 1426780792, 1426780792}));
     math::SetRand(1);
-    EXPECT_EQ(math::Rand(), 0.6040239492431283);
-    EXPECT_EQ(math::Rand(), 0.007964662741869688);
-    EXPECT_EQ(math::Rand(), 0.6643965803086758);
+    EXPECT_EQ((std::vector<double>{math::Rand(), math::Rand(), math::Rand()}),
+              (std::vector<double>{0.6040239492431283, 0.007964662741869688, 0.6643965803086758}));
     // The seed is kept as its low 32 bits, sign and all.
     const std::pair<long, long> rows[] = {
         {0, 453816693}, {-5, 532209684}, {-2147483648L, 453816693}, {0x100000001L, 1297131554}};
