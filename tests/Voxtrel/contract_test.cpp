@@ -76,7 +76,9 @@ struct Refusal {
     std::array<std::size_t, 5> hooks;  // command, update menu, idle, panel, death
 };
 
-void PrintTo(Refusal const& r, std::ostream* out) { *out << r.function << " #" << r.nth << (r.report_refused ? "+" : ""); }
+void PrintTo(Refusal const& r, std::ostream* out) {
+    *out << r.function << " #" << r.nth << (r.report_refused ? " and its report" : "");
+}
 
 class EntryRefusal : public PluginHostTest, public ::testing::WithParamInterface<Refusal> {};
 
@@ -113,7 +115,8 @@ INSTANTIATE_TEST_SUITE_P(EachRefusal, EntryRefusal,
                                            Refusal{"AEGP_RegisterCommandHook", 2, false, kCommand, {1, 0, 0, 0, 1}},
                                            Refusal{"AEGP_RegisterUpdateMenuHook", 1, false, kCommand, {2, 0, 0, 0, 1}},
                                            Refusal{"AEGP_RegisterIdleHook", 1, false, kCommand, {2, 1, 0, 0, 1}},
-                                           Refusal{"AEGP_RegisterCreatePanelHook", 1, false, kCommand, {2, 1, 1, 0, 1}}));
+                                           Refusal{"AEGP_RegisterCreatePanelHook", 1, false, kCommand,
+                                                   {2, 1, 1, 0, 1}}));
 
 using Hooks = PluginHostTest;
 

@@ -131,7 +131,9 @@ TEST_F(MainDlgTest, ControlsAsInTheTable) {
         ADMItemRef item = all[i++];
         EXPECT_EQ(std::tuple(ADMItemSuite10::GetID(item), ta::kindName(view_of(item)), ta::text(view_of(item))),
                   std::tuple(id, kind, text));
-        if (kind == "check box") EXPECT_EQ(ADMItemSuite10::GetBooleanValue(item) != 0, value != 0);
+        if (kind == "check box") {
+            EXPECT_EQ(ADMItemSuite10::GetBooleanValue(item) != 0, value != 0);
+        }
         if (kind != "edit text") continue;
         std::vector<float> got = {ADMItemSuite10::GetFloatValue(item)};
         for (char const* extreme : {"-1e30", "1e30"}) {
@@ -258,7 +260,8 @@ TEST_F(MainDlgTest, FitExamples) {
         auto const& scale = record.scale.val.three_d;
         EXPECT_NEAR(scale.x, c.scale, 1e-9);
         EXPECT_NEAR(scale.y, c.scale, 1e-9);
-        EXPECT_EQ(std::tuple(scale.z, record.scaled_width, record.scaled_height), std::tuple(100.0, c.scaled_w, c.scaled_h));
+        EXPECT_EQ(std::tuple(scale.z, record.scaled_width, record.scaled_height),
+                  std::tuple(100.0, c.scaled_w, c.scaled_h));
     }
 }
 

@@ -3,6 +3,8 @@
 // library's tests.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "support.h"
 #include "toolkit/automation.h"
 
@@ -38,12 +40,6 @@ WindowRef dialog_window(Rect content) {
     return w;
 }
 
-ControlRef pane(WindowRef w, Rect r) {
-    ControlRef v = nullptr;
-    CreateUserPaneControl(w, &r, 0, &v);
-    return v;
-}
-
 // Pixels of a rectangle that differ from the background.
 int non_background(const ta::Bitmap& b, int left, int top, int right, int bottom) {
     int count = 0;
@@ -60,10 +56,8 @@ TEST(Render, DrawHandlersGetAContextAtTheViewsTopLeft) {
     Fill red{1, 0, 0};
     InstallEventHandler(GetControlEventTarget(v), fill_corner, 1, kDraw, &red, nullptr);
     const ta::Bitmap b = ta::renderWindow(w);
-    EXPECT_EQ(b.at(30, 20), 0xFFFF0000u);
-    EXPECT_EQ(b.at(33, 23), 0xFFFF0000u);
-    EXPECT_EQ(b.at(34, 24), kBackground);
-    EXPECT_EQ(b.at(29, 20), kBackground);
+    EXPECT_EQ((std::array{b.at(30, 20), b.at(33, 23), b.at(34, 24), b.at(29, 20)}),
+              (std::array{0xFFFF0000u, 0xFFFF0000u, kBackground, kBackground}));
     // A handled draw replaces a control's standard look; an unhandled one draws over it.
     const Rect r{70, 10, 90, 90};
     ControlRef button = nullptr;
