@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <iomanip>
 #include <memory>
 #include <set>
@@ -20,6 +19,7 @@
 #include "adm/detail/iADMNotifier.h"
 #include "adobe/AEGP_SuiteHandler.h"
 #include "math/random.h"
+#include "test_data.h"
 #include "toolkit/automation.h"
 
 namespace {
@@ -116,11 +116,9 @@ TEST_F(MainDlgTest, ControlsAsInTheTable) {
     dlg->check(504, false);
     ADMDialogSuite9::Destroy(dlg->GetDialogRef());
     ASSERT_NE(dlg->Create(nullptr, "QX_Voxtrel v1.3", 0, kADMTabbedFloatingDialogStyle, 0), nullptr);
-    std::ifstream table(std::string(TEST_DATA_DIR) + "/main_dialog_controls.txt");
     std::vector<ADMItemRef> const all = items();
     std::size_t i = 0;
-    for (std::string line; std::getline(table, line);) {
-        if (line.empty() || line[0] == '#') continue;
+    for (std::string const& line : data_rows("main_dialog_controls.txt")) {
         std::istringstream in(line);
         int id = 0;
         float value = 0, min = 0, max = 0;
@@ -219,49 +217,36 @@ TEST_F(MainDlgTest, SteppedPositions) {
     }
 }
 
-// Scale to fit: 200 x 100 layers in the default 1000 box unless said otherwise
-// shrink until their diagonals touch its faces, never below one pixel on their
-// larger side; the recorded size is truncated.
+// Scale to fit (the cases are in data/): 200 x 100 layers in the default 1000
+// box unless said otherwise shrink until their diagonals touch its faces, never
+// below one pixel on their larger side; the recorded size is truncated.
 TEST_F(MainDlgTest, FitExamples) {
-    struct Case {
-        char const* what;
-        char const* box;
-        Vector at, orientation;
-        A_long w, h;
-        double scale;  // x and y; z stays 100
-        A_long scaled_w, scaled_h;
-    };
-    Case const cases[] = {
-        {"inside the box", "1000", {100, -200, 300}, {0, 0, 0}, 200, 100, 100, 200, 100},
-        {"past one face", "1000", {450, 0, 0}, {0, 0, 0}, 200, 100, 50, 100, 50},
-        {"past two faces: the minimum size", "1000", {480, 480, 0}, {0, 0, 0}, 200, 100, 0.5, 1, 0},
-        {"a wider box", "2000", {450, 0, 0}, {0, 0, 0}, 200, 100, 100, 200, 100},
-        {"flat under the z face", "1000", {0, 0, 499.5}, {0, 0, 0}, 200, 100, 100, 200, 100},
-        {"turned inside an x face", "1000", {499.5, 0, 0}, {0, 90, 0}, 200, 100, 100, 200, 100},
-        {"turned: its width runs along z", "1000", {0, 0, 450}, {0, 90, 0}, 200, 100, 50, 100, 50},
-        {"no size", "1000", {490, 490, 490}, {0, 0, 0}, 0, 0, 100, 0, 0},
-        {"49 * (1 / 49) is just below 1", "10", {0, 0, 0}, {0, 0, 0}, 49, 30, 100.0 / 49.0, 0, 0},
-    };
     // One diagonal's factor: half at one face, 1 inside, below zero past two faces.
     double const r = std::sqrt(200.0 * 200.0 + 100.0 * 100.0) * 0.5;
     EXPECT_NEAR(dlg->downscale_to_cube(Vector(350, -50, 0), Vector(550, 50, 0), r), 0.5, 1e-12);
     EXPECT_DOUBLE_EQ(dlg->downscale_to_cube(Vector(-100, -50, 0), Vector(100, 50, 0), r), 1.0);
     EXPECT_NEAR(dlg->downscale_to_cube(Vector(380, 430, 0), Vector(580, 530, 0), r), -0.4, 1e-12);
-    for (Case const& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (std::string const& row : data_rows("fit_examples.txt")) {
+        SCOPED_TRACE(row);
+        std::istringstream in(row);
+        std::string what, box;
+        Vector at, turn;
+        A_long w = 0, h = 0, scaled_w = 0, scaled_h = 0;
+        double scale = 0;
+        in >> std::quoted(what) >> box >> at.x >> at.y >> at.z >> turn.x >> turn.y >> turn.z >> w >> h >> scale >>
+            scaled_w >> scaled_h;
         dlg->layers.clear();
-        dlg->type(210, c.box);
-        dlg->type(211, std::string(c.box) == "10" ? "10" : "1000");
-        dlg->add_records(1, c.w, c.h);
+        dlg->type(210, box.c_str());
+        dlg->type(211, box == "10" ? "10" : "1000");
+        dlg->add_records(1, w, h);
         Record& record = dlg->layers.back();
-        record.position.val.three_d = {c.at.x, c.at.y, c.at.z};
-        record.orientation.val.three_d = {c.orientation.x, c.orientation.y, c.orientation.z};
+        record.position.val.three_d = {at.x, at.y, at.z};
+        record.orientation.val.three_d = {turn.x, turn.y, turn.z};
         dlg->scale_layers_to_fit();
-        auto const& scale = record.scale.val.three_d;
-        EXPECT_NEAR(scale.x, c.scale, 1e-9);
-        EXPECT_NEAR(scale.y, c.scale, 1e-9);
-        EXPECT_EQ(std::tuple(scale.z, record.scaled_width, record.scaled_height),
-                  std::tuple(100.0, c.scaled_w, c.scaled_h));
+        auto const& got = record.scale.val.three_d;
+        EXPECT_NEAR(got.x, scale, 1e-9);
+        EXPECT_NEAR(got.y, scale, 1e-9);
+        EXPECT_EQ(std::tuple(got.z, record.scaled_width, record.scaled_height), std::tuple(100.0, scaled_w, scaled_h));
     }
 }
 
