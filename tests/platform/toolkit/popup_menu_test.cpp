@@ -71,7 +71,6 @@ TEST(PopupMenu, AClickOpensTheMenuBelowThePopupWithTheCurrentEntryChecked) {
     EXPECT_EQ(std::tuple(mark_pixels(picture, 1), mark_pixels(picture, 2) > 0, mark_pixels(picture, 3)),
               std::tuple(0, true, 0));
     EXPECT_EQ(w.commands, 0) << "opening chooses nothing";
-    EXPECT_EQ(ta::popupEntries(w.popup), (std::vector<std::string>{"Camera 1", "Camera 2", "Camera 3"}));
 }
 
 TEST(PopupMenu, ChoosingClosingAndDismissing) {
@@ -96,7 +95,6 @@ TEST(PopupMenu, ChoosingClosingAndDismissing) {
              ta::mouseUp(menu, Point{-20, 10});
          },
          2, 0, 0},
-        {"choosing through the popup opens and chooses", [&] { ta::pressKey(kEscapeCharCode), ta::choosePopupEntry(w.popup, 1); }, 1, 1, 0},
     };
     for (const auto& way : ways) {
         SCOPED_TRACE(way.how);

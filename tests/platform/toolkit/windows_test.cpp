@@ -78,11 +78,7 @@ TEST(Windows, NewWindowIsHiddenWithItsContentBoundsAndARoot) {
 TEST(Windows, DisposingTellsTheWindowFirstThenEachViewBeforeItsSubviews) {
     const auto before = ta::liveCounts();
     WindowRef w = new_window();
-    const Rect r{10, 10, 30, 100};
-    ControlRef group = nullptr, button = nullptr, check = nullptr;
-    CreateGroupBoxControl(w, &r, nullptr, true, &group);
-    CreatePushButtonControl(w, &r, Str("OK"), &button);
-    CreateCheckBoxControl(nullptr, &r, Str("Box"), 0, true, &check);
+    ControlRef group = pane(w), button = pane(w), check = pane();
     HIViewAddSubview(group, check);
     Disposed log;
     log.window = w;
