@@ -35,7 +35,6 @@ protected:
     host::LoadResult load() { return host.load_module(VOXTREL_MODULE_PATH); }
     // Loads the scene and the module; `panels` chooses whether the host offers workspace panels.
     void start(bool panels, std::string const& scene_text) {
-        panels_ = panels;
         if (!panels) host.remove_suite(kAEGPWorkspacePanelSuite, kAEGPWorkspacePanelSuiteVersion1);
         host.load_scene_text(scene_text);
         host::LoadResult const loaded = load();
@@ -69,11 +68,10 @@ protected:
             if (ta::windowTitle(window) == "Voxtrel") return window;
         return nullptr;
     }
-    // A control by its kind and text, in the dialog's window or panel.
+    // A control by its kind and text, in the dialog's window.
     HIViewRef control(std::string const& kind, std::string const& text) const {
         WindowRef window = dialog_window();
-        HIViewRef root = panels_ ? host.panel_container(kMatchName) : window ? ta::rootView(window) : nullptr;
-        return ta::findLabelledControl(root, kind, text);
+        return window ? ta::findLabelledControl(ta::rootView(window), kind, text) : nullptr;
     }
 
     // Quits the host, which runs the death hooks, and checks that every suite
@@ -85,5 +83,4 @@ protected:
 
     host::Host host;
     long mark_ = 0;
-    bool panels_ = false;
 };

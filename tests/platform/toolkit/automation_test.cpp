@@ -11,23 +11,14 @@ namespace ta = tk::automation;
 namespace {
 
 ControlRef check_box(WindowRef w, Rect r, const char* title) {
-    ControlRef c = nullptr;
-    CreateCheckBoxControl(w, &r, title ? static_cast<CFStringRef>(Str(title)) : nullptr, 0, true, &c);
-    return c;
-}
-
-ControlRef label(ControlRef parent, Rect r, const char* text) {
-    ControlRef c = nullptr;
-    CreateStaticTextControl(nullptr, &r, Str(text), nullptr, &c);
-    HIViewAddSubview(parent, c);
-    return c;
+    return made([&](ControlRef* c) {
+        CreateCheckBoxControl(w, &r, title ? static_cast<CFStringRef>(Str(title)) : nullptr, 0, true, c);
+    });
 }
 
 ControlRef edit(ControlRef parent, Rect r) {
-    ControlRef c = nullptr;
-    CreateEditUnicodeTextControl(nullptr, &r, nullptr, false, nullptr, &c);
-    HIViewAddSubview(parent, c);
-    return c;
+    ControlRef c = made([&](ControlRef* v) { CreateEditUnicodeTextControl(nullptr, &r, nullptr, false, nullptr, v); });
+    return HIViewAddSubview(parent, c), c;
 }
 
 // A shown window whose views are disposed with it at the end of the test.
@@ -62,7 +53,10 @@ TEST(Automation, FindingPrefersVisibleViewsAndFindsNothingOfAnotherKindOrLabel) 
     const Rect c{0, 0, 235, 501};
     CreateUserPaneControl(nullptr, &c, 0, &container);
     HIViewAddSubview(container, check_box(nullptr, {40, 10, 53, 28}, nullptr));
-    label(container, {42, 29, 53, 200}, "Random");
+    const Rect l{42, 29, 53, 200};
+    ControlRef label = nullptr;
+    CreateStaticTextControl(nullptr, &l, Str("Random"), nullptr, &label);
+    HIViewAddSubview(container, label);
     EXPECT_EQ(ta::findLabelledControl(container, "radio button", "Random"), nullptr);
     EXPECT_EQ(ta::findLabelledControl(container, "check box", "Scale"), nullptr);
     DisposeControl(container);

@@ -173,9 +173,8 @@ TEST(Input, ViewsThatCannotBeOperatedIgnoreTheMouseAndTheKeys) {
     ControlRef group = d.make([&](ControlRef* v) { CreateGroupBoxControl(d.window, &g, Str("Group"), true, v); });
     const auto disabled = [](ControlRef v) { return DisableControl(v), v; };
     const auto hidden = [](ControlRef v) { return HideControl(v), v; };
-    const auto push = [&] {
-        return d.make([&](ControlRef* v) { CreatePushButtonControl(d.window, &r, Str("Go"), v); });
-    };
+    const auto in_group = [&](ControlRef v) { return HIViewAddSubview(group, v), v; };
+    const auto push = [&] { return d.make([&](ControlRef* v) { CreatePushButtonControl(d.window, &r, nullptr, v); }); };
     const struct {
         const char* what;
         std::function<ControlRef()> make;
@@ -187,31 +186,11 @@ TEST(Input, ViewsThatCannotBeOperatedIgnoreTheMouseAndTheKeys) {
         {"a user pane", [&] { return d.make([&](ControlRef* v) { CreateUserPaneControl(d.window, &r, 0, v); }); }},
         {"a disabled check box", [&] { return disabled(d.check_box(r, "Box")); }},
         {"a check box in a disabled group",
-         [&] {
-             ControlRef v = d.check_box({10, 10, 30, 100}, "Box");
-             HIViewAddSubview(group, v);
-             return disabled(group), v;
-         }},
-        {"a push button in a hidden group",
-         [&] {
-             ControlRef v = push();
-             HIViewAddSubview(group, v);
-             return hidden(group), v;
-         }},
+         [&] { return disabled(group), in_group(d.check_box({10, 10, 30, 100}, "Box")); }},
+        {"a push button in a hidden group", [&] { return hidden(group), in_group(push()); }},
         {"a hidden push button", [&] { return hidden(push()); }},
         {"a push button in a hidden window", [&] { return HideWindow(d.window), push(); }},
         {"a disabled edit field", [&] { return disabled(d.field(r, "12")); }},
-        {"a disabled popup",
-         [&] {
-             ControlRef v = d.make([&](ControlRef* out) {
-                 CreatePopupButtonControl(d.window, &r, nullptr, 0, false, -1, 0, normal, out);
-             });
-             MenuRef menu = nullptr;
-             CreateNewMenu(1, 0, &menu);
-             InsertMenuItemTextWithCFString(menu, Str("One"), 0, 0, 0);
-             SetControlData(v, kControlEntireControl, kControlPopupButtonOwnedMenuRefTag, sizeof menu, &menu);
-             return disabled(v);
-         }},
     };
     for (const auto& v : views) {
         SCOPED_TRACE(v.what);

@@ -32,13 +32,6 @@ Kind kind(const char* name, std::function<T()> make, std::function<void(T)> disp
             }};
 }
 
-template <class T, class Create>
-T made(Create create) {
-    T v = nullptr;
-    create(&v);
-    return v;
-}
-
 CGContextRef bitmap_context() {
     CGColorSpaceRef space = CGColorSpaceCreateDeviceRGB();
     CGContextRef context = CGBitmapContextCreate(nullptr, 4, 2, 8, 0, space, kCGImageAlphaPremultipliedLast);
@@ -52,7 +45,7 @@ OSStatus ignore(EventHandlerCallRef, EventRef, void*) { return eventNotHandledEr
 
 TEST(References, DisposedObjectsStayInvalidWhenTheirMemoryIsReused) {
     const Rect r{0, 0, 10, 10};
-    ControlRef host = made<ControlRef>([&](ControlRef* v) { CreateUserPaneControl(nullptr, &r, 0, v); });
+    ControlRef host = pane(nullptr, r);
     const EventTypeSpec command{kEventClassCommand, kEventCommandProcess};
     const Kind kinds[] = {
         kind<WindowRef>("window", [] { return new_window(); }, DisposeWindow, [](WindowRef stale, WindowRef fresh) {
@@ -60,7 +53,7 @@ TEST(References, DisposedObjectsStayInvalidWhenTheirMemoryIsReused) {
         }),
         kind<ControlRef>(
             "view",
-            [&] { return made<ControlRef>([&](ControlRef* v) { CreatePushButtonControl(nullptr, &r, nullptr, v); }); },
+            [&] { return made([&](ControlRef* v) { CreatePushButtonControl(nullptr, &r, nullptr, v); }); },
             DisposeControl, [](ControlRef stale, ControlRef fresh) {
                 return SetControlTitleWithCFString(stale, Str("x")) == errUnknownControl && ta::text(fresh).empty();
             }),

@@ -3,6 +3,8 @@
 // library's tests.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "support.h"
 #include "toolkit/automation.h"
 
@@ -38,12 +40,6 @@ WindowRef dialog_window(Rect content) {
     return w;
 }
 
-ControlRef pane(WindowRef w, Rect r) {
-    ControlRef v = nullptr;
-    CreateUserPaneControl(w, &r, 0, &v);
-    return v;
-}
-
 // Pixels of a rectangle that differ from the background.
 int non_background(const ta::Bitmap& b, int left, int top, int right, int bottom) {
     int count = 0;
@@ -54,17 +50,17 @@ int non_background(const ta::Bitmap& b, int left, int top, int right, int bottom
 
 }  // namespace
 
-TEST(Render, DrawHandlersGetAContextAtTheViewsTopLeft) {
+// Draw handlers get a context at the view's top left; a handled draw replaces a
+// control's standard look, an unhandled one draws over it; later subviews draw
+// above earlier ones, hidden ones not at all.
+TEST(Render, DrawHandlersStandardLooksAndStacking) {
     WindowRef w = dialog_window({0, 0, 100, 200});
     ControlRef v = pane(w, {20, 30, 60, 90});
-    Fill red{1, 0, 0};
+    Fill red{1, 0, 0}, blue{0, 0, 1};
     InstallEventHandler(GetControlEventTarget(v), fill_corner, 1, kDraw, &red, nullptr);
     const ta::Bitmap b = ta::renderWindow(w);
-    EXPECT_EQ(b.at(30, 20), 0xFFFF0000u);
-    EXPECT_EQ(b.at(33, 23), 0xFFFF0000u);
-    EXPECT_EQ(b.at(34, 24), kBackground);
-    EXPECT_EQ(b.at(29, 20), kBackground);
-    // A handled draw replaces a control's standard look; an unhandled one draws over it.
+    EXPECT_EQ((std::array{b.at(30, 20), b.at(33, 23), b.at(34, 24), b.at(29, 20)}),
+              (std::array{0xFFFF0000u, 0xFFFF0000u, kBackground, kBackground}));
     const Rect r{70, 10, 90, 90};
     ControlRef button = nullptr;
     CreatePushButtonControl(w, &r, Str("Apply"), &button);
@@ -73,20 +69,13 @@ TEST(Render, DrawHandlersGetAContextAtTheViewsTopLeft) {
     EXPECT_EQ(non_background(ta::renderWindow(w), 14, 70, 90, 90), 0);
     nothing.answer = eventNotHandledErr;
     EXPECT_GT(non_background(ta::renderWindow(w), 14, 70, 90, 90), 200);
-    DisposeWindow(w);
-}
 
-TEST(Render, LaterSubviewsDrawAboveEarlierOnes) {
-    WindowRef w = dialog_window({0, 0, 100, 200});
-    ControlRef below = pane(w, {10, 10, 50, 50});
-    ControlRef above = pane(w, {10, 10, 50, 50});
-    Fill red{1, 0, 0}, blue{0, 0, 1};
-    InstallEventHandler(GetControlEventTarget(below), fill_corner, 1, kDraw, &red, nullptr);
+    ControlRef above = pane(w, {20, 30, 60, 90});
     InstallEventHandler(GetControlEventTarget(above), fill_corner, 1, kDraw, &blue, nullptr);
-    EXPECT_EQ(ta::renderWindow(w).at(11, 11), 0xFF0000FFu);
-    HIViewAddSubview(ta::rootView(w), below);  // back on top
-    EXPECT_EQ(ta::renderWindow(w).at(11, 11), 0xFFFF0000u);
-    HideControl(below);  // a hidden view draws nothing
-    EXPECT_EQ(ta::renderWindow(w).at(11, 11), 0xFF0000FFu);
+    EXPECT_EQ(ta::renderWindow(w).at(31, 21), 0xFF0000FFu);
+    HIViewAddSubview(ta::rootView(w), v);  // back on top
+    EXPECT_EQ(ta::renderWindow(w).at(31, 21), 0xFFFF0000u);
+    HideControl(v);
+    EXPECT_EQ(ta::renderWindow(w).at(31, 21), 0xFF0000FFu);
     DisposeWindow(w);
 }

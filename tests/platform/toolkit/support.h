@@ -35,6 +35,19 @@ inline std::string take_utf8(CFStringRef s) {
 using Edges = std::array<int, 4>;
 inline Edges edges(const Rect& r) { return {r.top, r.left, r.bottom, r.right}; }
 
+// What a toolkit call that makes an object into its last argument made.
+template <class T = ControlRef, class Create>
+T made(Create create) {
+    T v = nullptr;
+    create(&v);
+    return v;
+}
+
+// A user pane in `window`, or in none.
+inline ControlRef pane(WindowRef window = nullptr, Rect r = {10, 20, 30, 120}) {
+    return made([&](ControlRef* v) { CreateUserPaneControl(window, &r, 0, v); });
+}
+
 inline WindowRef new_window(WindowAttributes attributes = kWindowCloseBoxAttribute, Rect content = {50, 100, 250, 400}) {
     WindowRef w = nullptr;
     CreateNewWindow(kFloatingWindowClass, attributes | kWindowCompositingAttribute, &content, &w);

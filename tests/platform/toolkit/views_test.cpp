@@ -9,14 +9,6 @@ namespace ta = tk::automation;
 
 namespace {
 
-const Rect kRect{10, 20, 30, 120};
-
-ControlRef pane(WindowRef window = nullptr, Rect r = kRect) {
-    ControlRef v = nullptr;
-    CreateUserPaneControl(window, &r, 0, &v);
-    return v;
-}
-
 const EventTypeSpec kDispose[] = {{kEventClassControl, kEventControlDispose}};
 
 }  // namespace
@@ -67,7 +59,8 @@ TEST(Views, RemovedViewsSurviveTheirWindowDisposedOnesTakeOnlyTheirSubtree) {
 
 TEST(Views, ValuesArePinnedToTheirRange) {
     ControlRef check = nullptr;
-    CreateCheckBoxControl(nullptr, &kRect, nullptr, 5, true, &check);
+    const Rect r{10, 20, 30, 120};
+    CreateCheckBoxControl(nullptr, &r, nullptr, 5, true, &check);
     EXPECT_EQ(GetControl32BitValue(check), 1);
     SetControl32BitValue(check, -4);
     EXPECT_EQ(GetControl32BitValue(check), 0);
