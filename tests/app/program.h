@@ -124,12 +124,7 @@ protected:
     }
 
     std::string path(const std::string& name) const { return (dir / name).string(); }
-
-    static std::string example(const std::string& name) { return VOXTREL_SOURCE_DIR "/examples/scenes/" + name; }
 };
-
-// The result scene a run printed with --json.
-inline json scene_of(const Outcome& outcome) { return json::parse(outcome.out); }
 
 inline const json& layer_named(const json& scene, const std::string& name) {
     for (const json& layer : scene["composition"]["layers"])
