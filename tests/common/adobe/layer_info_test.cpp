@@ -22,8 +22,6 @@ protected:
     }
 };
 
-host::Vec3 vec(AEGP_StreamValue const& v) { return host::Vec3{v.val.three_d.x, v.val.three_d.y, v.val.three_d.z}; }
-
 bool all_zero(math::TMatrix3D<double> const& m) {
     return m.flags == 0 && std::all_of(&m.m[0][0], &m.m[0][0] + 16, [](double v) { return v == 0; });
 }
@@ -91,11 +89,12 @@ TEST_F(LayerInfoTest, MatrixIsZeroUntilRefreshed) {
 // A text or shape layer has no source: with the crop box it takes the largest
 // other selected 3D source, otherwise (or with none) the composition's size.
 TEST_F(LayerInfoTest, SizesOfLayersWithoutASource) {
-    json const mixed = scene(
-        {footage("Card", 640, 480), text_layer("Title"), shape_layer("Star"), flat(footage("Backdrop", 4000, 4000))},
-        1280, 720);
-    json const no_other = scene(
-        {text_layer("Title"), flat(footage("Backdrop", 4000, 4000)), unselected(footage("Card", 640, 480))}, 1280, 720);
+    json const mixed = scene({footage("Card", 640, 480), layer_of("Title", "text"), layer_of("Star", "shape"),
+                              flat(footage("Backdrop", 4000, 4000))},
+                             1280, 720);
+    json const no_other =
+        scene({layer_of("Title", "text"), flat(footage("Backdrop", 4000, 4000)), unselected(footage("Card", 640, 480))},
+              1280, 720);
     struct Case {
         char const* what;
         json const& scene;
