@@ -40,10 +40,6 @@ protected:
 
 class ThreeCamerasTest : public CameraTest {
 protected:
-    void SetUp() override {
-        CameraTest::SetUp();
-        reset();
-    }
     void reset() {
         dlg.reset();
         load(scene({footage("Card", 10, 10), camera("Near", {0, 0, -100}, {0, 0, 0}), footage("F2", 10, 10),
@@ -57,6 +53,7 @@ protected:
 // The entries follow the stack order, the first chosen; the chosen camera is
 // found again by its layer after each change of the composition.
 TEST_F(ThreeCamerasTest, TheChoiceFollowsItsCamera) {
+    reset();
     Names const all{"Near", "Middle", "Far"};
     EXPECT_EQ(std::tuple(entries(), dlg->cameras, active()),
               std::tuple(all, std::vector<AEGP_LayerH>{handle("Near"), handle("Middle"), handle("Far")}, 0));
@@ -88,6 +85,7 @@ TEST_F(ThreeCamerasTest, TheChoiceFollowsItsCamera) {
 }
 
 TEST_F(ThreeCamerasTest, AListingFailureLeavesEverythingAsItWas) {
+    reset();
     choose(2);
     remove("Near");
     fail_next("AEGP_GetLayerObjectType", 2);

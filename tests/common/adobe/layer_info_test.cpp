@@ -2,6 +2,7 @@
 // what a host failure leaves behind.
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstring>
 #include <tuple>
 
@@ -81,9 +82,7 @@ TEST_F(LayerInfoTest, MatrixIsZeroUntilRefreshed) {
     r.refresh_mat();
     // Z turns first, then X, then the shift: (1, 0, 0) -> (0, 1, 0) -> (0, 0, 1).
     math::TGeomVector3D<double> const corner = r.mat * math::TGeomVector3D<double>(1, 0, 0);
-    EXPECT_NEAR(corner.x, 100, 1e-9);
-    EXPECT_NEAR(corner.y, 200, 1e-9);
-    EXPECT_NEAR(corner.z, 301, 1e-9);
+    EXPECT_NEAR(std::hypot(corner.x - 100, corner.y - 200, corner.z - 301), 0, 1e-9);
 }
 
 // A text or shape layer has no source: with the crop box it takes the largest
@@ -98,11 +97,9 @@ TEST_F(LayerInfoTest, SizesOfLayersWithoutASource) {
     struct Case {
         char const* what;
         json const& scene;
-        bool crop_control;
-        bool crop;
+        bool crop_control, crop;
         std::string layer;
-        int width;
-        int height;
+        int width, height;
     };
     std::vector<Case> const cases{
         {"text, cropped", mixed, true, true, "Title", 640, 480},

@@ -9,10 +9,7 @@ using namespace assistant;
 
 namespace {
 
-class SelectionTest : public AssistantTest {
-protected:
-    bool crop_enabled() { return ADMItemSuite10::IsEnabled(dlg->get_item(kCropTextLayers)) != 0; }
-};
+using SelectionTest = AssistantTest;
 
 TEST_F(SelectionTest, TheLargest3DSourceCounts) {
     load(scene({footage("Card", 640, 480), footage("Wall", 1920, 1080, "solid"), flat(footage("Huge", 4000, 4000)),
@@ -109,26 +106,24 @@ TEST_F(SelectionTest, ALayerThatCannotBeAskedIsSkipped) {
 // The crop box needs layer suite 8 and another selected 3D source; even a
 // dialog being disabled keeps the box's own rule.
 TEST_F(SelectionTest, CropIsEnabledOnlyWithLayerSuite8AndAnother3DSource) {
+    // Asks whether the selection holds a placeable layer, enables the dialog on
+    // the answer (or not at all), and tells whether the crop box is enabled.
+    auto const crop_after = [&](bool enable) {
+        dlg->Enable(dlg->isCurSelectionContains(25) && enable);
+        return ADMItemSuite10::IsEnabled(dlg->get_item(kCropTextLayers)) != 0;
+    };
     load(scene({footage("Card", 640, 480), layer_of("Title", "text")}));
     open();
-    dlg->Enable(dlg->isCurSelectionContains(25));
-    EXPECT_TRUE(crop_enabled());
-
+    EXPECT_TRUE(crop_after(true));
     host.project().comp(host.main_comp())->selection = {layer("Title").id};
-    dlg->Enable(dlg->isCurSelectionContains(25));
-    EXPECT_FALSE(crop_enabled());
-
+    EXPECT_FALSE(crop_after(true));
     host.project().comp(host.main_comp())->selection = {layer("Card").id};
-    dlg->isCurSelectionContains(25);
-    dlg->Enable(false);
-    EXPECT_TRUE(crop_enabled());
+    EXPECT_TRUE(crop_after(false));
     // Without layer suite 8 the box stays disabled.
     host.remove_suite(kAEGPLayerSuite, kAEGPLayerSuiteVersion8);
     load(scene({footage("Card", 640, 480), layer_of("Title", "text")}));
     open();
-    dlg->Enable(dlg->isCurSelectionContains(25));
-    EXPECT_EQ(dlg->max_width, 640);
-    EXPECT_FALSE(crop_enabled());
+    EXPECT_EQ((std::pair{crop_after(true), dlg->max_width}), std::pair(false, 640));
 }
 
 }  // namespace
