@@ -52,10 +52,6 @@ void AdmTest::TearDown() {
     EXPECT_EQ(tka::liveCounts().total(), _liveAtStart) << "toolkit objects left behind";
 }
 
-ADMDialogRef AdmTest::makeWindow(ADMDialogInitProc init, ADMUserData data) {
-    return ADMDialogSuite9::Create(nullptr, "Test", 0, kADMTabbedFloatingDialogStyle, init, data, 0);
-}
-
 Panel AdmTest::makePanel(ADMDialogInitProc init, ADMUserData data) {
     Panel panel;
     const Rect frame{0, 0, 400, 600};
@@ -64,14 +60,6 @@ Panel AdmTest::makePanel(ADMDialogInitProc init, ADMUserData data) {
                                                 panel.container, &panel.functions, &panel.refcon);
     return panel;
 }
-
-ADMItemRef add(ADMDialogRef dialog, ADMItemType type, Rect rect, ADMInt32 id) {
-    return ADMItemSuite10::Create(dialog, id, type, &rect, nullptr, nullptr, 0);
-}
-
-ControlRef control_of(ADMItemRef item) { return from_ref(item)->control; }
-ControlRef label_of(ADMItemRef item) { return from_ref(item)->label; }
-HIViewRef root_of(ADMDialogRef dialog) { return from_ref(dialog)->rootView; }
 
 }  // namespace admtest
 

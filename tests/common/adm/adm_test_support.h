@@ -48,7 +48,9 @@ protected:
     void TearDown() override;
 
     // A window dialog of the style the plug-in uses.
-    ADMDialogRef makeWindow(ADMDialogInitProc init = nullptr, ADMUserData data = nullptr);
+    ADMDialogRef makeWindow(ADMDialogInitProc init = nullptr, ADMUserData data = nullptr) {
+        return ADMDialogSuite9::Create(nullptr, "Test", 0, kADMTabbedFloatingDialogStyle, init, data, 0);
+    }
     // A panel dialog in a fresh 600 x 400 container.
     Panel makePanel(ADMDialogInitProc init = nullptr, ADMUserData data = nullptr);
 
@@ -70,10 +72,12 @@ protected:
     ADMDialogRef _dialog = nullptr;
 };
 
-ADMItemRef add(ADMDialogRef dialog, ADMItemType type, Rect rect, ADMInt32 id = 0);
-ControlRef control_of(ADMItemRef item);
-ControlRef label_of(ADMItemRef item);
-HIViewRef root_of(ADMDialogRef dialog);
+inline ADMItemRef add(ADMDialogRef dialog, ADMItemType type, Rect rect, ADMInt32 id = 0) {
+    return ADMItemSuite10::Create(dialog, id, type, &rect, nullptr, nullptr, 0);
+}
+inline ControlRef control_of(ADMItemRef item) { return from_ref(item)->control; }
+inline ControlRef label_of(ADMItemRef item) { return from_ref(item)->label; }
+inline HIViewRef root_of(ADMDialogRef dialog) { return from_ref(dialog)->rootView; }
 
 }  // namespace admtest
 

@@ -2,6 +2,8 @@
 // and a destroy proc that destroys again. Every way a dialog ends is checked one
 // level up, through the dialog wrappers (tests/common/dialog).
 
+#include <tuple>
+
 #include "adm/detail/dialog_style.h"
 #include "adm_test_support.h"
 
@@ -10,13 +12,7 @@ namespace {
 
 int _destroyed = 0;
 
-class WindowDialog : public AdmTest {
-protected:
-    void SetUp() override {
-        AdmTest::SetUp();
-        _destroyed = 0;
-    }
-};
+using WindowDialog = AdmTest;
 
 TEST_F(WindowDialog, StartsHidden600By400AtTheOrigin) {
     ADMDialogRef dialog = makeWindow();
@@ -24,15 +20,13 @@ TEST_F(WindowDialog, StartsHidden600By400AtTheOrigin) {
     WindowRef window = from_ref(dialog)->window;
     Rect bounds{};
     ADMDialogSuite9::GetBoundsRect(dialog, &bounds);
-    EXPECT_EQ(bounds, (Rect{0, 0, 400, 600}));
-    EXPECT_FALSE(ADMDialogSuite9::IsVisible(dialog));
-    EXPECT_FALSE(tka::windowVisible(window));
-    EXPECT_TRUE(tka::hasCloseBox(window));
-    EXPECT_EQ(root_of(dialog), tka::rootView(window));
+    EXPECT_EQ((std::tuple{bounds, ADMDialogSuite9::IsVisible(dialog), tka::windowVisible(window),
+                          tka::hasCloseBox(window), root_of(dialog)}),
+              std::tuple(Rect{0, 0, 400, 600}, false, false, true, tka::rootView(window)));
 
     ADMDialogSuite9::Show(dialog, 2);  // any non-zero byte means true
-    EXPECT_TRUE(ADMDialogSuite9::IsVisible(dialog));
-    EXPECT_TRUE(ADMDialogSuite9::IsEnabled(dialog));
+    EXPECT_EQ((std::tuple{ADMDialogSuite9::IsVisible(dialog), ADMDialogSuite9::IsEnabled(dialog)}),
+              std::tuple(true, true));
     ADMDialogSuite9::Show(dialog, false);
     EXPECT_FALSE(ADMDialogSuite9::IsVisible(dialog));
     // The text becomes the window's title, read as Mac Roman (0x8E is e-acute).
@@ -52,9 +46,9 @@ TEST_F(WindowDialog, StylesChooseWindowClassAndAttributes) {
                               {7, 5, 0x8},  {10, 6, 0x1F}, {11, 5, 0x29}, {12, 5, 0x28}};
     for (const Expected& e : table) {
         WindowKind kind{};
-        ASSERT_TRUE(window_kind_for_style(e.style, kind)) << e.style;
-        EXPECT_EQ(kind.windowClass, e.windowClass) << e.style;
-        EXPECT_EQ(kind.attributes, e.attributes) << e.style;
+        EXPECT_EQ((std::tuple{window_kind_for_style(e.style, kind), kind.windowClass, kind.attributes}),
+                  std::tuple(true, e.windowClass, e.attributes))
+            << e.style;
     }
     EXPECT_EQ(kDialogWindowBaseAttributes, 0x2080000u);
     // Unknown styles make no dialog, and no window.
@@ -73,6 +67,7 @@ TEST_F(WindowDialog, SecondDestroyFromTheDestroyProcDoesNothing) {
         });
         return 0;
     });
+    _destroyed = 0;
     ADMDialogSuite9::Destroy(dialog);
     EXPECT_EQ(_destroyed, 1);
 }

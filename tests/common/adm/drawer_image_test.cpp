@@ -34,21 +34,21 @@ protected:
         ADMDrawerSuite5::FillRect(_drawer, &all);
         return pixel(_image, 3, 3);
     }
+    bool blank() const {
+        const unsigned char* bytes = from_ref(_image)->pixels;
+        return std::all_of(bytes, bytes + 10 * 20 * 4, [](unsigned char b) { return b == 0; });
+    }
     ADMImageRef _image = nullptr;
     ADMDrawerRef _drawer = nullptr;
 };
 
 TEST_F(Drawing, NewImageIsTransparentBlackOfItsSizeAndImpossibleSizesMakeNone) {
-    EXPECT_EQ(ADMImageSuite2::GetWidth(_image), 10);
-    EXPECT_EQ(ADMImageSuite2::GetHeight(_image), 20);
-    const unsigned char* bytes = from_ref(_image)->pixels;
-    EXPECT_TRUE(std::all_of(bytes, bytes + 10 * 20 * 4, [](unsigned char b) { return b == 0; }));
     Rect bounds{};
     ADMDrawerSuite5::GetBoundsRect(_drawer, &bounds);
-    EXPECT_EQ(bounds, (Rect{0, 0, 20, 10}));
-    EXPECT_EQ(ADMImageSuite2::CreateOffscreen(0, 5, 0), nullptr);
-    EXPECT_EQ(ADMImageSuite2::CreateOffscreen(5, -1, 0), nullptr);
-    EXPECT_EQ(ADMImageSuite2::CreateOffscreen(40000, 5, 0), nullptr);
+    EXPECT_EQ((std::tuple{ADMImageSuite2::GetWidth(_image), ADMImageSuite2::GetHeight(_image), blank(), bounds}),
+              std::tuple(10, 20, true, Rect{0, 0, 20, 10}));
+    for (const auto& [width, height] : {std::pair(0, 5), std::pair(5, -1), std::pair(40000, 5)})
+        EXPECT_EQ(ADMImageSuite2::CreateOffscreen(width, height, 0), nullptr) << width << " x " << height;
 }
 
 TEST_F(Drawing, HostColoursByKind) {
@@ -73,17 +73,15 @@ TEST_F(Drawing, ColoursWithoutTheHost) {
     EXPECT_EQ(fillWith(kADMDisabledTextColor), grey);
     fillWith(kADMWhiteColor);
     FakeApp::asked.clear();
-    EXPECT_EQ(fillWith(kADMTextColor), (std::array<int, 4>{0, 0, 0, 255}));
-    EXPECT_TRUE(FakeApp::asked.empty());
+    EXPECT_EQ((std::pair{fillWith(kADMTextColor), FakeApp::asked.size()}), std::pair(std::array{0, 0, 0, 255}, 0ul));
 
     iADMDrawer::_useAppColor = true;
-    EXPECT_EQ(fillWith(kADMDisabledColor), opaque(FakeApp::colour(PF_App_Color_TEXT_DISABLED)));
-    EXPECT_EQ(fillWith(kADMDisabledTextColor), opaque(FakeApp::colour(PF_App_Color_TEXT_DISABLED)));
-    EXPECT_EQ(fillWith(kADMTextColor), opaque(FakeApp::colour(PF_App_Color_TEXT)));
+    const auto disabled = opaque(FakeApp::colour(PF_App_Color_TEXT_DISABLED));
+    EXPECT_EQ((std::array{fillWith(kADMDisabledColor), fillWith(kADMDisabledTextColor), fillWith(kADMTextColor)}),
+              (std::array{disabled, disabled, opaque(FakeApp::colour(PF_App_Color_TEXT))}));
 
     const std::array<int, 4> red = fillWith(kADMRedColor);
-    EXPECT_EQ(fillWith(99), red);
-    EXPECT_EQ(fillWith(-1), red);
+    EXPECT_EQ((std::array{fillWith(99), fillWith(-1)}), (std::array{red, red}));
     sPFAppSuite = nullptr;
     EXPECT_EQ(fillWith(kADMWhiteColor), red);
 }
@@ -94,21 +92,18 @@ TEST_F(Drawing, ShapesAndClearing) {
     ADMDrawerSuite5::FillPolygon(_drawer, one, 1);
     ADMDrawerSuite5::FillPolygon(_drawer, one, 0);
     ADMDrawerSuite5::FillPolygon(_drawer, nullptr, 3);
-    const unsigned char* bytes = from_ref(_image)->pixels;
-    EXPECT_TRUE(std::all_of(bytes, bytes + 10 * 20 * 4, [](unsigned char b) { return b == 0; }));
+    EXPECT_TRUE(blank());
 
     const ADMPoint triangle[] = {{0, 0}, {0, 10}, {20, 0}};  // v, h: the upper left half
     ADMDrawerSuite5::FillPolygon(_drawer, triangle, 3);
-    EXPECT_EQ(pixel(_image, 1, 1)[3], 255);
-    EXPECT_EQ(pixel(_image, 9, 18)[3], 0);
+    EXPECT_EQ((std::pair{pixel(_image, 1, 1)[3], pixel(_image, 9, 18)[3]}), std::pair(255, 0));
 
     const Rect hole{2, 0, 4, 3};
     ADMDrawerSuite5::ClearRect(_drawer, &hole);
     EXPECT_EQ(pixel(_image, 1, 2), (std::array<int, 4>{0, 0, 0, 0}));
     EXPECT_EQ(pixel(_image, 1, 5)[3], 255) << "only the rectangle is cleared";
 
-    const ADMPoint from{15, 0};
-    const ADMPoint to{15, 10};
+    const ADMPoint from{15, 0}, to{15, 10};
     ADMDrawerSuite5::DrawLine(_drawer, &from, &to);
     EXPECT_GT(pixel(_image, 5, 15)[3], 0);
 }

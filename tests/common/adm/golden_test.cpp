@@ -108,8 +108,7 @@ TEST_F(Golden, EveryItemTypeInAWindow) {
         EXPECT_TRUE(tka::writeWindowPng(window, rewrite ? reference : actual));
     }
     ADMDialogSuite9::Destroy(dialog);
-    EXPECT_EQ(shot.width, 312);
-    EXPECT_EQ(shot.height, 256);
+    EXPECT_EQ(std::pair(shot.width, shot.height), std::pair(312, 256));
     if (rewrite) GTEST_SKIP() << "reference rewritten: " << reference;
     EXPECT_FALSE(failed) << (expected.empty() ? "no reference picture of this size at "
                                               : "too many pixels differ from ")

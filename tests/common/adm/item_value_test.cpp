@@ -49,20 +49,9 @@ TEST_F(ItemValues, ReadsOfTypedTexts) {
             ADMItemSuite10::SetMaxFloatValue(_edit, c.max);
         }
         type(c.typed);
-        EXPECT_EQ(ADMItemSuite10::GetIntValue(_edit), c.integer);
-        EXPECT_EQ(ADMItemSuite10::GetFloatValue(_edit), c.value);
-        EXPECT_EQ(shown(), c.typed);
+        EXPECT_EQ((std::tuple{ADMItemSuite10::GetIntValue(_edit), ADMItemSuite10::GetFloatValue(_edit), shown()}),
+                  std::tuple(c.integer, c.value, c.typed));
     }
-}
-
-// Setting a bound rewrites the text from the value (a set value is shown
-// unclamped: the last row of the table below).
-TEST_F(ItemValues, ABoundRewritesTheText) {
-    ADMItemSuite10::SetMaxFloatValue(_edit, 100);
-    ADMItemSuite10::SetFloatValue(_edit, 3);
-    type("77");
-    ADMItemSuite10::SetMinFloatValue(_edit, 1);
-    EXPECT_EQ(shown(), "3");
 }
 
 ADMBoolean pixels(ADMItemRef, float value, char* text, ADMInt32 length) {
@@ -70,9 +59,14 @@ ADMBoolean pixels(ADMItemRef, float value, char* text, ADMInt32 length) {
     return true;
 }
 
-TEST_F(ItemValues, CustomConversionsReplaceTheDefaults) {
+TEST_F(ItemValues, BoundsRewriteTheTextAndCustomConversionsReplaceTheDefaults) {
     ADMItemSuite10::SetMaxFloatValue(_edit, 1000);
     ADMItemSuite10::SetFloatValue(_edit, 4);
+    // Setting a bound rewrites the text from the value (a set value is shown
+    // unclamped: the last row of the table below).
+    type("77");
+    ADMItemSuite10::SetMinFloatValue(_edit, 1);
+    EXPECT_EQ(shown(), "4");
     ADMItemSuite10::SetFloatToTextProc(_edit, pixels);
     EXPECT_EQ(shown(), "4 px") << "setting the proc rewrites the text";
     ADMItemSuite10::SetTextToFloatProc(_edit, [](ADMItemRef, const char* text, float* value) -> ADMBoolean {
@@ -120,9 +114,9 @@ TEST_F(ItemValues, LeavingAFieldTakesTheValueAsReadAndShowsIt) {
         else
             ASSERT_TRUE(tka::focus(control_of(_edit)));
         tka::pressKey(c.leave);
-        EXPECT_EQ(shown(), c.shown);
-        EXPECT_EQ(_heard, c.typed ? std::vector<std::string>{c.shown} : std::vector<std::string>{});
-        EXPECT_EQ(ADMItemSuite10::GetFloatValue(_edit), c.value);
+        EXPECT_EQ(
+            std::tuple(shown(), _heard, ADMItemSuite10::GetFloatValue(_edit)),
+            std::tuple(c.shown, c.typed ? std::vector<std::string>{c.shown} : std::vector<std::string>{}, c.value));
     }
 }
 
@@ -147,14 +141,12 @@ TEST_F(ItemValues, DefaultTextToFloatReadsALeadingNumber) {
     float value = 9.0f;
     for (const auto& [text, read, expected] : reads) {
         value = 9.0f;
-        EXPECT_EQ(default_text_to_float(text, value), read) << text;
-        EXPECT_EQ(value, expected) << text;
+        EXPECT_EQ((std::pair{default_text_to_float(text, value), value}), std::pair(read, expected)) << text;
     }
-    EXPECT_TRUE(ADMItemSuite10::DefaultTextToFloat(_edit, " 7", &value));
-    EXPECT_EQ(value, 7.0f);
     char text[48];
-    EXPECT_TRUE(ADMItemSuite10::DefaultFloatToText(_edit, -0.25f, text, sizeof text));
-    EXPECT_STREQ(text, "-0.25");
+    EXPECT_EQ((std::tuple{ADMItemSuite10::DefaultTextToFloat(_edit, " 7", &value), value,
+                          ADMItemSuite10::DefaultFloatToText(_edit, -0.25f, text, sizeof text), std::string(text)}),
+              std::tuple(true, 7.0f, true, "-0.25"));
 }
 
 }  // namespace

@@ -10,6 +10,7 @@ namespace admtest {
 namespace {
 
 using Items = WindowTest;
+using Names = std::vector<std::string>;
 
 struct Seen {
     std::vector<std::string> dialogTypes;
@@ -29,8 +30,8 @@ TEST_F(Items, PopupsStartAtOneWithAnEmptyMenuOfTheirOwn) {
     ADMItemRef b = add(_dialog, kADMPopupMenuType, {30, 0, 50, 100});
     EXPECT_EQ(from_ref(_dialog)->nextMenuID, iADMDialog::kFirstMenuID + 2);
     for (ADMItemRef item : {a, b})
-        EXPECT_EQ(std::tuple(tka::value(control_of(item)), tka::minimum(control_of(item)),
-                             tka::popupEntries(control_of(item)).size(), from_ref(item)->list.menu != nullptr),
+        EXPECT_EQ((std::tuple{tka::value(control_of(item)), tka::minimum(control_of(item)),
+                              tka::popupEntries(control_of(item)).size(), from_ref(item)->list.menu != nullptr}),
                   std::tuple(1, 1, 0u, true));
     EXPECT_NE(from_ref(a)->list.menu, from_ref(b)->list.menu);
 }
@@ -49,33 +50,29 @@ TEST_F(Items, FailedNativeCallLeavesAnItemWithoutControl) {
     ADMItemRef button = add(_dialog, kADMTextPushButtonType, {10, 10, 30, 90}, 9);
     ADMItemRef text = add(_dialog, kADMTextStaticType, {40, 10, 60, 90}, 10);
     from_ref(_dialog)->window = window;
-    ASSERT_NE(button, nullptr);
-    ASSERT_NE(text, nullptr);
-    EXPECT_EQ(control_of(button), nullptr);
-    EXPECT_EQ(label_of(text), nullptr);
-    EXPECT_TRUE(tka::subviews(root_of(_dialog)).empty());
+    ASSERT_TRUE(button && text);
+    EXPECT_EQ((std::tuple{control_of(button), label_of(text), tka::subviews(root_of(_dialog)).size(),
+                          ADMDialogSuite9::GetItem(_dialog, 9), ADMDialogSuite9::GetNextItem(_dialog, button)}),
+              std::tuple(ControlRef{}, ControlRef{}, 0u, button, text));
     for (ADMItemRef item : {button, text}) {
         ADMItemSuite10::Show(item, false);
         ADMItemSuite10::Enable(item, true);
         ADMItemSuite10::SetText(item, "x");
         ADMItemSuite10::SetFloatValue(item, 3);
-        EXPECT_FALSE(ADMItemSuite10::IsEnabled(item));
-        EXPECT_EQ(ADMItemSuite10::GetFloatValue(item), 3.0f);
         Rect r{1, 2, 3, 4};
         ADMItemSuite10::GetBoundsRect(item, &r);
-        EXPECT_EQ(r, (Rect{0, 0, 0, 0}));
+        EXPECT_EQ((std::tuple{ADMItemSuite10::IsEnabled(item), ADMItemSuite10::GetFloatValue(item), r}),
+                  std::tuple(false, 3.0f, Rect{0, 0, 0, 0}));
     }
-    EXPECT_EQ(ADMDialogSuite9::GetItem(_dialog, 9), button);
-    EXPECT_EQ(ADMDialogSuite9::GetNextItem(_dialog, button), text);
 }
 
 TEST_F(Items, FailingInitProcReturnsNullButTheItemStays) {
     const Rect r{0, 0, 20, 80};
     ADMItemRef made = ADMItemSuite10::Create(
         _dialog, 4, kADMTextPushButtonType, &r, [](ADMItemRef) -> ASErr { return 1; }, nullptr, 0);
+    ADMItemRef const kept = ADMDialogSuite9::GetItem(_dialog, 4);
     EXPECT_EQ(made, nullptr);
-    ASSERT_NE(ADMDialogSuite9::GetItem(_dialog, 4), nullptr);
-    EXPECT_NE(control_of(ADMDialogSuite9::GetItem(_dialog, 4)), nullptr);
+    EXPECT_TRUE(kept && control_of(kept));
 }
 
 // The first of a run of consecutive ids starts on; a check box ends the run;
@@ -135,9 +132,9 @@ TEST_F(Items, WhatAPersonDoesToAnItemWithoutNotifyProcReachesTheDialogAsUserChan
         _seen = Seen{};
         ADMItemRef item = add(_dialog, c.type, {10, 10, 40, 110});
         c.act(item);
-        EXPECT_EQ(_seen.dialogItems, c.heard ? std::vector<ADMItemRef>{item} : std::vector<ADMItemRef>{});
-        EXPECT_EQ(_seen.dialogTypes,
-                  c.heard ? std::vector<std::string>{kADMUserChangedNotifier} : std::vector<std::string>{});
+        using Heard = std::pair<std::vector<ADMItemRef>, Names>;
+        EXPECT_EQ((std::pair{_seen.dialogItems, _seen.dialogTypes}),
+                  (c.heard ? Heard{{item}, {kADMUserChangedNotifier}} : Heard{}));
         ADMItemSuite10::Show(item, false);
     }
 }
@@ -154,9 +151,9 @@ TEST_F(Items, AnItemNotifyProcTakesTheClickInstead) {
         ADMItemSuite10::DefaultNotify(item, notifier);
     });
     ASSERT_TRUE(tka::click(control_of(box)));
-    EXPECT_EQ(_seen.itemNotified, std::vector<ADMItemRef>{box});
-    EXPECT_TRUE(_seen.dialogItems.empty());
-    EXPECT_TRUE(ADMItemSuite10::GetBooleanValue(box)) << "the box toggled itself";
+    // The box toggled itself, and the dialog heard nothing.
+    EXPECT_EQ((std::tuple{_seen.itemNotified, _seen.dialogItems.size(), ADMItemSuite10::GetBooleanValue(box)}),
+              std::tuple(std::vector<ADMItemRef>{box}, 0u, ADMBoolean{true}));
 }
 
 TEST_F(Items, AButtonClickedInANotifyProcThatDestroysTheDialogIsSafe) {
@@ -178,8 +175,7 @@ TEST_F(Items, DefaultDrawLeavesTheStandardLook) {
         ADMItemSuite10::DefaultDraw(item, drawer);
     });
     const tka::Bitmap drawn = tka::renderWindow(from_ref(_dialog)->window);
-    EXPECT_EQ(_seen.draws, 1);
-    EXPECT_EQ(plain.pixels, drawn.pixels);
+    EXPECT_EQ((std::pair{_seen.draws, plain.pixels}), std::pair(1, drawn.pixels));
 }
 
 // The entry handle is the list itself with a cursor: indexing moves the cursor,
@@ -199,22 +195,19 @@ TEST_F(Items, EntriesThroughTheListsCursor) {
     for (const char* text : {"A", "C"})
         ADMEntrySuite6::SetText(ADMListSuite4::InsertEntry(_list, ADMListSuite4::NumberOfEntries(_list)), text);
     ADMEntrySuite6::SetText(ADMListSuite4::InsertEntry(_list, 1), "B");
-    EXPECT_EQ(entries(), (std::vector<std::string>{"A", "B", "C"}));
-    EXPECT_EQ(ADMListSuite4::NumberOfEntries(_list), 3);
+    EXPECT_EQ((std::pair{entries(), ADMListSuite4::NumberOfEntries(_list)}), std::pair(Names{"A", "B", "C"}, 3));
     ADMListSuite4::RemoveEntry(_list, 0);
-    EXPECT_EQ(entries(), (std::vector<std::string>{"B", "C"}));
     ADMEntrySuite6::SetText(ADMListSuite4::IndexEntry(_list, 5), "Stray");
-    EXPECT_EQ(entries(), (std::vector<std::string>{"B", "C"}));
+    EXPECT_EQ(entries(), (Names{"B", "C"}));
 
     ADMEntrySuite6::Select(ADMListSuite4::IndexEntry(_list, 1), true);
-    EXPECT_EQ(tka::value(control_of(_popup)), 2);
-    EXPECT_EQ(tka::text(control_of(_popup)), "C");
+    EXPECT_EQ((std::pair{tka::value(control_of(_popup)), tka::text(control_of(_popup))}),
+              std::pair(2, std::string("C")));
     ADMEntrySuite6::Select(ADMListSuite4::IndexEntry(_list, 0), false);
     EXPECT_EQ(tka::value(control_of(_popup)), 2) << "deselecting does nothing";
     ADMListSuite4::IndexEntry(_list, 4);
     ADMEntryRef active = ADMListSuite4::GetActiveEntry(_list);
-    ASSERT_NE(active, nullptr);
-    EXPECT_EQ(ADMEntrySuite6::GetIndex(active), 1);
+    EXPECT_EQ(active ? ADMEntrySuite6::GetIndex(active) : -1, 1);
 
     ADMItemRef button = add(_dialog, kADMTextPushButtonType, {40, 10, 60, 100});
     ADMListRef list = ADMItemSuite10::GetList(button);

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <functional>
+#include <tuple>
 
 #include "adm/detail/handles.h"
 #include "adm/detail/iADMItem.h"
@@ -30,24 +31,15 @@ protected:
 
     void remove(std::string const& name) { host.delete_layer(layer(name).id); }
     void add_camera(std::string const& name) {
-        host::Layer camera_layer;
-        camera_layer.name = name;
-        camera_layer.type = host::LayerType::camera;
-        camera_layer.three_d = true;
-        host.add_layer(camera_layer, static_cast<long>(host.layer_ids().size()));
+        host::Layer cam;
+        std::tie(cam.name, cam.type, cam.three_d) = std::tuple(name, host::LayerType::camera, true);
+        host.add_layer(cam, static_cast<long>(host.layer_ids().size()));
     }
-    host::Vec3 orientation() const {
-        auto const& v = dlg->camera_orient.val.three_d;
-        return host::Vec3{v.x, v.y, v.z};
-    }
+    host::Vec3 orientation() const { return vec(dlg->camera_orient); }
 };
 
 class ThreeCamerasTest : public CameraTest {
 protected:
-    void SetUp() override {
-        CameraTest::SetUp();
-        reset();
-    }
     void reset() {
         dlg.reset();
         load(scene({footage("Card", 10, 10), camera("Near", {0, 0, -100}, {0, 0, 0}), footage("F2", 10, 10),
@@ -61,9 +53,10 @@ protected:
 // The entries follow the stack order, the first chosen; the chosen camera is
 // found again by its layer after each change of the composition.
 TEST_F(ThreeCamerasTest, TheChoiceFollowsItsCamera) {
-    EXPECT_EQ(entries(), (Names{"Near", "Middle", "Far"}));
-    EXPECT_EQ(dlg->cameras, (std::vector<AEGP_LayerH>{handle("Near"), handle("Middle"), handle("Far")}));
-    EXPECT_EQ(active(), 0);
+    reset();
+    Names const all{"Near", "Middle", "Far"};
+    EXPECT_EQ(std::tuple(entries(), dlg->cameras, active()),
+              std::tuple(all, std::vector<AEGP_LayerH>{handle("Near"), handle("Middle"), handle("Far")}, 0));
     struct Case {
         char const* what;
         int chosen;
@@ -72,21 +65,13 @@ TEST_F(ThreeCamerasTest, TheChoiceFollowsItsCamera) {
         int active;
     };
     std::vector<Case> const cases{
-        {"refreshed twice",
-         2,
-         [this] { ASSERT_EQ(dlg->fill_combo_camera(), A_Err_NONE); },
-         {"Near", "Middle", "Far"},
-         2},
+        {"refreshed twice", 2, [this] { dlg->fill_combo_camera(); }, all, 2},
         {"another removed", 2, [this] { remove("Middle"); }, {"Near", "Far"}, 1},
         {"first kept", 0, [this] { remove("Far"); }, {"Near", "Middle"}, 0},
         {"chosen removed", 1, [this] { remove("Middle"); }, {"Near", "Far"}, 0},
         {"one added", 1, [this] { add_camera("New"); }, {"Near", "Middle", "Far", "New"}, 1},
-        {"renamed keeps its text",
-         1,
-         [this] { host.project().layer(layer("Middle").id)->name = "Renamed"; },
-         {"Near", "Middle", "Far"},
-         1},
-        {"no active composition", 2, [this] { host.project().active_item = 0; }, {"Near", "Middle", "Far"}, 2},
+        {"renamed", 1, [this] { host.project().layer(layer("Middle").id)->name = "Renamed"; }, all, 1},
+        {"no active composition", 2, [this] { host.project().active_item = 0; }, all, 2},
     };
     for (Case const& c : cases) {
         SCOPED_TRACE(c.what);
@@ -100,28 +85,24 @@ TEST_F(ThreeCamerasTest, TheChoiceFollowsItsCamera) {
 }
 
 TEST_F(ThreeCamerasTest, AListingFailureLeavesEverythingAsItWas) {
+    reset();
     choose(2);
     remove("Near");
     fail_next("AEGP_GetLayerObjectType", 2);
     EXPECT_EQ(dlg->fill_combo_camera(), 77);
-    EXPECT_EQ(entries(), (Names{"Near", "Middle", "Far"}));
-    EXPECT_EQ(active(), 2);
-    EXPECT_EQ(dlg->cameras.size(), 3u);
+    EXPECT_EQ(std::tuple(entries(), active(), dlg->cameras.size()), std::tuple(Names{"Near", "Middle", "Far"}, 2, 3u));
 }
 
 TEST_F(CameraTest, TwoCamerasWithOneNameAreChosenByHandle) {
-    json left = camera("Camera", {-1000, 0, 0}, {0, 0, 0});
-    json right = camera("Camera", {1000, 0, 0}, {0, 0, 0});
-    load(scene({left, right}));
+    load(scene({camera("Camera", {-1000, 0, 0}, {0, 0, 0}), camera("Camera", {1000, 0, 0}, {0, 0, 0})}));
     open();
     ASSERT_EQ(dlg->fill_combo_camera(), A_Err_NONE);
     EXPECT_EQ(entries(), (Names{"Camera", "Camera"}));
-    choose(1);
-    ASSERT_EQ(dlg->get_camera_orientation(), A_Err_NONE);
-    EXPECT_NEAR(orientation().y, 270, 1e-9);  // the camera on the right
-    choose(0);
-    ASSERT_EQ(dlg->get_camera_orientation(), A_Err_NONE);
-    EXPECT_NEAR(orientation().y, 90, 1e-9);
+    for (auto const& [index, y] : {std::pair(1, 270.0), std::pair(0, 90.0)}) {  // 270: the camera on the right
+        choose(index);
+        ASSERT_EQ(dlg->get_camera_orientation(), A_Err_NONE);
+        EXPECT_NEAR(orientation().y, y, 1e-9);
+    }
 }
 
 TEST_F(CameraTest, WithoutCamerasTowardsCameraIsSwitchedOffAndDisabled) {
@@ -149,22 +130,27 @@ TEST_F(CameraTest, NoPopupNoHostCalls) {
     load(scene({camera("Camera", {0, 0, -100}, {0, 0, 0})}));
     open_without(kCameraPopup);
     mark();
-    EXPECT_EQ(dlg->get_combo_id(), -1);
-    EXPECT_EQ(dlg->fill_combo_camera(), A_Err_NONE);
-    EXPECT_EQ(dlg->get_camera_orientation(), A_Err_NONE);
-    EXPECT_EQ(calls_since_mark(), Names{});
+    // Braced, so that the calls go in this order.
+    EXPECT_EQ(
+        (std::tuple{dlg->get_combo_id(), dlg->fill_combo_camera(), dlg->get_camera_orientation(), calls_since_mark()}),
+        std::tuple(-1, A_Err_NONE, A_Err_NONE, Names{}));
 }
 
-// The effective orientation, to three decimals, of a camera looking at the origin.
+// The effective orientation, to three decimals, of a camera looking at the
+// origin; a camera on its point of interest turns only halfway (y + 180), with
+// its own orientation and rotations.
 TEST_F(CameraTest, EffectiveOrientationToThreeDecimals) {
-    const std::pair<std::vector<double>, host::Vec3> rows[] = {{{0, 0, -1000}, {180, 180, -180}},
-                                                               {{0, 0, 1000}, {0, 180, 0}},
-                                                               {{1000, 0, 0}, {0, 270, 0}},
-                                                               {{1000, 0, -1000}, {180, 225, -180}},
-                                                               {{0, 500, -1000}, {-153.435, 180, -180}}};
-    for (auto const& [position, expected] : rows) {
-        SCOPED_TRACE(::testing::PrintToString(position));
-        load(scene({footage("Card", 10, 10), camera("Camera", position, {0, 0, 0})}));
+    const std::pair<json, host::Vec3> rows[] = {
+        {camera("Camera", {0, 0, -1000}, {0, 0, 0}), {180, 180, -180}},
+        {camera("Camera", {0, 0, 1000}, {0, 0, 0}), {0, 180, 0}},
+        {camera("Camera", {1000, 0, 0}, {0, 0, 0}), {0, 270, 0}},
+        {camera("Camera", {1000, 0, -1000}, {0, 0, 0}), {180, 225, -180}},
+        {camera("Camera", {0, 500, -1000}, {0, 0, 0}), {-153.435, 180, -180}},
+        {with(camera("Camera", {5, 6, 7}, {5, 6, 7}), {{"orientation", {10, 20, 30}}, {"rotation", {1, 2, 3}}}),
+         {11, 202, 33}}};
+    for (auto const& [cam, expected] : rows) {
+        SCOPED_TRACE(cam.dump());
+        load(scene({footage("Card", 10, 10), cam}));
         open();
         ASSERT_EQ(dlg->fill_combo_camera(), A_Err_NONE);
         // An application reads the chosen camera's orientation first.
@@ -172,17 +158,6 @@ TEST_F(CameraTest, EffectiveOrientationToThreeDecimals) {
         host::Vec3 const o = orientation();
         EXPECT_LT(std::max({std::abs(o.x - expected.x), std::abs(o.y - expected.y), std::abs(o.z - expected.z)}), 5e-4);
     }
-}
-
-TEST_F(CameraTest, ACameraOnItsPointOfInterestOnlyTurnsHalfway) {
-    json cam = camera("Camera", {5, 6, 7}, {5, 6, 7});
-    cam["orientation"] = {10, 20, 30};
-    cam["rotation"] = {1, 2, 3};
-    load(scene({cam}));
-    open();
-    ASSERT_EQ(dlg->fill_combo_camera(), A_Err_NONE);
-    ASSERT_EQ(dlg->get_camera_orientation(), A_Err_NONE);
-    EXPECT_EQ(orientation(), (host::Vec3{11, 202, 33}));
 }
 
 }  // namespace

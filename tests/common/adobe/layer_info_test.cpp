@@ -2,6 +2,7 @@
 // what a host failure leaves behind.
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstring>
 #include <tuple>
 
@@ -21,8 +22,6 @@ protected:
         return record;
     }
 };
-
-host::Vec3 vec(AEGP_StreamValue const& v) { return host::Vec3{v.val.three_d.x, v.val.three_d.y, v.val.three_d.z}; }
 
 bool all_zero(math::TMatrix3D<double> const& m) {
     return m.flags == 0 && std::all_of(&m.m[0][0], &m.m[0][0] + 16, [](double v) { return v == 0; });
@@ -83,27 +82,24 @@ TEST_F(LayerInfoTest, MatrixIsZeroUntilRefreshed) {
     r.refresh_mat();
     // Z turns first, then X, then the shift: (1, 0, 0) -> (0, 1, 0) -> (0, 0, 1).
     math::TGeomVector3D<double> const corner = r.mat * math::TGeomVector3D<double>(1, 0, 0);
-    EXPECT_NEAR(corner.x, 100, 1e-9);
-    EXPECT_NEAR(corner.y, 200, 1e-9);
-    EXPECT_NEAR(corner.z, 301, 1e-9);
+    EXPECT_NEAR(std::hypot(corner.x - 100, corner.y - 200, corner.z - 301), 0, 1e-9);
 }
 
 // A text or shape layer has no source: with the crop box it takes the largest
 // other selected 3D source, otherwise (or with none) the composition's size.
 TEST_F(LayerInfoTest, SizesOfLayersWithoutASource) {
-    json const mixed = scene(
-        {footage("Card", 640, 480), text_layer("Title"), shape_layer("Star"), flat(footage("Backdrop", 4000, 4000))},
-        1280, 720);
-    json const no_other = scene(
-        {text_layer("Title"), flat(footage("Backdrop", 4000, 4000)), unselected(footage("Card", 640, 480))}, 1280, 720);
+    json const mixed = scene({footage("Card", 640, 480), layer_of("Title", "text"), layer_of("Star", "shape"),
+                              flat(footage("Backdrop", 4000, 4000))},
+                             1280, 720);
+    json const no_other =
+        scene({layer_of("Title", "text"), flat(footage("Backdrop", 4000, 4000)), unselected(footage("Card", 640, 480))},
+              1280, 720);
     struct Case {
         char const* what;
         json const& scene;
-        bool crop_control;
-        bool crop;
+        bool crop_control, crop;
         std::string layer;
-        int width;
-        int height;
+        int width, height;
     };
     std::vector<Case> const cases{
         {"text, cropped", mixed, true, true, "Title", 640, 480},

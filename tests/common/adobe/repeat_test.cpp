@@ -22,12 +22,10 @@ protected:
     }
 
     std::vector<host::ObjectId> stack_ids() const { return host.layer_ids(); }
-    static host::ObjectId id_of(AEGP_LayerH layer) {
-        return host::handle_id(layer, host::HandleKind::layer).value_or(0);
-    }
     std::vector<host::ObjectId> record_ids() const {
         std::vector<host::ObjectId> ids;
-        for (auto const& record : dlg->layers) ids.push_back(id_of(record.layer));
+        for (auto const& record : dlg->layers)
+            ids.push_back(host::handle_id(record.layer, host::HandleKind::layer).value_or(0));
         return ids;
     }
 };
@@ -38,8 +36,7 @@ TEST_P(RepeatTest, CountZeroOrRepeatOffMakesNoCopies) {
         check(kRepeatLayers, repeat_on);
         number(kRepeatCount, repeat_on ? 0 : 2);
         ASSERT_EQ(dlg->apply_assistant(), A_Err_NONE);
-        EXPECT_EQ(dlg->layers.size(), 3u);
-        EXPECT_EQ(stack_ids().size(), 3u);
+        EXPECT_EQ(std::pair(dlg->layers.size(), stack_ids().size()), std::pair(3ul, 3ul));
     }
 }
 
@@ -80,7 +77,7 @@ TEST_P(RepeatTest, WhereTheDuplicatesGoInTheStack) {
 INSTANTIATE_TEST_SUITE_P(BothPaths, RepeatTest, ::testing::Values(Path::direct, Path::command),
                          [](auto const& info) { return info.param == Path::direct ? "LayerSuite" : "Command"; });
 
-class RepeatControlsTest : public AssistantTest {};
+using RepeatControlsTest = AssistantTest;
 
 // Which controls "Repeat Layers" enables is checked on the plug-in's dialog
 // (tests/Voxtrel); here, that its click starts no application, and that without
@@ -101,18 +98,11 @@ TEST_F(RepeatControlsTest, RepeatLayersClickAndMissingControls) {
 
 // The Duplicate command selects the one layer, duplicates it and finds the new
 // layer by comparing the stack before and after.
-class DuplicateCommandTest : public AssistantTest {
-protected:
-    void SetUp() override {
-        AssistantTest::SetUp();
-        host.remove_suite(kAEGPLayerSuite, kAEGPLayerSuiteVersion10);
-        load(scene({footage("A", 10, 10), footage("B", 10, 10)}));
-        open();
-        ASSERT_EQ(dlg->save_selection(), A_Err_NONE);
-    }
-};
-
-TEST_F(DuplicateCommandTest, TheOrderOfOneDuplication) {
+TEST_F(RepeatControlsTest, TheOrderOfOneDuplicationByCommand) {
+    host.remove_suite(kAEGPLayerSuite, kAEGPLayerSuiteVersion10);
+    load(scene({footage("A", 10, 10), footage("B", 10, 10)}));
+    open();
+    ASSERT_EQ(dlg->save_selection(), A_Err_NONE);
     check(kRepeatSequentially, true);
     mark();
     AEGP_LayerH const made = dlg->clone(handle("A"));

@@ -4,19 +4,13 @@
 
 namespace {
 
-class StreamValueTest : public AssistantTest {
-protected:
-    void SetUp() override {
-        AssistantTest::SetUp();
-        load(scene({footage("Card", 640, 480)}, 1920, 1080, 1.0));
-    }
-
-    A_Time one_second{30, 30};
-};
+using StreamValueTest = AssistantTest;
 
 // A key at an existing time gives that key's index; a refused key leaves the
 // caller's index alone.
 TEST_F(StreamValueTest, KeysWithAndWithoutAnIndexPointer) {
+    load(scene({footage("Card", 640, 480)}, 1920, 1080, 1.0));
+    A_Time const one_second{30, 30};
     StreamValue stream(plugin, handle("Card"), AEGP_LayerStream_SCALE);
     AEGP_KeyframeIndex index = 99;
     EXPECT_TRUE(stream.insert_key(A_Time{0, 30}, AEGP_LTimeMode_CompTime, &index));
