@@ -20,17 +20,15 @@ const A_u_char* name(const char* text) { return reinterpret_cast<const A_u_char*
 
 TEST_F(Strict, ARefusedCallSaysWhichRuleItBrokeAndChangesNothing) {
     AEGP_LayerH gone = nullptr;
-    layers10->AEGP_DuplicateLayer(layer(0), &gone);
-    h.delete_layer(*host::handle_id(gone, host::HandleKind::layer));
-    AEGP_CollectionH disposed = nullptr, collection = nullptr;
-    collections->AEGP_NewCollection(plugin, &disposed);
-    collections->AEGP_DisposeCollection(disposed);
-    collections->AEGP_NewCollection(plugin, &collection);
     AEGP_StreamRefH orphan = nullptr, stream = nullptr, no_stream = nullptr;
     layers10->AEGP_DuplicateLayer(layer(0), &gone);
     streams->AEGP_GetNewLayerStream(plugin, gone, AEGP_LayerStream_SCALE, &orphan);
     h.delete_layer(*host::handle_id(gone, host::HandleKind::layer));
     streams->AEGP_GetNewLayerStream(plugin, layer(0), AEGP_LayerStream_POSITION, &stream);
+    AEGP_CollectionH disposed = nullptr, collection = nullptr;
+    collections->AEGP_NewCollection(plugin, &disposed);
+    collections->AEGP_DisposeCollection(disposed);
+    collections->AEGP_NewCollection(plugin, &collection);
     A_long n = 0;
     A_Time t{};
     AEGP_LayerH l = nullptr;
@@ -46,8 +44,7 @@ TEST_F(Strict, ARefusedCallSaysWhichRuleItBrokeAndChangesNothing) {
     const auto* reg = host_test::acquire<AEGP_RegisterSuite1>(h, kAEGPRegisterSuite, 1);
     const auto* panels = host_test::acquire<AEGP_PanelSuite1>(h, kAEGPWorkspacePanelSuite, 1);
     panels->AEGP_RegisterCreatePanelHook(plugin, name("QX_P"), nothing, nullptr, 1);
-    AEGP_ItemH source = nullptr;
-    layers->AEGP_GetLayerSourceItem(layer(0), &source);
+    const AEGP_ItemH source = host::Host::item_handle(h.project().layers.at(h.find_layer("A")).source);
     AEGP_CompH c = nullptr;
     const void* table = nullptr;
     const AEGP_PluginID wrong = plugin + 40;
@@ -145,12 +142,10 @@ TEST_F(Strict, ARefusedCallSaysWhichRuleItBrokeAndChangesNothing) {
     EXPECT_EQ(h.save_scene_text(), before);
     A_u_long count = 1;
     collections->AEGP_GetCollectionNumItems(collection, &count);
-    EXPECT_EQ(count, 0u);
-    EXPECT_EQ(h.menus().items(AEGP_Menu_WINDOW).size(), 1u);
-    EXPECT_TRUE(h.alerts().empty());
-    EXPECT_TRUE(h.hooks().command.empty() && h.hooks().update_menu.empty() && h.hooks().death.empty() &&
-                h.hooks().idle.empty());
-    EXPECT_EQ(h.hooks().create_panel.size(), 1u);
+    const auto& hooks = h.hooks();
+    EXPECT_EQ(std::tuple(count, h.menus().items(AEGP_Menu_WINDOW).size(), h.alerts().size(), hooks.command.size(),
+                         hooks.update_menu.size(), hooks.death.size(), hooks.idle.size(), hooks.create_panel.size()),
+              std::tuple(0u, 1u, 0u, 0u, 0u, 0u, 0u, 1u));
     collections->AEGP_DisposeCollection(collection);
     streams->AEGP_DisposeStream(stream);
     EXPECT_EQ(h.open_streams() + h.open_collections(), 1);  // the orphan stream
@@ -167,13 +162,11 @@ TEST(Refusals, AreKeptWithTheLogOffBoundedAndInOrder) {
         items->AEGP_GetItemType(host::Host::item_handle(static_cast<host::ObjectId>(900 + i)), nullptr);
     AEGP_ItemH active = nullptr;
     items->AEGP_GetActiveItem(&active);
-    EXPECT_FALSE(h.calls().logging());
-    EXPECT_TRUE(h.calls().calls().empty());
-    EXPECT_EQ(h.calls().refusals_total(), refused);
-    ASSERT_EQ(h.calls().refusals().size(), host::CallGate::kRefusalsKept);
-    EXPECT_EQ(h.calls().refusals().front().arguments, "item#920");
-    EXPECT_EQ(h.calls().refusals().back().number, refused + 1);  // after the acquisition
-    EXPECT_EQ(h.calls().refusals().back().reason, "itemH names no item of the project");
+    const host::CallGate& calls = h.calls();
+    ASSERT_EQ(std::tuple(calls.logging(), calls.calls().size(), calls.refusals_total(), calls.refusals().size()),
+              std::tuple(false, 0u, refused, host::CallGate::kRefusalsKept));
+    EXPECT_EQ(std::tuple(calls.refusals().front().arguments, calls.refusals().back().number, calls.refusals().back().reason),
+              std::tuple("item#920", refused + 1, "itemH names no item of the project"));  // after the acquisition
 }
 
 }  // namespace
