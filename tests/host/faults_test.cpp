@@ -20,14 +20,15 @@ TEST(FaultInjection, ArmedFaultsFailTheirCallsWithoutSideEffect) {
         const char* what;
         void (*arm)(host::CallGate&);
         S statuses;
+        long first;  // the number of the first call failed as armed (calls count from the acquisition), or 0
     } cases[] = {
-        {"3rd call overall, once", [](host::CallGate& g) { g.fail_call(3, 77); }, S{0, 77, 0, 0}},
-        {"3rd call overall, from then on", [](host::CallGate& g) { g.fail_call(3, 5, true); }, S{0, 5, 5, 5}},
-        {"3rd report, once", [](host::CallGate& g) { g.fail_function("AEGP_ReportInfo", 3, 9); }, S{0, 0, 9, 0}},
+        {"3rd call overall, once", [](host::CallGate& g) { g.fail_call(3, 77); }, S{0, 77, 0, 0}, 3},
+        {"3rd call overall, from then on", [](host::CallGate& g) { g.fail_call(3, 5, true); }, S{0, 5, 5, 5}, 3},
+        {"3rd report, once", [](host::CallGate& g) { g.fail_function("AEGP_ReportInfo", 3, 9); }, S{0, 0, 9, 0}, 4},
         {"2nd report, from then on", [](host::CallGate& g) { g.fail_function("AEGP_ReportInfo", 2, 9, true); },
-         S{0, 9, 9, 9}},
+         S{0, 9, 9, 9}, 3},
         {"another function", [](host::CallGate& g) { g.fail_function("AEGP_DoCommand", 1, 9, true); },
-         S{0, 0, 0, 0}},
+         S{0, 0, 0, 0}, 0},
     };
     for (const auto& c : cases) {
         Host h;
@@ -39,15 +40,10 @@ TEST(FaultInjection, ArmedFaultsFailTheirCallsWithoutSideEffect) {
         EXPECT_EQ(statuses, c.statuses) << c.what;
         EXPECT_EQ(h.alerts().size(), static_cast<std::size_t>(std::count(statuses.begin(), statuses.end(), 0)))
             << c.what;
-        const auto failed = std::find_if(statuses.begin(), statuses.end(), [](A_Err s) { return s != 0; });
         const auto& first = h.calls().first_injection();
-        ASSERT_EQ(first.has_value(), failed != statuses.end()) << c.what;
-        if (first) {
-            const std::string arguments = std::to_string(plugin) + ", \"x\"";
-            EXPECT_EQ(std::tuple(first->number, first->function, first->arguments),
-                      std::tuple(2 + (failed - statuses.begin()), "AEGP_ReportInfo", arguments))
-                << c.what;
-        }
+        EXPECT_EQ(first ? std::to_string(first->number) + " " + first->function + "(" + first->arguments + ")" : "",
+                  c.first ? std::to_string(c.first) + " AEGP_ReportInfo(" + std::to_string(plugin) + ", \"x\")" : "")
+            << c.what;
     }
 }
 

@@ -15,7 +15,6 @@ const Suite* acquire(host::Host& h, const char* name, A_long version) {
     return static_cast<const Suite*>(table);
 }
 
-inline void release(host::Host& h, const char* name, A_long version) { h.basic_suite()->ReleaseSuite(name, version); }
 
 // The id of a plug-in the host loaded (one whose entry point does nothing), for
 // calls that name their plug-in.

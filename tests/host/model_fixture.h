@@ -77,12 +77,11 @@ struct ModelFixture : ::testing::Test {
         streams->AEGP_DisposeStream(v.streamH);
         return err;
     }
-    A_long insert_key(AEGP_LayerH l, AEGP_LayerStream which, double seconds) {
+    A_long insert_key(AEGP_LayerH l, AEGP_LayerStream which, A_Time t, AEGP_LTimeMode mode = AEGP_LTimeMode_CompTime) {
         AEGP_StreamRefH s = nullptr;
         streams->AEGP_GetNewLayerStream(plugin, l, which, &s);
-        const A_Time t = at(seconds);
         AEGP_KeyframeIndex index = -1;
-        EXPECT_EQ(keys->AEGP_InsertKeyframe(s, AEGP_LTimeMode_CompTime, &t, &index), A_Err_NONE);
+        EXPECT_EQ(keys->AEGP_InsertKeyframe(s, mode, &t, &index), A_Err_NONE);
         streams->AEGP_DisposeStream(s);
         return index;
     }

@@ -48,14 +48,8 @@ TEST_F(Model, TimesAreExactAndAKeyAtTheReportedTimeTakesTheValueSetThen) {
     for (const AEGP_LTimeMode mode : {AEGP_LTimeMode_CompTime, AEGP_LTimeMode_LayerTime}) {
         A_Time now{};
         ASSERT_EQ(layers->AEGP_GetLayerCurrentTime(layer(1), mode, &now), A_Err_NONE);
-        AEGP_StreamRefH s = nullptr;
-        streams->AEGP_GetNewLayerStream(plugin, layer(1), AEGP_LayerStream_SCALE, &s);
-        AEGP_KeyframeIndex index = -1;
-        ASSERT_EQ(keys->AEGP_InsertKeyframe(s, mode, &now, &index), A_Err_NONE);
-        AEGP_StreamValue v{};
-        v.val.three_d = {50, 60, 70};
-        ASSERT_EQ(streams->AEGP_SetStreamValue(plugin, s, &v), A_Err_NONE);
-        streams->AEGP_DisposeStream(s);
+        insert_key(layer(1), AEGP_LayerStream_SCALE, now, mode);
+        ASSERT_EQ(write(layer(1), AEGP_LayerStream_SCALE, {50, 60, 70}), A_Err_NONE);
         const auto& ks = h.project().layers.at(h.find_layer("B")).stream(host::StreamId::scale).keys;
         ASSERT_EQ(ks.size(), 1u) << "mode " << mode;
         EXPECT_EQ(std::pair(ks[0].time, ks[0].value), std::pair(*host::Time::fraction(1, 3), host::Vec3{50, 60, 70}));
@@ -100,11 +94,11 @@ TEST_F(Model, SettingAndKeyingAStreamKeepTheValueWhereNothingIsSet) {
     ASSERT_EQ(write(layer(0), AEGP_LayerStream_ROTATE_Y, {45, 1, 1}), A_Err_NONE);
     EXPECT_EQ(std::pair(a.stream(host::StreamId::position).keyed(), a.stream(host::StreamId::rotation_y).value.x),
               std::pair(false, 45.0));
-    EXPECT_EQ(insert_key(layer(0), AEGP_LayerStream_POSITION, 2.0), 0);
+    EXPECT_EQ(insert_key(layer(0), AEGP_LayerStream_POSITION, at(2.0)), 0);
     EXPECT_TRUE(a.stream(host::StreamId::position).keyed());
     EXPECT_EQ(read(layer(0), AEGP_LayerStream_POSITION, 9), std::tuple(kSpatial, 1, 2, 3));
-    EXPECT_EQ(insert_key(layer(1), AEGP_LayerStream_POSITION, 1.0), 1);  // already a key there
-    EXPECT_EQ(insert_key(layer(1), AEGP_LayerStream_POSITION, 0.75), 1);
+    EXPECT_EQ(insert_key(layer(1), AEGP_LayerStream_POSITION, at(1.0)), 1);  // already a key there
+    EXPECT_EQ(insert_key(layer(1), AEGP_LayerStream_POSITION, at(0.75)), 1);
     ASSERT_EQ(ks.size(), 3u);
     EXPECT_EQ(ks[1].value, (host::Vec3{77.5, 155, -217.5}));
     ASSERT_EQ(write(layer(1), AEGP_LayerStream_POSITION, {7, 8, 9}), A_Err_NONE);  // at 0.5 s

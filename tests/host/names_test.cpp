@@ -1,6 +1,7 @@
 // Names cross the interface in Mac Roman: the host's UTF-8 names go out
 // converted (with "?" for what Mac Roman cannot hold) and cut to fit; texts a
-// plug-in hands in come in converted to UTF-8 (panel names and titles: panels_test).
+// plug-in hands in come in converted to UTF-8 (menu, undo group and panel names
+// are in the commands, undo and panels tests).
 #include <gtest/gtest.h>
 
 #include "model_fixture.h"
@@ -36,18 +37,9 @@ TEST_F(Names, NamesGoOutInMacRomanAndTextsComeInAsUtf8) {
     layers->AEGP_GetLayerName(layer(0), name, source);
     EXPECT_EQ(std::string(name), std::string(62, 'x') + "\x86");
 
-    // Texts handed in.
+    // A text handed in.
     utility->AEGP_ReportInfo(plugin, "\x86" "berall gr\x9A\xA7" "er");
     EXPECT_EQ(h.alerts().back().text, "\xC3\x9C" "berall gr\xC3\xB6\xC3\x9F" "er");
-
-    AEGP_Command command = 0;
-    commands->AEGP_GetUniqueCommand(&command);
-    commands->AEGP_InsertMenuCommand(command, "Verteilen \xC9", AEGP_Menu_FLOATERS, AEGP_MENU_INSERT_AT_BOTTOM);
-    EXPECT_EQ(h.menus().name_of(command), "Verteilen \xE2\x80\xA6");
-
-    utility->AEGP_StartUndoGroup("Caf\x8E");
-    utility->AEGP_EndUndoGroup();
-    EXPECT_EQ(h.undo_history().undo_steps().back().name, "Caf\xC3\xA9");
 }
 
 }  // namespace

@@ -53,35 +53,23 @@ A_Err create_panel(AEGP_GlobalRefcon, AEGP_CreatePanelRefcon, AEGP_PlatformViewR
     return _fake.status;
 }
 
-struct Panels : ::testing::Test {
-    Host h;
-    const AEGP_PluginID plugin = host_test::attach_plugin(h);
-    Panels() {
-        _fake = FakePanel{};
-        _panels = acquire<AEGP_PanelSuite1>(h, kAEGPWorkspacePanelSuite, 1);
-        EXPECT_EQ(_panels->AEGP_RegisterCreatePanelHook(plugin, match(), create_panel, nullptr, 1), A_Err_NONE);
-    }
-    static const A_u_char* match() { return reinterpret_cast<const A_u_char*>(kMatchIn); }
-};
-
 // A failing hook leaves it closed; then open (the title handed in Mac Roman), close, open again without snap
 // sizes, close by the frame's close, and quit.
-TEST_F(Panels, ToggleOpensAFrameWithTheContainerAndClosesItContainerFirst) {
-    const auto size = [&] {
-        const auto s = h.panel_size(kMatch);
-        Rect content{};
-        GetWindowBounds(h.panel_window(kMatch), kWindowContentRgn, &content);
-        EXPECT_EQ(std::pair(content.right - content.left, content.bottom - content.top), std::pair(s->x, s->y));
-        return std::pair(s->x, s->y);
-    };
+TEST(Panels, ToggleOpensAFrameWithTheContainerAndClosesItContainerFirst) {
+    Host h;
+    const auto* match = reinterpret_cast<const A_u_char*>(kMatchIn);
+    _fake = FakePanel{};
+    _panels = acquire<AEGP_PanelSuite1>(h, kAEGPWorkspacePanelSuite, 1);
+    ASSERT_EQ(_panels->AEGP_RegisterCreatePanelHook(host_test::attach_plugin(h), match, create_panel, nullptr, 1),
+              A_Err_NONE);
     _fake.status = 516;
-    EXPECT_EQ(_panels->AEGP_ToggleVisibility(match()), 516);
+    EXPECT_EQ(_panels->AEGP_ToggleVisibility(match), 516);
     EXPECT_EQ(std::pair(h.panel_open(kMatch), _fake.disposals), std::pair(false, 1));
     ASSERT_EQ(h.hooks().failures.size(), 1u);
     EXPECT_EQ(h.hooks().failures[0].hook, "create panel");
     _fake.status = A_Err_NONE;
 
-    ASSERT_EQ(_panels->AEGP_ToggleVisibility(match()), A_Err_NONE);
+    ASSERT_EQ(_panels->AEGP_ToggleVisibility(match), A_Err_NONE);
     ASSERT_TRUE(h.panel_open(kMatch));  // how it opens is pinned by the --panel golden run
     EXPECT_EQ(h.panel_title(kMatch), "R\xC3\xBC" "ckblick");
     CFStringRef title = nullptr;
@@ -91,19 +79,23 @@ TEST_F(Panels, ToggleOpensAFrameWithTheContainerAndClosesItContainerFirst) {
     CFRelease(title);
     EXPECT_STREQ(text, "R\x9F" "ckblick");
     const AEGP_PanelH panel = _fake.panel;
-    ASSERT_EQ(_panels->AEGP_ToggleVisibility(match()), A_Err_NONE);
+    ASSERT_EQ(_panels->AEGP_ToggleVisibility(match), A_Err_NONE);
     EXPECT_EQ(std::pair(_fake.creations, _fake.disposals), std::pair(2, 2));
     EXPECT_EQ(std::tuple(h.panel_open(kMatch), h.panel_container(kMatch), h.panel_size(kMatch).has_value()),
               std::tuple(false, nullptr, false));
     EXPECT_EQ(_panels->AEGP_SetTitle(panel, reinterpret_cast<const A_u_char*>("late")), A_Err_PARAMETER);
 
     _fake.snap_count = 0;
-    _panels->AEGP_ToggleVisibility(match());
+    _panels->AEGP_ToggleVisibility(match);
     EXPECT_EQ(std::pair(_fake.creations, _fake.panel != panel), std::pair(3, true));
-    EXPECT_EQ(size(), std::pair(400, 300));  // without snap sizes the frame keeps its default size
+    Rect content{};  // without snap sizes the frame keeps its default size
+    GetWindowBounds(h.panel_window(kMatch), kWindowContentRgn, &content);
+    EXPECT_EQ(std::tuple(content.right - content.left, content.bottom - content.top, h.panel_size(kMatch)->x,
+                         h.panel_size(kMatch)->y),
+              std::tuple(400, 300, 400, 300));
     DisposeWindow(h.panel_window(kMatch));
     EXPECT_EQ(std::pair(_fake.disposals, h.panel_open(kMatch)), std::pair(3, false));
-    _panels->AEGP_ToggleVisibility(match());
+    _panels->AEGP_ToggleVisibility(match);
     h.quit();
     EXPECT_EQ(std::pair(_fake.disposals, h.panel_open(kMatch)), std::pair(4, false));
 }

@@ -26,12 +26,12 @@ TEST_F(Undo, MixedNestedGroupIsOneStepThatUndoesAndRedoesToIdenticalProjects) {
     EXPECT_EQ(utility->AEGP_StartUndoGroup(nullptr), A_Err_PARAMETER);
     ASSERT_EQ(utility->AEGP_StartUndoGroup("Voxtrel"), A_Err_NONE);
     write(layer(0), AEGP_LayerStream_POSITION, {1, 2, 3});
-    insert_key(layer(0), AEGP_LayerStream_SCALE, 0.5);
+    insert_key(layer(0), AEGP_LayerStream_SCALE, at(0.5));
     write(layer(0), AEGP_LayerStream_SCALE, {50, 50, 50});
     write(layer(1), AEGP_LayerStream_POSITION, {9, 9, 9});  // keyed: adds a key
     AEGP_LayerH copy = nullptr;
     layers10->AEGP_DuplicateLayer(layer(1), &copy);
-    ASSERT_EQ(utility->AEGP_StartUndoGroup("inner"), A_Err_NONE);
+    ASSERT_EQ(utility->AEGP_StartUndoGroup("Caf\x8E"), A_Err_NONE);  // Mac Roman, as names come in
     EXPECT_EQ(h.undo_history().depth(), 2);
     EXPECT_FALSE(h.undo());  // not inside a group
     layers->AEGP_ReorderLayer(copy, 4);
@@ -43,7 +43,7 @@ TEST_F(Undo, MixedNestedGroupIsOneStepThatUndoesAndRedoesToIdenticalProjects) {
     ASSERT_EQ(utility->AEGP_EndUndoGroup(), A_Err_NONE);
     EXPECT_EQ(std::tuple(h.undo_history().depth(), h.undo_history().groups_started(), h.undo_history().groups_ended()),
               std::tuple(0, 3, 3));  // the person's delete is a group of its own
-    EXPECT_EQ(h.undo_history().group_names(), (std::vector<std::string>{"Voxtrel", "inner", "Delete Layer"}));
+    EXPECT_EQ(h.undo_history().group_names(), (std::vector<std::string>{"Voxtrel", "Caf\xC3\xA9", "Delete Layer"}));
     const host::Project after = h.project();
     ASSERT_NE(after, before);
     ASSERT_EQ(h.undo_history().undo_steps().size(), 1u);
