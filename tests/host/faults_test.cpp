@@ -84,7 +84,8 @@ TEST(Faults, TheLogKeepsTheMostRecentCallsAndAFailedCallChangesNothing) {
     h.calls().fail_function("AcquireSuite", 3, A_Err_MISSING_SUITE);  // two were acquired above
     const void* table = reinterpret_cast<const void*>(1);
     EXPECT_EQ(h.basic_suite()->AcquireSuite(kAEGPItemSuite, 3, &table), A_Err_MISSING_SUITE);
-    EXPECT_EQ(std::tuple(table, h.suites().acquisitions(kAEGPItemSuite, 3)), std::tuple(reinterpret_cast<const void*>(1), 0));
+    EXPECT_EQ(std::tuple(table, h.suites().acquisitions(kAEGPItemSuite, 3)),
+              std::tuple(reinterpret_cast<const void*>(1), 0));
     h.calls().fail_function("AEGP_GetUniqueCommand", 2, A_Err_GENERIC);
     EXPECT_EQ(commands->AEGP_GetUniqueCommand(&b), A_Err_GENERIC);
     commands->AEGP_GetUniqueCommand(&c);

@@ -38,8 +38,7 @@ TEST_F(Handles, BadAndStaleHandlesAreRefusedWhateverIsMadeAfterThem) {
         previous = made;
         collections->AEGP_NewCollection(plugin, &new_collections[i]);
         streams->AEGP_GetNewLayerStream(plugin, made, AEGP_LayerStream_SCALE, &new_streams[i]);
-        ASSERT_NE(new_collections[i], collection);
-        ASSERT_NE(new_streams[i], stream);
+        ASSERT_TRUE(new_collections[i] != collection && new_streams[i] != stream);
     }
     int local = 0;
     A_long index = 0, n = 0;
@@ -50,8 +49,6 @@ TEST_F(Handles, BadAndStaleHandlesAreRefusedWhateverIsMadeAfterThem) {
     AEGP_CompH comp_out = nullptr;
     AEGP_CollectionH sel = nullptr;
     AEGP_StreamValue v{};
-    AEGP_ItemH active = nullptr;
-    items->AEGP_GetActiveItem(&active);
     const auto refused = [](std::size_t calls) { return std::vector<A_Err>(calls, A_Err_PARAMETER); };
     for (AEGP_LayerH l : {AEGP_LayerH{}, Host::layer_handle(9999), reinterpret_cast<AEGP_LayerH>(comp()),
                           reinterpret_cast<AEGP_LayerH>(&local), deleted, undone}) {
@@ -67,7 +64,8 @@ TEST_F(Handles, BadAndStaleHandlesAreRefusedWhateverIsMadeAfterThem) {
     for (AEGP_ItemH bad : {AEGP_ItemH{}, Host::item_handle(4242), reinterpret_cast<AEGP_ItemH>(comp())})
         EXPECT_EQ((std::vector{items->AEGP_GetItemType(bad, &type), comps->AEGP_GetCompFromItem(bad, &comp_out)}),
                   refused(2));
-    for (AEGP_CompH bad : {AEGP_CompH{}, Host::comp_handle(4242), reinterpret_cast<AEGP_CompH>(active)})
+    for (AEGP_CompH bad : {AEGP_CompH{}, Host::comp_handle(4242),
+                           reinterpret_cast<AEGP_CompH>(Host::item_handle(h.project().active_item))})
         EXPECT_EQ((std::vector{layers->AEGP_GetCompNumLayers(bad, &n),
                                comps->AEGP_GetNewCollectionFromCompSelection(plugin, bad, &sel)}),
                   refused(2));

@@ -11,8 +11,7 @@ namespace host_test {
 template <class Suite>
 const Suite* acquire(host::Host& h, const char* name, A_long version) {
     const void* table = nullptr;
-    if (h.basic_suite()->AcquireSuite(name, version, &table) != A_Err_NONE) return nullptr;
-    return static_cast<const Suite*>(table);
+    return h.basic_suite()->AcquireSuite(name, version, &table) ? nullptr : static_cast<const Suite*>(table);
 }
 
 

@@ -14,14 +14,6 @@ namespace {
 using host::Host;
 using host::LoadOutcome;
 
-// The log as "function(arguments) status" lines.
-std::vector<std::string> logged(const Host& h) {
-    std::vector<std::string> lines;
-    for (const host::CallRecord& c : h.calls().calls())
-        lines.push_back(c.function + "(" + c.arguments + ") " + std::to_string(c.status));
-    return lines;
-}
-
 TEST(Loading, ModuleRegistersItsCommandAndHooksAndSeesItsArguments) {
     Host h;
     h.calls().log_calls();
@@ -57,7 +49,10 @@ TEST(Loading, ModuleRegistersItsCommandAndHooksAndSeesItsArguments) {
         "AEGP_ReportInfo(" + id + R"(, "command ran") 0)",
         R"(ReleaseSuite("AEGP Utility Suite", 3) 0)",
     };
-    EXPECT_EQ(logged(h), expected);
+    std::vector<std::string> logged;  // as "function(arguments) status" lines
+    for (const host::CallRecord& c : h.calls().calls())
+        logged.push_back(c.function + "(" + c.arguments + ") " + std::to_string(c.status));
+    EXPECT_EQ(logged, expected);
     h.basic_suite()->ReleaseSuite(kAEGPCommandSuite, 1);
 
     // Another module gets another id.

@@ -22,7 +22,6 @@ struct FakePanel {
     A_long snap_count = 1;
     A_LPoint snap{501, 235};
     A_Err status = A_Err_NONE;
-    AEGP_PlatformViewRef container = nullptr;
     AEGP_PanelH panel = nullptr;
 };
 FakePanel _fake;
@@ -43,7 +42,6 @@ A_Err snap_sizes(AEGP_PanelRefcon refcon, A_LPoint* sizes, A_long* count) {
 A_Err create_panel(AEGP_GlobalRefcon, AEGP_CreatePanelRefcon, AEGP_PlatformViewRef container, AEGP_PanelH panel,
                    AEGP_PanelFunctions1* functions, AEGP_PanelRefcon* refcon) {
     ++_fake.creations;
-    _fake.container = container;
     _fake.panel = panel;
     const EventTypeSpec dispose{kEventClassControl, kEventControlDispose};
     InstallEventHandler(GetControlEventTarget(container), count_dispose, 1, &dispose, nullptr, nullptr);

@@ -73,10 +73,8 @@ std::vector<BadScene> bad_scenes() {
     const auto with_layer = [](const std::string& fields) {
         return R"({"composition": {"layers": [{)" + fields + "}]}}";
     };
-    const auto list_of = [](std::size_t count, const std::string& entry) {
-        std::string list = "[" + entry;
-        for (std::size_t i = 1; i < count; ++i) list += "," + entry;
-        return list + "]";
+    const auto list_of = [](std::size_t count, const char* entry) {
+        return nlohmann::json(std::vector(count, nlohmann::json::parse(entry))).dump();
     };
     std::string many_fields = R"("type": "text")";
     for (std::size_t i = 1; i <= host::kMaxSceneFields; ++i) many_fields += ", \"f" + std::to_string(i) + "\": 0";

@@ -18,7 +18,7 @@ using Strict = ModelFixture;
 constexpr auto nothing = [](auto...) -> A_Err { return A_Err_NONE; };
 const A_u_char* name(const char* text) { return reinterpret_cast<const A_u_char*>(text); }
 
-TEST_F(Strict, ARefusedCallSaysWhichRuleItBrokeAndChangesNothing) {
+TEST_F(Strict, ARefusedCallSaysWhichRuleItBrokeChangesNothingAndIsKept) {
     AEGP_LayerH gone = nullptr;
     AEGP_StreamRefH orphan = nullptr, stream = nullptr, no_stream = nullptr;
     layers10->AEGP_DuplicateLayer(layer(0), &gone);
@@ -143,29 +143,27 @@ TEST_F(Strict, ARefusedCallSaysWhichRuleItBrokeAndChangesNothing) {
     collections->AEGP_GetCollectionNumItems(collection, &count);
     const auto& hooks = h.hooks();
     EXPECT_EQ(std::tuple(count, h.menus().items(AEGP_Menu_WINDOW).size(), h.alerts().size(), hooks.command.size(),
-                         hooks.update_menu.size(), hooks.death.size(), hooks.idle.size(), hooks.create_panel.size()),
-              std::tuple(0u, 1u, 0u, 0u, 0u, 0u, 0u, 1u));
+                         hooks.update_menu.size(), hooks.death.size(), hooks.idle.size(), hooks.create_panel.size(),
+                         h.wrong_plugin_ids()),
+              std::tuple(0u, 1u, 0u, 0u, 0u, 0u, 0u, 1u, 10));
     collections->AEGP_DisposeCollection(collection);
     streams->AEGP_DisposeStream(stream);
     EXPECT_EQ(h.open_streams() + h.open_collections(), 1);  // the orphan stream
-    EXPECT_EQ(h.wrong_plugin_ids(), 10);
     EXPECT_NE(h.balance_report().find("10 call(s) with a plug-in id no loaded module was given"), std::string::npos)
         << h.balance_report();
-}
-
-TEST(Refusals, AreKeptWithTheLogOffBoundedAndInOrder) {
-    host::Host h;
-    const auto* items = host_test::acquire<AEGP_ItemSuite3>(h, kAEGPItemSuite, 3);
+    // With the log off the most recent refusals are kept, in order, with their call numbers.
+    const host::CallGate& gate = h.calls();
+    const long earlier = gate.refusals_total(), numbered_after = gate.total_calls();
     const long refused = static_cast<long>(host::CallGate::kRefusalsKept) + 20;
     for (long i = 0; i < refused; ++i)
         items->AEGP_GetItemType(host::Host::item_handle(static_cast<host::ObjectId>(900 + i)), nullptr);
     AEGP_ItemH active = nullptr;
     items->AEGP_GetActiveItem(&active);
-    const host::CallGate& calls = h.calls();
-    ASSERT_EQ(std::tuple(calls.logging(), calls.calls().size(), calls.refusals_total(), calls.refusals().size()),
+    ASSERT_EQ(std::tuple(gate.logging(), gate.calls().size(), gate.refusals_total() - earlier, gate.refusals().size()),
               std::tuple(false, 0u, refused, host::CallGate::kRefusalsKept));
-    EXPECT_EQ(std::tuple(calls.refusals().front().arguments, calls.refusals().back().number, calls.refusals().back().reason),
-              std::tuple("item#920", refused + 1, "itemH names no item of the project"));  // after the acquisition
+    const host::CallRecord& last = gate.refusals().back();
+    EXPECT_EQ(std::tuple(gate.refusals().front().arguments, last.number, last.reason),
+              std::tuple("item#920", numbered_after + refused, "itemH names no item of the project"));
 }
 
 }  // namespace

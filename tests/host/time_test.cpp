@@ -50,7 +50,7 @@ TEST(Time, EveryNumberReadsBackToItselfAndEveryPlainTimeToItself) {
     }
 }
 
-TEST(Time, ATimesAreExactAndPreferTheFrameRateAsScale) {
+TEST(Time, ATimesAndArithmeticAreExactAndATimesPreferTheFrameRateAsScale) {
     const auto a_time = [](Time t, double rate) {
         const auto a = t.to_a_time(rate);
         return a ? std::to_string(a->value) + "/" + std::to_string(a->scale) : "none";
@@ -64,9 +64,7 @@ TEST(Time, ATimesAreExactAndPreferTheFrameRateAsScale) {
     EXPECT_EQ(Time::of(A_Time{30, 60}), fraction(1, 2));
     EXPECT_EQ(Time::of(A_Time{-7, 14}), fraction(-1, 2));
     EXPECT_FALSE(Time::of(A_Time{1, 0}));
-}
-
-TEST(Time, ArithmeticAndOrderAreExact) {
+    // Arithmetic and order.
     EXPECT_EQ(fraction(1, 3).plus(fraction(1, 6)), fraction(1, 2));
     EXPECT_EQ(fraction(1, 3).minus(fraction(1, 2)), fraction(-1, 6));
     // Two times one double apart cannot tell; the fractions can.
