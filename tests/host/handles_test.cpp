@@ -38,45 +38,41 @@ TEST_F(Handles, BadAndStaleHandlesAreRefusedWhateverIsMadeAfterThem) {
         previous = made;
         collections->AEGP_NewCollection(plugin, &new_collections[i]);
         streams->AEGP_GetNewLayerStream(plugin, made, AEGP_LayerStream_SCALE, &new_streams[i]);
-        ASSERT_NE(new_collections[i], collection);
-        ASSERT_NE(new_streams[i], stream);
+        ASSERT_TRUE(new_collections[i] != collection && new_streams[i] != stream);
     }
     int local = 0;
-    AEGP_CollectionH c = new_collections[0];
+    A_long index = 0, n = 0;
+    A_u_long count = 0;
+    AEGP_LayerH dup = nullptr;
+    AEGP_StreamRefH s = nullptr;
+    AEGP_ItemType type = 0;
+    AEGP_CompH comp_out = nullptr;
+    AEGP_CollectionH sel = nullptr;
+    AEGP_StreamValue v{};
+    const auto refused = [](std::size_t calls) { return std::vector<A_Err>(calls, A_Err_PARAMETER); };
     for (AEGP_LayerH l : {AEGP_LayerH{}, Host::layer_handle(9999), reinterpret_cast<AEGP_LayerH>(comp()),
                           reinterpret_cast<AEGP_LayerH>(&local), deleted, undone}) {
-        A_long index = 0;
-        AEGP_LayerH dup = nullptr;
-        AEGP_StreamRefH s = nullptr;
         AEGP_CollectionItem item{};
         item.type = AEGP_CollectionItemType_LAYER;
         item.u.layer.layerH = l;
-        EXPECT_EQ(layers->AEGP_GetLayerIndex(l, &index), A_Err_PARAMETER);
-        EXPECT_EQ(layers10->AEGP_DuplicateLayer(l, &dup), A_Err_PARAMETER);
-        EXPECT_EQ(streams->AEGP_GetNewLayerStream(plugin, l, AEGP_LayerStream_POSITION, &s), A_Err_PARAMETER);
-        EXPECT_EQ(collections->AEGP_CollectionPushBack(c, &item), A_Err_PARAMETER);
+        EXPECT_EQ((std::vector{layers->AEGP_GetLayerIndex(l, &index), layers10->AEGP_DuplicateLayer(l, &dup),
+                               streams->AEGP_GetNewLayerStream(plugin, l, AEGP_LayerStream_POSITION, &s),
+                               collections->AEGP_CollectionPushBack(new_collections[0], &item)}),
+                  refused(4));
         EXPECT_NE(h.calls().refusals().back().reason.find("layerH"), std::string::npos);
     }
-    AEGP_ItemType type = 0;
-    AEGP_CompH comp_out = nullptr;
-    for (AEGP_ItemH bad : {AEGP_ItemH{}, Host::item_handle(4242), reinterpret_cast<AEGP_ItemH>(comp())}) {
-        EXPECT_EQ(items->AEGP_GetItemType(bad, &type), A_Err_PARAMETER);
-        EXPECT_EQ(comps->AEGP_GetCompFromItem(bad, &comp_out), A_Err_PARAMETER);
-    }
-    AEGP_ItemH active = nullptr;
-    items->AEGP_GetActiveItem(&active);
-    A_long n = 0;
-    AEGP_CollectionH sel = nullptr;
-    for (AEGP_CompH bad : {AEGP_CompH{}, Host::comp_handle(4242), reinterpret_cast<AEGP_CompH>(active)}) {
-        EXPECT_EQ(layers->AEGP_GetCompNumLayers(bad, &n), A_Err_PARAMETER);
-        EXPECT_EQ(comps->AEGP_GetNewCollectionFromCompSelection(plugin, bad, &sel), A_Err_PARAMETER);
-    }
-    A_u_long count = 0;
-    AEGP_StreamValue v{};
-    EXPECT_EQ(collections->AEGP_GetCollectionNumItems(collection, &count), A_Err_PARAMETER);
-    EXPECT_EQ(collections->AEGP_DisposeCollection(collection), A_Err_PARAMETER);
-    EXPECT_EQ(streams->AEGP_SetStreamValue(plugin, stream, &v), A_Err_PARAMETER);
-    EXPECT_EQ(streams->AEGP_DisposeStream(stream), A_Err_PARAMETER);
+    for (AEGP_ItemH bad : {AEGP_ItemH{}, Host::item_handle(4242), reinterpret_cast<AEGP_ItemH>(comp())})
+        EXPECT_EQ((std::vector{items->AEGP_GetItemType(bad, &type), comps->AEGP_GetCompFromItem(bad, &comp_out)}),
+                  refused(2));
+    for (AEGP_CompH bad : {AEGP_CompH{}, Host::comp_handle(4242),
+                           reinterpret_cast<AEGP_CompH>(Host::item_handle(h.project().active_item))})
+        EXPECT_EQ((std::vector{layers->AEGP_GetCompNumLayers(bad, &n),
+                               comps->AEGP_GetNewCollectionFromCompSelection(plugin, bad, &sel)}),
+                  refused(2));
+    EXPECT_EQ((std::vector{collections->AEGP_GetCollectionNumItems(collection, &count),
+                           collections->AEGP_DisposeCollection(collection),
+                           streams->AEGP_SetStreamValue(plugin, stream, &v), streams->AEGP_DisposeStream(stream)}),
+              refused(4));
     for (AEGP_CollectionH made : new_collections) collections->AEGP_DisposeCollection(made);
     for (AEGP_StreamRefH made : new_streams) streams->AEGP_DisposeStream(made);
     EXPECT_EQ(h.open_streams() + h.open_collections(), 0);

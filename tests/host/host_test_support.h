@@ -11,11 +11,9 @@ namespace host_test {
 template <class Suite>
 const Suite* acquire(host::Host& h, const char* name, A_long version) {
     const void* table = nullptr;
-    if (h.basic_suite()->AcquireSuite(name, version, &table) != A_Err_NONE) return nullptr;
-    return static_cast<const Suite*>(table);
+    return h.basic_suite()->AcquireSuite(name, version, &table) ? nullptr : static_cast<const Suite*>(table);
 }
 
-inline void release(host::Host& h, const char* name, A_long version) { h.basic_suite()->ReleaseSuite(name, version); }
 
 // The id of a plug-in the host loaded (one whose entry point does nothing), for
 // calls that name their plug-in.

@@ -14,14 +14,6 @@ namespace {
 using host::Host;
 using host::LoadOutcome;
 
-// The log as "function(arguments) status" lines.
-std::vector<std::string> logged(const Host& h) {
-    std::vector<std::string> lines;
-    for (const host::CallRecord& c : h.calls().calls())
-        lines.push_back(c.function + "(" + c.arguments + ") " + std::to_string(c.status));
-    return lines;
-}
-
 TEST(Loading, ModuleRegistersItsCommandAndHooksAndSeesItsArguments) {
     Host h;
     h.calls().log_calls();
@@ -29,12 +21,11 @@ TEST(Loading, ModuleRegistersItsCommandAndHooksAndSeesItsArguments) {
     ASSERT_TRUE(r.ok() && r.plugin > 0) << r.message;
     ASSERT_EQ(h.menus().items(AEGP_Menu_WINDOW).size(), 1u);
     const host::MenuItem item = h.menus().items(AEGP_Menu_WINDOW)[0];
-    EXPECT_EQ(item.name, "Test Command");
-    EXPECT_EQ(h.global_refcon(r.plugin), reinterpret_cast<AEGP_GlobalRefcon>(static_cast<intptr_t>(0x5EED)));
     ASSERT_EQ(h.alerts().size(), 1u);
     const std::string dir = std::filesystem::path(HOST_TEST_PLUGIN).parent_path().string();
     const std::string loaded = std::string("loaded 13.0 from ") + HOST_TEST_PLUGIN + ", resources " + dir;
-    EXPECT_EQ(std::pair(h.alerts()[0].text, h.alerts()[0].plugin), std::pair(loaded, r.plugin));
+    EXPECT_EQ(std::tuple(item.name, h.global_refcon(r.plugin), h.alerts()[0].text, h.alerts()[0].plugin),
+              std::tuple("Test Command", reinterpret_cast<AEGP_GlobalRefcon>(0x5EED), loaded, r.plugin));
 
     // A command run by a plug-in goes in the log before the calls its hook made.
     const auto* commands = host_test::acquire<AEGP_CommandSuite1>(h, kAEGPCommandSuite, 1);
@@ -58,8 +49,11 @@ TEST(Loading, ModuleRegistersItsCommandAndHooksAndSeesItsArguments) {
         "AEGP_ReportInfo(" + id + R"(, "command ran") 0)",
         R"(ReleaseSuite("AEGP Utility Suite", 3) 0)",
     };
-    EXPECT_EQ(logged(h), expected);
-    host_test::release(h, kAEGPCommandSuite, 1);
+    std::vector<std::string> logged;  // as "function(arguments) status" lines
+    for (const host::CallRecord& c : h.calls().calls())
+        logged.push_back(c.function + "(" + c.arguments + ") " + std::to_string(c.status));
+    EXPECT_EQ(logged, expected);
+    h.basic_suite()->ReleaseSuite(kAEGPCommandSuite, 1);
 
     // Another module gets another id.
     const host::LoadResult again = h.load_module(HOST_TEST_PLUGIN);
@@ -68,17 +62,6 @@ TEST(Loading, ModuleRegistersItsCommandAndHooksAndSeesItsArguments) {
     ASSERT_EQ(h.alerts().size(), 5u);
     EXPECT_EQ(h.alerts()[1].text + ", " + h.alerts()[4].text, "command ran, goodbye");
     EXPECT_TRUE(h.balanced()) << h.balance_report();
-}
-
-TEST(Loading, ModulesThatCannotBeLoadedSayWhy) {
-    Host h;
-    host::LoadResult r = h.load_module(HOST_TEST_NO_ENTRY);
-    EXPECT_EQ(std::pair(r.outcome, r.plugin), std::pair(LoadOutcome::no_entry, 0));
-    EXPECT_NE(r.message.find("PluginEntry"), std::string::npos);
-    r = h.load_module("/nonexistent/Nothing.so");
-    EXPECT_EQ(r.outcome, LoadOutcome::cannot_open);
-    EXPECT_NE(r.message.find("/nonexistent/Nothing.so"), std::string::npos);
-    EXPECT_NE(r.message.find("No such file"), std::string::npos) << r.message;
 }
 
 // What the linked entry point was given: version, path and resource folder.
@@ -91,13 +74,21 @@ A_Err linked_entry(SPBasicSuite* basic, A_long major, A_long minor, const A_char
     return basic->AcquireSuite("No Such Suite", 1, &table);
 }
 
-TEST(Loading, LinkedEntryPointIsCalledLikeAModule) {
+// A module without entry point, a path that cannot be opened and a missing entry say why; a linked entry
+// point is called like a module's.
+TEST(Loading, ModulesThatCannotBeLoadedSayWhyAndALinkedEntryPointIsCalledLikeAModule) {
     Host h;
+    const host::LoadResult none = h.load_module(HOST_TEST_NO_ENTRY), missing = h.load_module("/nonexistent/Nothing.so");
+    EXPECT_EQ(std::tuple(none.outcome, none.plugin, missing.outcome, h.load_entry(nullptr).outcome),
+              std::tuple(LoadOutcome::no_entry, 0, LoadOutcome::cannot_open, LoadOutcome::no_entry));
+    EXPECT_NE(none.message.find("PluginEntry"), std::string::npos) << none.message;
+    EXPECT_TRUE(missing.message.find("/nonexistent/Nothing.so") != std::string::npos &&
+                missing.message.find("No such file") != std::string::npos)
+        << missing.message;
     const host::LoadResult r = h.load_entry(linked_entry, "/opt/plug-ins/Linked.so");
     EXPECT_EQ(std::pair(r.outcome, r.status), std::pair(LoadOutcome::entry_failed, A_Err{A_Err_MISSING_SUITE}));
     EXPECT_EQ(_given, std::to_string(host::kDriverMajorVersion) + "." + std::to_string(host::kDriverMinorVersion) +
                           " /opt/plug-ins/Linked.so /opt/plug-ins");
-    EXPECT_EQ(h.load_entry(nullptr).outcome, LoadOutcome::no_entry);
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "host/Host.h"
 #include "host_test_support.h"
 
@@ -24,13 +26,7 @@ struct ModelFixture : ::testing::Test {
 
     ModelFixture() { h.load_scene_text(kSmallScene); }
 
-    AEGP_CompH comp() {
-        AEGP_ItemH item = nullptr;
-        AEGP_CompH c = nullptr;
-        items->AEGP_GetActiveItem(&item);
-        comps->AEGP_GetCompFromItem(item, &c);
-        return c;
-    }
+    AEGP_CompH comp() { return host::Host::comp_handle(h.project().active_item); }
     AEGP_LayerH layer(A_long index) {
         AEGP_LayerH l = nullptr;
         EXPECT_EQ(layers->AEGP_GetCompLayerByIndex(comp(), index, &l), A_Err_NONE);
@@ -62,14 +58,15 @@ struct ModelFixture : ::testing::Test {
         collections->AEGP_DisposeCollection(sel);
         return names;
     }
-    // The value in composition time; seconds as value/scale over 1000.
-    AEGP_ThreeDVal read(AEGP_LayerH l, AEGP_LayerStream which, double seconds,
-                        AEGP_LTimeMode mode = AEGP_LTimeMode_CompTime) {
-        const A_Time t{static_cast<A_long>(seconds * 1000), 1000};
+    static A_Time at(double seconds) { return {static_cast<A_long>(seconds * 1000), 1000}; }
+    // The stream's type and value at a time given in seconds.
+    std::tuple<AEGP_StreamType, double, double, double> read(AEGP_LayerH l, AEGP_LayerStream which, double seconds,
+                                                             AEGP_LTimeMode mode = AEGP_LTimeMode_CompTime) {
+        const A_Time t = at(seconds);
         AEGP_StreamVal v{};
         AEGP_StreamType type = AEGP_StreamType_NO_DATA;
         EXPECT_EQ(streams->AEGP_GetLayerStreamValue(l, which, mode, &t, 0, &v, &type), A_Err_NONE);
-        return v.three_d;
+        return {type, v.three_d.x, v.three_d.y, v.three_d.z};
     }
     // Sets the value through a stream of its own (the key at the current time on a keyed stream).
     A_Err write(AEGP_LayerH l, AEGP_LayerStream which, AEGP_ThreeDVal value) {
@@ -80,12 +77,11 @@ struct ModelFixture : ::testing::Test {
         streams->AEGP_DisposeStream(v.streamH);
         return err;
     }
-    A_long insert_key(AEGP_LayerH l, AEGP_LayerStream which, double seconds) {
+    A_long insert_key(AEGP_LayerH l, AEGP_LayerStream which, A_Time t, AEGP_LTimeMode mode = AEGP_LTimeMode_CompTime) {
         AEGP_StreamRefH s = nullptr;
         streams->AEGP_GetNewLayerStream(plugin, l, which, &s);
-        const A_Time t{static_cast<A_long>(seconds * 1000), 1000};
         AEGP_KeyframeIndex index = -1;
-        EXPECT_EQ(keys->AEGP_InsertKeyframe(s, AEGP_LTimeMode_CompTime, &t, &index), A_Err_NONE);
+        EXPECT_EQ(keys->AEGP_InsertKeyframe(s, mode, &t, &index), A_Err_NONE);
         streams->AEGP_DisposeStream(s);
         return index;
     }

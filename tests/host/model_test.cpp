@@ -1,5 +1,5 @@
 // The project model through the item, comp, layer, collection, stream and
-// keyframe suites.
+// keyframe suites, and the names that cross them in Mac Roman.
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -13,14 +13,11 @@ using host_test::ModelFixture;
 
 using Model = ModelFixture;
 
-std::tuple<double, double, double> xyz(const AEGP_ThreeDVal& v) { return {v.x, v.y, v.z}; }
+constexpr AEGP_StreamType kSpatial = AEGP_StreamType_ThreeD_SPATIAL;
 
 // What each layer is and holds is read on every voxtrel-host golden run; the
 // active item is also footage or nothing there only here.
 TEST_F(Model, TheActiveItemIsTheCompositionFootageOrNone) {
-    const auto source_of = [&](AEGP_ItemH item, AEGP_ItemType& type, A_long& w, A_long& hgt) {
-        if (item) items->AEGP_GetItemType(item, &type), items->AEGP_GetItemDimensions(item, &w, &hgt);
-    };
     for (const auto& [active_id, expected_type, ew, eh] :
          {std::tuple{h.project().active_item, AEGP_ItemType_COMP, 1920, 1080},
           {h.project().layers.at(h.find_layer("A")).source, AEGP_ItemType_FOOTAGE, 640, 480},
@@ -30,7 +27,7 @@ TEST_F(Model, TheActiveItemIsTheCompositionFootageOrNone) {
         AEGP_ItemType type = AEGP_ItemType_NONE;
         A_long w = 0, hgt = 0;
         EXPECT_EQ(items->AEGP_GetActiveItem(&active), A_Err_NONE);
-        source_of(active, type, w, hgt);
+        if (active) items->AEGP_GetItemType(active, &type), items->AEGP_GetItemDimensions(active, &w, &hgt);
         EXPECT_EQ(std::tuple(type, w, hgt, active == nullptr), std::tuple(expected_type, ew, eh, active_id == 0));
     }
 }
@@ -40,26 +37,19 @@ TEST_F(Model, TheActiveItemIsTheCompositionFootageOrNone) {
 // however the time falls between frames.
 TEST_F(Model, TimesAreExactAndAKeyAtTheReportedTimeTakesTheValueSetThen) {
     const auto text = [](const A_Time& t) { return std::to_string(t.value) + "/" + std::to_string(t.scale); };
-    A_Time t{};
+    A_Time t{}, local{}, offset{};
     layers->AEGP_GetLayerCurrentTime(layer(1), AEGP_LTimeMode_CompTime, &t);
-    EXPECT_EQ(text(t), "15/30");
-    layers->AEGP_GetLayerCurrentTime(layer(1), AEGP_LTimeMode_LayerTime, &t);
-    EXPECT_EQ(text(t), "1/4");  // minus the offset of 0.25 s, which is on no frame of 30 fps
-    layers->AEGP_GetLayerOffset(layer(1), &t);
-    EXPECT_EQ(text(t), "1/4");
+    layers->AEGP_GetLayerCurrentTime(layer(1), AEGP_LTimeMode_LayerTime, &local);
+    layers->AEGP_GetLayerOffset(layer(1), &offset);
+    // In layer time minus the offset of 0.25 s, which is on no frame of 30 fps.
+    EXPECT_EQ(text(t) + " " + text(local) + " " + text(offset), "15/30 1/4 1/4");
     h.project().comps.begin()->second.frame_rate = 25;
     h.set_current_time(A_Time{1, 3});
     for (const AEGP_LTimeMode mode : {AEGP_LTimeMode_CompTime, AEGP_LTimeMode_LayerTime}) {
         A_Time now{};
         ASSERT_EQ(layers->AEGP_GetLayerCurrentTime(layer(1), mode, &now), A_Err_NONE);
-        AEGP_StreamRefH s = nullptr;
-        streams->AEGP_GetNewLayerStream(plugin, layer(1), AEGP_LayerStream_SCALE, &s);
-        AEGP_KeyframeIndex index = -1;
-        ASSERT_EQ(keys->AEGP_InsertKeyframe(s, mode, &now, &index), A_Err_NONE);
-        AEGP_StreamValue v{};
-        v.val.three_d = {50, 60, 70};
-        ASSERT_EQ(streams->AEGP_SetStreamValue(plugin, s, &v), A_Err_NONE);
-        streams->AEGP_DisposeStream(s);
+        insert_key(layer(1), AEGP_LayerStream_SCALE, now, mode);
+        ASSERT_EQ(write(layer(1), AEGP_LayerStream_SCALE, {50, 60, 70}), A_Err_NONE);
         const auto& ks = h.project().layers.at(h.find_layer("B")).stream(host::StreamId::scale).keys;
         ASSERT_EQ(ks.size(), 1u) << "mode " << mode;
         EXPECT_EQ(std::pair(ks[0].time, ks[0].value), std::pair(*host::Time::fraction(1, 3), host::Vec3{50, 60, 70}));
@@ -78,56 +68,45 @@ TEST_F(Model, StreamsReadTheirTypeAndValueAtATime) {
         AEGP_LayerStream stream;
         double seconds;
         AEGP_LTimeMode mode;
-        AEGP_StreamType type;
-        std::tuple<double, double, double> value;
+        std::tuple<AEGP_StreamType, double, double, double> value;
     } cases[] = {
-        {1, AEGP_LayerStream_POSITION, 0.5, AEGP_LTimeMode_CompTime, AEGP_StreamType_ThreeD_SPATIAL, {55, 110, -135}},
-        {1, AEGP_LayerStream_POSITION, 0.25, AEGP_LTimeMode_CompTime, AEGP_StreamType_ThreeD_SPATIAL, {32.5, 65, -52.5}},
-        {1, AEGP_LayerStream_POSITION, -1, AEGP_LTimeMode_CompTime, AEGP_StreamType_ThreeD_SPATIAL, {10, 20, 30}},
-        {1, AEGP_LayerStream_POSITION, 3, AEGP_LTimeMode_CompTime, AEGP_StreamType_ThreeD_SPATIAL, {100, 200, -300}},
-        {1, AEGP_LayerStream_POSITION, 0.25, AEGP_LTimeMode_LayerTime, AEGP_StreamType_ThreeD_SPATIAL, {55, 110, -135}},
-        {0, AEGP_LayerStream_POSITION, 0, AEGP_LTimeMode_CompTime, AEGP_StreamType_ThreeD_SPATIAL, {10, 20, 30}},
-        {0, AEGP_LayerStream_SCALE, 0, AEGP_LTimeMode_CompTime, AEGP_StreamType_ThreeD, {100, 100, 100}},
-        {0, AEGP_LayerStream_ROTATE_X, 0, AEGP_LTimeMode_CompTime, AEGP_StreamType_OneD, {0, 0, 0}},
-        {2, AEGP_LayerStream_ANCHORPOINT, 0, AEGP_LTimeMode_CompTime, AEGP_StreamType_ThreeD_SPATIAL, {960, 540, 0}},
+        {1, AEGP_LayerStream_POSITION, 0.5, AEGP_LTimeMode_CompTime, {kSpatial, 55, 110, -135}},
+        {1, AEGP_LayerStream_POSITION, 0.25, AEGP_LTimeMode_CompTime, {kSpatial, 32.5, 65, -52.5}},
+        {1, AEGP_LayerStream_POSITION, -1, AEGP_LTimeMode_CompTime, {kSpatial, 10, 20, 30}},
+        {1, AEGP_LayerStream_POSITION, 3, AEGP_LTimeMode_CompTime, {kSpatial, 100, 200, -300}},
+        {1, AEGP_LayerStream_POSITION, 0.25, AEGP_LTimeMode_LayerTime, {kSpatial, 55, 110, -135}},
+        {0, AEGP_LayerStream_POSITION, 0, AEGP_LTimeMode_CompTime, {kSpatial, 10, 20, 30}},
+        {0, AEGP_LayerStream_SCALE, 0, AEGP_LTimeMode_CompTime, {AEGP_StreamType_ThreeD, 100, 100, 100}},
+        {0, AEGP_LayerStream_ROTATE_X, 0, AEGP_LTimeMode_CompTime, {AEGP_StreamType_OneD, 0, 0, 0}},
+        {2, AEGP_LayerStream_ANCHORPOINT, 0, AEGP_LTimeMode_CompTime, {kSpatial, 960, 540, 0}},
     };
-    for (const auto& c : cases) {
-        const A_Time t{static_cast<A_long>(c.seconds * 1000), 1000};
-        AEGP_StreamVal v{};
-        AEGP_StreamType type = AEGP_StreamType_NO_DATA;
-        ASSERT_EQ(streams->AEGP_GetLayerStreamValue(layer(c.layer), c.stream, c.mode, &t, 0, &v, &type), A_Err_NONE);
-        EXPECT_EQ(std::pair(type, xyz(v.three_d)), std::pair(c.type, c.value)) << c.layer << " " << c.seconds;
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(read(layer(c.layer), c.stream, c.seconds, c.mode), c.value) << c.layer << " " << c.seconds;
 }
 
-TEST_F(Model, SettingAStreamSetsItsStaticValueOrTheKeyAtTheCurrentTime) {
+// A static stream takes the value set (a one-dimensional one its first part) and its first key takes the
+// static value; on a keyed stream setting sets the key at the current time, and a key inserted between keys
+// (or where one is) keeps the value there.
+TEST_F(Model, SettingAndKeyingAStreamKeepTheValueWhereNothingIsSet) {
+    const host::Layer& a = h.project().layers.at(h.find_layer("A"));
+    const auto& ks = h.project().layers.at(h.find_layer("B")).stream(host::StreamId::position).keys;
     ASSERT_EQ(write(layer(0), AEGP_LayerStream_POSITION, {1, 2, 3}), A_Err_NONE);
-    EXPECT_EQ(xyz(read(layer(0), AEGP_LayerStream_POSITION, 9)), std::tuple(1, 2, 3));
-    EXPECT_FALSE(h.project().layers.at(h.find_layer("A")).stream(host::StreamId::position).keyed());
-    // A one-dimensional stream takes the first value.
     ASSERT_EQ(write(layer(0), AEGP_LayerStream_ROTATE_Y, {45, 1, 1}), A_Err_NONE);
-    EXPECT_EQ(h.project().layers.at(h.find_layer("A")).stream(host::StreamId::rotation_y).value.x, 45);
-    ASSERT_EQ(write(layer(1), AEGP_LayerStream_POSITION, {7, 8, 9}), A_Err_NONE);
-    const auto& ks = h.project().layers.at(h.find_layer("B")).stream(host::StreamId::position).keys;
-    ASSERT_EQ(ks.size(), 3u);
-    EXPECT_EQ(ks[1].time, *host::Time::fraction(1, 2));
-    EXPECT_EQ(xyz(read(layer(1), AEGP_LayerStream_POSITION, 0.25)), std::tuple(8.5, 14, 19.5));
-    write(layer(1), AEGP_LayerStream_POSITION, {1, 1, 1});  // again at the same time: the same key changes
-    EXPECT_EQ(ks.size(), 3u);
-    EXPECT_EQ(ks[1].value, (host::Vec3{1, 1, 1}));
-}
-
-TEST_F(Model, InsertKeyframeReturnsExistingIndexOrMakesAKeyWithTheValueThere) {
-    const auto& ks = h.project().layers.at(h.find_layer("B")).stream(host::StreamId::position).keys;
-    EXPECT_EQ(insert_key(layer(1), AEGP_LayerStream_POSITION, 1.0), 1);
-    EXPECT_EQ(ks.size(), 2u);
-    EXPECT_EQ(insert_key(layer(1), AEGP_LayerStream_POSITION, 0.75), 1);
+    EXPECT_EQ(std::pair(a.stream(host::StreamId::position).keyed(), a.stream(host::StreamId::rotation_y).value.x),
+              std::pair(false, 45.0));
+    EXPECT_EQ(insert_key(layer(0), AEGP_LayerStream_POSITION, at(2.0)), 0);
+    EXPECT_TRUE(a.stream(host::StreamId::position).keyed());
+    EXPECT_EQ(read(layer(0), AEGP_LayerStream_POSITION, 9), std::tuple(kSpatial, 1, 2, 3));
+    EXPECT_EQ(insert_key(layer(1), AEGP_LayerStream_POSITION, at(1.0)), 1);  // already a key there
+    EXPECT_EQ(insert_key(layer(1), AEGP_LayerStream_POSITION, at(0.75)), 1);
     ASSERT_EQ(ks.size(), 3u);
     EXPECT_EQ(ks[1].value, (host::Vec3{77.5, 155, -217.5}));
-    // The first key on a static stream takes the static value.
-    EXPECT_EQ(insert_key(layer(0), AEGP_LayerStream_POSITION, 2.0), 0);
-    EXPECT_EQ(xyz(read(layer(0), AEGP_LayerStream_POSITION, 0)), std::tuple(10, 20, 30));
-    EXPECT_TRUE(h.project().layers.at(h.find_layer("A")).stream(host::StreamId::position).keyed());
+    ASSERT_EQ(write(layer(1), AEGP_LayerStream_POSITION, {7, 8, 9}), A_Err_NONE);  // at 0.5 s
+    ASSERT_EQ(ks.size(), 4u);
+    EXPECT_EQ(ks[1].time, *host::Time::fraction(1, 2));
+    EXPECT_EQ(read(layer(1), AEGP_LayerStream_POSITION, 0.25), std::tuple(kSpatial, 8.5, 14, 19.5));
+    write(layer(1), AEGP_LayerStream_POSITION, {1, 1, 1});  // again at the same time: the same key changes
+    EXPECT_EQ(std::pair(ks.size(), ks[1].value), std::pair(std::size_t{4}, host::Vec3{1, 1, 1}));
 }
 
 TEST_F(Model, SelectionReorderAndDuplicates) {
@@ -152,6 +131,40 @@ TEST_F(Model, SelectionReorderAndDuplicates) {
     EXPECT_FALSE(h.command_enabled(host::kDuplicateCommand));
     EXPECT_FALSE(h.invoke_command(host::kDuplicateCommand));
     EXPECT_EQ(stack().size(), 6u);
+}
+
+// Names cross the interface in Mac Roman: the host's UTF-8 names go out
+// converted (with "?" for what Mac Roman cannot hold) and cut to fit; texts a
+// plug-in hands in come in converted to UTF-8 (menu, undo group and panel names
+// are in the commands, undo and panels tests).
+TEST_F(Model, NamesGoOutInMacRomanAndTextsComeInAsUtf8) {
+    const struct {
+        const char* utf8;
+        std::string mac_roman;
+    } cases[] = {
+        {"Kamera \xC3\x9C" "ber", "Kamera \x86" "ber"},
+        {"caf\xC3\xA9 \xC3\x9F", "caf\x8E \xA7"},
+        {"Tokyo \xE6\x9D\xB1\xE4\xBA\xAC", "Tokyo ??"},         // no Japanese in Mac Roman
+        {"clip \xF0\x9F\x8E\xA5!", "clip ?!"},                   // nor pictures
+        {"bad \xC3 byte \xFF", "bad ? byte ?"},                  // bytes that are not UTF-8
+        {"", ""},
+    };
+    host::Layer& a = h.project().layers.at(h.find_layer("A"));
+    A_char name[AEGP_MAX_LAYER_NAME_SIZE], source[AEGP_MAX_LAYER_NAME_SIZE];
+    for (const auto& c : cases) {
+        a.name = c.utf8;
+        h.project().items.at(a.source).name = c.utf8;
+        ASSERT_EQ(layers->AEGP_GetLayerName(layer(0), name, source), A_Err_NONE);
+        EXPECT_EQ(std::string(name) + " | " + source, c.mac_roman + " | " + c.mac_roman) << c.utf8;
+    }
+    // Cut to the buffer, one byte a character.
+    a.name = std::string(62, 'x') + "\xC3\x9C\xC3\x9C";
+    layers->AEGP_GetLayerName(layer(0), name, source);
+    EXPECT_EQ(std::string(name), std::string(62, 'x') + "\x86");
+
+    // A text handed in.
+    utility->AEGP_ReportInfo(plugin, "\x86" "berall gr\x9A\xA7" "er");
+    EXPECT_EQ(h.alerts().back().text, "\xC3\x9C" "berall gr\xC3\xB6\xC3\x9F" "er");
 }
 
 }  // namespace

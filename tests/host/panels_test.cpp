@@ -1,6 +1,6 @@
 // Workspace panels: toggling creates a host frame with a container view and
 // calls the create-panel hook, sized by the snap sizes; toggling again
-// disposes the container, then the frame.
+// disposes the container, then the frame. Names and titles come in as Mac Roman.
 #include <gtest/gtest.h>
 
 #include "host/Host.h"
@@ -12,7 +12,9 @@ namespace {
 using host::Host;
 using host_test::acquire;
 
-const char* kMatch = "QX_Test v1.0";
+// The match name as the plug-in hands it in (Mac Roman) and as the host keeps it.
+const char* kMatchIn = "QX_\x86 v1.0";
+const char* kMatch = "QX_\xC3\x9C v1.0";
 
 struct FakePanel {
     int creations = 0;
@@ -20,7 +22,6 @@ struct FakePanel {
     A_long snap_count = 1;
     A_LPoint snap{501, 235};
     A_Err status = A_Err_NONE;
-    AEGP_PlatformViewRef container = nullptr;
     AEGP_PanelH panel = nullptr;
 };
 FakePanel _fake;
@@ -41,61 +42,60 @@ A_Err snap_sizes(AEGP_PanelRefcon refcon, A_LPoint* sizes, A_long* count) {
 A_Err create_panel(AEGP_GlobalRefcon, AEGP_CreatePanelRefcon, AEGP_PlatformViewRef container, AEGP_PanelH panel,
                    AEGP_PanelFunctions1* functions, AEGP_PanelRefcon* refcon) {
     ++_fake.creations;
-    _fake.container = container;
     _fake.panel = panel;
     const EventTypeSpec dispose{kEventClassControl, kEventControlDispose};
     InstallEventHandler(GetControlEventTarget(container), count_dispose, 1, &dispose, nullptr, nullptr);
     functions->GetSnapSizes = snap_sizes;
+    _panels->AEGP_SetTitle(panel, reinterpret_cast<const A_u_char*>("R\x9F" "ckblick"));
     *refcon = reinterpret_cast<AEGP_PanelRefcon>(&_fake);
     return _fake.status;
 }
 
-struct Panels : ::testing::Test {
+// A failing hook leaves it closed; then open (the title handed in Mac Roman), close, open again without snap
+// sizes, close by the frame's close, and quit.
+TEST(Panels, ToggleOpensAFrameWithTheContainerAndClosesItContainerFirst) {
     Host h;
-    const AEGP_PluginID plugin = host_test::attach_plugin(h);
-    Panels() {
-        _fake = FakePanel{};
-        _panels = acquire<AEGP_PanelSuite1>(h, kAEGPWorkspacePanelSuite, 1);
-        EXPECT_EQ(_panels->AEGP_RegisterCreatePanelHook(plugin, match(), create_panel, nullptr, 1), A_Err_NONE);
-    }
-    static const A_u_char* match() { return reinterpret_cast<const A_u_char*>(kMatch); }
-};
+    const auto* match = reinterpret_cast<const A_u_char*>(kMatchIn);
+    _fake = FakePanel{};
+    _panels = acquire<AEGP_PanelSuite1>(h, kAEGPWorkspacePanelSuite, 1);
+    ASSERT_EQ(_panels->AEGP_RegisterCreatePanelHook(host_test::attach_plugin(h), match, create_panel, nullptr, 1),
+              A_Err_NONE);
+    _fake.status = 516;
+    EXPECT_EQ(_panels->AEGP_ToggleVisibility(match), 516);
+    EXPECT_EQ(std::pair(h.panel_open(kMatch), _fake.disposals), std::pair(false, 1));
+    ASSERT_EQ(h.hooks().failures.size(), 1u);
+    EXPECT_EQ(h.hooks().failures[0].hook, "create panel");
+    _fake.status = A_Err_NONE;
 
-// Open, close, open again without snap sizes, close by the frame's close, and quit.
-TEST_F(Panels, ToggleOpensAFrameWithTheContainerAndClosesItContainerFirst) {
-    const auto size = [&] {
-        const auto s = h.panel_size(kMatch);
-        Rect content{};
-        GetWindowBounds(h.panel_window(kMatch), kWindowContentRgn, &content);
-        EXPECT_EQ(std::pair(content.right - content.left, content.bottom - content.top), std::pair(s->x, s->y));
-        return std::pair(s->x, s->y);
-    };
-    ASSERT_EQ(_panels->AEGP_ToggleVisibility(match()), A_Err_NONE);
+    ASSERT_EQ(_panels->AEGP_ToggleVisibility(match), A_Err_NONE);
     ASSERT_TRUE(h.panel_open(kMatch));  // how it opens is pinned by the --panel golden run
+    EXPECT_EQ(h.panel_title(kMatch), "R\xC3\xBC" "ckblick");
+    CFStringRef title = nullptr;
+    CopyWindowTitleAsCFString(h.panel_window(kMatch), &title);
+    char text[64] = {};
+    CFStringGetCString(title, text, sizeof text, kCFStringEncodingMacRoman);
+    CFRelease(title);
+    EXPECT_STREQ(text, "R\x9F" "ckblick");
     const AEGP_PanelH panel = _fake.panel;
-    ASSERT_EQ(_panels->AEGP_ToggleVisibility(match()), A_Err_NONE);
-    EXPECT_EQ(std::pair(_fake.creations, _fake.disposals), std::pair(1, 1));
+    ASSERT_EQ(_panels->AEGP_ToggleVisibility(match), A_Err_NONE);
+    EXPECT_EQ(std::pair(_fake.creations, _fake.disposals), std::pair(2, 2));
     EXPECT_EQ(std::tuple(h.panel_open(kMatch), h.panel_container(kMatch), h.panel_size(kMatch).has_value()),
               std::tuple(false, nullptr, false));
     EXPECT_EQ(_panels->AEGP_SetTitle(panel, reinterpret_cast<const A_u_char*>("late")), A_Err_PARAMETER);
 
     _fake.snap_count = 0;
-    _panels->AEGP_ToggleVisibility(match());
-    EXPECT_EQ(std::pair(_fake.creations, _fake.panel != panel), std::pair(2, true));
-    EXPECT_EQ(size(), std::pair(400, 300));  // without snap sizes the frame keeps its default size
+    _panels->AEGP_ToggleVisibility(match);
+    EXPECT_EQ(std::pair(_fake.creations, _fake.panel != panel), std::pair(3, true));
+    Rect content{};  // without snap sizes the frame keeps its default size
+    GetWindowBounds(h.panel_window(kMatch), kWindowContentRgn, &content);
+    EXPECT_EQ(std::tuple(content.right - content.left, content.bottom - content.top, h.panel_size(kMatch)->x,
+                         h.panel_size(kMatch)->y),
+              std::tuple(400, 300, 400, 300));
     DisposeWindow(h.panel_window(kMatch));
-    EXPECT_EQ(std::pair(_fake.disposals, h.panel_open(kMatch)), std::pair(2, false));
-    _panels->AEGP_ToggleVisibility(match());
-    h.quit();
     EXPECT_EQ(std::pair(_fake.disposals, h.panel_open(kMatch)), std::pair(3, false));
-}
-
-TEST_F(Panels, AFailingHookLeavesThePanelClosed) {
-    _fake.status = 516;
-    EXPECT_EQ(_panels->AEGP_ToggleVisibility(match()), 516);
-    EXPECT_EQ(std::pair(h.panel_open(kMatch), _fake.disposals), std::pair(false, 1));
-    ASSERT_EQ(h.hooks().failures.size(), 1u);
-    EXPECT_EQ(h.hooks().failures[0].hook, "create panel");
+    _panels->AEGP_ToggleVisibility(match);
+    h.quit();
+    EXPECT_EQ(std::pair(_fake.disposals, h.panel_open(kMatch)), std::pair(4, false));
 }
 
 }  // namespace

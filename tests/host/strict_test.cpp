@@ -18,19 +18,17 @@ using Strict = ModelFixture;
 constexpr auto nothing = [](auto...) -> A_Err { return A_Err_NONE; };
 const A_u_char* name(const char* text) { return reinterpret_cast<const A_u_char*>(text); }
 
-TEST_F(Strict, ARefusedCallSaysWhichRuleItBrokeAndChangesNothing) {
+TEST_F(Strict, ARefusedCallSaysWhichRuleItBrokeChangesNothingAndIsKept) {
     AEGP_LayerH gone = nullptr;
-    layers10->AEGP_DuplicateLayer(layer(0), &gone);
-    h.delete_layer(*host::handle_id(gone, host::HandleKind::layer));
-    AEGP_CollectionH disposed = nullptr, collection = nullptr;
-    collections->AEGP_NewCollection(plugin, &disposed);
-    collections->AEGP_DisposeCollection(disposed);
-    collections->AEGP_NewCollection(plugin, &collection);
     AEGP_StreamRefH orphan = nullptr, stream = nullptr, no_stream = nullptr;
     layers10->AEGP_DuplicateLayer(layer(0), &gone);
     streams->AEGP_GetNewLayerStream(plugin, gone, AEGP_LayerStream_SCALE, &orphan);
     h.delete_layer(*host::handle_id(gone, host::HandleKind::layer));
     streams->AEGP_GetNewLayerStream(plugin, layer(0), AEGP_LayerStream_POSITION, &stream);
+    AEGP_CollectionH disposed = nullptr, collection = nullptr;
+    collections->AEGP_NewCollection(plugin, &disposed);
+    collections->AEGP_DisposeCollection(disposed);
+    collections->AEGP_NewCollection(plugin, &collection);
     A_long n = 0;
     A_Time t{};
     AEGP_LayerH l = nullptr;
@@ -46,8 +44,7 @@ TEST_F(Strict, ARefusedCallSaysWhichRuleItBrokeAndChangesNothing) {
     const auto* reg = host_test::acquire<AEGP_RegisterSuite1>(h, kAEGPRegisterSuite, 1);
     const auto* panels = host_test::acquire<AEGP_PanelSuite1>(h, kAEGPWorkspacePanelSuite, 1);
     panels->AEGP_RegisterCreatePanelHook(plugin, name("QX_P"), nothing, nullptr, 1);
-    AEGP_ItemH source = nullptr;
-    layers->AEGP_GetLayerSourceItem(layer(0), &source);
+    const AEGP_ItemH source = host::Host::item_handle(h.project().layers.at(h.find_layer("A")).source);
     AEGP_CompH c = nullptr;
     const void* table = nullptr;
     const AEGP_PluginID wrong = plugin + 40;
@@ -132,12 +129,11 @@ TEST_F(Strict, ARefusedCallSaysWhichRuleItBrokeAndChangesNothing) {
     };
     const std::string before = h.save_scene_text();
     for (const auto& c : cases) {
-        const long calls = h.calls().total_calls();
+        const long refused = h.calls().refusals_total();
         EXPECT_EQ(c.call(), c.status) << c.reason;
-        ASSERT_FALSE(h.calls().refusals().empty());
-        const host::CallRecord& refusal = h.calls().refusals().back();
-        EXPECT_GT(refusal.number, calls) << c.reason;
-        EXPECT_EQ(std::pair(refusal.status, refusal.reason), std::pair(c.status, c.reason));
+        ASSERT_EQ(h.calls().refusals_total(), refused + 1) << c.reason;
+        EXPECT_EQ(std::pair(h.calls().refusals().back().status, h.calls().refusals().back().reason),
+                  std::pair(c.status, c.reason));
     }
     // The record says which call it was and what it was given.
     EXPECT_EQ(std::pair(h.calls().refusals().back().function, h.calls().refusals().back().arguments),
@@ -145,35 +141,29 @@ TEST_F(Strict, ARefusedCallSaysWhichRuleItBrokeAndChangesNothing) {
     EXPECT_EQ(h.save_scene_text(), before);
     A_u_long count = 1;
     collections->AEGP_GetCollectionNumItems(collection, &count);
-    EXPECT_EQ(count, 0u);
-    EXPECT_EQ(h.menus().items(AEGP_Menu_WINDOW).size(), 1u);
-    EXPECT_TRUE(h.alerts().empty());
-    EXPECT_TRUE(h.hooks().command.empty() && h.hooks().update_menu.empty() && h.hooks().death.empty() &&
-                h.hooks().idle.empty());
-    EXPECT_EQ(h.hooks().create_panel.size(), 1u);
+    const auto& hooks = h.hooks();
+    EXPECT_EQ(std::tuple(count, h.menus().items(AEGP_Menu_WINDOW).size(), h.alerts().size(), hooks.command.size(),
+                         hooks.update_menu.size(), hooks.death.size(), hooks.idle.size(), hooks.create_panel.size(),
+                         h.wrong_plugin_ids()),
+              std::tuple(0u, 1u, 0u, 0u, 0u, 0u, 0u, 1u, 10));
     collections->AEGP_DisposeCollection(collection);
     streams->AEGP_DisposeStream(stream);
     EXPECT_EQ(h.open_streams() + h.open_collections(), 1);  // the orphan stream
-    EXPECT_EQ(h.wrong_plugin_ids(), 10);
     EXPECT_NE(h.balance_report().find("10 call(s) with a plug-in id no loaded module was given"), std::string::npos)
         << h.balance_report();
-}
-
-TEST(Refusals, AreKeptWithTheLogOffBoundedAndInOrder) {
-    host::Host h;
-    const auto* items = host_test::acquire<AEGP_ItemSuite3>(h, kAEGPItemSuite, 3);
+    // With the log off the most recent refusals are kept, in order, with their call numbers.
+    const host::CallGate& gate = h.calls();
+    const long earlier = gate.refusals_total(), numbered_after = gate.total_calls();
     const long refused = static_cast<long>(host::CallGate::kRefusalsKept) + 20;
     for (long i = 0; i < refused; ++i)
         items->AEGP_GetItemType(host::Host::item_handle(static_cast<host::ObjectId>(900 + i)), nullptr);
     AEGP_ItemH active = nullptr;
     items->AEGP_GetActiveItem(&active);
-    EXPECT_FALSE(h.calls().logging());
-    EXPECT_TRUE(h.calls().calls().empty());
-    EXPECT_EQ(h.calls().refusals_total(), refused);
-    ASSERT_EQ(h.calls().refusals().size(), host::CallGate::kRefusalsKept);
-    EXPECT_EQ(h.calls().refusals().front().arguments, "item#920");
-    EXPECT_EQ(h.calls().refusals().back().number, refused + 1);  // after the acquisition
-    EXPECT_EQ(h.calls().refusals().back().reason, "itemH names no item of the project");
+    ASSERT_EQ(std::tuple(gate.logging(), gate.calls().size(), gate.refusals_total() - earlier, gate.refusals().size()),
+              std::tuple(false, 0u, refused, host::CallGate::kRefusalsKept));
+    const host::CallRecord& last = gate.refusals().back();
+    EXPECT_EQ(std::tuple(gate.refusals().front().arguments, last.number, last.reason),
+              std::tuple("item#920", numbered_after + refused, "itemH names no item of the project"));
 }
 
 }  // namespace

@@ -10,33 +10,31 @@ namespace {
 
 using host::Host;
 using host_test::acquire;
-using host_test::release;
 
 TEST(SuiteAccess, RemovedAndUnknownSuitesAreMissingOthersAreCountedAndBalanced) {
     Host h;
     h.remove_suite(kAEGPWorkspacePanelSuite, 1);
     h.remove_suite(kAEGPLayerSuite, 8);
-    EXPECT_EQ(acquire<AEGP_PanelSuite1>(h, kAEGPWorkspacePanelSuite, 1), nullptr);
-    EXPECT_EQ(acquire<AEGP_LayerSuite8>(h, kAEGPLayerSuite, 8), nullptr);
     const void* table = reinterpret_cast<const void*>(1);
-    EXPECT_EQ(h.basic_suite()->AcquireSuite(kAEGPLayerSuite, 9, &table), A_Err_MISSING_SUITE);
-    EXPECT_EQ(table, nullptr);
-    EXPECT_EQ(h.suites().acquisitions(kAEGPLayerSuite, 9), 0);
+    EXPECT_EQ(h.basic_suite()->AcquireSuite(kAEGPLayerSuite, 9, &table), A_Err_MISSING_SUITE);  // never offered
+    EXPECT_EQ(std::tuple(table, h.suites().acquisitions(kAEGPLayerSuite, 9),
+                         acquire<AEGP_PanelSuite1>(h, kAEGPWorkspacePanelSuite, 1) == nullptr,
+                         acquire<AEGP_LayerSuite8>(h, kAEGPLayerSuite, 8) == nullptr),
+              std::tuple(nullptr, 0, true, true));
     EXPECT_NE(acquire<AEGP_LayerSuite10>(h, kAEGPLayerSuite, 10), nullptr);
     EXPECT_NE(acquire<PFAppSuite2>(h, kPFAppSuite, 2), nullptr);
     acquire<AEGP_LayerSuite10>(h, kAEGPLayerSuite, 10);
-    EXPECT_EQ(h.suites().acquisitions(kAEGPLayerSuite, 10), 2);
-    EXPECT_EQ(h.suites().releases(kAEGPLayerSuite, 10), 0);
-    release(h, kAEGPLayerSuite, 10);
+    EXPECT_EQ(std::tuple(h.suites().acquisitions(kAEGPLayerSuite, 10), h.suites().releases(kAEGPLayerSuite, 10)),
+              std::tuple(2, 0));
+    h.basic_suite()->ReleaseSuite(kAEGPLayerSuite, 10);
     EXPECT_FALSE(h.balanced());
     EXPECT_NE(h.balance_report().find("AEGP Layer Suite"), std::string::npos) << h.balance_report();
-    release(h, kAEGPLayerSuite, 10);
-    release(h, kPFAppSuite, 2);
+    h.basic_suite()->ReleaseSuite(kAEGPLayerSuite, 10);
+    h.basic_suite()->ReleaseSuite(kPFAppSuite, 2);
     EXPECT_TRUE(h.balanced()) << h.balance_report();
     // One release too many is refused and unbalances.
     EXPECT_EQ(h.basic_suite()->ReleaseSuite(kPFAppSuite, 2), A_Err_PARAMETER);
-    EXPECT_EQ(h.suites().releases(kPFAppSuite, 2), 1);
-    EXPECT_FALSE(h.balanced());
+    EXPECT_EQ(std::tuple(h.suites().releases(kPFAppSuite, 2), h.balanced()), std::tuple(1, false));
 }
 
 TEST(SuiteAccess, OneHostAtATimeAndNoneAfterItGoes) {
