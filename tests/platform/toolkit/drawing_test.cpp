@@ -44,15 +44,25 @@ TEST(Drawing, BitmapMemoryHoldsPremultipliedRedGreenBlueAlphaFromTheTopLeft) {
 }
 
 // The other layout (the viewer's): alpha first; what the caller wrote stays.
-TEST(Drawing, PremultipliedFirstHoldsAlphaThenRedGreenBlue) {
-    std::array<unsigned char, 8> memory{255, 0, 255, 0};  // opaque green
+// Each layout keeps its byte order: a blue pixel filled over grey beside an opaque green one.
+TEST(Drawing, EachBitmapLayoutHoldsItsChannelsInItsOrder) {
+    using Bytes = std::array<unsigned char, 8>;
+    const struct {
+        CGBitmapInfo info;
+        Bytes before, after;
+    } rows[] = {{kCGImageAlphaPremultipliedFirst, {255, 0, 255, 0, 9, 9, 9, 9}, {255, 0, 255, 0, 255, 0, 0, 255}},
+                {kCGImageAlphaPremultipliedLast, {0, 255, 0, 255, 9, 9, 9, 9}, {0, 255, 0, 255, 0, 0, 255, 255}},
+                {kCGImageAlphaNone, {0, 255, 0, 7, 9, 9, 9, 9}, {0, 255, 0, 255, 0, 0, 255, 255}}};
     CGColorSpaceRef space = CGColorSpaceCreateDeviceRGB();
-    CGContextRef context = CGBitmapContextCreate(memory.data(), 2, 1, 8, 8, space, kCGImageAlphaPremultipliedFirst);
-    ASSERT_NE(context, nullptr);
-    CGContextSetRGBFillColor(context, 1, 0, 0, 1);
-    CGContextFillRect(context, CGRect{{1, 0}, {1, 1}});
-    EXPECT_EQ(memory, (std::array<unsigned char, 8>{255, 0, 255, 0, 255, 255, 0, 0}));
-    CGContextRelease(context);
+    for (const auto& row : rows) {
+        Bytes memory = row.before;
+        CGContextRef context = CGBitmapContextCreate(memory.data(), 2, 1, 8, 8, space, row.info);
+        ASSERT_NE(context, nullptr);
+        CGContextSetRGBFillColor(context, 0, 0, 1, 1);
+        CGContextFillRect(context, CGRect{{1, 0}, {1, 1}});
+        CGContextRelease(context);
+        EXPECT_EQ(memory, row.after) << row.info;
+    }
     CGColorSpaceRelease(space);
 }
 
