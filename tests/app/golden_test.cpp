@@ -37,28 +37,6 @@ std::string first_difference(const std::string& expected, const std::string& act
     return "";
 }
 
-// "" when the pictures agree within the tolerance; else how many pixels differ, and where.
-std::string picture_difference(const fs::path& expected_file, const fs::path& actual_file) {
-    const Picture expected = read_png(expected_file), actual = read_png(actual_file);
-    if (expected.rgb.empty() || expected.width != actual.width || expected.height != actual.height)
-        return "sizes " + std::to_string(expected.width) + " x " + std::to_string(expected.height) + " and " +
-               std::to_string(actual.width) + " x " + std::to_string(actual.height);
-    int differing = 0, left = actual.width, top = actual.height, right = -1, bottom = -1;
-    for (int y = 0; y < actual.height; ++y)
-        for (int x = 0; x < actual.width; ++x) {
-            const std::uint32_t a = expected.rgb[y * actual.width + x], b = actual.rgb[y * actual.width + x];
-            bool off = false;
-            for (int shift : {0, 8, 16})
-                off |= std::abs(int(a >> shift & 0xff) - int(b >> shift & 0xff)) > kChannelTolerance;
-            if (!off) continue;
-            ++differing;
-            left = std::min(left, x), top = std::min(top, y), right = std::max(right, x), bottom = std::max(bottom, y);
-        }
-    if (differing <= kPixelsAllowed) return "";
-    return std::to_string(differing) + " pixels differ, within x " + std::to_string(left) + ".." +
-           std::to_string(right) + ", y " + std::to_string(top) + ".." + std::to_string(bottom);
-}
-
 class Golden : public Program, public ::testing::WithParamInterface<json> {
 protected:
     // The row's arguments with $OUT and $SRC put in.
@@ -114,7 +92,9 @@ TEST_P(Golden, RunGivesTheExpectedOutcome) {
         if (name.extension() != ".png") {
             EXPECT_EQ(first_difference(read_file(expected / name), read_file(file.path())), "");
         } else if (compared(name)) {
-            EXPECT_EQ(picture_difference(expected / name, file.path()), "");
+            EXPECT_EQ(test_pictures::picture_difference(read_png(expected / name), read_png(file.path()),
+                                                        kChannelTolerance, kPixelsAllowed),
+                      "");
         }
     }
     if (row.value("unchanged", false)) {

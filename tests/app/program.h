@@ -2,7 +2,6 @@
 // what it prints and writes.
 #pragma once
 
-#include <cairo.h>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -19,6 +18,8 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "../support/pictures.h"
 
 namespace app_test {
 
@@ -42,30 +43,8 @@ inline std::string test_name() {
     return name;
 }
 
-// A PNG file's pixels, red, green and blue, row after row; empty when it cannot be read.
-struct Picture {
-    int width = 0, height = 0;
-    std::vector<std::uint32_t> rgb;
-};
-
-inline Picture read_png(const fs::path& path) {
-    cairo_surface_t* surface = cairo_image_surface_create_from_png(path.c_str());
-    Picture picture;
-    if (cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS) {
-        picture.width = cairo_image_surface_get_width(surface);
-        picture.height = cairo_image_surface_get_height(surface);
-        const int stride = cairo_image_surface_get_stride(surface);
-        const unsigned char* data = cairo_image_surface_get_data(surface);
-        for (int y = 0; y < picture.height; ++y)
-            for (int x = 0; x < picture.width; ++x) {
-                std::uint32_t v;
-                std::memcpy(&v, data + y * stride + x * 4, 4);
-                picture.rgb.push_back(v & 0xffffff);
-            }
-    }
-    cairo_surface_destroy(surface);
-    return picture;
-}
+using test_pictures::Picture;
+using test_pictures::read_png;
 
 class Program : public ::testing::Test {
 protected:
