@@ -147,6 +147,7 @@ TEST_F(Model, NamesGoOutInMacRomanAndTextsComeInAsUtf8) {
         {"Tokyo \xE6\x9D\xB1\xE4\xBA\xAC", "Tokyo ??"},         // no Japanese in Mac Roman
         {"clip \xF0\x9F\x8E\xA5!", "clip ?!"},                   // nor pictures
         {"bad \xC3 byte \xFF", "bad ? byte ?"},                  // bytes that are not UTF-8
+        {"old \xF8\x88\x80\x80\x80 form", "old ????? form"},      // five-byte forms are no UTF-8
         {"", ""},
     };
     host::Layer& a = h.project().layers.at(h.find_layer("A"));
