@@ -70,18 +70,9 @@ float any_float(FuzzedDataProvider& in) {
         case 2:
             return static_cast<float>(in.ConsumeIntegralInRange(-100000, 100000)) / 64.0f;
         default: {
-            constexpr float special[] = {0.0f,
-                                         -0.0f,
-                                         std::numeric_limits<float>::infinity(),
-                                         -std::numeric_limits<float>::infinity(),
-                                         std::numeric_limits<float>::quiet_NaN(),
-                                         FLT_MAX,
-                                         -FLT_MAX,
-                                         FLT_MIN,
-                                         1e-45f,
-                                         16777216.0f,
-                                         2147483648.0f,
-                                         -2147483904.0f};
+            constexpr float inf = std::numeric_limits<float>::infinity(), nan = std::numeric_limits<float>::quiet_NaN();
+            constexpr float special[] = {0.0f,     -0.0f,   inf,    -inf,        nan,           FLT_MAX,
+                                         -FLT_MAX, FLT_MIN, 1e-45f, 16777216.0f, 2147483648.0f, -2147483904.0f};
             return special[in.ConsumeIntegralInRange<std::size_t>(0, std::size(special) - 1)];
         }
     }

@@ -39,9 +39,7 @@ TEST(View, ProjectedPointsLandWhereThePinholePutsThem) {
         const Camera camera = layer_camera(c.camera, centre, {}, {}, 1920, 1080);
         const std::optional<Point2> image = project(camera, to_camera_space(camera, c.point));
         ASSERT_EQ(image.has_value(), c.image.has_value());
-        if (!image) continue;
-        EXPECT_NEAR(image->x, c.image->x, 1e-9);
-        EXPECT_NEAR(image->y, c.image->y, 1e-9);
+        if (image) expect_near({image->x, image->y, 0}, {c.image->x, c.image->y, 0});
     }
     // Without a camera layer the host's camera stands where `front` does, at the zoom for the width.
     const Camera host = default_camera(1920, 1080), layer = layer_camera(front, centre, {}, {}, 1920, 1080);
@@ -120,20 +118,18 @@ TEST(View, PlanDrawsTheFrameTheLayersFarToNearTheBoxAndTheMarkers) {
     // Top: 640 x 480 around (900, 540, 0), 2000 px from the camera at zoom 2666.7, halved for 960 px.
     const Shape& top = plan.shapes[6];
     const double k = 2666.7 / 2000, x = (960 - 60 * k) / 2;
-    EXPECT_NEAR(top.points[0].x, x - 160 * k, 1e-9);
-    EXPECT_NEAR(top.points[0].y, 270 - 120 * k, 1e-9);
-    EXPECT_NEAR(top.points[2].x, x + 160 * k, 1e-9);
-    EXPECT_NEAR(top.points[2].y, 270 + 120 * k, 1e-9);
-    // The other camera and the light stand in front of the centre.
-    EXPECT_NEAR(plan.shapes.back().points[0].x, 480, 1e-9);
-    EXPECT_NEAR(plan.shapes.back().points[0].y, 270, 1e-9);
+    // The other camera and the light (last) stand in front of the centre.
+    const Point2 corner = top.points[0], opposite = top.points[2], light_at = plan.shapes.back().points[0];
+    expect_near({corner.x, corner.y, opposite.x}, {x - 160 * k, 270 - 120 * k, x + 160 * k});
+    expect_near({opposite.y, light_at.x, light_at.y}, {270 + 120 * k, 480, 270});
 }
 
 TEST(View, PictureKeepsTheAspectRatioAndTextTakesTheLargestSource) {
-    EXPECT_EQ(plan_view(scene(json::array(), 1000, 1000), {1, 1, 1}).height, 960);
-    EXPECT_EQ(plan_view(scene(json::array(), 100, 1), {1, 1, 1}).height, 10);
-    EXPECT_EQ(plan_view(scene(json::array(), 1, 100000), {1, 1, 1}).height, 4096);
-    EXPECT_EQ(plan_view(scene(json::array()), {1, 1, 1}, 480).height, 270);
+    const auto height = [](int w, int h, int width = kDefaultViewWidth) {
+        return plan_view(scene(json::array(), w, h), {1, 1, 1}, width).height;
+    };
+    EXPECT_EQ((std::vector{height(1000, 1000), height(100, 1), height(1, 100000), height(1920, 1080, 480)}),
+              (std::vector{960, 10, 4096, 270}));
     double w = 0, h = 0;
     stand_in_size(scene({card("Flat", {0, 0, 0}, false)}, 800, 600), w, h);
     EXPECT_EQ(std::make_pair(w, h), std::make_pair(800.0, 600.0));
@@ -141,19 +137,15 @@ TEST(View, PictureKeepsTheAspectRatioAndTextTakesTheLargestSource) {
 
 TEST(View, SceneFieldsLeftOutTakeTheHostsDefaultsAndKeysTheirValueAtTheTime) {
     const SceneLayer plain = scene({{{"type", "text"}}}).layers.at(0);
-    EXPECT_EQ(plain.kind, LayerKind::text);
-    EXPECT_FALSE(plain.is3d || plain.has_source);
+    EXPECT_EQ(std::tuple(plain.kind, plain.is3d, plain.has_source), std::tuple(LayerKind::text, false, false));
     expect_near(plain.scale, {100, 100, 100});
     const json keys = {{"position", {{2.0, {200, 0, -20}}, {0.0, {0, 100, 0}}}},
                        {"rotation_y", {{0.0, 10}, {4.0, 50}}},
                        {"scale", {{3.0, {50, 50, 50}}}}};
+    const json layers = json::array({{{"type", "solid"}, {"source", {1, 1}}, {"keys", keys}}});
     const auto at = [&](double time) {
-        return read_view_scene({{"composition",
-                                 {{"width", 9},
-                                  {"height", 9},
-                                  {"time", time},
-                                  {"layers", {{{"type", "solid"}, {"source", {1, 1}}, {"keys", keys}}}}}}})
-            .layers.at(0);
+        const json composition = {{"width", 9}, {"height", 9}, {"time", time}, {"layers", layers}};
+        return read_view_scene({{"composition", composition}}).layers.at(0);
     };
     expect_near(at(1).position, {100, 50, -10});  // between keys in time order
     EXPECT_DOUBLE_EQ(at(1).rotation.y, 20);

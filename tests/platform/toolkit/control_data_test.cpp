@@ -21,8 +21,7 @@ TEST(ControlData, TagsBelongToTheirKindsOfView) {
     ControlSize size = kControlSizeNormal;
     Size actual = 0;
     ASSERT_EQ(GetControlData(check, kControlEntireControl, kControlSizeTag, sizeof size, &size, &actual), noErr);
-    EXPECT_EQ(size, kControlSizeSmall);
-    EXPECT_EQ(actual, static_cast<Size>(sizeof(ControlSize)));
+    EXPECT_EQ(std::tuple(size, actual), std::tuple(kControlSizeSmall, static_cast<Size>(sizeof(ControlSize))));
     EXPECT_EQ(SetControlData(check, kControlEntireControl, kControlSizeTag, sizeof bogus, &bogus), paramErr);
     const Boolean on = true;
     EXPECT_EQ(SetControlData(label, kControlEntireControl, kControlStaticTextIsMultilineTag, sizeof on, &on), noErr);
@@ -50,8 +49,7 @@ TEST(ControlData, MenuItemNumbersOutsideTheMenu) {
     CFStringRef text = nullptr;
     CopyMenuItemTextAsCFString(menu, 2, &text);
     EXPECT_EQ(take_utf8(text), "B");
-    EXPECT_EQ(SetMenuItemTextWithCFString(menu, 0, Str("x")), paramErr);
-    EXPECT_EQ(SetMenuItemTextWithCFString(menu, 3, Str("x")), paramErr);
+    for (MenuItemIndex outside : {0, 3}) EXPECT_EQ(SetMenuItemTextWithCFString(menu, outside, Str("x")), paramErr);
     DeleteMenuItem(menu, 3);
     EXPECT_EQ(CountMenuItems(menu), 2);
     DisposeMenu(menu);

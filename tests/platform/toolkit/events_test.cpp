@@ -67,9 +67,8 @@ TEST(Events, HandlersAreCalledNewestFirstUntilOneHandlesAndMayBeRemovedMeanwhile
     DisposeControl(button);
     EXPECT_EQ(ta::liveCounts().eventHandlers, before.eventHandlers);
     EventHandlerRef ref = reinterpret_cast<EventHandlerRef>(1);
-    EXPECT_EQ(InstallEventHandler(target, named, 1, kCommand, nullptr, &ref), paramErr);
-    EXPECT_EQ(ref, nullptr);
-    EXPECT_EQ(GetControlEventTarget(button), nullptr);
+    const OSStatus refused = InstallEventHandler(target, named, 1, kCommand, nullptr, &ref);
+    EXPECT_EQ(std::tuple(refused, ref, GetControlEventTarget(button)), std::tuple(paramErr, nullptr, nullptr));
 }
 
 // A close box needs the attribute and a shown window; a handled close leaves
@@ -84,16 +83,14 @@ TEST(Events, TheCloseBox) {
     Named close{"close", &log, noErr}, closed{"closed", &log};
     install(GetWindowEventTarget(w), close, kClose);
     install(GetWindowEventTarget(w), closed, kClosed);
-    EXPECT_TRUE(ta::hasCloseBox(w));
-    EXPECT_FALSE(ta::clickCloseBox(w));  // hidden
+    EXPECT_TRUE(ta::hasCloseBox(w) && !ta::clickCloseBox(w)) << "hidden";
     ShowWindow(w);
     ASSERT_TRUE(ta::clickCloseBox(w));
     EXPECT_TRUE(IsWindowVisible(w));
     close.answer = eventNotHandledErr;
     ASSERT_TRUE(ta::clickCloseBox(w));
     EXPECT_EQ(log, (std::vector<std::string>{"close", "close", "closed"}));
-    EXPECT_TRUE(ta::windows().empty() || ta::windows().back() != w);
-    EXPECT_FALSE(IsWindowVisible(w));
+    EXPECT_TRUE((ta::windows().empty() || ta::windows().back() != w) && !IsWindowVisible(w));
     EXPECT_EQ(ta::liveCounts().total(), before.total());
 }
 

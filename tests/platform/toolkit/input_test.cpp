@@ -198,15 +198,13 @@ TEST(Input, ViewsThatCannotBeOperatedIgnoreTheMouseAndTheKeys) {
         ControlRef view = v.make();
         const SInt32 value = GetControl32BitValue(view);
         const std::string text = ta::text(view);
-        EXPECT_FALSE(ta::click(view));
-        EXPECT_FALSE(ta::typeText(view, "9"));
+        EXPECT_FALSE(ta::click(view) || ta::typeText(view, "9"));
         d.click_at(centre_of(view));
         ta::pressKey('7');
         ta::pressKey(kTabCharCode);
-        EXPECT_EQ(d.seen, "");
-        EXPECT_EQ(std::pair(GetControl32BitValue(view), ta::text(view)), std::pair(value, text));
-        EXPECT_EQ(ta::focusedView(d.window), nullptr);
-        EXPECT_EQ(ta::openMenuWindow(), nullptr);
+        EXPECT_EQ(std::tuple(d.seen, GetControl32BitValue(view), ta::text(view), ta::focusedView(d.window),
+                             ta::openMenuWindow()),
+                  std::tuple(std::string(), value, text, ControlRef{}, WindowRef{}));
         if (view != group) DisposeControl(view);
         EnableControl(group);
         ShowControl(group);
@@ -224,8 +222,7 @@ TEST(Input, TheFocusedFieldShowsARingAndTheCaretOrTheSelection) {
     ta::pressKey('a', controlKey);
     const auto withSelection = picture();
     // The ring replaces the border; the caret stands after the text; the selection lies behind it.
-    EXPECT_NE(withCaret.at(0, 10), unfocused.at(0, 10));
-    EXPECT_NE(withCaret.pixels, withSelection.pixels);
+    EXPECT_TRUE(withCaret.at(0, 10) != unfocused.at(0, 10) && withCaret.pixels != withSelection.pixels);
     int caretColumns = 0;
     for (int x = 5; x < 95; ++x) caretColumns += withCaret.at(x, 10) != unfocused.at(x, 10);
     EXPECT_EQ(caretColumns, 1);

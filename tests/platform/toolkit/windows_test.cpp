@@ -38,11 +38,6 @@ OSStatus record_closed(EventHandlerCallRef, EventRef, void* data) {
     return eventNotHandledErr;
 }
 
-OSStatus dispose_own_window(EventHandlerCallRef, EventRef, void* data) {
-    DisposeWindow(static_cast<WindowRef>(data));
-    return eventNotHandledErr;
-}
-
 const EventTypeSpec kDispose[] = {{kEventClassControl, kEventControlDispose}};
 const EventTypeSpec kClosed[] = {{kEventClassWindow, kEventWindowClosed}};
 
@@ -91,6 +86,9 @@ TEST(Windows, DisposingTellsTheWindowFirstThenEachViewBeforeItsSubviews) {
     // A view that disposes its window while it is itself going.
     w = new_window();
     group = pane(w);
+    const auto dispose_own_window = [](EventHandlerCallRef, EventRef, void* data) -> OSStatus {
+        return DisposeWindow(static_cast<WindowRef>(data)), eventNotHandledErr;
+    };
     InstallEventHandler(GetControlEventTarget(group), dispose_own_window, 1, kDispose, w, nullptr);
     DisposeControl(group);
     EXPECT_TRUE(ta::windows().empty() || ta::windows().back() != w);
