@@ -16,7 +16,7 @@ namespace {
 
 constexpr int kChannelTolerance = 16;
 constexpr std::size_t kPixelsAllowed = 8;
-constexpr ADMInt32 kMenuId = 8;
+constexpr ADMInt32 kMenuId = 8, kFocusedFieldId = 9;
 
 ASErr build_all_items(ADMDialogRef dialog) {
     ADMInt32 id = 0;
@@ -85,13 +85,15 @@ protected:
     }
 };
 
-// The dialog, then its popup menu opened, with the mouse pressed on the first entry.
+// The dialog with a character selected in its second edit field, then its popup menu opened, with the mouse pressed on the first entry.
 TEST_F(Golden, EveryItemTypeInAWindowAndAnOpenMenu) {
     ADMDialogRef dialog = makeWindow(build_all_items);
     ASSERT_NE(dialog, nullptr);
     WindowRef window = from_ref(dialog)->window;
-    EXPECT_EQ(compare(window, "all_items"), "");
     ADMDialogSuite9::Show(dialog, true);
+    ASSERT_TRUE(tka::focus(from_ref(ADMDialogSuite9::GetItem(dialog, kFocusedFieldId))->control));
+    tka::pressKey(kLeftArrowCharCode, shiftKey);  // "5" selected
+    EXPECT_EQ(compare(window, "all_items"), "");
     ASSERT_TRUE(tka::openPopup(from_ref(ADMDialogSuite9::GetItem(dialog, kMenuId))->control));
     WindowRef menu = tka::openMenuWindow();
     tka::mouseDown(menu, {10, 20});  // pressed on an entry, not yet released
