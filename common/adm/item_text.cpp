@@ -2,7 +2,6 @@
 // user typed.
 #include "adm/detail/item_text.h"
 
-#include <cctype>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -14,17 +13,12 @@
 
 void default_float_to_text(float value, char* text) {
     std::sprintf(text, "%f", static_cast<double>(value));
-    const int length = static_cast<int>(std::strlen(text));
-    if (length == 0 || text[length - 1] != '0') return;
-    int last = length - 1;  // last character before the trailing zeros
-    while (last >= 0 && text[last] == '0') --last;
-    if (last >= 0 && text[last] == '.') {
-        text[last] = '\0';
-        return;
-    }
-    int scan = last;
-    while (scan >= 0 && std::isdigit(static_cast<unsigned char>(text[scan]))) --scan;
-    if (scan >= 0 && text[scan] == '.') text[last + 1] = '\0';
+    // Six decimals, or "inf" or "nan"; the zeros that end the decimals go, and the point with them.
+    if (!std::strchr(text, '.')) return;
+    char* end = text + std::strlen(text);
+    while (end[-1] == '0') --end;
+    if (end[-1] == '.') --end;
+    *end = '\0';
 }
 
 bool default_text_to_float(const char* text, float& value) {
