@@ -100,7 +100,7 @@ void print_refusals(const host::Host& h, std::ostream& err) {
     for (const auto& [key, count] : refusals.in_order())
         err << "voxtrel-host: the host refused " << key.first << ": " << key.second << times(count) << "\n";
     const long unkept = h.calls().refusals_total() - static_cast<long>(h.calls().refusals().size());
-    if (unkept > 0) err << "voxtrel-host: and " << unkept << " earlier refused calls\n";
+    if (unkept > 0) err << "voxtrel-host: and " << unkept << " earlier refused call" << (unkept > 1 ? "s" : "") << "\n";
 }
 
 bool write_view_picture(StagedFile& file, const nlohmann::json& scene, view::Vec3 box, std::ostream& err) {
