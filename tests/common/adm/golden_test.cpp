@@ -16,7 +16,7 @@ namespace {
 
 constexpr int kChannelTolerance = 16;
 constexpr std::size_t kPixelsAllowed = 8;
-constexpr ADMInt32 kMenuId = 8, kFocusedFieldId = 9;
+constexpr ADMInt32 kMenuId = 9, kFocusedFieldId = 10;
 
 ASErr build_all_items(ADMDialogRef dialog) {
     ADMInt32 id = 0;
@@ -26,6 +26,7 @@ ASErr build_all_items(ADMDialogRef dialog) {
         return item;
     };
     text(kADMTextStaticType, {12, 16, 26, 120}, "Static text");
+    ADMItemSuite10::SetFont(text(kADMTextStaticType, {222, 104, 236, 196}, "Courier"), kADMBoldFixedWidthFont);
     text(kADMTextEditType, {34, 16, 47, 96}, "1000");
     // Boxes and buttons take the size of their text, as the dialog builder makes them.
     auto fit = [](ADMItemRef item) {

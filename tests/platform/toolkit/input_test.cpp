@@ -86,7 +86,7 @@ TEST(Input, APersonTypesIntoFieldsAndMovesBetweenThem) {
          "910|1000|1000|1", ""},
         {"Shift+Left twice selects, typing replaces the selection",
          {key(kLeftArrowCharCode, shiftKey), key(kLeftArrowCharCode, shiftKey), type("7")}, x, "97|1000|1000|1", ""},
-        {"Ctrl+A selects all", {key('a', controlKey), type("500")}, x, "500|1000|1000|1", ""},
+        {"Command+Shift+A selects all", {key('A', cmdKey), type("500")}, x, "500|1000|1000|1", ""},
         {"Tab commits and selects the next field", {key(kTabCharCode), type("7")}, y, "500|7|1000|1", "500"},
         {"Tab commits again", {key(kTabCharCode)}, z, "500|7|1000|1", "500,7"},
         {"Tab through an untouched field commits nothing", {key(kTabCharCode)}, count, "500|7|1000|1", "500,7"},
