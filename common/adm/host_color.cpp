@@ -1,7 +1,7 @@
 #include "adm/detail/host_color.h"
 
 RGBColor host_color(const PFAppSuite2* appSuite, PF_App_ColorType kind) {
-    PF_App_Color color{0, 0, 0};
+    PF_App_Color color{};
     if (appSuite && appSuite->PF_AppGetColor) appSuite->PF_AppGetColor(kind, &color);
     return RGBColor{color.red, color.green, color.blue};
 }

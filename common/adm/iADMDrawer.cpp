@@ -90,7 +90,7 @@ PF_App_ColorType host_kind(ADMColor color, bool useAppColor) {
 void iADMDrawer::SetADMColor(ADMColor color) {
     if (!context) return;
     const PF_App_ColorType kind = host_kind(color, _useAppColor);
-    RGBColor rgb{0, 0, 0};
+    RGBColor rgb{};
     if (kind >= 0) {
         // Without the host's app suite there is no host colour: the colour stays as it was.
         if (!sPFAppSuite) return;

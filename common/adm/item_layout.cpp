@@ -18,7 +18,7 @@ Rect unite(const Rect& a, const Rect& b) {
 SInt16 s16(int value) { return static_cast<SInt16>(value); }
 
 OSType kind_of(ControlRef view) {
-    ControlKind kind{0, 0};
+    ControlKind kind{};
     GetControlKind(view, &kind);
     return kind.kind;
 }
@@ -26,7 +26,7 @@ OSType kind_of(ControlRef view) {
 // The toolkit's best rectangle for a view; failing that its bounds, and for a
 // static text the size its text needs in the mini system font.
 Rect best_rect(ControlRef view) {
-    Rect best{0, 0, 0, 0};
+    Rect best{};
     SInt16 baseline = 0;
     if (GetBestControlRect(view, &best, &baseline) == noErr && !is_empty(best)) return best;
     GetControlBounds(view, &best);
@@ -36,7 +36,7 @@ Rect best_rect(ControlRef view) {
             noErr ||
         !text)
         return best;
-    Point size{0, 0};
+    Point size{};
     GetThemeTextDimensions(text, kThemeMiniSystemFont, kThemeStateActive, false, &size, &baseline);
     CFRelease(text);
     best.bottom = s16(best.top + size.v);
@@ -72,18 +72,10 @@ void iADMItem::SetBoundsRect(const Rect& r) {
 }
 
 void iADMItem::GetBoundsRect(Rect& rect) const {
-    Rect controlRect{0, 0, 0, 0};
-    Rect labelRect{0, 0, 0, 0};
+    Rect controlRect{}, labelRect{};  // an item without either is empty
     if (control) GetControlBounds(control, &controlRect);
     if (label) GetControlBounds(label, &labelRect);
-    if (control && label)
-        rect = unite(controlRect, labelRect);
-    else if (control)
-        rect = controlRect;
-    else if (label)
-        rect = labelRect;
-    else
-        rect = Rect{0, 0, 0, 0};
+    rect = control && label ? unite(controlRect, labelRect) : control ? controlRect : labelRect;
 }
 
 void iADMItem::SetLocalRect(const Rect& r) {
@@ -94,7 +86,7 @@ void iADMItem::SetLocalRect(const Rect& r) {
 }
 
 void iADMItem::GetBestSize(Point& size) const {
-    Rect best{0, 0, 0, 0};
+    Rect best{};
     if (control && label)
         best = unite(best_rect(control), best_rect(label));
     else if (control)

@@ -14,7 +14,7 @@ void BaseADMImageItem::BaseDraw(IADMDrawer drawer) {
         Draw(drawer);
         return;
     }
-    ADMRect bounds{0, 0, 0, 0};
+    ADMRect bounds{};
     drawer.GetBoundsRect(bounds);
     const ADMInt32 width = bounds.right - bounds.left;
     const ADMInt32 height = bounds.bottom - bounds.top;

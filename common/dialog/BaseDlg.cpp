@@ -79,7 +79,7 @@ ADMItemRef BaseDlg::add_icon(const IASRect& rect, CustomIcon::DrawFunc draw_func
 
 void BaseDlg::size_to_best(ADMItemRef item) {
     if (!item) return;
-    ADMPoint best{0, 0};
+    ADMPoint best{};
     ADMItemSuite10::GetBestSize(item, &best);
     const ADMRect size{0, 0, best.v, best.h};
     ADMItemSuite10::SetLocalRect(item, &size);
@@ -106,9 +106,9 @@ void BaseDlg::SetLocalRect(const ADMRect& rect) { ADMDialogSuite9::SetLocalRect(
 
 void BaseDlg::MoveToScreenCenter() {
     const ADMPoint origin{0, 0};
-    ADMRect screen{0, 0, 0, 0};
+    ADMRect screen{};
     if (!ADMBasicSuite8::GetScreenDimensions(&origin, &screen)) return;
-    ADMRect bounds{0, 0, 0, 0};
+    ADMRect bounds{};
     ADMDialogSuite9::GetBoundsRect(dialog, &bounds);
     const int width = bounds.right - bounds.left;
     const int height = bounds.bottom - bounds.top;

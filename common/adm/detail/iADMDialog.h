@@ -27,7 +27,7 @@ public:
     ADMDialogNotifyProc notifyProc = nullptr;
     ADMDialogDestroyProc destroyProc = nullptr;
     ADMUserData userData = nullptr;
-    Rect storedBounds = {0, 0, 0, 0};  // a panel's bounds; windows keep theirs in the window
+    Rect storedBounds{};  // a panel's bounds; windows keep theirs in the window
     char name[256] = {};
     SInt16 nextMenuID = kFirstMenuID;
     bool destroying = false;

@@ -27,8 +27,8 @@ public:
     ControlRef control = nullptr;  // none for a static text
     // A static-text control: the whole item for a static text, else the label made in a panel.
     ControlRef label = nullptr;
-    Point labelOffset = {0, 0};
-    Rect bounds = {0, 0, 0, 0};
+    Point labelOffset{};
+    Rect bounds{};
     bool radio = false;
     bool frame = false;
     ADMUserData userData = nullptr;

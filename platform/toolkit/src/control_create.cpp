@@ -78,11 +78,13 @@ OSStatus CreateIconControl(WindowRef window, const Rect* boundsRect, const Contr
     return noErr;
 }
 
-OSStatus CreatePopupButtonControl(WindowRef window, const Rect* boundsRect, CFStringRef title, SInt16, Boolean,
-                                  SInt16, SInt16, Style, ControlRef* outControl) {
+OSStatus CreatePopupButtonControl(WindowRef window, const Rect* boundsRect, CFStringRef title, SInt16 menuID,
+                                  Boolean, SInt16, SInt16, Style, ControlRef* outControl) {
     // There are no menu resources: the menu comes later through the owned-menu tag.
+    constexpr SInt16 kNoResourceMenuID = -12345;
     const Creation c{window, boundsRect, title, outControl};
     if (const OSStatus s = check(c)) return s;
+    if (menuID != kNoResourceMenuID) return resNotFound;
     set_range(make(c, kControlKindPopupButton), 1, 1, 1);
     return noErr;
 }

@@ -36,7 +36,7 @@ Rect menu_bounds(const TkView* popup) {
     const int width = std::max(static_cast<int>(faceWidth), look::kMenuMarkWidth + widest + look::kMenuRightPadding);
     const int height = 2 * look::kMenuPadding + look::kMenuItemHeight * static_cast<int>(popup->menu->items.size());
     const Point corner{s16(content.top + frame.top), s16(faceLeft)};
-    Rect screen{0, 0, 0, 0};
+    Rect screen{};
     for (const Rect& r : screen_rects())
         if (PtInRect(corner, &r)) {
             screen = r;

@@ -58,7 +58,6 @@ enum { AEGP_HP_BeforeAE = 1, AEGP_HP_AfterAE = 2 };
 
 typedef A_long AEGP_MenuID;
 enum {
-    AEGP_Menu_NONE = 0,
     AEGP_Menu_APPLICATION = 1,
     AEGP_Menu_FILE = 2,
     AEGP_Menu_EDIT = 3,
@@ -76,19 +75,12 @@ enum {
 
 typedef A_long AEGP_WindowType;
 enum {
-    AEGP_WindType_NONE = 0,
-    AEGP_WindType_PROJECT = 1,
     AEGP_WindType_COMP = 2,
-    AEGP_WindType_TIME_LAYOUT = 3,
-    AEGP_WindType_LAYER = 4,
-    AEGP_WindType_FOOTAGE = 5,
-    AEGP_WindType_OTHER = 99,
 };
 
 typedef A_long AEGP_ItemType;
 enum {
     AEGP_ItemType_NONE = 0,
-    AEGP_ItemType_FOLDER = 1,
     AEGP_ItemType_COMP = 2,
     AEGP_ItemType_FOOTAGE = 4,
 };
@@ -122,8 +114,6 @@ enum {
     AEGP_StreamType_NO_DATA = 0,
     AEGP_StreamType_ThreeD_SPATIAL = 1,
     AEGP_StreamType_ThreeD = 2,
-    AEGP_StreamType_TwoD_SPATIAL = 3,
-    AEGP_StreamType_TwoD = 4,
     AEGP_StreamType_OneD = 5,
 };
 
@@ -150,10 +140,7 @@ struct AEGP_StreamValue {
 
 typedef A_long AEGP_CollectionItemType;
 enum {
-    AEGP_CollectionItemType_NONE = 0,
     AEGP_CollectionItemType_LAYER = 1,
-    AEGP_CollectionItemType_MASK = 2,
-    AEGP_CollectionItemType_EFFECT = 3,
     AEGP_CollectionItemType_STREAM = 4,
 };
 

@@ -47,11 +47,10 @@ typedef unsigned char Style;
 enum : OSStatus {
     noErr = 0,
     paramErr = -50,
-    memFullErr = -108,
+    resNotFound = -192,
     errUnknownControl = -30584,
     errInvalidWindowRef = -5600,
     errDataNotSupported = -30583,  // unknown or unsupported data tag
-    errControlDoesntSupportFocus = -30582,
     eventNotHandledErr = -9874,
     eventParameterNotFoundErr = -9870,
     eventInternalErr = -9868,
@@ -122,8 +121,6 @@ typedef UInt32 WindowAttributes;
 typedef UInt16 WindowRegionCode;
 enum : WindowClass {
     kAlertWindowClass = 1,
-    kMovableAlertWindowClass = 2,
-    kModalWindowClass = 3,
     kMovableModalWindowClass = 4,
     kFloatingWindowClass = 5,
     kDocumentWindowClass = 6,
@@ -131,8 +128,6 @@ enum : WindowClass {
 enum : WindowAttributes {
     kWindowNoAttributes = 0,
     kWindowCloseBoxAttribute = 1u << 0,
-    kWindowHorizontalZoomAttribute = 1u << 1,
-    kWindowVerticalZoomAttribute = 1u << 2,
     kWindowFullZoomAttribute = (1u << 1) | (1u << 2),
     kWindowCollapseBoxAttribute = 1u << 3,
     kWindowResizableAttribute = 1u << 4,
@@ -173,7 +168,7 @@ enum : ThemeFontID {
     kThemeSmallSystemFont = 1,
     kThemeMiniSystemFont = 109,
 };
-enum : ThemeDrawState { kThemeStateInactive = 0, kThemeStateActive = 1, kThemeStatePressed = 2 };
+enum : ThemeDrawState { kThemeStateActive = 1 };
 enum : ScriptCode { smSystemScript = -1 };
 OSStatus UseThemeFont(ThemeFontID inFontID, ScriptCode inScript);
 // ioBounds.h receives the width and ioBounds.v the height of the text.
@@ -186,7 +181,7 @@ FMFontFamily FMGetFontFamilyFromName(ConstStr255Param iName);
 
 // ---- Controls (views) ----------------------------------------------------------
 typedef SInt16 ControlPartCode;
-enum : ControlPartCode { kControlEntireControl = 0, kControlButtonPart = 10 };
+enum : ControlPartCode { kControlEntireControl = 0 };
 
 struct RGBColor {
     UInt16 red, green, blue;
@@ -207,8 +202,6 @@ enum : SInt16 {
     kControlUseFaceMask = 0x0002,
     kControlUseSizeMask = 0x0004,
     kControlUseForeColorMask = 0x0008,
-    kControlUseBackColorMask = 0x0010,
-    kControlUseModeMask = 0x0020,
     kControlUseJustMask = 0x0040,
     kControlAddFontSizeMask = 0x0100,
     kControlAddToMetaFontMask = 0x0200,
@@ -216,7 +209,6 @@ enum : SInt16 {
 // Meta fonts for ControlFontStyleRec.font.
 enum : SInt16 {
     kControlFontBigSystemFont = -1,
-    kControlFontSmallSystemFont = -2,
     kControlFontSmallBoldSystemFont = -3,
     kControlFontViewSystemFont = -4,
     kControlFontMiniSystemFont = -5,
@@ -253,10 +245,10 @@ enum : ResType {
     kControlPopupButtonMenuRefTag = TK_FOUR_CC('m', 'h', 'n', 'd'),
 };
 typedef UInt16 ControlSize;
-enum : ControlSize { kControlSizeNormal = 0, kControlSizeSmall = 1, kControlSizeLarge = 2, kControlSizeMini = 3 };
+enum : ControlSize { kControlSizeNormal = 0, kControlSizeSmall = 1, kControlSizeMini = 3 };
 
 typedef UInt16 ControlBevelThickness;
-enum : ControlBevelThickness { kControlBevelButtonSmallBevel = 0, kControlBevelButtonNormalBevel = 1 };
+enum : ControlBevelThickness { kControlBevelButtonSmallBevel = 0 };
 typedef UInt16 ControlBevelButtonBehavior;
 enum : ControlBevelButtonBehavior { kControlBehaviorPushbutton = 0, kControlBehaviorToggles = 0x0100 };
 typedef UInt16 ControlBevelButtonMenuBehavior;
@@ -281,6 +273,8 @@ OSStatus CreateBevelButtonControl(WindowRef window, const Rect* boundsRect, CFSt
                                   ControlBevelButtonMenuPlacement menuPlacement, ControlRef* outControl);
 OSStatus CreateIconControl(WindowRef window, const Rect* boundsRect, const ControlButtonContentInfo* inIconContent,
                            Boolean inDontTrack, ControlRef* outControl);
+// There are no menu resources: menuID must be -12345, which asks for none
+// (else resNotFound), and the menu comes through kControlPopupButtonOwnedMenuRefTag.
 OSStatus CreatePopupButtonControl(WindowRef window, const Rect* boundsRect, CFStringRef title, SInt16 menuID,
                                   Boolean variableWidth, SInt16 titleWidth, SInt16 titleJustification,
                                   Style titleStyle, ControlRef* outControl);
