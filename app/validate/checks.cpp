@@ -91,8 +91,8 @@ std::string counts_text(const tk::automation::LiveCounts& c) {
 
 }  // namespace
 
-Checks::Checks(host::Host& h, const CallLog& log, bool scale_to_fit, bool faults_persist)
-    : host_(h), log_(log), scale_to_fit_(scale_to_fit), faults_persist_(faults_persist) {}
+Checks::Checks(host::Host& h, const CallLog& log, bool faults_persist)
+    : host_(h), log_(log), faults_persist_(faults_persist) {}
 
 void Checks::add(const std::string& finding) { findings_.push_back(finding); }
 

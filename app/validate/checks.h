@@ -27,10 +27,12 @@ namespace app::validate {
 
 class Checks {
 public:
-    // `scale_to_fit`: the run fits layers, whose snapshot may skip layers it
-    // cannot read. `faults_persist`: every call from some point on is refused,
-    // so whatever was held then can never be given back.
-    Checks(host::Host& h, const CallLog& log, bool scale_to_fit, bool faults_persist);
+    // `faults_persist`: every call from some point on is refused, so whatever
+    // was held then can never be given back.
+    Checks(host::Host& h, const CallLog& log, bool faults_persist);
+    // The run has checked "Scale Layers To Fit" (or unchecked it): an Apply
+    // fits layers, whose snapshot may skip layers it cannot read.
+    void fitting(bool on) { scale_to_fit_ = on; }
 
     // The calls made and hooks run since the last look; `step` says what was being done.
     void look(const std::vector<HookCall>& hooks, const std::string& step);
@@ -71,7 +73,7 @@ private:
 
     host::Host& host_;
     const CallLog& log_;
-    bool scale_to_fit_;
+    bool scale_to_fit_ = false;
     bool faults_persist_;
     std::vector<std::string> findings_;
     std::set<A_Err> statuses_;  // returned by the host in this run

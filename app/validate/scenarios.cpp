@@ -53,45 +53,45 @@ std::vector<Scenario> make_scenarios() {
     no_crop.no_crop_text = true;
 
     std::vector<Scenario> list = {
-        {"load-quit", false, {}, false, {}, [](Session&) {}},
-        {"window", false, {}, false, {}, [](Session& s) {
+        {"load-quit", false, {}, {}, [](Session&) {}},
+        {"window", false, {}, {}, [](Session& s) {
              s.open();
              s.idle();  // quits with the window open
          }},
-        {"panel", true, {}, false, {}, [](Session& s) {
+        {"panel", true, {}, {}, [](Session& s) {
              s.open();
              s.idle();  // quits with the panel open
          }},
-        {"idle-none", false, {}, false, {}, following(Picked::none)},
-        {"idle-2d", false, {}, false, {}, following(Picked::two_d)},
-        {"idle-footage", false, {}, false, {}, following(Picked::footage)},
-        {"idle-solid", false, {}, false, {}, following(Picked::solid)},
-        {"idle-text", false, {}, false, {}, following(Picked::text)},
-        {"idle-shape", false, {}, false, {}, following(Picked::shape)},
-        {"idle-cameras-lights", false, {}, false, {}, following(Picked::cameras_lights)},
-        {"idle-inactive", false, {}, false, {}, [](Session& s) {
+        {"idle-none", false, {}, {}, following(Picked::none)},
+        {"idle-2d", false, {}, {}, following(Picked::two_d)},
+        {"idle-footage", false, {}, {}, following(Picked::footage)},
+        {"idle-solid", false, {}, {}, following(Picked::solid)},
+        {"idle-text", false, {}, {}, following(Picked::text)},
+        {"idle-shape", false, {}, {}, following(Picked::shape)},
+        {"idle-cameras-lights", false, {}, {}, following(Picked::cameras_lights)},
+        {"idle-inactive", false, {}, {}, [](Session& s) {
              s.open();
              s.set_composition_active(false);
              s.show_menus();
              s.idle(2);
          }},
-        {"apply", false, {}, false, {}, applying({})},
-        {"apply-camera", false, {}, false, add_cameras, applying(towards)},
-        {"apply-random-orientation", false, {}, false, {}, applying(orient({Orientation::random}))},
-        {"apply-mixed", false, {}, false, add_cameras, applying(mixed)},
-        {"apply-keys", false, {}, false, add_keys, applying(keys)},
-        {"repeat", false, {}, false, {}, applying(repeat(false))},
-        {"repeat-sequential", false, {}, false, {}, applying(repeat(true))},
-        {"repeat-duplicate-command", false, {kLayerSuite10}, false, {}, applying(repeat(false))},
-        {"repeat-duplicate-command-sequential", false, {kLayerSuite10}, false, {}, applying(repeat(true))},
-        {"crop-off", false, {}, false, {}, applying(no_crop)},
-        {"stepped", false, {}, false, {}, [](Session& s) {
+        {"apply", false, {}, {}, applying({})},
+        {"apply-camera", false, {}, add_cameras, applying(towards)},
+        {"apply-random-orientation", false, {}, {}, applying(orient({Orientation::random}))},
+        {"apply-mixed", false, {}, add_cameras, applying(mixed)},
+        {"apply-keys", false, {}, add_keys, applying(keys)},
+        {"repeat", false, {}, {}, applying(repeat(false))},
+        {"repeat-sequential", false, {}, {}, applying(repeat(true))},
+        {"repeat-duplicate-command", false, {kLayerSuite10}, {}, applying(repeat(false))},
+        {"repeat-duplicate-command-sequential", false, {kLayerSuite10}, {}, applying(repeat(true))},
+        {"crop-off", false, {}, {}, applying(no_crop)},
+        {"stepped", false, {}, {}, [](Session& s) {
              s.open();
              s.set_hidden_box("Distribute Randomly", false);
              s.apply();
              s.idle();
          }},
-        {"scale-to-fit-twice", false, {}, true, {}, [](Session& s) {
+        {"scale-to-fit-twice", false, {}, {}, [](Session& s) {
              s.open();
              s.set_hidden_box("Scale Layers To Fit", true);
              s.apply();
@@ -99,22 +99,22 @@ std::vector<Scenario> make_scenarios() {
              s.apply();
              s.idle();
          }},
-        {"close-box", false, {}, false, {}, [](Session& s) {
+        {"close-box", false, {}, {}, [](Session& s) {
              s.open();
              s.close_box();
              s.idle();
              s.open();
              s.idle();
          }},
-        {"panel-toggle", true, {}, false, {}, [](Session& s) {
+        {"panel-toggle", true, {}, {}, [](Session& s) {
              s.open();
              s.choose_command();  // closes the panel
              s.idle();
              s.open();
              s.idle();
          }},
-        {"panel-apply", true, {}, false, {}, applying(orient({Orientation::random}))},
-        {"undo-redo", false, {}, false, {}, [](Session& s) {
+        {"panel-apply", true, {}, {}, applying(orient({Orientation::random}))},
+        {"undo-redo", false, {}, {}, [](Session& s) {
              s.open();
              s.apply();
              s.idle();

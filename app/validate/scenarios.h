@@ -18,7 +18,6 @@ struct Scenario {
     std::string name;
     bool panels = false;
     std::vector<host::SuiteKey> without;  // an older host
-    bool scale_to_fit = false;
     // Changes to the sweep's scene; none when empty.
     std::function<void(nlohmann::ordered_json&)> scene;
     // Everything between loading the plug-in and quitting.

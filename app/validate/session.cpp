@@ -35,7 +35,7 @@ bool matches(Picked which, const host::Layer& layer) {
 }  // namespace
 
 Session::Session(const RunPlan& plan)
-    : plan_(plan), log_(host_), hooks_(host_), checks_(host_, log_, plan.scale_to_fit, plan.persistent) {
+    : plan_(plan), log_(host_), hooks_(host_), checks_(host_, log_, plan.persistent) {
     // The checks name every call by the log, so it is kept.
     host_.calls().log_calls();
     if (!plan_.panels) host_.remove_suite(kAEGPWorkspacePanelSuite, kAEGPWorkspacePanelSuiteVersion1);
@@ -141,6 +141,7 @@ void Session::set_hidden_box(const std::string& label, bool checked) {
         return;
     }
     SetControl32BitValue(box, checked ? 1 : 0);
+    if (label == "Scale Layers To Fit") checks_.fitting(checked);
     checkpoint("setting the hidden \"" + label + "\"");
 }
 

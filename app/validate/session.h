@@ -30,7 +30,6 @@ struct RunPlan {
     std::vector<host::SuiteKey> without;
     long fail_at = 0;  // the call that fails (0: none)
     bool persistent = false;
-    bool scale_to_fit = false;  // the run checks "Scale Layers To Fit"
     // Nothing is refused or missing: every step must be possible as asked.
     bool clean = false;
     // A long run: the call log is forgotten after every step.

@@ -267,7 +267,6 @@ int validate(const ValidateOptions& options, std::ostream& out, std::ostream& er
         plan.scene = host::scene_text(own);
         plan.panels = s.panels;
         plan.without = s.without;
-        plan.scale_to_fit = s.scale_to_fit;
         planned.push_back({&s, plan, validation.add_line(s.name)});
     }
 
