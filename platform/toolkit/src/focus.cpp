@@ -24,7 +24,7 @@ std::vector<TkView*> reading_order(TkWindow* window) {
     if (window->root) collect_fields(window->root, fields);
     std::stable_sort(fields.begin(), fields.end(), [](const TkView* a, const TkView* b) {
         const Rect fa = frame_in_tree(a), fb = frame_in_tree(b);
-        return fa.top != fb.top ? fa.top < fb.top : fa.left < fb.left;
+        return std::pair(fa.top, fa.left) < std::pair(fb.top, fb.left);
     });
     return fields;
 }
