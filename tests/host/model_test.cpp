@@ -144,9 +144,9 @@ TEST_F(Model, NamesGoOutInMacRomanAndTextsComeInAsUtf8) {
     } cases[] = {
         {"Kamera \xC3\x9C" "ber", "Kamera \x86" "ber"},
         {"caf\xC3\xA9 \xC3\x9F", "caf\x8E \xA7"},
-        {"Tokyo \xE6\x9D\xB1\xE4\xBA\xAC", "Tokyo ??"},         // no Japanese in Mac Roman
+        {"Tokyo \xE6\x9D\xB1\xE4\xBA\xAC \xE0\xA4\x95", "Tokyo ?? ?"},  // no Japanese nor Devanagari
         {"clip \xF0\x9F\x8E\xA5!", "clip ?!"},                   // nor pictures
-        {"bad \xC3 byte \xFF", "bad ? byte ?"},                  // bytes that are not UTF-8
+        {"bad \xC3 byte \xFF \xC0\x80", "bad ? byte ? ?"},        // bytes that are not UTF-8
         {"old \xF8\x88\x80\x80\x80 form", "old ????? form"},      // five-byte forms are no UTF-8
         {"", ""},
     };
