@@ -25,7 +25,7 @@ TEST(Text, NearestIsASlipOfTheFingersAway) {
     };
     const Case cases[] = {
         {"camera 1", "Camera 1"},        // case
-        {"Camrea 1", "Camera 1"},        // two letters swapped
+        {"Tpo", "Top"},                  // two letters swapped are one edit
         {"Kamera Uber", "Kamera Über"},  // one character, not two bytes
         {"Tip", "Top"},                  // one edit is allowed even in a short word
         {"Tipp", std::nullopt},          // two in four characters are not
