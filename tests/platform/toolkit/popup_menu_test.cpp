@@ -1,5 +1,6 @@
 // Popup menus: a click opens the menu in a window of its own above the popup's
 // window; a click on an entry chooses it; Escape or a click elsewhere closes it.
+// (How an open menu looks: the dialog library's golden pictures.)
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -43,18 +44,9 @@ struct PopupWindow {
     ~PopupWindow() { DisposeWindow(window); }
 };
 
-// Dark pixels in the left margin of a menu row, where the check mark goes.
-int mark_pixels(const ta::Bitmap& menu, int entry) {
-    int dark = 0;
-    const int top = 4 + (entry - 1) * 18;
-    for (int y = top; y < top + 18; ++y)
-        for (int x = 2; x < 18; ++x) dark += (menu.at(x, y) & 0xFF) < 0x80;
-    return dark;
-}
-
 }  // namespace
 
-TEST(PopupMenu, AClickOpensTheMenuBelowThePopupWithTheCurrentEntryChecked) {
+TEST(PopupMenu, AClickOpensTheMenuBelowThePopup) {
     PopupWindow w;
     const std::size_t windows = ta::windows().size();
     ASSERT_TRUE(ta::openPopup(w.popup));
@@ -67,9 +59,6 @@ TEST(PopupMenu, AClickOpensTheMenuBelowThePopupWithTheCurrentEntryChecked) {
     EXPECT_EQ(std::tuple(bounds.top, bounds.left, bounds.bottom - bounds.top),
               std::tuple(100 + 40, 100 + 40, 3 * 18 + 2 * 4));
     EXPECT_GE(bounds.right - bounds.left, 160);
-    const ta::Bitmap picture = ta::renderWindow(menu);
-    EXPECT_EQ(std::tuple(mark_pixels(picture, 1), mark_pixels(picture, 2) > 0, mark_pixels(picture, 3)),
-              std::tuple(0, true, 0));
     EXPECT_EQ(w.commands, 0) << "opening chooses nothing";
 }
 

@@ -66,6 +66,11 @@ TEST(Windows, NewWindowIsHiddenWithItsContentBoundsAndARoot) {
     WindowRef none = nullptr;
     EXPECT_EQ(CreateNewWindow(99, 0, &moved, &none), paramErr);  // no such class
     EXPECT_EQ(none, nullptr);
+    const Rect empty{10, 10, 10, 10};
+    for (const WindowClass c : {kAlertWindowClass, kDocumentWindowClass}) {  // the first and last class, no size
+        EXPECT_EQ(CreateNewWindow(c, 0, &empty, &none), noErr);
+        DisposeWindow(none);
+    }
 }
 
 // Whoever owns a window or a container hears of its end while what it holds is
