@@ -21,6 +21,7 @@ TEST(Drawing, BitmapMemoryHoldsPremultipliedRedGreenBlueAlphaFromTheTopLeft) {
     CGContextRef context = CGBitmapContextCreate(pixels.data(), kWidth, 6, 8, kWidth * 4, space,
                                                  kCGImageAlphaPremultipliedLast);
     ASSERT_NE(context, nullptr);
+    CGContextRestoreGState(context);  // without a save: ignored
     pixels[36] = 0, pixels[37] = 255, pixels[38] = 0, pixels[39] = 255;  // green at 9,0
     CGContextSetRGBFillColor(context, 1, 0, 0, 1);
     CGContextFillRect(context, CGRect{{2, 1}, {3, 2}});
