@@ -69,7 +69,7 @@ size_t CGImageGetHeight(CGImageRef image) {
 
 void CGImageRelease(CGImageRef image) {
     TkImage* found = find_image(image);
-    if (!found || --found->refCount > 0) return;
+    if (!found) return;
     registry().images.remove(found);
     delete found;
 }

@@ -43,9 +43,9 @@ struct TkContext {
     TkSerial portWindow = 0;  // the window of a context begun on its port
 };
 
+// An image has one owner (nothing retains one), so its release frees it.
 struct TkImage {
     TkSerial serial = 0;
-    int refCount = 1;
     int width = 0;
     int height = 0;
     std::vector<std::uint32_t> pixels;  // cairo ARGB32, premultiplied
