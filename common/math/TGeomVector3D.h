@@ -103,30 +103,6 @@ constexpr TGeomVector3D<T> operator*(TGeomVector3D<T> const& a, T k) {
     return TGeomVector3D<T>(a.x * k, a.y * k, a.z * k);
 }
 
-template <class T>
-TGeomVector3D<T>& operator+=(TGeomVector3D<T>& a, TGeomVector3D<T> const& b) {
-    a.x += b.x;
-    a.y += b.y;
-    a.z += b.z;
-    return a;
-}
-
-template <class T>
-TGeomVector3D<T>& operator-=(TGeomVector3D<T>& a, TGeomVector3D<T> const& b) {
-    a.x -= b.x;
-    a.y -= b.y;
-    a.z -= b.z;
-    return a;
-}
-
-template <class T>
-TGeomVector3D<T>& operator*=(TGeomVector3D<T>& a, T k) {
-    a.x *= k;
-    a.y *= k;
-    a.z *= k;
-    return a;
-}
-
 // Dot product, summed in the order x, y, z.
 template <class T>
 constexpr T dot(TGeomVector3D<T> const& a, TGeomVector3D<T> const& b) {

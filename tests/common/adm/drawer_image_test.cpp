@@ -94,7 +94,8 @@ TEST_F(Drawing, ShapesAndClearing) {
     ADMDrawerSuite5::FillPolygon(_drawer, nullptr, 3);
     EXPECT_TRUE(blank());
 
-    const ADMPoint triangle[] = {{0, 0}, {0, 10}, {20, 0}};  // v, h: the upper left half
+    // v, h: the upper left half; the point after the third is not the triangle's.
+    const ADMPoint triangle[] = {{0, 0}, {0, 10}, {20, 0}, {20, 10}};
     ADMDrawerSuite5::FillPolygon(_drawer, triangle, 3);
     EXPECT_EQ((std::pair{pixel(_image, 1, 1)[3], pixel(_image, 9, 18)[3]}), std::pair(255, 0));
 
