@@ -7,6 +7,7 @@
 // one of its channels is off by more than 16, and a few pixels may differ. A
 // frame moved by one pixel is more than a few.
 #include <cstdlib>
+#include <tuple>
 
 #include "../../support/pictures.h"
 #include "adm_test_support.h"
@@ -41,17 +42,13 @@ ASErr build_all_items(ADMDialogRef dialog) {
     fit(text(kADMTextRadioButtonType, {80, 16, 94, 180}, "Radio on"));
     fit(text(kADMTextRadioButtonType, {100, 16, 114, 180}, "Radio off"));
     text(kADMTextPushButtonType, {124, 16, 144, 110}, "Apply");
-    const struct {
-        ADMItemType type;
-        SInt16 top;
-        int selected;
-    } popups[] = {{kADMPopupListType, 154, 0}, {kADMPopupMenuType, 180, 1}};
-    for (const auto& p : popups) {
-        ADMItemRef popup = add(dialog, p.type, {p.top, 16, static_cast<SInt16>(p.top + 20), 160}, ++id);
+    for (const auto& [type, top, selected] :
+         {std::tuple(kADMPopupListType, SInt16{154}, 0), std::tuple(kADMPopupMenuType, SInt16{180}, 1)}) {
+        ADMItemRef popup = add(dialog, type, {top, 16, static_cast<SInt16>(top + 20), 160}, ++id);
         ADMListRef list = ADMItemSuite10::GetList(popup);
         ADMEntrySuite6::SetText(ADMListSuite4::InsertEntry(list, 0), "Camera 1");
         ADMEntrySuite6::SetText(ADMListSuite4::InsertEntry(list, 1), "Camera 2");
-        ADMEntrySuite6::Select(ADMListSuite4::IndexEntry(list, p.selected), true);
+        ADMEntrySuite6::Select(ADMListSuite4::IndexEntry(list, selected), true);
     }
     add(dialog, kADMPicturePushButtonType, {212, 16, 244, 48});
     add(dialog, kADMPictureStaticType, {212, 60, 244, 92});
@@ -70,8 +67,7 @@ protected:
     std::string compare(WindowRef window, const std::string& name) {
         const std::string reference = std::string(VOXTREL_ADM_GOLDEN_DIR) + "/" + name + ".png";
         const std::string actual = std::string(VOXTREL_ADM_OUTPUT_DIR) + "/" + name + ".actual.png";
-        const char* update = std::getenv("VOXTREL_UPDATE_GOLDEN");
-        const bool rewrite = update && std::string(update) == "1";
+        const bool rewrite = std::getenv("VOXTREL_UPDATE_GOLDEN") && *std::getenv("VOXTREL_UPDATE_GOLDEN") == '1';
         if (!tka::writeWindowPng(window, rewrite ? reference : actual)) return "cannot write " + name;
         const std::string difference = test_pictures::picture_difference(
             test_pictures::read_png(reference), test_pictures::read_png(actual), kChannelTolerance, kPixelsAllowed);

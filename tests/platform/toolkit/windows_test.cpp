@@ -58,7 +58,7 @@ TEST(Windows, NewWindowIsHiddenWithItsContentBoundsAndARoot) {
         return std::pair(edges(content), std::pair(b.size.width, b.size.height));
     };
     EXPECT_EQ(bounds(), std::pair(Edges{0, 0, 400, 600}, std::pair(600.0, 400.0)));
-    const Rect moved{100, 50, 335, 551}, inverted{10, 10, 5, 20};
+    const Rect moved{100, 50, 335, 551}, inverted{10, 10, 5, 20}, empty{10, 10, 10, 10};
     ASSERT_EQ(SetWindowBounds(w, kWindowContentRgn, &moved), noErr);
     EXPECT_EQ(SetWindowBounds(w, kWindowContentRgn, &inverted), paramErr);
     EXPECT_EQ(bounds(), std::pair(edges(moved), std::pair(501.0, 235.0)));
@@ -66,7 +66,6 @@ TEST(Windows, NewWindowIsHiddenWithItsContentBoundsAndARoot) {
     WindowRef none = nullptr;
     EXPECT_EQ(CreateNewWindow(99, 0, &moved, &none), paramErr);  // no such class
     EXPECT_EQ(none, nullptr);
-    const Rect empty{10, 10, 10, 10};
     for (const WindowClass c : {kAlertWindowClass, kDocumentWindowClass}) {  // the first and last class, no size
         EXPECT_EQ(CreateNewWindow(c, 0, &empty, &none), noErr);
         DisposeWindow(none);
