@@ -138,7 +138,7 @@ public:
     Line& line(std::size_t index) { return lines_[index]; }
 
     // Runs `work` in a child as a run of the line; `inspect` may add findings.
-    void run(const Job& job, std::function<void(Reporter&)> work, unsigned seconds = 0,
+    void run(const Job& job, std::function<void(Reporter&)> work, unsigned seconds,
              std::function<void(RunResult&)> inspect = {}) {
         ++lines_[job.line].pending;
         children_.run(std::move(work),
