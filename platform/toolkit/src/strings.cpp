@@ -82,9 +82,9 @@ CFStringRef CFStringCreateWithCString(CFAllocatorRef, const char* cStr, CFString
 
 Boolean CFStringGetCString(CFStringRef theString, char* buffer, CFIndex bufferSize, CFStringEncoding encoding) {
     const auto* chars = string_chars(theString);
-    if (!chars || !buffer || bufferSize <= 0) return false;
+    if (!chars || !buffer) return false;
     const auto bytes = encode(*chars, encoding);
-    // The terminating zero must fit as well.
+    // The terminating zero must fit as well (so no buffer of no size or less takes anything).
     if (!bytes || static_cast<CFIndex>(bytes->size()) >= bufferSize) return false;
     std::memcpy(buffer, bytes->data(), bytes->size());
     buffer[bytes->size()] = '\0';

@@ -28,20 +28,20 @@ ASErr build_all_items(ADMDialogRef dialog) {
     };
     text(kADMTextStaticType, {12, 16, 26, 120}, "Static text");
     ADMItemSuite10::SetFont(text(kADMTextStaticType, {222, 104, 236, 196}, "Courier"), kADMBoldFixedWidthFont);
-    text(kADMTextEditType, {34, 16, 47, 96}, "1000");
-    // Boxes and buttons take the size of their text, as the dialog builder makes them.
+    // Boxes, buttons, popups and fields take the size of their content, as the dialog builder makes them.
     auto fit = [](ADMItemRef item) {
         ADMPoint best{};
         ADMItemSuite10::GetBestSize(item, &best);
         const Rect size{0, 0, best.v, best.h};
         ADMItemSuite10::SetLocalRect(item, &size);
     };
+    fit(text(kADMTextEditType, {34, 16, 47, 96}, "1000"));
     ADMItemRef box = text(kADMTextCheckBoxType, {58, 16, 72, 180}, "Check box");
     ADMItemSuite10::SetBooleanValue(box, true);
     fit(box);
     fit(text(kADMTextRadioButtonType, {80, 16, 94, 180}, "Radio on"));
     fit(text(kADMTextRadioButtonType, {100, 16, 114, 180}, "Radio off"));
-    text(kADMTextPushButtonType, {124, 16, 144, 110}, "Apply");
+    fit(text(kADMTextPushButtonType, {124, 16, 144, 110}, "Apply Twice"));
     for (const auto& [type, top, selected] :
          {std::tuple(kADMPopupListType, SInt16{154}, 0), std::tuple(kADMPopupMenuType, SInt16{180}, 1)}) {
         ADMItemRef popup = add(dialog, type, {top, 16, static_cast<SInt16>(top + 20), 160}, ++id);
@@ -49,6 +49,7 @@ ASErr build_all_items(ADMDialogRef dialog) {
         ADMEntrySuite6::SetText(ADMListSuite4::InsertEntry(list, 0), "Camera 1");
         ADMEntrySuite6::SetText(ADMListSuite4::InsertEntry(list, 1), "Camera 2");
         ADMEntrySuite6::Select(ADMListSuite4::IndexEntry(list, selected), true);
+        fit(popup);
     }
     add(dialog, kADMPicturePushButtonType, {212, 16, 244, 48});
     add(dialog, kADMPictureStaticType, {212, 60, 244, 92});
