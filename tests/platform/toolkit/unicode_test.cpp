@@ -23,6 +23,7 @@ TEST(Unicode, EachLengthsFirstAndLastCharacterConvertBothWays) {
         {"\xEF\xBF\xBF", u"\xFFFF"},
         {"\xF0\x90\x80\x80", {0xD800, 0xDC00}},
         {"\xF4\x8F\xBF\xBF", {0xDBFF, 0xDFFF}},
+        {"\xF3\xBF\xBF\xBF", {0xDBBF, 0xDFFF}},  // and a lead byte between
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.utf8);
