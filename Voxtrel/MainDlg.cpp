@@ -28,7 +28,7 @@ struct Control {
 
 constexpr int kEtchedFrame = 4;
 
-// A static text is placed by its top left and takes the size of its text.
+// A static text or a check box is placed by its top left and takes the size of its content.
 constexpr IASRect at(short top, short left) { return {top, left, top, left}; }
 
 // In the order they are made.
@@ -47,7 +47,7 @@ const Control _controls[] = {
     {Kind::edit, kStartX, nullptr, {99, 29, 20, 75}, EDIT_SP_X_MIN, EDIT_SP_X_MAX, EDIT_SP_X_DFLT},
     {Kind::edit, kStartY, nullptr, {99, 125, 20, 75}, EDIT_SP_Y_MIN, EDIT_SP_Y_MAX, EDIT_SP_Y_DFLT},
     {Kind::edit, kStartZ, nullptr, {99, 220, 20, 75}, EDIT_SP_Z_MIN, EDIT_SP_Z_MAX, EDIT_SP_Z_DFLT},
-    {Kind::check_box, kDistributeRandomly, "Distribute Randomly", {120, 29, 18, 130}, 0, 0, 1},
+    {Kind::check_box, kDistributeRandomly, "Distribute Randomly", at(120, 29), 0, 0, 1},
     {Kind::static_text, kAxisLabelX, "X axis", at(178, 24)},
     {Kind::static_text, kMinLabelX, "Min", at(170, 60)},
     {Kind::static_text, kMaxLabelX, "Max", at(190, 60)},
@@ -69,24 +69,24 @@ const Control _controls[] = {
     {Kind::edit, kStepMinZ, nullptr, {268, 90, 20, 75}, EDIT_DIST_MIN_Z_MIN, EDIT_DIST_MIN_Z_MAX, EDIT_DIST_MIN_Z_DFLT},
     {Kind::edit, kStepMaxZ, nullptr, {288, 90, 20, 75}, EDIT_DIST_MAX_Z_MIN, EDIT_DIST_MAX_Z_MAX, EDIT_DIST_MAX_Z_DFLT},
     {Kind::edit, kStepIncZ, nullptr, {282, 200, 20, 75}, EDIT_DIST_INC_Z_MIN, EDIT_DIST_INC_Z_MAX, EDIT_DIST_INC_Z_DFLT},
-    {Kind::check_box, kKeepOrientation, "Don't Change Orientation", {101, 324, 17, 165}, 0, 0, 1},
-    {Kind::check_box, kTowardsCamera, "Towards Camera", {37, 324, 17, 127}},
-    {Kind::check_box, kRandomOrientation, "Random", {80, 324, 17, 127}},
-    {Kind::check_box, kOrientXY, "XY", {0, 0, 0, 0}},
-    {Kind::check_box, kOrientXZ, "XZ", {0, 0, 0, 0}},
-    {Kind::check_box, kOrientYZ, "YZ", {0, 0, 0, 0}},
+    {Kind::check_box, kKeepOrientation, "Don't Change Orientation", at(101, 324), 0, 0, 1},
+    {Kind::check_box, kTowardsCamera, "Towards Camera", at(37, 324)},
+    {Kind::check_box, kRandomOrientation, "Random", at(80, 324)},
+    {Kind::check_box, kOrientXY, "XY", at(0, 0)},
+    {Kind::check_box, kOrientXZ, "XZ", at(0, 0)},
+    {Kind::check_box, kOrientYZ, "YZ", at(0, 0)},
     {Kind::popup, kCameraPopup, nullptr, {57, 342, 19, 140}},
-    {Kind::check_box, kScaleToFit, "Scale Layers To Fit", {200, 324, 18, 135}},
-    {Kind::check_box, kReverseOrder, "Reverse Layers Order", {220, 324, 18, 154}},
-    {Kind::check_box, kRandomOrder, "Random Layer Selection", {240, 324, 18, 160}},
-    {Kind::check_box, kUseCompCenter, "Use Comp Center", {260, 324, 18, 135}, 0, 0, 1},
-    {Kind::check_box, kRepeatLayers, "Repeat Layers", {155, 25, 18, 100}},
+    {Kind::check_box, kScaleToFit, "Scale Layers To Fit", at(200, 324)},
+    {Kind::check_box, kReverseOrder, "Reverse Layers Order", at(220, 324)},
+    {Kind::check_box, kRandomOrder, "Random Layer Selection", at(240, 324)},
+    {Kind::check_box, kUseCompCenter, "Use Comp Center", at(260, 324), 0, 0, 1},
+    {Kind::check_box, kRepeatLayers, "Repeat Layers", at(155, 25)},
     {Kind::edit, kRepeatCount, nullptr, {153, 125, 20, 50}, EDIT_REPEAT_MIN, EDIT_REPEAT_MAX, EDIT_REPEAT_DFLT},
-    {Kind::check_box, kRepeatSequentially, "Repeat Sequentially", {155, 200, 18, 135}},
-    {Kind::check_box, kKeyPosition, "Position", {109, 25, 17, 70}},
-    {Kind::check_box, kKeyOrientation, "Orientation", {109, 100, 17, 100}},
-    {Kind::check_box, kKeyScale, "Scale", {109, 200, 17, 50}},
-    {Kind::check_box, kCropTextLayers, "Crop Text Layers To Size Of Other 3D Layers", {185, 25, 17, 320}, 0, 0, 1},
+    {Kind::check_box, kRepeatSequentially, "Repeat Sequentially", at(155, 200)},
+    {Kind::check_box, kKeyPosition, "Position", at(109, 25)},
+    {Kind::check_box, kKeyOrientation, "Orientation", at(109, 100)},
+    {Kind::check_box, kKeyScale, "Scale", at(109, 200)},
+    {Kind::check_box, kCropTextLayers, "Crop Text Layers To Size Of Other 3D Layers", at(185, 25), 0, 0, 1},
     {Kind::frame, kStartFrame, "Starting Value", {75, 7, 70, 299}},
     {Kind::frame, kDistanceFrame, "Distance", {150, 7, 167, 299}},
     {Kind::frame, 0, "Cube Dimensions", {10, 7, 60, 299}},

@@ -216,7 +216,11 @@ TEST_F(Gui, ClickInTheViewersListSelectsTheLayerThatApplyMoves) {
     xdotool("windowraise " + dialog);  // over the viewer, which the click raised
     click(dialog, centre("push button", "Apply"));
     xdotool("windowraise " + viewer);
-    const Picture shown = read_xwd(output_of("xwd -silent -id " + viewer));
+    // Grabbed once it has redrawn: half a second after, when two grabs in a row agree.
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    Picture shown, last;
+    do last = shown, shown = read_xwd(output_of("xwd -silent -id " + viewer));
+    while (shown.rgb != last.rgb);
     EXPECT_EQ(quit(), 0) << written("gui.err");
     // The viewer shows the composition as "Apply" left it, as the picture written at the end does.
     const Picture view = read_png(path("gui/view.png"));
