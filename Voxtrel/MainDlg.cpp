@@ -29,7 +29,7 @@ struct Control {
 constexpr int kEtchedFrame = 4;
 
 // A static text or a check box is placed by its top left and takes the size of its content.
-constexpr IASRect at(short top, short left) { return {top, left, top, left}; }
+constexpr IASRect at(short top, short left) { return {top, left, 0, 0}; }
 // An edit field is as high as the dialog services make their fields.
 constexpr IASRect field(short top, short left, short width) { return {top, left, 0, width}; }
 
