@@ -30,6 +30,7 @@ TEST(Unicode, EachLengthsFirstAndLastCharacterConvertBothWays) {
         EXPECT_EQ(utf8_to_utf16(row.utf8), row.utf16);
         EXPECT_EQ(utf16_to_utf8(row.utf16), row.utf8);
     }
+    EXPECT_EQ(utf16_to_utf8(u"\xDBFF\xE000"), "\xEF\xBF\xBD\xEE\x80\x80");  // a high half without its low half
 }
 
 TEST(Unicode, ASequenceCutShortByTheEndOfTheTextIsNoCharacter) {
