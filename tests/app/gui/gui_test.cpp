@@ -207,12 +207,13 @@ TEST_F(Gui, CheckBoxEnablesThePopupWhoseMenuPicksACamera) {
 }
 
 // A click on a layer in the viewer's list (right of the 960-pixel picture, rows
-// of 18 pixels below 50) selects that layer alone, and "Apply" moves it only.
+// of 18 pixels from 50 down; this one on the first row's top edge) selects that
+// layer alone, and "Apply" moves it only.
 TEST_F(Gui, ClickInTheViewersListSelectsTheLayerThatApplyMoves) {
     const std::string dialog = start();
     ASSERT_FALSE(dialog.empty()) << written("gui.err");
     const std::string viewer = window("--name '^Two cameras$'");
-    xdotool("mousemove --window " + viewer + " 1060 77 click 1");
+    xdotool("mousemove --window " + viewer + " 1060 50 click 1");
     xdotool("windowraise " + dialog);  // over the viewer, which the click raised
     click(dialog, centre("push button", "Apply"));
     xdotool("windowraise " + viewer);
@@ -230,7 +231,7 @@ TEST_F(Gui, ClickInTheViewersListSelectsTheLayerThatApplyMoves) {
                                shown.rgb.begin() + y * shown.width)) << "row " << y;
     const json input = json::parse(read_file(kScene)), result = json::parse(written("gui/scene.json"));
     for (const std::string name : {"Card 1", "Card 2", "Card 3"})
-        EXPECT_EQ(layer_named(result, name)["position"] == layer_named(input, name)["position"], name != "Card 2")
+        EXPECT_EQ(layer_named(result, name)["position"] == layer_named(input, name)["position"], name != "Card 1")
             << name;
 }
 
