@@ -297,7 +297,8 @@ int validate(const ValidateOptions& options, std::ostream& out, std::ostream& er
         const std::string name = kTortureNames[panels ? 1 : 0];
         if (options.steps <= 0 || !wanted(options, name)) continue;
         const std::size_t line = validation.add_line(name + " (seed " + std::to_string(seed) + ", " +
-                                                     std::to_string(options.steps) + " steps)");
+                                                     std::to_string(options.steps) +
+                                                     (options.steps == 1 ? " step)" : " steps)"));
         const TorturePlan plan{plugin, text, panels, seed, options.steps};
         validation.run(Job{line, Fault::torture, 0, {}}, [plan](Reporter& r) { torture(plan, r); }, kTortureSeconds);
         validation.close(line);
