@@ -175,7 +175,8 @@ TEST_F(Gui, TypedSizeAppliedTwiceUndoneOnceGivesTheBatchResult) {
     batch({"--cube", "1600,1000,1000", "--apply", "2", "--clock-step", "1", "--undo"});
     EXPECT_EQ(json::parse(written("gui/scene.json")), json::parse(written("batch/scene.json")));
     EXPECT_EQ(written("gui/view.png"), written("batch/view.png"));
-    EXPECT_EQ(read_png(path("gui/dialog.png")).rgb.size(), read_png(path("batch/dialog.png")).rgb.size());  // moved only
+    // Moved, not resized.
+    EXPECT_EQ(read_png(path("gui/dialog.png")).rgb.size(), read_png(path("batch/dialog.png")).rgb.size());
 }
 
 // Clicking "Towards Camera" enables the camera popup; its menu opens as a
@@ -208,12 +209,12 @@ TEST_F(Gui, CheckBoxEnablesThePopupWhoseMenuPicksACamera) {
 
 // A click on a layer in the viewer's list (right of the 960-pixel picture, rows
 // of 18 pixels from 50 down; this one on the first row's top edge) selects that
-// layer alone, and "Apply" moves it only.
+// layer alone, and "Apply" moves it only. A click just below the last row picks nothing.
 TEST_F(Gui, ClickInTheViewersListSelectsTheLayerThatApplyMoves) {
     const std::string dialog = start();
     ASSERT_FALSE(dialog.empty()) << written("gui.err");
     const std::string viewer = window("--name '^Two cameras$'");
-    xdotool("mousemove --window " + viewer + " 1060 50 click 1");
+    xdotool("mousemove --window " + viewer + " 1060 50 click 1 mousemove --window " + viewer + " 1060 158 click 1");
     xdotool("windowraise " + dialog);  // over the viewer, which the click raised
     click(dialog, centre("push button", "Apply"));
     xdotool("windowraise " + viewer);
@@ -228,7 +229,7 @@ TEST_F(Gui, ClickInTheViewersListSelectsTheLayerThatApplyMoves) {
     ASSERT_TRUE(view.width > 0 && shown.width >= view.width && shown.height >= view.height);
     for (int y = 0; y < view.height; ++y)
         ASSERT_TRUE(std::equal(view.rgb.begin() + y * view.width, view.rgb.begin() + (y + 1) * view.width,
-                               shown.rgb.begin() + y * shown.width)) << "row " << y;
+                               shown.rgb.begin() + y * shown.width));
     const json input = json::parse(read_file(kScene)), result = json::parse(written("gui/scene.json"));
     for (const std::string name : {"Card 1", "Card 2", "Card 3"})
         EXPECT_EQ(layer_named(result, name)["position"] == layer_named(input, name)["position"], name != "Card 1")

