@@ -16,11 +16,9 @@ TEST_F(BadInput, EachGetsItsStatusAndMessagesAndWritesNothing) {
     write("file", "x");
     ::unsetenv("DISPLAY");  // for --gui, which then has no display to open
     const auto expand = [&](std::string text) {
-        for (const auto& [from, to] : {std::pair<std::string, std::string>{"$DIR", dir.string()},
-                                       {"$SRC", VOXTREL_SOURCE_DIR},
-                                       {"$HOST_DIR", fs::path(VOXTREL_HOST_PATH).parent_path().string()}})
-            for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
-                text.replace(at, from.size(), to);
+        replace_all(text, "$DIR", dir.string());
+        replace_all(text, "$SRC", VOXTREL_SOURCE_DIR);
+        replace_all(text, "$HOST_DIR", fs::path(VOXTREL_HOST_PATH).parent_path().string());
         return text;
     };
     for (const json& row : json::parse(read_file(VOXTREL_SOURCE_DIR "/tests/app/data/bad_input.json"))) {

@@ -21,11 +21,6 @@ std::vector<json> rows() {
     return cases["rows"];
 }
 
-void replace_all(std::string& text, const std::string& from, const std::string& to) {
-    for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
-        text.replace(at, from.size(), to);
-}
-
 // "" when the texts are the same; else the first line where they part.
 std::string first_difference(const std::string& expected, const std::string& actual) {
     std::istringstream a(expected), b(actual);
@@ -89,6 +84,7 @@ TEST_P(Golden, RunGivesTheExpectedOutcome) {
     for (const auto& file : fs::directory_iterator(out)) {
         const fs::path name = file.path().filename();
         SCOPED_TRACE(name.string());
+        EXPECT_EQ(static_cast<int>(file.status().permissions()) & 0111, 0) << "written executable";
         if (name.extension() != ".png") {
             EXPECT_EQ(first_difference(read_file(expected / name), read_file(file.path())), "");
         } else if (compared(name)) {
