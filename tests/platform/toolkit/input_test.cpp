@@ -64,11 +64,9 @@ TEST(Input, APersonTypesIntoFieldsAndMovesBetweenThem) {
     ControlRef x = d.field({10, 10, 23, 70}, "1000"), y = d.field({10, 80, 23, 140}, "1000"),
                z = d.field({10, 150, 23, 210}, "1000"), count = d.field({40, 10, 53, 60}, "1");
     ControlRef disabled = d.field({40, 80, 53, 140}, "off"), hidden = d.field({40, 150, 53, 210}, "gone");
-    DisableControl(disabled);
-    HideControl(hidden);
+    DisableControl(disabled), HideControl(hidden);
     ControlRef box = d.check_box({70, 10, 83, 100}, "Box");
-    const Rect xf = ta::frame(x);
-    const Point xEnd{static_cast<SInt16>(xf.top + 6), static_cast<SInt16>(xf.right - 2)};
+    const Point xEnd{static_cast<SInt16>(ta::frame(x).top + 6), static_cast<SInt16>(ta::frame(x).right - 2)};
     const auto key = [](UInt32 c, EventModifiers m = 0) { return [=] { ta::pressKey(c, m); }; };
     const auto type = [](const char* s) { return [=] { ta::typeKeys(s); }; };
     const struct {
@@ -87,6 +85,9 @@ TEST(Input, APersonTypesIntoFieldsAndMovesBetweenThem) {
         {"Shift+Left twice selects, typing replaces the selection",
          {key(kLeftArrowCharCode, shiftKey), key(kLeftArrowCharCode, shiftKey), type("7")}, x, "97|1000|1000|1", ""},
         {"Command+Shift+A selects all", {key('A', cmdKey), type("500")}, x, "500|1000|1000|1", ""},
+        {"an emoji, two units, is stepped over and deleted whole",
+         {type("\xF0\x9F\x98\x80"), key(kLeftArrowCharCode), key(kBackspaceCharCode), key(kRightArrowCharCode),
+          key(kBackspaceCharCode), type("0")}, x, "500|1000|1000|1", ""},
         {"Tab commits and selects the next field", {key(kTabCharCode), type("7")}, y, "500|7|1000|1", "500"},
         {"Tab commits again", {key(kTabCharCode)}, z, "500|7|1000|1", "500,7"},
         {"Tab through an untouched field commits nothing", {key(kTabCharCode)}, count, "500|7|1000|1", "500,7"},
