@@ -84,7 +84,7 @@ Boolean CFStringGetCString(CFStringRef theString, char* buffer, CFIndex bufferSi
     const auto* chars = string_chars(theString);
     if (!chars || !buffer) return false;
     const auto bytes = encode(*chars, encoding);
-    // The terminating zero must fit as well (so no buffer of no size or less takes anything).
+    // The terminating zero must fit as well, which a buffer of no size never holds.
     if (!bytes || static_cast<CFIndex>(bytes->size()) >= bufferSize) return false;
     std::memcpy(buffer, bytes->data(), bytes->size());
     buffer[bytes->size()] = '\0';
