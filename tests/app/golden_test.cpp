@@ -1,8 +1,8 @@
 // voxtrel-host's whole outcome for the option sets of golden/cases.json, against
 // the expected files beside it: exit status, standard output and error, and
-// every file written exactly; the pictures within a tolerance, since a font
-// renderer may move an edge by a shade. With VOXTREL_REGEN_GOLDENS set the
-// expected files are written instead (scripts/regen_goldens.sh).
+// every file written exactly, the pictures pixel for pixel. With
+// VOXTREL_REGEN_GOLDENS set the expected files are written instead
+// (scripts/regen_goldens.sh).
 #include <cstdlib>
 #include <sstream>
 
@@ -12,9 +12,6 @@ namespace app_test {
 namespace {
 
 const fs::path kGolden = VOXTREL_SOURCE_DIR "/tests/app/golden";
-// A pixel differs when one of its channels is off by more than this; a few may.
-constexpr int kChannelTolerance = 16;
-constexpr int kPixelsAllowed = 8;
 
 std::vector<json> rows() {
     const json cases = json::parse(read_file(kGolden / "cases.json"));
@@ -88,9 +85,7 @@ TEST_P(Golden, RunGivesTheExpectedOutcome) {
         if (name.extension() != ".png") {
             EXPECT_EQ(first_difference(read_file(expected / name), read_file(file.path())), "");
         } else if (compared(name)) {
-            EXPECT_EQ(test_pictures::picture_difference(read_png(expected / name), read_png(file.path()),
-                                                        kChannelTolerance, kPixelsAllowed),
-                      "");
+            EXPECT_EQ(test_pictures::picture_difference(read_png(expected / name), read_png(file.path())), "");
         }
     }
     if (row.value("unchanged", false)) {
