@@ -1,6 +1,8 @@
 // Views: embedding, stacking order, removal, disposal, states and value ranges.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "support.h"
 #include "toolkit/automation.h"
 
@@ -57,12 +59,22 @@ TEST(Views, RemovedViewsSurviveTheirWindowDisposedOnesTakeOnlyTheirSubtree) {
 }
 
 TEST(Views, ValuesArePinnedToTheirRange) {
-    ControlRef check = nullptr;
+    // Each kind starts with its own range: a toggle's initial value is pinned to it.
     const Rect r{10, 20, 30, 120};
-    CreateCheckBoxControl(nullptr, &r, nullptr, 5, true, &check);
-    EXPECT_EQ(GetControl32BitValue(check), 1);
-    SetControl32BitValue(check, -4);
-    EXPECT_EQ(GetControl32BitValue(check), 0);
+    ControlRef made[5] = {};
+    CreateCheckBoxControl(nullptr, &r, nullptr, 5, true, &made[0]);
+    CreateRadioButtonControl(nullptr, &r, nullptr, -4, true, &made[1]);
+    CreatePushButtonControl(nullptr, &r, nullptr, &made[2]);
+    CreateBevelButtonControl(nullptr, &r, nullptr, 0, 0, nullptr, 0, 0, 0, &made[3]);
+    CreatePopupButtonControl(nullptr, &r, nullptr, -12345, false, 0, 0, 0, &made[4]);
+    const std::tuple<SInt32, SInt32, SInt32> ranges[] = {{0, 1, 1}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {1, 1, 1}};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(std::tuple(GetControl32BitMinimum(made[i]), GetControl32BitMaximum(made[i]),
+                             GetControl32BitValue(made[i])),
+                  ranges[i])
+            << i;
+        DisposeControl(made[i]);
+    }
     ControlRef pane_ = pane();
     SetControl32BitMaximum(pane_, 100);
     SetControl32BitValue(pane_, 50);
@@ -70,7 +82,6 @@ TEST(Views, ValuesArePinnedToTheirRange) {
     EXPECT_EQ(GetControl32BitValue(pane_), 10);
     SetControl32BitMinimum(pane_, 20);
     EXPECT_EQ(GetControl32BitValue(pane_), 20);
-    DisposeControl(check);
     DisposeControl(pane_);
 }
 
