@@ -175,11 +175,11 @@ void MainDlg::Enable(bool on) {
 }
 
 void MainDlg::enable_distance() {
-    bool const enable = !item_bool(kDistributeRandomly, false);
+    bool const enable = !item_bool(kDistributeRandomly);
     for (int id : _distance_items) ADMItemSuite10::Enable(get_item(id), enable);
 }
 
-void MainDlg::enable_camera() { ADMItemSuite10::Enable(get_item(kCameraPopup), item_bool(kTowardsCamera, false)); }
+void MainDlg::enable_camera() { ADMItemSuite10::Enable(get_item(kCameraPopup), item_bool(kTowardsCamera)); }
 
 void MainDlg::Notify(IADMNotifier notifier) {
     if (notifier.IsNotifierType(kADMUserChangedNotifier)) {

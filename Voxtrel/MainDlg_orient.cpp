@@ -24,7 +24,7 @@ void set_angles(AEGP_StreamValue& orientation, double x, double y, double z) {
 void MainDlg::get_layer_orient(AEGP_StreamValue& orientation) {
     std::vector<int> candidates;
     for (int id : _options)
-        if (item_bool(id, false)) candidates.push_back(id);
+        if (item_bool(id)) candidates.push_back(id);
     if (candidates.empty()) return;
     unsigned long const pick = static_cast<unsigned long>(math::LRand()) % candidates.size();
     switch (candidates[pick]) {

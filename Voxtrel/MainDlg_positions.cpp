@@ -28,12 +28,12 @@ double clamp_to(double value, double lo, double hi) {
 A_Err MainDlg::get_layers_pos() {
     if (layers.empty()) return A_Err_NONE;
     constrain_layers();
-    if (item_bool(kDistributeRandomly, false))
+    if (item_bool(kDistributeRandomly))
         pos_randomly();
     else
         pos_use_dist();
     // Fitting sees the orientations the records were collected with.
-    if (item_bool(kScaleToFit, false)) scale_layers_to_fit();
+    if (item_bool(kScaleToFit)) scale_layers_to_fit();
     for (LayerInfo& record : layers) get_layer_orient(record.orientation);
     return A_Err_NONE;
 }

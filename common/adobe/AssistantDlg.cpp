@@ -26,9 +26,9 @@ void AssistantDlg::sort_layers() { layers.sort(); }
 
 bool AssistantDlg::has_item(int id) { return get_item(id) != nullptr; }
 
-bool AssistantDlg::item_bool(int id, bool missing) {
+bool AssistantDlg::item_bool(int id) {
     ADMItemRef item = get_item(id);
-    return item ? sADMItem->GetBooleanValue(item) != 0 : missing;
+    return item && sADMItem->GetBooleanValue(item) != 0;
 }
 
 double AssistantDlg::item_float(int id) { return sADMItem->GetFloatValue(get_item(id)); }
@@ -38,15 +38,15 @@ void AssistantDlg::enable_item(int id, bool enable) {
 }
 
 // Every assistant creates the order boxes, so a missing one simply reads as off.
-bool AssistantDlg::is_reverse_order() { return item_bool(kReverseOrder, false); }
-bool AssistantDlg::is_random_order() { return item_bool(kRandomOrder, false); }
-bool AssistantDlg::is_scale_to_fit() { return item_bool(kScaleToFit, false); }
-bool AssistantDlg::is_repeat_seq() { return item_bool(kRepeatSequentially, false); }
-bool AssistantDlg::is_key_pos() { return item_bool(kKeyPosition, false); }
-bool AssistantDlg::is_key_orient() { return item_bool(kKeyOrientation, false); }
-bool AssistantDlg::is_key_scale() { return item_bool(kKeyScale, false); }
-bool AssistantDlg::is_orient_changed() { return !item_bool(kKeepOrientation, false); }
-bool AssistantDlg::is_text_layer_use_comp_size() { return !item_bool(kCropTextLayers, false); }
+bool AssistantDlg::is_reverse_order() { return item_bool(kReverseOrder); }
+bool AssistantDlg::is_random_order() { return item_bool(kRandomOrder); }
+bool AssistantDlg::is_scale_to_fit() { return item_bool(kScaleToFit); }
+bool AssistantDlg::is_repeat_seq() { return item_bool(kRepeatSequentially); }
+bool AssistantDlg::is_key_pos() { return item_bool(kKeyPosition); }
+bool AssistantDlg::is_key_orient() { return item_bool(kKeyOrientation); }
+bool AssistantDlg::is_key_scale() { return item_bool(kKeyScale); }
+bool AssistantDlg::is_orient_changed() { return !item_bool(kKeepOrientation); }
+bool AssistantDlg::is_text_layer_use_comp_size() { return !item_bool(kCropTextLayers); }
 bool AssistantDlg::is_distributor() { return false; }
 
 math::TGeomVector3D<double> AssistantDlg::get_starting_point() {
@@ -59,7 +59,7 @@ math::TGeomVector3D<double> AssistantDlg::get_offset() {
     // A distributor places layers around the origin and adds the starting value here.
     if (is_distributor())
         offset = math::TGeomVector3D<double>(item_float(kStartX), item_float(kStartY), item_float(kStartZ));
-    if (item_bool(kUseCompCenter, false)) {
+    if (item_bool(kUseCompCenter)) {
         offset.x += comp_width * 0.5;
         offset.y += comp_height * 0.5;
     }

@@ -119,7 +119,7 @@ public:
 protected:
     // A control of the dialog by id, read as the option readers need it.
     bool has_item(int id);
-    bool item_bool(int id, bool missing);
+    bool item_bool(int id);  // false when the dialog has no such item
     double item_float(int id);
     void enable_item(int id, bool enable);
 

@@ -134,7 +134,7 @@ A_Err AssistantDlg::fill_combo_camera() {
             enable_item(kTowardsCamera, true);
         } else {
             // Without cameras the choice falls back to leaving orientation alone.
-            if (item_bool(kTowardsCamera, false)) {
+            if (item_bool(kTowardsCamera)) {
                 if (ADMItemRef keep = get_item(kKeepOrientation)) sADMItem->SetBooleanValue(keep, true);
                 sADMItem->SetBooleanValue(get_item(kTowardsCamera), false);
             }

@@ -38,7 +38,7 @@ private:
 }  // namespace
 
 void AssistantDlg::constrain_layers() {
-    if (!has_item(kRepeatLayers) || !has_item(kRepeatCount) || !item_bool(kRepeatLayers, false)) return;
+    if (!has_item(kRepeatLayers) || !has_item(kRepeatCount) || !item_bool(kRepeatLayers)) return;
     LayerList round(layers);
     for (LayerInfo& record : round) record.clone = true;
     // Every copy names a selected layer, so duplicates are never made from duplicates.
@@ -48,7 +48,7 @@ void AssistantDlg::constrain_layers() {
 
 void AssistantDlg::enable_repeat_layers() {
     if (!has_item(kRepeatLayers)) return;
-    bool const on = item_bool(kRepeatLayers, false);
+    bool const on = item_bool(kRepeatLayers);
     enable_item(kRepeatCount, on);
     enable_item(kRepeatSequentially, on);
 }
