@@ -23,7 +23,8 @@ std::vector<char32_t> characters(std::string_view s) {
 
 // Edits (insert, delete, replace, swap of neighbours) between the two.
 std::size_t distance(const std::vector<char32_t>& a, const std::vector<char32_t>& b) {
-    std::vector<std::size_t> before_last(b.size() + 1), last(b.size() + 1), row(b.size() + 1);
+    const std::size_t columns = b.size() + 1;
+    std::vector<std::size_t> before_last(columns), last(columns), row(columns);
     std::iota(last.begin(), last.end(), 0);
     for (std::size_t i = 1; i <= a.size(); ++i) {
         row[0] = i;

@@ -22,16 +22,21 @@ TEST(Text, NearestIsASlipOfTheFingersAway) {
     struct Case {
         std::string given;
         std::optional<std::string> nearest;
+        std::vector<std::string> candidates;
     };
     const Case cases[] = {
-        {"camera 1", "Camera 1"},        // case
-        {"Tpo", "Top"},                  // two letters swapped are one edit
-        {"Kamera Uber", "Kamera Über"},  // one character, not two bytes
-        {"Tip", "Top"},                  // one edit is allowed even in a short word
-        {"Tipp", std::nullopt},          // two in four characters are not
-        {"Front", std::nullopt},
+        {"camera 1", "Camera 1", cameras},        // case
+        {"Tpo", "Top", cameras},                  // two letters swapped are one edit
+        {"Kamera Uber", "Kamera Über", cameras},  // one character, not two bytes
+        {"Tip", "Top", cameras},                  // one edit is allowed even in a short word
+        {"Tipp", std::nullopt, cameras},          // two in four characters are not
+        {"Front", std::nullopt, cameras},
+        {"El", "e", {"e"}},                        // a letter left out at the end
+        {"Öe", "eÖ", {"elÖEe", "eÖ", "Öle"}},      // the first of equally near ones
+        {"röele", "röErEö", {"röErEö"}},           // two edits in six characters
+        {"Öl", std::nullopt, {"löö", "ö", "lö"}},  // Ö is not ö: only ASCII letters fold
     };
-    for (const Case& c : cases) EXPECT_EQ(app::nearest(c.given, cameras), c.nearest) << c.given;
+    for (const Case& c : cases) EXPECT_EQ(app::nearest(c.given, c.candidates), c.nearest) << c.given;
 }
 
 }  // namespace
