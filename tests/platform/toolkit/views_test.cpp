@@ -1,7 +1,7 @@
 // Views: embedding, stacking order, removal, disposal, states and value ranges.
 #include <gtest/gtest.h>
 
-#include <tuple>
+#include <array>
 
 #include "support.h"
 #include "toolkit/automation.h"
@@ -67,13 +67,12 @@ TEST(Views, ValuesArePinnedToTheirRange) {
     CreatePushButtonControl(nullptr, &r, nullptr, &made[2]);
     CreateBevelButtonControl(nullptr, &r, nullptr, 0, 0, nullptr, 0, 0, 0, &made[3]);
     CreatePopupButtonControl(nullptr, &r, nullptr, -12345, false, 0, 0, 0, &made[4]);
-    const std::tuple<SInt32, SInt32, SInt32> ranges[] = {{0, 1, 1}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {1, 1, 1}};
+    const std::array<SInt32, 3> ranges[] = {{0, 1, 1}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {1, 1, 1}};
     for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(std::tuple(GetControl32BitMinimum(made[i]), GetControl32BitMaximum(made[i]),
-                             GetControl32BitValue(made[i])),
-                  ranges[i])
-            << i;
-        DisposeControl(made[i]);
+        const ControlRef c = made[i];
+        EXPECT_EQ((std::array{GetControl32BitMinimum(c), GetControl32BitMaximum(c), GetControl32BitValue(c)}),
+                  ranges[i]);
+        DisposeControl(c);
     }
     ControlRef pane_ = pane();
     SetControl32BitMaximum(pane_, 100);
