@@ -13,10 +13,7 @@ namespace {
 
 const fs::path kGolden = VOXTREL_SOURCE_DIR "/tests/app/golden";
 
-std::vector<json> rows() {
-    const json cases = json::parse(read_file(kGolden / "cases.json"));
-    return cases["rows"];
-}
+std::vector<json> rows() { return json::parse(read_file(kGolden / "cases.json"))["rows"]; }
 
 // "" when the texts are the same; else the first line where they part.
 std::string first_difference(const std::string& expected, const std::string& actual) {
@@ -89,8 +86,7 @@ TEST_P(Golden, RunGivesTheExpectedOutcome) {
         }
     }
     if (row.value("unchanged", false)) {
-        std::vector<std::string> input = {arguments(out).front(), "--apply", "0", "--json"};
-        EXPECT_EQ(read_file(out / "scene.json"), run(input).out);
+        EXPECT_EQ(read_file(out / "scene.json"), run({arguments(out).front(), "--apply", "0", "--json"}).out);
     }
 }
 

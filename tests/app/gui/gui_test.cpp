@@ -163,9 +163,7 @@ TEST_F(Gui, TypedSizeAppliedTwiceUndoneOnceGivesTheBatchResult) {
     const std::string dialog = start({"--clock-step", "1"});
     ASSERT_FALSE(dialog.empty()) << written("gui.err");
     click(dialog, centre("edit text", "", 0));
-    xdotool("key ctrl+a");
-    xdotool("key KP_1 6 KP_0 0 KP_9");  // the keypad's digits too
-    xdotool("key BackSpace Tab");
+    xdotool("key ctrl+a KP_1 6 KP_0 0 KP_9 BackSpace Tab");  // the keypad's digits too
     xdotool("windowmove --sync --relative " + dialog + " 40 0");
     click(dialog, centre("push button", "Apply"));
     xdotool("windowmove --sync --relative " + dialog + " 0 30");

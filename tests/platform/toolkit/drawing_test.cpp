@@ -18,11 +18,13 @@ TEST(Drawing, BitmapMemoryHoldsPremultipliedRedGreenBlueAlphaFromTheTopLeft) {
         return Px{p[0], p[1], p[2], p[3]};
     };
     CGColorSpaceRef space = CGColorSpaceCreateDeviceRGB();
-    CGContextRef context = CGBitmapContextCreate(pixels.data(), kWidth, 6, 8, kWidth * 4, space,
-                                                 kCGImageAlphaPremultipliedLast);
+    CGContextRef context =
+        CGBitmapContextCreate(pixels.data(), kWidth, 6, 8, kWidth * 4, space, kCGImageAlphaPremultipliedLast);
     ASSERT_NE(context, nullptr);
-    CGContextRestoreGState(context);  // without a save: ignored
+    CGContextRestoreGState(context);                                     // without a save: ignored
     pixels[36] = 0, pixels[37] = 255, pixels[38] = 0, pixels[39] = 255;  // green at 9,0
+    CGContextStrokeRect(context, CGRect{{6.5, 0.5}, {1, 1}});            // black and one pixel wide until set
+    CGContextFillRect(context, CGRect{{0, 4}, {1, 1}});
     CGContextSetRGBFillColor(context, 1, 0, 0, 1);
     CGContextFillRect(context, CGRect{{2, 1}, {3, 2}});
     CGContextSetRGBFillColor(context, 0, 0, 1, 0.5);
@@ -31,9 +33,10 @@ TEST(Drawing, BitmapMemoryHoldsPremultipliedRedGreenBlueAlphaFromTheTopLeft) {
         int x, y;
         Px rgba;
     } expected[] = {{2, 1, {255, 0, 0, 255}}, {4, 2, {255, 0, 0, 255}},  // inside the rectangle
-                    {5, 1, {0, 0, 0, 0}},     {2, 0, {0, 0, 0, 0}},     {2, 3, {0, 0, 0, 0}},
-                    {9, 0, {0, 255, 0, 255}},  // what the caller wrote stays
-                    {0, 5, {0, 0, 128, 128}}};
+                    {5, 1, {0, 0, 0, 0}},     {2, 0, {0, 0, 0, 0}},
+                    {2, 3, {0, 0, 0, 0}},     {9, 0, {0, 255, 0, 255}},  // what the caller wrote stays
+                    {6, 0, {0, 0, 0, 255}},   {7, 1, {0, 0, 0, 255}},
+                    {0, 4, {0, 0, 0, 255}},   {0, 5, {0, 0, 128, 128}}};
     for (const auto& e : expected) {
         const Px p = at(e.x, e.y);
         for (int c = 0; c < 4; ++c) EXPECT_NEAR(p[c], e.rgba[c], 1) << e.x << "," << e.y;
