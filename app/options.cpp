@@ -119,7 +119,7 @@ void check_gui_alone(const CLI::App& cli) {
 // --validate runs scenarios of its own: only the scene, the plug-in and its own
 // options mean anything to it; and its own options mean nothing without it.
 void check_validation_alone(const CLI::App& cli, bool validating) {
-    static const std::vector<std::string> kOwn = {"--steps", "--seed", "--scenarios"};
+    static const std::vector<std::string> kOwn = {"--steps", "--seed", "--scenarios", "--quick"};
     for (const CLI::Option* option : cli.get_options()) {
         const std::string name = option->get_name();
         if (option->count() == 0 || name == "SCENE" || name == "--plugin" || name == "--validate") continue;
@@ -209,6 +209,9 @@ void add_options(CLI::App& cli, Options& options, RawOptions& raw) {
     add_value(cli, raw, "--seed", "S", "Seed of the torture run (default: a new one, printed)", kValidationGroup);
     add_value(cli, raw, "--scenarios", "LIST", "Run only these scenarios, comma-separated (see README)",
               kValidationGroup);
+    add_switch(cli, raw, "--quick", options.validation.quick,
+               "Run each scenario once with nothing refused, without the torture run: a check in seconds",
+               kValidationGroup);
 
     add_switch(cli, raw, "--gui", raw.gui,
                "Open the composition and the dialog on the X display named by DISPLAY for a person to use; Ctrl+Z "
@@ -259,6 +262,15 @@ void finish_options(const CLI::App& cli, const RawOptions& raw, Options& options
             options.validation.seed = static_cast<std::uint64_t>(*seed);
         }
         if (const auto v = given("--scenarios")) options.validation.only = parse_scenarios(*v);
+        if (!options.validation.quick) return;
+        for (const char* torture : {"--steps", "--seed"})
+            if (cli.count(torture))
+                throw std::invalid_argument(std::string(torture) +
+                                            ": has no effect with --quick, which runs no torture");
+        for (const std::string& name : options.validation.only)
+            if (name.starts_with("torture-"))
+                throw std::invalid_argument("--scenarios: " + name +
+                                            " has no effect with --quick, which runs no torture");
         return;
     }
     if (raw.gui) {
