@@ -1,8 +1,9 @@
 // Automation: finding views as a person would, and describing windows as trees (in JSON).
+#include "toolkit/automation.h"
+
 #include <gtest/gtest.h>
 
 #include "support.h"
-#include "toolkit/automation.h"
 #include "toolkit/automation_json.h"
 
 using namespace tk_test;
@@ -48,18 +49,33 @@ TEST(Automation, FindingPrefersVisibleViewsAndFindsNothingOfAnotherKindOrLabel) 
     ControlRef field = edit(shown.root(), {60, 100, 73, 160});
     EXPECT_EQ(ta::editFieldsInGroup(shown.root(), "Cube Dimensions"), (std::vector<HIViewRef>{field}));
     EXPECT_TRUE(ta::editFieldsInGroup(shown.root(), "Nothing").empty());
-    // In a panel the boxes have no titles; texts to their right label them.
-    ControlRef container = nullptr;
-    const Rect c{0, 0, 235, 501};
-    CreateUserPaneControl(nullptr, &c, 0, &container);
-    HIViewAddSubview(container, check_box(nullptr, {40, 10, 53, 28}, nullptr));
-    const Rect l{42, 29, 53, 200};
-    ControlRef label = nullptr;
-    CreateStaticTextControl(nullptr, &l, Str("Random"), nullptr, &label);
-    HIViewAddSubview(container, label);
-    EXPECT_EQ(ta::findLabelledControl(container, "radio button", "Random"), nullptr);
-    EXPECT_EQ(ta::findLabelledControl(container, "check box", "Scale"), nullptr);
-    DisposeControl(container);
+}
+
+// A separate label (as in a panel, where boxes have no titles) names the control
+// left of it on its row, up to 40 pixels on, and the group box whose top left is
+// up to 24 pixels below and left of it.
+TEST(Automation, SeparateLabelsReachOnlySoFar) {
+    ShownWindow shown;
+    ControlRef box = check_box(shown.window, {100, 10, 113, 28}, nullptr), group = nullptr;
+    const Rect g{150, 10, 220, 300};
+    CreateGroupBoxControl(shown.window, &g, nullptr, true, &group);
+    edit(shown.root(), {170, 20, 183, 80});
+    // Where the label stands, and whether it names the box and the group.
+    const std::tuple<Rect, bool, bool> rows[] = {
+        {{100, 50, 113, 200}, true, false},  {{100, 51, 113, 200}, false, false},  // 40 pixels on, then 41
+        {{113, 30, 126, 200}, false, false}, {{87, 30, 100, 200}, false, false},   // rows that only touch
+        {{104, 30, 104, 200}, true, false},  {{95, 30, 95, 200}, false, false},    // no height: 4 rows off, then 5
+        {{126, 34, 139, 200}, false, true},  {{125, 34, 138, 200}, false, false},  // 24 above the group, then 25
+        {{126, 35, 139, 200}, false, false}, {{150, 10, 163, 200}, false, true},   // 25 on; at its corner
+    };
+    for (const auto& [where, names_box, names_group] : rows) {
+        ControlRef label = nullptr;
+        CreateStaticTextControl(shown.window, &where, Str("Label"), nullptr, &label);
+        EXPECT_EQ(ta::findLabelledControl(shown.root(), "check box", "Label"), names_box ? box : nullptr);
+        EXPECT_EQ(ta::findLabelledControl(shown.root(), "radio button", "Label"), nullptr);  // of another kind
+        EXPECT_EQ(ta::editFieldsInGroup(shown.root(), "Label").size(), names_group ? 1u : 0u);
+        DisposeControl(label);
+    }
 }
 
 // The golden runs compare the whole tree of every dialog; what no dialog there
