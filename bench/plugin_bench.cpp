@@ -108,8 +108,7 @@ std::unique_ptr<host::Host> new_host(const Case& c, const std::string& scene) {
 // The plug-in loaded and its dialog open and operated; empty `error` when it all worked.
 struct Session {
     std::unique_ptr<host::Host> h;
-    HIViewRef root = nullptr;
-    HIViewRef apply = nullptr;
+    HIViewRef root = nullptr, apply = nullptr;
     std::string error;
 
     Session(const Case& c, const std::string& scene) : h(new_host(c, scene)) {

@@ -18,8 +18,7 @@ namespace ta = tk::automation;
 // One host call as a contract lists it: the function, its key arguments as the
 // host's log writes them, and the status it returned.
 struct Call {
-    std::string function;
-    std::string arguments;
+    std::string function, arguments;
     A_Err status = A_Err_NONE;
     bool operator==(Call const&) const = default;
 };

@@ -17,8 +17,7 @@ const char* kMatchIn = "QX_\x86 v1.0";
 const char* kMatch = "QX_\xC3\x9C v1.0";
 
 struct FakePanel {
-    int creations = 0;
-    int disposals = 0;
+    int creations = 0, disposals = 0;
     A_long snap_count = 1;
     A_LPoint snap{501, 235};
     A_Err status = A_Err_NONE;

@@ -63,8 +63,7 @@ TEST(SceneDefaults, FieldsLeftOutTakeTheHostDefaults) {
 }
 
 struct BadScene {
-    std::string text;
-    std::string message;
+    std::string text, message;
 };
 
 // Every way a scene is refused, with the message voxtrel-host prints after the

@@ -14,8 +14,7 @@ using Names = std::vector<std::string>;
 
 struct Seen {
     std::vector<std::string> dialogTypes;
-    std::vector<ADMItemRef> dialogItems;
-    std::vector<ADMItemRef> itemNotified;
+    std::vector<ADMItemRef> dialogItems, itemNotified;
     int draws = 0;
 };
 Seen _seen;

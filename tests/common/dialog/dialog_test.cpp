@@ -29,9 +29,7 @@ namespace {
 
 // What a traced wrapper went through; it outlives the wrapper.
 struct Trace {
-    int destroy_calls = 0;
-    int deaths = 0;
-    int inits = 0;
+    int destroy_calls = 0, deaths = 0, inits = 0;
     std::vector<std::string> notes;
 };
 
@@ -271,8 +269,7 @@ protected:
         ADMDialogSuite9::Show(dlg.GetDialogRef(), true);
     }
 
-    Trace dialog_trace;
-    Trace trace;
+    Trace dialog_trace, trace;
     TestDlg dlg{dialog_trace};
     ADMItemRef plain = nullptr;
 };
@@ -362,8 +359,7 @@ public:
     bool UseImage() override { return use_image; }
 
     std::vector<ADMDrawerRef> drawers;
-    bool use_image = true;
-    bool paint = true;
+    bool use_image = true, paint = true;
 };
 
 class ImageItems : public DialogTest {
@@ -440,8 +436,7 @@ protected:
         return dlg;
     }
 
-    Trace trace;
-    Trace item_trace;
+    Trace trace, item_trace;
 };
 
 enum class End { dispose_view, suite_destroy, delete_wrapper, failed_init, never_made };
@@ -451,8 +446,7 @@ enum class End { dispose_view, suite_destroy, delete_wrapper, failed_init, never
 TEST_F(Destroying, EveryWayADialogEnds) {
     struct Case {
         char const* what;
-        bool panel;
-        bool keep;
+        bool panel, keep;
         End end;
         int destroy_calls, deaths, item_deaths;
     };

@@ -36,8 +36,7 @@ extern "C" __attribute__((visibility("default"))) A_Err PluginEntry(SPBasicSuite
     _basic = basic;
     _id = id;
     *refcon = reinterpret_cast<AEGP_GlobalRefcon>(static_cast<intptr_t>(0x5EED));
-    const void* reg = nullptr;
-    const void* cmd = nullptr;
+    const void *reg = nullptr, *cmd = nullptr;
     if (basic->AcquireSuite(kAEGPRegisterSuite, kAEGPRegisterSuiteVersion1, &reg)) return A_Err_MISSING_SUITE;
     if (basic->AcquireSuite(kAEGPCommandSuite, kAEGPCommandSuiteVersion1, &cmd)) return A_Err_MISSING_SUITE;
     const auto* r = static_cast<const AEGP_RegisterSuite1*>(reg);

@@ -23,8 +23,7 @@ struct Named {
     std::string name;
     std::vector<std::string>* log;
     OSStatus answer = eventNotHandledErr;
-    EventHandlerRef self = nullptr;
-    EventHandlerRef removeOnCall = nullptr;
+    EventHandlerRef self = nullptr, removeOnCall = nullptr;
 };
 
 OSStatus named(EventHandlerCallRef, EventRef, void* data) {

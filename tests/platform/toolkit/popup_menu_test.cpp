@@ -23,8 +23,7 @@ OSStatus count_command(EventHandlerCallRef, EventRef, void* data) {
 // A shown window with a popup of three cameras, the second current, and a check box.
 struct PopupWindow {
     WindowRef window = new_window(kWindowCloseBoxAttribute, {100, 100, 300, 500});
-    ControlRef popup = nullptr;
-    ControlRef box = nullptr;
+    ControlRef popup = nullptr, box = nullptr;
     int commands = 0;
 
     explicit PopupWindow(SInt16 top = 20) {
