@@ -49,6 +49,7 @@ TEST_F(Drawing, NewImageIsTransparentBlackOfItsSizeAndImpossibleSizesMakeNone) {
               std::tuple(10, 20, true, Rect{0, 0, 20, 10}));
     for (const auto& [width, height] : {std::pair(0, 5), std::pair(5, -1), std::pair(40000, 5)})
         EXPECT_EQ(ADMImageSuite2::CreateOffscreen(width, height, 0), nullptr) << width << " x " << height;
+    EXPECT_EQ(std::pair(ADMImageSuite2::GetWidth(nullptr), ADMImageSuite2::GetHeight(nullptr)), std::pair(0, 0));
 }
 
 TEST_F(Drawing, HostColoursByKind) {

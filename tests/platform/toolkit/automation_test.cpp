@@ -64,7 +64,8 @@ TEST(Automation, SeparateLabelsReachOnlySoFar) {
     const std::tuple<Rect, bool, bool> rows[] = {
         {{100, 50, 113, 200}, true, false},  {{100, 51, 113, 200}, false, false},  // 40 pixels on, then 41
         {{113, 30, 126, 200}, false, false}, {{87, 30, 100, 200}, false, false},   // rows that only touch
-        {{104, 30, 104, 200}, true, false},  {{95, 30, 95, 200}, false, false},    // no height: 4 rows off, then 5
+        {{104, 30, 104, 200}, true, false},  {{105, 30, 105, 200}, false, false},  // no height: 4 rows off, then 5
+        {{100, 10, 113, 200}, false, false},                                       // at the control's left edge
         {{126, 34, 139, 200}, false, true},  {{125, 34, 138, 200}, false, false},  // 24 above the group, then 25
         {{126, 35, 139, 200}, false, false}, {{150, 10, 163, 200}, false, true},   // 25 on; at its corner
     };

@@ -1,5 +1,5 @@
-// Strings: encodings at the interface, lengths and buffers (reference counts are in the references test).
-// (Text dimensions and best sizes shape every dialog, pinned by the golden runs.)
+// Strings: encodings at the interface, lengths and buffers (reference counts are in the references test),
+// and line breaks in measured text. (Text dimensions and best sizes shape every dialog, pinned by the golden runs.)
 #include <gtest/gtest.h>
 
 #include <string>
@@ -38,4 +38,16 @@ TEST(Strings, WhatTheTargetCannotHoldFailsTheCopy) {
     EXPECT_FALSE(CFStringGetCString(s, nullptr, 5, kCFStringEncodingASCII));
     ASSERT_TRUE(CFStringGetCString(s, buffer, 5, kCFStringEncodingASCII));
     EXPECT_STREQ(buffer, "1000");
+}
+
+// LF, CR, or CR LF as one, starts a line: the text is as high as its lines and as wide as the widest.
+TEST(Strings, LineBreaksStartLines) {
+    const auto size = [](const char* text) {
+        Point p{0, 0};
+        GetThemeTextDimensions(Str(text), kThemeSystemFont, kThemeStateActive, false, &p, nullptr);
+        return std::pair(p.h, p.v);
+    };
+    const auto [wide, high] = size("Wide line");
+    for (const char* text : {"Wide line\nab", "ab\rWide line", "ab\r\nWide line", "Wide line\n"})
+        EXPECT_EQ(size(text), std::pair(wide, static_cast<SInt16>(2 * high))) << text;
 }
