@@ -38,7 +38,7 @@ private:
 }  // namespace
 
 void AssistantDlg::constrain_layers() {
-    if (!has_item(kRepeatLayers) || !has_item(kRepeatCount) || !item_bool(kRepeatLayers)) return;
+    if (!item_bool(kRepeatLayers) || !has_item(kRepeatCount)) return;
     LayerList round(layers);
     for (LayerInfo& record : round) record.clone = true;
     // Every copy names a selected layer, so duplicates are never made from duplicates.
