@@ -1,4 +1,4 @@
-// Rendering: background, draw handlers before standard looks, and stacking. How
+// Rendering: backgrounds, draw handlers before standard looks, and stacking. How
 // each kind of control looks is compared with reference pictures in the dialog
 // library's tests.
 #include <gtest/gtest.h>
@@ -33,13 +33,6 @@ OSStatus fill_corner(EventHandlerCallRef, EventRef event, void* data) {
     return fill->answer;
 }
 
-// A window with the dialog background, as dialogs have.
-WindowRef dialog_window(Rect content) {
-    WindowRef w = new_window(kWindowCloseBoxAttribute, content);
-    SetThemeWindowBackground(w, kThemeBrushDialogBackgroundActive, false);
-    return w;
-}
-
 // Pixels of a rectangle that differ from the background.
 int non_background(const ta::Bitmap& b, int left, int top, int right, int bottom) {
     int count = 0;
@@ -54,7 +47,9 @@ int non_background(const ta::Bitmap& b, int left, int top, int right, int bottom
 // control's standard look, an unhandled one draws over it; later subviews draw
 // above earlier ones, hidden ones not at all.
 TEST(Render, DrawHandlersStandardLooksAndStacking) {
-    WindowRef w = dialog_window({0, 0, 100, 200});
+    WindowRef w = new_window(kWindowCloseBoxAttribute, {0, 0, 100, 200});
+    EXPECT_EQ(ta::renderWindow(w).at(0, 0), 0xFFFFFFFFu);  // plain white until given the dialogs' background
+    SetThemeWindowBackground(w, kThemeBrushDialogBackgroundActive, false);
     ControlRef v = pane(w, {20, 30, 60, 90});
     Fill red{1, 0, 0}, blue{0, 0, 1};
     InstallEventHandler(GetControlEventTarget(v), fill_corner, 1, kDraw, &red, nullptr);
