@@ -211,6 +211,7 @@ TEST(Input, ViewsThatCannotBeOperatedIgnoreTheMouseAndTheKeys) {
         ShowControl(group);
         ShowWindow(d.window);
     }
+    EXPECT_FALSE(ta::mouseDown(nullptr, {20, 20}));  // nor a press on no window
 }
 
 TEST(Input, TheFocusedFieldShowsARingAndTheCaretOrTheSelection) {
