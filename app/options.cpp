@@ -268,7 +268,7 @@ void finish_options(const CLI::App& cli, const RawOptions& raw, Options& options
                 throw std::invalid_argument(std::string(torture) +
                                             ": has no effect with --quick, which runs no torture");
         for (const std::string& name : options.validation.only)
-            if (name.starts_with("torture-"))
+            if (validate::is_torture(name))
                 throw std::invalid_argument("--scenarios: " + name +
                                             " has no effect with --quick, which runs no torture");
         return;

@@ -229,6 +229,10 @@ std::vector<std::string> scenario_names() {
     return names;
 }
 
+bool is_torture(const std::string& name) {
+    return std::find(std::begin(kTortureNames), std::end(kTortureNames), name) != std::end(kTortureNames);
+}
+
 int validate(const ValidateOptions& options, std::ostream& out, std::ostream& err) {
     Options source;
     source.scene = options.scene;

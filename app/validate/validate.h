@@ -25,6 +25,9 @@ struct ValidateOptions {
 // The names --scenarios takes: every scenario, then the two torture runs.
 std::vector<std::string> scenario_names();
 
+// Whether a --scenarios name is one of the torture runs.
+bool is_torture(const std::string& name);
+
 // Returns the exit status: 0 when nothing failed, 1 when something did, 2 for
 // a bad scene, 3 when the module cannot be loaded.
 int validate(const ValidateOptions& options, std::ostream& out, std::ostream& err);
