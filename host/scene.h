@@ -61,7 +61,7 @@ const nlohmann::ordered_json& default_scene();
 // UTF-8: control characters escaped (\n, \u001b), bytes that are not UTF-8 written as \xNN, and
 // no more than `limit` characters, the cut marked with "…". `keep_end` keeps
 // the last characters instead of the first.
-std::string printable(std::string_view bytes, std::size_t limit = 60, bool keep_end = false);
+std::string printable(std::string_view bytes, std::size_t limit, bool keep_end = false);
 
 // A field name as a segment of a JSON path in a message ("~" as "~0", "/" as "~1").
 std::string path_segment(std::string_view name);

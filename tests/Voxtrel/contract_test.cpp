@@ -36,16 +36,13 @@ TEST_P(Load, RegistersEverythingInOrderUnderItsOwnId) {
     host::LoadResult const result = load();
     ASSERT_TRUE(result.ok()) << result.message;
     ASSERT_NE(result.plugin, 0);
-    std::string const id = std::to_string(result.plugin);
-    std::string const command = std::to_string(this->command());
-    std::string const before = std::to_string(AEGP_HP_BeforeAE);
+    std::string const id = std::to_string(result.plugin), command = std::to_string(this->command());
     std::vector<Call> expected = {
         {"AEGP_RegisterDeathHook", id},
         {"AEGP_GetUniqueCommand", ""},
-        {"AEGP_InsertMenuCommand", command + ", \"Voxtrel\", " + std::to_string(AEGP_Menu_FLOATERS) + ", " +
-                                       std::to_string(AEGP_MENU_INSERT_AT_BOTTOM)},
-        {"AEGP_RegisterCommandHook", id + ", " + before + ", " + command},
-        {"AEGP_RegisterCommandHook", id + ", " + before + ", 0"},
+        {"AEGP_InsertMenuCommand", command + ", \"Voxtrel\", 8, -1"},  // the floating windows' menu, at the bottom
+        {"AEGP_RegisterCommandHook", id + ", 1, " + command},          // before the host's own handling
+        {"AEGP_RegisterCommandHook", id + ", 1, 0"},
         {"AEGP_RegisterUpdateMenuHook", id},
         {"AEGP_RegisterIdleHook", id},
     };

@@ -15,16 +15,16 @@ namespace {
 TEST(ProjectDifference, NamesTheFirstChangeAndIgnoresANaNOnBothSides) {
     host::Host h;
     h.load_scene_text(host::default_scene().dump());
-    const host::Project before = h.project();
+    host::Project before = h.project();
     const host::ObjectId first = before.layers.begin()->first, comp = before.comps.begin()->first;
+    before.layers[first].streams[1].keys.push_back({*host::Time::fraction(1, 30), {1, 2, 3}});
     const std::string name = "\"" + before.layers.begin()->second.name + "\"";
     using Change = std::function<void(host::Project&)>;
     const std::pair<Change, std::string> cases[] = {
         {[](host::Project&) {}, ""},
-        {[&](host::Project& p) {
-             p.layers[first].streams[1].keys.push_back({*host::Time::fraction(1, 30), {1, 2, 3}});
-         },
-         "layer " + name + ": Position"},
+        {[&](host::Project& p) { p.layers[first].streams[1].keys.clear(); }, "layer " + name + ": Position"},
+        {[&](host::Project& p) { p.layers[first].streams[1].keys[0].time = {}; }, "layer " + name + ": Position"},
+        {[&](host::Project& p) { p.layers[first].streams[1].keys[0].value.z = 4; }, "layer " + name + ": Position"},
         {[&](host::Project& p) { p.layers[first].streams[0].value.y += 1; }, "layer " + name + ": Anchor Point"},
         {[&](host::Project& p) { p.layers[first].name += " 2"; }, "layer " + name},
         {[&](host::Project& p) { p.layers.erase(first); }, "layer " + name + " is gone"},

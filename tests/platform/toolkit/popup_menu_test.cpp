@@ -94,7 +94,7 @@ TEST(PopupMenu, ChoosingClosingAndDismissing) {
                              GetControl32BitValue(w.box), ta::liveCounts().total()),
                   std::tuple(WindowRef{}, way.value, way.commands, way.box, before.total()));
     }
-    EXPECT_FALSE(ta::choosePopupEntry(w.popup, "Camera 9") || ta::openMenuWindow());
+    EXPECT_FALSE(ta::choosePopupEntry(w.popup, "Camera 9") || ta::choosePopupEntry(w.popup, 9) || ta::openMenuWindow());
 }
 
 TEST(PopupMenu, TheMenuGoesWhenItsPopupCanNoLongerBeOperated) {
