@@ -17,7 +17,9 @@ TEST(ProjectDifference, NamesTheFirstChangeAndIgnoresANaNOnBothSides) {
     h.load_scene_text(host::default_scene().dump());
     host::Project before = h.project();
     const host::ObjectId first = before.layers.begin()->first, comp = before.comps.begin()->first;
-    before.layers[first].streams[1].keys.push_back({*host::Time::fraction(1, 30), {1, 2, 3}});
+    // A value the plug-in wrote as NaN, in a stream and in a key, is the same on both sides.
+    before.layers[first].streams[0].value.x = std::nan("");
+    before.layers[first].streams[1].keys.push_back({*host::Time::fraction(1, 30), {1, 2, std::nan("")}});
     const std::string name = "\"" + before.layers.begin()->second.name + "\"";
     using Change = std::function<void(host::Project&)>;
     const std::pair<Change, std::string> cases[] = {
@@ -36,9 +38,6 @@ TEST(ProjectDifference, NamesTheFirstChangeAndIgnoresANaNOnBothSides) {
         change(after);
         EXPECT_EQ(app::validate::difference(before, after), message);
     }
-    host::Project a = before, b = before;
-    a.layers[first].streams[0].value.x = b.layers[first].streams[0].value.x = std::nan("");
-    EXPECT_EQ(app::validate::difference(a, b), "");
 }
 
 }  // namespace

@@ -70,11 +70,11 @@ OSStatus CreateBevelButtonControl(WindowRef window, const Rect* boundsRect, CFSt
     return noErr;
 }
 
-OSStatus CreateIconControl(WindowRef window, const Rect* boundsRect, const ControlButtonContentInfo*, Boolean,
-                           ControlRef* outControl) {
+OSStatus CreateIconControl(WindowRef window, const Rect* boundsRect, const ControlButtonContentInfo*,
+                           Boolean inDontTrack, ControlRef* outControl) {
     const Creation c{window, boundsRect, nullptr, outControl};
     if (const OSStatus s = check(c)) return s;
-    make(c, kControlKindIcon);
+    make(c, kControlKindIcon)->tracksIcon = !inDontTrack;
     return noErr;
 }
 

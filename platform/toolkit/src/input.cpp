@@ -91,6 +91,8 @@ bool tracks_mouse(const TkView* view) {
     case kControlKindRadioButton:
     case kControlKindPopupButton:
         return true;
+    case kControlKindIcon:
+        return view->tracksIcon;
     default:
         return false;
     }

@@ -56,18 +56,6 @@ void delete_one(TkView* field, bool forward) {
     replace_selection(field, u"");
 }
 
-std::u16string character(UInt32 code) {
-    std::u16string out;
-    if (code >= 0x10000) {
-        code -= 0x10000;
-        out.push_back(static_cast<char16_t>(0xD800 + (code >> 10)));
-        out.push_back(static_cast<char16_t>(0xDC00 + (code & 0x3FF)));
-    } else {
-        out.push_back(static_cast<char16_t>(code));
-    }
-    return out;
-}
-
 }  // namespace
 
 bool types_a_character(UInt32 code) {
@@ -124,7 +112,7 @@ bool edit_key(TkView* field, UInt32 code, EventModifiers modifiers) {
         return true;
     default:
         if (!types_a_character(code)) return false;
-        replace_selection(field, character(code));
+        replace_selection(field, utf16_of(code));
         return true;
     }
 }

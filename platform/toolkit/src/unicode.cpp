@@ -101,4 +101,10 @@ std::string utf16_to_utf8(std::u16string_view utf16) {
     return out;
 }
 
+std::u16string utf16_of(char32_t character) {
+    std::u16string out;
+    append_utf16(out, character);
+    return out;
+}
+
 }  // namespace tk::detail

@@ -15,5 +15,7 @@ std::u16string utf8_to_utf16_lenient(std::string_view utf8);
 std::u32string utf8_to_utf32_lenient(std::string_view utf8);
 // Unpaired surrogates become U+FFFD.
 std::string utf16_to_utf8(std::u16string_view utf16);
+// One character: one unit, or a surrogate pair above U+FFFF.
+std::u16string utf16_of(char32_t character);
 
 }  // namespace tk::detail
