@@ -151,16 +151,16 @@ TEST_F(Strict, ARefusedCallSaysWhichRuleItBrokeChangesNothingAndIsKept) {
     EXPECT_EQ(h.open_streams() + h.open_collections(), 1);  // the orphan stream
     EXPECT_NE(h.balance_report().find("10 call(s) with a plug-in id no loaded module was given"), std::string::npos)
         << h.balance_report();
-    // With the log off the most recent refusals are kept, in order, with their call numbers.
+    // With the log off the most recent 100 refusals are kept, in order, with their call numbers.
     const host::CallGate& gate = h.calls();
     const long earlier = gate.refusals_total(), numbered_after = gate.total_calls();
-    const long refused = static_cast<long>(host::CallGate::kRefusalsKept) + 20;
+    const long refused = 120;
     for (long i = 0; i < refused; ++i)
         items->AEGP_GetItemType(host::Host::item_handle(static_cast<host::ObjectId>(900 + i)), nullptr);
     AEGP_ItemH active = nullptr;
     items->AEGP_GetActiveItem(&active);
     ASSERT_EQ(std::tuple(gate.logging(), gate.calls().size(), gate.refusals_total() - earlier, gate.refusals().size()),
-              std::tuple(false, 0u, refused, host::CallGate::kRefusalsKept));
+              std::tuple(false, 0u, refused, std::size_t{100}));
     const host::CallRecord& last = gate.refusals().back();
     EXPECT_EQ(std::tuple(gate.refusals().front().arguments, last.number, last.reason),
               std::tuple("item#920", numbered_after + refused, "itemH names no item of the project"));
