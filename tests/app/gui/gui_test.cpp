@@ -221,13 +221,12 @@ TEST_F(Gui, ClickInTheViewersListSelectsTheLayerThatApplyMoves) {
     Picture shown, last;
     do last = shown, shown = read_xwd(output_of("xwd -silent -id " + viewer));
     while (shown.rgb != last.rgb);
+    // The whole viewer as "Apply" left it: the composition, the list and its selection. Its reference is
+    // rewritten, through ImageMagick, when VOXTREL_REGEN_GOLDENS is set.
+    const std::string reference = VOXTREL_SOURCE_DIR "/tests/app/gui/viewer.png";
+    if (std::getenv("VOXTREL_REGEN_GOLDENS")) output_of("xwd -silent -id " + viewer + " | convert xwd:- " + reference);
+    EXPECT_EQ(test_pictures::picture_difference(read_png(reference), shown), "") << "see " << reference;
     EXPECT_EQ(quit(), 0) << written("gui.err");
-    // The viewer shows the composition as "Apply" left it, as the picture written at the end does.
-    const Picture view = read_png(path("gui/view.png"));
-    ASSERT_TRUE(view.width > 0 && shown.width >= view.width && shown.height >= view.height);
-    for (int y = 0; y < view.height; ++y)
-        ASSERT_TRUE(std::equal(view.rgb.begin() + y * view.width, view.rgb.begin() + (y + 1) * view.width,
-                               shown.rgb.begin() + y * shown.width));
     const json input = json::parse(read_file(kScene)), result = json::parse(written("gui/scene.json"));
     for (const std::string name : {"Card 1", "Card 2", "Card 3"})
         EXPECT_EQ(layer_named(result, name)["position"] == layer_named(input, name)["position"], name != "Card 1")
