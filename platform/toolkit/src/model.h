@@ -105,7 +105,7 @@ struct TkView {
     bool password = false;
     bool multiline = false;
     bool disposing = false;
-    bool pressed = false;  // the mouse went down in it and is still inside
+    bool pressed = false;     // the mouse went down in it and is still inside
     bool tracksIcon = false;  // an icon made to follow the mouse: a click hits it as it hits a button
     UInt32 commandID = 0;
     ControlSize size = kControlSizeNormal;
