@@ -175,6 +175,8 @@ TEST_F(Gui, TypedSizeAppliedTwiceUndoneOnceGivesTheBatchResult) {
     EXPECT_EQ(written("gui/view.png"), written("batch/view.png"));
     // Moved, not resized.
     EXPECT_EQ(read_png(path("gui/dialog.png")).rgb.size(), read_png(path("batch/dialog.png")).rgb.size());
+    // A module that cannot be opened ends a live run before it opens a window, as it ends a batch run.
+    EXPECT_EQ(run({kScene, "--gui", "--plugin", "/nonexistent/Voxtrel.so", "--out", path("none")}).status, 3);
 }
 
 // Clicking "Towards Camera" enables the camera popup; its menu opens as a
