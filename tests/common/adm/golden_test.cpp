@@ -21,7 +21,7 @@ ASErr build_all_items(ADMDialogRef dialog) {
         return item;
     };
     text(kADMTextStaticType, {12, 16, 26, 120}, "Static text");
-    ADMItemSuite10::SetFont(text(kADMTextStaticType, {222, 104, 236, 196}, "Courier"), kADMBoldFixedWidthFont);
+    ADMItemSuite10::SetFont(text(kADMTextStaticType, {222, 104, 236, 196}, "Courier"), kADMBoldItalicFixedWidthFont);
     // Boxes, buttons, popups and fields take the size of their content, as the dialog builder makes them.
     auto fit = [](ADMItemRef item) {
         ADMPoint best{};
