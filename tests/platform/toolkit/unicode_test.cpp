@@ -33,11 +33,14 @@ TEST(Unicode, EachLengthsFirstAndLastCharacterConvertBothWays) {
     EXPECT_EQ(utf16_to_utf8(u"\xDBFF\xE000"), "\xEF\xBF\xBD\xEE\x80\x80");  // a high half without its low half
 }
 
-TEST(Unicode, ASequenceCutShortByTheEndOfTheTextIsNoCharacter) {
+TEST(Unicode, ASequenceCutShortOverlongOrOutsideUnicodeIsNoCharacter) {
     // The view ends inside "é"; the byte after it must not complete it.
     const std::string_view cut("\xC3\xA9", 1);
     EXPECT_EQ(utf8_to_utf16(cut), std::nullopt);
     EXPECT_EQ(utf8_to_utf16_lenient(cut), u"\xFFFD");
+    // An overlong form, the first and last surrogate, the first number past Unicode.
+    for (const char* bad : {"\xC1\xBF", "\xED\xA0\x80", "\xED\xBF\xBF", "\xF4\x90\x80\x80"})
+        EXPECT_EQ(utf8_to_utf16(bad), std::nullopt) << bad;
 }
 
 TEST(Unicode, KeysTypePrintableCharactersOnly) {
