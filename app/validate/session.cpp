@@ -27,7 +27,6 @@ bool matches(Picked which, const host::Layer& layer) {
         case Picked::shape: return placeable_3d && layer.type == host::LayerType::shape;
         case Picked::cameras_lights:
             return layer.type == host::LayerType::camera || layer.type == host::LayerType::light;
-        case Picked::all: return true;
     }
     return false;
 }

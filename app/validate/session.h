@@ -38,8 +38,8 @@ struct RunPlan {
 };
 
 // Layers of the main composition by kind: none, the 2D ones, the 3D ones of a
-// type, cameras and lights, or every layer.
-enum class Picked { none, two_d, footage, solid, text, shape, cameras_lights, all };
+// type, or cameras and lights.
+enum class Picked { none, two_d, footage, solid, text, shape, cameras_lights };
 
 class Session {
 public:
