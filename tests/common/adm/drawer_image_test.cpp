@@ -107,7 +107,7 @@ TEST_F(Drawing, ShapesAndClearing) {
 
     const ADMPoint from{15, 0}, to{15, 10};
     ADMDrawerSuite5::DrawLine(_drawer, &from, &to);
-    // A line one pixel wide, half on this row: half the host's white (85, 117, 197), premultiplied.
+    // A line one pixel wide, half on this row: half of the test host's white, (85, 117, 197), premultiplied.
     EXPECT_EQ(pixel(_image, 5, 15), (std::array<int, 4>{43, 59, 99, 128}));
 }
 
