@@ -79,8 +79,7 @@ TEST_F(ThreeCamerasTest, TheChoiceFollowsItsCamera) {
         choose(c.chosen);
         c.change();
         ASSERT_EQ(dlg->fill_combo_camera(), A_Err_NONE);
-        EXPECT_EQ(entries(), c.entries);
-        EXPECT_EQ(active(), c.active);
+        EXPECT_EQ(std::tuple(entries(), active()), std::tuple(c.entries, c.active));
     }
 }
 

@@ -57,8 +57,7 @@ TEST_F(LayerInfoTest, CapturesWhereTheLayerIsAndWhenKeysGo) {
     open();
 
     Record const r = capture("Card");
-    EXPECT_EQ(r.layer, handle("Card"));
-    EXPECT_EQ(r.index, 1);
+    EXPECT_EQ(std::tuple(r.layer, r.index), std::tuple(handle("Card"), 1));
     // The orientation plus the three rotations.
     EXPECT_EQ((std::array{vec(r.position), vec(r.scale), vec(r.orientation)}),
               (std::array{host::Vec3{100, 200, -300}, host::Vec3{80, 90, 100}, host::Vec3{11, 22, 33}}));

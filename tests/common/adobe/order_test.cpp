@@ -48,8 +48,7 @@ protected:
 // Each record carries its place in the selection.
 TEST_F(OrderTest, RecordsAreSortedByLayerIndexOrReversed) {
     ASSERT_EQ(dlg->apply_assistant(), A_Err_NONE);
-    EXPECT_EQ(order, (Names{"A", "B", "C", "D"}));
-    EXPECT_EQ(places, (std::vector<A_long>{1, 3, 0, 2}));
+    EXPECT_EQ(std::tuple(order, places), std::tuple(Names{"A", "B", "C", "D"}, std::vector<A_long>{1, 3, 0, 2}));
     check(kReverseOrder, true);
     ASSERT_EQ(dlg->apply_assistant(), A_Err_NONE);
     EXPECT_EQ(order, (Names{"D", "C", "B", "A"}));

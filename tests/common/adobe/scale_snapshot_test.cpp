@@ -42,23 +42,19 @@ protected:
 TEST_F(ScaleSnapshotTest, FittingAgainStartsFromTheScalesBeforeTheFirstFitAndOffRestoresThem) {
     check(kScaleToFit, true);
     ASSERT_EQ(dlg->apply_assistant(), A_Err_NONE);
-    EXPECT_TRUE(dlg->scaled);
-    EXPECT_EQ(scales(), std::pair(50.0, 40.0));
-    EXPECT_EQ(dlg->saved_scales.at(handle("B")).val.three_d.x, 80);
-    EXPECT_EQ(dlg->saved_sizes.at(handle("B")).x, 160);
-    EXPECT_EQ(dlg->saved_sizes.at(handle("B")).y, 60);
+    const auto& size_b = dlg->saved_sizes.at(handle("B"));
+    EXPECT_EQ(std::tuple(dlg->scaled, scales(), dlg->saved_scales.at(handle("B")).val.three_d.x, size_b.x, size_b.y),
+              std::tuple(true, std::pair(50.0, 40.0), 80.0, 160.0, 60.0));
 
     ASSERT_EQ(dlg->apply_assistant(), A_Err_NONE);
-    EXPECT_EQ(scales(), std::pair(50.0, 40.0));  // not halved again
-    EXPECT_EQ(value("B", host::StreamId::scale).y, 30);
+    // Not halved again.
+    EXPECT_EQ(std::pair(scales(), value("B", host::StreamId::scale).y), std::pair(std::pair(50.0, 40.0), 30.0));
 
     // Switching fit off gives the old scales back.
     check(kScaleToFit, false);
     ASSERT_EQ(dlg->apply_assistant(), A_Err_NONE);
-    EXPECT_FALSE(dlg->scaled);
-    EXPECT_EQ(scales(), std::pair(100.0, 80.0));
-    EXPECT_EQ(value("B", host::StreamId::scale).y, 60);
-    EXPECT_EQ(dlg->layers.back().scaled_width, 160);
+    EXPECT_EQ(std::tuple(dlg->scaled, scales(), value("B", host::StreamId::scale).y, dlg->layers.back().scaled_width),
+              std::tuple(false, std::pair(100.0, 80.0), 60.0, 160));
 
     // Off again: nothing to restore, the current scales stay.
     ASSERT_EQ(dlg->apply_assistant(), A_Err_NONE);
@@ -71,14 +67,14 @@ TEST_F(ScaleSnapshotTest, ADeselectedLayerIsForgottenAndSnapshottedAfreshLater) 
 
     select({"A"});
     ASSERT_EQ(dlg->apply_assistant(), A_Err_NONE);
-    EXPECT_EQ(scale_x("A"), 50);
-    EXPECT_EQ(dlg->saved_layers, AssistantDlg::LayerSet{handle("A")});
-    EXPECT_EQ(dlg->saved_scales.count(handle("B")), 0u);
+    EXPECT_EQ(std::tuple(scale_x("A"), dlg->saved_layers, dlg->saved_scales.count(handle("B"))),
+              std::tuple(50.0, AssistantDlg::LayerSet{handle("A")}, 0u));
 
     select({"A", "B"});
     ASSERT_EQ(dlg->apply_assistant(), A_Err_NONE);
-    EXPECT_EQ(scales(), std::pair(50.0, 20.0));  // its fitted 40 was taken as the new starting scale
-    EXPECT_EQ(dlg->saved_scales.at(handle("B")).val.three_d.x, 40);
+    // Its fitted 40 was taken as the new starting scale.
+    EXPECT_EQ(std::pair(scales(), dlg->saved_scales.at(handle("B")).val.three_d.x),
+              std::pair(std::pair(50.0, 20.0), 40.0));
 
     check(kScaleToFit, false);
     ASSERT_EQ(dlg->apply_assistant(), A_Err_NONE);

@@ -163,8 +163,7 @@ TEST(Input, WhatAClickDoesToEachKindOfControl) {
             EXPECT_TRUE(ta::click(view));
             values += std::to_string(GetControl32BitValue(view));
         }
-        EXPECT_EQ(values, k.values);
-        EXPECT_EQ(d.seen, k.commands);
+        EXPECT_EQ(std::tuple(values, d.seen), std::tuple(k.values, k.commands));
         DisposeControl(view);
     }
 }

@@ -27,8 +27,7 @@ TEST(Unicode, EachLengthsFirstAndLastCharacterConvertBothWays) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.utf8);
-        EXPECT_EQ(utf8_to_utf16(row.utf8), row.utf16);
-        EXPECT_EQ(utf16_to_utf8(row.utf16), row.utf8);
+        EXPECT_EQ(std::tuple(utf8_to_utf16(row.utf8), utf16_to_utf8(row.utf16)), std::tuple(row.utf16, row.utf8));
     }
     EXPECT_EQ(utf16_to_utf8(u"\xDBFF\xE000"), "\xEF\xBF\xBD\xEE\x80\x80");  // a high half without its low half
 }
@@ -36,8 +35,7 @@ TEST(Unicode, EachLengthsFirstAndLastCharacterConvertBothWays) {
 TEST(Unicode, ASequenceCutShortOverlongOrOutsideUnicodeIsNoCharacter) {
     // The view ends inside "é"; the byte after it must not complete it.
     const std::string_view cut("\xC3\xA9", 1);
-    EXPECT_EQ(utf8_to_utf16(cut), std::nullopt);
-    EXPECT_EQ(utf8_to_utf16_lenient(cut), u"\xFFFD");
+    EXPECT_EQ(std::tuple(utf8_to_utf16(cut), utf8_to_utf16_lenient(cut)), std::tuple(std::nullopt, u"\xFFFD"));
     // An overlong form, the first and last surrogate, the first number past Unicode.
     for (const char* bad : {"\xC1\xBF", "\xED\xA0\x80", "\xED\xBF\xBF", "\xF4\x90\x80\x80"})
         EXPECT_EQ(utf8_to_utf16(bad), std::nullopt) << bad;

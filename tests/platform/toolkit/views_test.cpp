@@ -20,14 +20,12 @@ TEST(Views, NewAndAddedSubviewsGoOnTopAndMoveBetweenParents) {
     ControlRef root = ta::rootView(w);
     ControlRef a = pane(w), b = pane(w), c = pane(w);
     // Controls made with a window go on top of its root.
-    EXPECT_EQ(ta::subviews(root), (std::vector<HIViewRef>{a, b, c}));
-    EXPECT_EQ(GetControlOwner(a), w);
+    EXPECT_EQ(std::tuple(ta::subviews(root), GetControlOwner(a)), std::tuple(std::vector<HIViewRef>{a, b, c}, w));
     // Re-adding an existing subview moves it to the top.
     ASSERT_EQ(HIViewAddSubview(root, a), noErr);
     EXPECT_EQ(ta::subviews(root), (std::vector<HIViewRef>{b, c, a}));
     ASSERT_EQ(HIViewAddSubview(b, c), noErr);
-    EXPECT_EQ(ta::subviews(root), (std::vector<HIViewRef>{b, a}));
-    EXPECT_EQ(HIViewGetSuperview(c), b);
+    EXPECT_EQ(std::tuple(ta::subviews(root), HIViewGetSuperview(c)), std::tuple(std::vector<HIViewRef>{b, a}, b));
     // A view cannot go inside itself or its own subviews.
     EXPECT_EQ(std::tuple(HIViewAddSubview(c, b), HIViewAddSubview(b, b)), std::tuple(paramErr, paramErr));
     DisposeWindow(w);
