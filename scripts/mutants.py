@@ -9,7 +9,10 @@ of N holds N mutants that built.
 
 The developer's tree is never touched: the script works on a copy of the repository's files (tracked
 ones and new ones git does not ignore, as they are in the working tree) under build/mutants/src, with
-its own incremental Release build in build/mutants/build that is kept between runs.
+its own incremental builds kept between runs: Release in build/mutants/build, and with the address and
+undefined-behaviour sanitizers in build/mutants/asan. CI runs the tests in both, so a mutant the
+Release tests pass is tested again with the sanitizers, which catch what only corrupts memory or
+relies on undefined behaviour, such as a loop that writes one element past an array.
 
 Only the test programs a mutant can affect are run. CMake's file API gives the target graph (link
 and build-order dependencies, the latter covering the plug-in module and the program that tests load
@@ -40,7 +43,6 @@ from pathlib import Path
 ROOT = Path(__file__).resolve().parent.parent
 WORK = ROOT / "build" / "mutants"
 SRC = WORK / "src"
-BUILD = WORK / "build"
 
 CODE_DIRS = ("Voxtrel", "common", "host", "app", "platform")
 CODE_SUFFIXES = (".cpp", ".cc", ".c", ".h", ".hpp", ".hh", ".inl")
@@ -223,11 +225,11 @@ def draw_order(tree: Path, files: list[str], seed: int) -> list[Mutant]:
 # --- Running processes ----------------------------------------------------------------------------
 
 
-def run(cmd: list[str], timeout: float | None = None) -> tuple[int | None, str]:
+def run(cmd: list[str], timeout: float | None = None, env: dict[str, str] | None = None) -> tuple[int | None, str]:
     """Runs cmd in its own process group, which is ended on timeout or interruption. The status is
     None when the time ran out."""
     proc = subprocess.Popen(cmd, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True,
-                            errors="replace", start_new_session=True)
+                            errors="replace", start_new_session=True, env=env)
     try:
         out, _ = proc.communicate(timeout=timeout)
         return proc.returncode, out
@@ -283,26 +285,102 @@ def sync_copy() -> None:
             path.unlink()
 
 
-def configure() -> None:
-    """Configures like scripts/build.sh, except that warnings never fail a mutant and benchmarks,
-    which no test runs, are left out."""
-    query = BUILD / ".cmake" / "api" / "v1" / "query" / "codemodel-v2"
-    query.parent.mkdir(parents=True, exist_ok=True)
-    query.touch()
-    cmd = ["cmake", "-S", str(SRC), "-B", str(BUILD), "-DCMAKE_BUILD_TYPE=Release", "-DVOXTREL_WERROR=OFF",
-           "-DVOXTREL_BUILD_BENCH=OFF"]
-    if not (BUILD / "CMakeCache.txt").exists() and shutil.which("ninja"):
-        cmd += ["-G", "Ninja"]  # much cheaper than make for the many small rebuilds
-    if shutil.which("ccache"):
-        cmd += ["-DCMAKE_CXX_COMPILER_LAUNCHER=ccache", "-DCMAKE_C_COMPILER_LAUNCHER=ccache"]
-    status, out = run(cmd)
-    if status != 0:
-        sys.exit(f"mutants: configuring {BUILD} failed:\n{out}")
+class Tree:
+    """One build of the copy with its own tests: the Release build, where every mutant is tested
+    first, or the build with the address and undefined-behaviour sanitizers, where a mutant the
+    Release tests pass is tested again, since CI runs the tests in both."""
 
+    def __init__(self, name: str, build_type: str, folder: str, env: dict[str, str]) -> None:
+        self.name, self.build_type, self.dir = name, build_type, WORK / folder
+        self.env = {**os.environ, **env}
+        self.graph: TargetGraph | None = None
+        self.baseline: dict[str, str] = {}
+        self.tests: list[tuple[int, str, Path]] = []
+        self.test_timeout, self.limit = 600.0, 0.0
 
-def build(targets: list[str] = ()) -> tuple[bool, str]:
-    status, out = run(["cmake", "--build", str(BUILD), "-j", JOBS] + [a for t in targets for a in ("--target", t)])
-    return status == 0, out
+    def configure(self) -> None:
+        """Configures like scripts/build.sh, except that warnings never fail a mutant and benchmarks,
+        which no test runs, are left out."""
+        query = self.dir / ".cmake" / "api" / "v1" / "query" / "codemodel-v2"
+        query.parent.mkdir(parents=True, exist_ok=True)
+        query.touch()
+        cmd = ["cmake", "-S", str(SRC), "-B", str(self.dir), f"-DCMAKE_BUILD_TYPE={self.build_type}",
+               "-DVOXTREL_WERROR=OFF", "-DVOXTREL_BUILD_BENCH=OFF"]
+        if not (self.dir / "CMakeCache.txt").exists() and shutil.which("ninja"):
+            cmd += ["-G", "Ninja"]  # much cheaper than make for the many small rebuilds
+        if shutil.which("ccache"):
+            cmd += ["-DCMAKE_CXX_COMPILER_LAUNCHER=ccache", "-DCMAKE_C_COMPILER_LAUNCHER=ccache"]
+        status, out = run(cmd)
+        if status != 0:
+            sys.exit(f"mutants: configuring {self.dir} failed:\n{out}")
+
+    def build(self, targets: list[str] = ()) -> tuple[bool, str]:
+        status, out = run(["cmake", "--build", str(self.dir), "-j", JOBS]
+                          + [a for t in targets for a in ("--target", t)])
+        return status == 0, out
+
+    def list_tests(self) -> list[tuple[int, str, Path]]:
+        """(number, name, program) of every test ctest knows."""
+        status, out = run(["ctest", "--test-dir", str(self.dir), "--show-only=json-v1"])
+        if status != 0:
+            sys.exit(f"mutants: ctest could not list the tests:\n{out}")
+        tests = json.loads(out[out.index("{"):])["tests"]
+        return [(i + 1, t["name"], Path(t["command"][0]).resolve()) for i, t in enumerate(tests) if t.get("command")]
+
+    def run_tests(self, numbers: list[int] | None, stop_on_failure: bool, test_timeout: float,
+                  limit: float | None) -> TestRun:
+        cmd = ["ctest", "--test-dir", str(self.dir), "-j", JOBS, "--timeout", f"{test_timeout:.0f}",
+               "--no-tests=error"]
+        if stop_on_failure:
+            cmd.append("--stop-on-failure")
+        if numbers is not None:
+            cmd += ["-I", "1,0,1," + ",".join(map(str, numbers))]  # an empty range, then the chosen tests
+        status, out = run(cmd, timeout=limit, env=self.env)
+        failures, slowest, timed_out = [], 0.0, status is None
+        for m in RESULT_LINE.finditer(out):
+            slowest = max(slowest, float(m.group(5)))
+            if not m.group(3):
+                failures.append(m.group(2) + KIND_NOTES.get(m.group(4), f" ({m.group(4)})"))
+                timed_out |= m.group(4) == "Timeout"
+        if timed_out:
+            result = "timeout"
+        elif status == 0:
+            result = "passed"
+        else:
+            result = "failed"
+            if not failures:
+                failures.append(out.strip().splitlines()[-1] if out.strip() else f"ctest status {status}")
+        return TestRun(result, failures, slowest)
+
+    def prepare(self, started: float) -> bool:
+        """Builds the unmutated copy and runs every test on it; False when either fails."""
+        self.configure()
+        ok, out = self.build()
+        if not ok:
+            say(out[-4000:])
+            say(f"mutants: the unmutated copy does not build ({self.name}); fix that first")
+            return False
+        self.graph = TargetGraph(self.dir)
+        self.baseline = self.graph.hashes()
+        self.tests = self.list_tests()
+        t0 = time.monotonic()
+        base = self.run_tests(None, stop_on_failure=False, test_timeout=1800, limit=None)
+        if base.status != "passed":
+            say(f"mutants: the unmutated tests are not green ({self.name}, {base.status}): "
+                + ", ".join(base.failures[:10]))
+            return False
+        base_seconds = time.monotonic() - t0
+        self.test_timeout = max(10.0, 5 * base.slowest)
+        self.limit = 2 * base_seconds + 30
+        programs = sorted({p for _, _, p in self.tests})
+        known = [p for p in programs if p in self.graph.by_path]
+        self.graph.test_programs = [self.graph.by_path[p] for p in known]
+        say(f"unmutated, {self.name}: built in {fmt_seconds(t0 - started)}, {len(self.tests)} tests in "
+            f"{len(programs)} programs green in {fmt_seconds(base_seconds)}; a mutant's tests time out after "
+            f"{self.test_timeout:.0f} s per test or {self.limit:.0f} s in all")
+        if len(known) < len(programs):
+            say("  (some test programs are not CMake targets, so they run for every mutant)")
+        return True
 
 
 class TargetGraph:
@@ -310,8 +388,8 @@ class TargetGraph:
 
     RUNTIME_TYPES = {"EXECUTABLE", "SHARED_LIBRARY", "MODULE_LIBRARY"}
 
-    def __init__(self) -> None:
-        reply = BUILD / ".cmake" / "api" / "v1" / "reply"
+    def __init__(self, build_dir: Path) -> None:
+        reply = build_dir / ".cmake" / "api" / "v1" / "reply"
         index = json.loads(max(reply.glob("index-*.json")).read_text())
         model = json.loads((reply / index["reply"]["codemodel-v2"]["jsonFile"]).read_text())
         self.deps: dict[str, set[str]] = {}
@@ -324,7 +402,7 @@ class TargetGraph:
             self.source_dir[name] = target["paths"]["source"]
             if target["type"] in self.RUNTIME_TYPES and target.get("artifacts"):
                 path = Path(target["artifacts"][0]["path"])
-                self.binary[name] = path if path.is_absolute() else BUILD / path
+                self.binary[name] = path if path.is_absolute() else build_dir / path
         self.by_path = {p.resolve(): t for t, p in self.binary.items()}
         self.test_programs: list[str] = []  # filled in once ctest has listed the tests
         self._hash_cache: dict[Path, tuple[tuple[int, int], str]] = {}
@@ -374,40 +452,6 @@ class TestRun:
     slowest: float  # seconds, of the slowest test that ran to its end
 
 
-def list_tests() -> list[tuple[int, str, Path]]:
-    """(number, name, program) of every test ctest knows."""
-    status, out = run(["ctest", "--test-dir", str(BUILD), "--show-only=json-v1"])
-    if status != 0:
-        sys.exit(f"mutants: ctest could not list the tests:\n{out}")
-    tests = json.loads(out[out.index("{"):])["tests"]
-    return [(i + 1, t["name"], Path(t["command"][0]).resolve()) for i, t in enumerate(tests) if t.get("command")]
-
-
-def run_tests(numbers: list[int] | None, stop_on_failure: bool, test_timeout: float,
-              limit: float | None) -> TestRun:
-    cmd = ["ctest", "--test-dir", str(BUILD), "-j", JOBS, "--timeout", f"{test_timeout:.0f}", "--no-tests=error"]
-    if stop_on_failure:
-        cmd.append("--stop-on-failure")
-    if numbers is not None:
-        cmd += ["-I", "1,0,1," + ",".join(map(str, numbers))]  # an empty range, then the chosen tests
-    status, out = run(cmd, timeout=limit)
-    failures, slowest, timed_out = [], 0.0, status is None
-    for m in RESULT_LINE.finditer(out):
-        slowest = max(slowest, float(m.group(5)))
-        if not m.group(3):
-            failures.append(m.group(2) + KIND_NOTES.get(m.group(4), f" ({m.group(4)})"))
-            timed_out |= m.group(4) == "Timeout"
-    if timed_out:
-        result = "timeout"
-    elif status == 0:
-        result = "passed"
-    else:
-        result = "failed"
-        if not failures:
-            failures.append(out.strip().splitlines()[-1] if out.strip() else f"ctest status {status}")
-    return TestRun(result, failures, slowest)
-
-
 # --- The run --------------------------------------------------------------------------------------
 
 
@@ -428,6 +472,8 @@ def parse_args() -> argparse.Namespace:
     p.add_argument("--files", action="append", default=[], metavar="GLOB",
                    help="only files matching GLOB, e.g. 'common/core/*' (repeatable)")
     p.add_argument("--list", action="store_true", help="print the sample without building anything")
+    p.add_argument("--release-only", action="store_true",
+                   help="test in the Release build only, not again with the sanitizers (faster)")
     p.add_argument("--min", type=float, default=0.0, metavar="PERCENT",
                    help="exit status 1 when fewer than PERCENT of the mutants are killed (default 0)")
     args = p.parse_args()
@@ -486,31 +532,16 @@ def sample(args, files: list[str], tally: Tally, started: float) -> int:
     # Drawn from the copy, which is what gets mutated even if the tree changes meanwhile.
     order = draw_order(SRC, files, args.seed)
     say(f"seed {args.seed}: {len(order)} possible mutants in {len(files)} files")
-    configure()
-    ok, out = build()
-    if not ok:
-        say(out[-4000:])
-        say("mutants: the unmutated copy does not build; fix that first")
-        return 2
-    graph = TargetGraph()
-    baseline_hashes = graph.hashes()
-    tests = list_tests()
-    t0 = time.monotonic()
-    base = run_tests(None, stop_on_failure=False, test_timeout=600, limit=None)
-    if base.status != "passed":
-        say(f"mutants: the unmutated tests are not green ({base.status}): " + ", ".join(base.failures[:10]))
-        return 2
-    base_seconds = time.monotonic() - t0
-    test_timeout = max(10.0, 5 * base.slowest)
-    limit = 2 * base_seconds + 30
-    programs = sorted({p for _, _, p in tests})
-    known = [p for p in programs if p in graph.by_path]
-    graph.test_programs = [graph.by_path[p] for p in known]
-    say(f"unmutated: built in {fmt_seconds(t0 - started)}, {len(tests)} tests in {len(programs)} programs "
-        f"green in {fmt_seconds(base_seconds)}; a mutant's tests time out after {test_timeout:.0f} s per test "
-        f"or {limit:.0f} s in all")
-    if len(known) < len(programs):
-        say("  (some test programs are not CMake targets, so they run for every mutant)")
+    # The build folder keeps its old name, so that copies made before the sanitizer build stay incremental.
+    trees = [Tree("release", "Release", "build", {})]
+    if not args.release_only:
+        # The sanitizers' options as scripts/test.sh sets them.
+        trees.append(Tree("sanitizers", "Asan", "asan", {
+            "ASAN_OPTIONS": os.environ.get("ASAN_OPTIONS", "detect_leaks=1:abort_on_error=1"),
+            "UBSAN_OPTIONS": os.environ.get("UBSAN_OPTIONS", "print_stacktrace=1:halt_on_error=1")}))
+    for tree in trees:
+        if not tree.prepare(time.monotonic()):
+            return 2
     say()
 
     for mutant in order:
@@ -518,7 +549,7 @@ def sample(args, files: list[str], tally: Tally, started: float) -> int:
             break
         print(f"[{len(tally.results) + 1:>{len(str(args.count))}}/{args.count}] {mutant.where()}  {mutant.change()}  ",
               end="", flush=True)
-        outcome = try_mutant(mutant, graph, baseline_hashes, test_timeout, limit)
+        outcome = try_mutant(mutant, trees)
         if outcome is None:
             tally.unbuilt += 1
             say("did not build; drawing another")
@@ -530,58 +561,72 @@ def sample(args, files: list[str], tally: Tally, started: float) -> int:
     return 0 if score >= args.min else 1
 
 
-def try_mutant(m: Mutant, graph: TargetGraph, baseline: dict[str, str], test_timeout: float,
-               limit: float) -> tuple[str, str] | None:
+def try_mutant(m: Mutant, trees: list[Tree]) -> tuple[str, str] | None:
     """Builds and tests one mutant: (status, detail), or None when it does not build.
 
-    The test programs in the folder mirroring the mutated file's are built and run first: they are
-    the likeliest to fail, and when they do, the rest of the build (all of it for a widely included
-    header) is saved. A mutant killed that way may in rare cases not build elsewhere; it still
-    changed what those tests saw."""
+    In each tree, the test programs in the folder mirroring the mutated file's are built and run
+    first: they are the likeliest to fail, and when they do, the rest of the build (all of it for a
+    widely included header) is saved. A mutant killed that way may in rare cases not build elsewhere;
+    it still changed what those tests saw. A mutant the Release tests pass is tested again with the
+    sanitizers, unless it changed no Release binary: then the code the tests ran is the same."""
     path = SRC / m.path
     original = path.read_bytes()
     text = original.decode("utf-8", "surrogateescape")
     assert text[m.offset : m.offset + len(m.before)] == m.before, f"{m.where()} changed since the draw"
-    clock = {"build": 0.0, "test": 0.0, "changed": 0}
-    ran: set[int] = set()
+    clock = {"build": 0.0, "test": 0.0, "changed": 0, "tree": 0.0}  # tree: test time in the current tree
 
-    def stage(targets: list[str], wanted) -> tuple[str, str] | TestRun | None:
+    def stage(tree: Tree, ran: set[int], targets: list[str], wanted) -> tuple[str, str] | TestRun | None:
+        graph = tree.graph
         t0 = time.monotonic()
-        ok, out = build(targets)
+        ok, out = tree.build(targets)
         clock["build"] += time.monotonic() - t0
         if not ok:
             # A test program that crashes while listing its tests fails the build after linking.
             return ("killed", "(a test program crashed listing its tests)") if "Error running test" in out else None
-        changed = {t for t, h in graph.hashes().items() if h != baseline.get(t)}
-        numbers = [n for n, _, prog in list_tests() if n not in ran and wanted(graph.by_path.get(prog))
+        changed = {t for t, h in graph.hashes().items() if h != tree.baseline.get(t)}
+        numbers = [n for n, _, prog in tree.tests if n not in ran and wanted(graph.by_path.get(prog))
                    and (prog not in graph.by_path or graph.closure(graph.by_path[prog]) & changed)]
         clock["changed"] = len(changed)  # the full build, which comes last, counts
         if not numbers:
             return TestRun("passed", [], 0.0)
         ran.update(numbers)
         t0 = time.monotonic()
-        result = run_tests(numbers, stop_on_failure=True, test_timeout=test_timeout,
-                           limit=max(limit - clock["test"], 1))
+        result = tree.run_tests(numbers, stop_on_failure=True, test_timeout=tree.test_timeout,
+                                limit=max(tree.limit - clock["tree"], 1))
         clock["test"] += time.monotonic() - t0
+        clock["tree"] += time.monotonic() - t0
         return result
+
+    def tested_in(tree: Tree) -> tuple[tuple[str, str] | TestRun | None, bool]:
+        ran: set[int] = set()
+        clock["tree"] = 0.0
+        near = [t for t in tree.graph.test_programs if tree.graph.tests_code(t, m.path)]
+        result = stage(tree, ran, near, lambda target: tree.graph.tests_code(target, m.path)) if near else None
+        if not near or isinstance(result, TestRun) and result.status == "passed":
+            result = stage(tree, ran, [], lambda target: True)
+        return result, bool(ran)
 
     try:
         path.write_bytes((text[: m.offset] + m.after + text[m.offset + len(m.before) :])
                          .encode("utf-8", "surrogateescape"))
-        near = [t for t in graph.test_programs if graph.tests_code(t, m.path)]
-        result = stage(near, lambda target: graph.tests_code(target, m.path)) if near else None
-        if not near or isinstance(result, TestRun) and result.status == "passed":
-            result = stage([], lambda target: True)
+        result, ran = tested_in(trees[0])
+        where, changed = "", clock["changed"]
+        if isinstance(result, TestRun) and result.status == "passed" and changed and len(trees) > 1:
+            result, ran_there = tested_in(trees[1])
+            ran, where = ran or ran_there, "with the sanitizers "
+            if result is None:
+                return "survived", "(builds in Release only; its tests pass there)"
         if result is None or isinstance(result, tuple):
             return result
         times = f"built in {fmt_seconds(clock['build'])}, tested in {fmt_seconds(clock['test'])}"
         if result.status == "passed":
-            if not clock["changed"]:
+            if not changed:
                 return "survived", "(no binary changed)"
             return "survived", f"({times})" if ran else "(no test program depends on the change)"
         if result.status == "timeout":
-            return "timeout", f"({result.failures[0] if result.failures else 'the tests ran out of time'}; {times})"
-        return "killed", f"(by {result.failures[0]}; {times})"
+            what = result.failures[0] if result.failures else "the tests ran out of time"
+            return "timeout", f"({where}{what}; {times})"
+        return "killed", f"({where}by {result.failures[0]}; {times})"
     finally:
         path.write_bytes(original)
 
