@@ -69,10 +69,12 @@ TEST_F(Handles, BadAndStaleHandlesAreRefusedWhateverIsMadeAfterThem) {
         EXPECT_EQ((std::vector{layers->AEGP_GetCompNumLayers(bad, &n),
                                comps->AEGP_GetNewCollectionFromCompSelection(plugin, bad, &sel)}),
                   refused(2));
+    // A live stream passed as a collection is refused, though a live collection has its id.
     EXPECT_EQ((std::vector{collections->AEGP_GetCollectionNumItems(collection, &count),
                            collections->AEGP_DisposeCollection(collection),
+                           collections->AEGP_DisposeCollection(reinterpret_cast<AEGP_CollectionH>(new_streams[0])),
                            streams->AEGP_SetStreamValue(plugin, stream, &v), streams->AEGP_DisposeStream(stream)}),
-              refused(4));
+              refused(5));
     for (AEGP_CollectionH made : new_collections) collections->AEGP_DisposeCollection(made);
     for (AEGP_StreamRefH made : new_streams) streams->AEGP_DisposeStream(made);
     EXPECT_EQ(h.open_streams() + h.open_collections(), 0);

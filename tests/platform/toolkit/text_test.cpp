@@ -51,3 +51,9 @@ TEST(Strings, LineBreaksStartLines) {
     for (const char* text : {"Wide line\nab", "ab\rWide line", "ab\r\nWide line", "Wide line\n"})
         EXPECT_EQ(size(text), std::pair(wide, static_cast<SInt16>(2 * high))) << text;
 }
+
+// Text is drawn in the system font at one of three sizes; no other theme font exists.
+TEST(Strings, OnlyTheThreeThemeFontsCanBeUsed) {
+    const ThemeFontID fonts[] = {kThemeSystemFont, kThemeSmallSystemFont, kThemeMiniSystemFont, 2};
+    for (const ThemeFontID font : fonts) EXPECT_EQ(UseThemeFont(font, smSystemScript), font == 2 ? paramErr : noErr);
+}
