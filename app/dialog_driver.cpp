@@ -118,7 +118,10 @@ void DialogDriver::choose_camera(const std::string& name) {
     bool known = false;
     for (const std::string& entry : entries) known = known || entry == name;
     if (!known) {
-        complain("the camera popup has no entry " + quoted(name) + "; not chosen");
+        // Its entries show names as the plug-in reads them, which may have lost characters.
+        std::string shown;
+        for (const std::string& entry : entries) shown += (shown.empty() ? "" : ", ") + quoted(entry);
+        complain("the camera popup has no entry " + quoted(name) + ", only " + shown + "; not chosen");
         return;
     }
     if (!auto_::choosePopupEntry(popup, name)) complain("the camera popup did not take the choice; " + not_done);
