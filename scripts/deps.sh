@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, when any is missing (Xvfb,
-# xdotool and xwd are for the tests of voxtrel-host --gui). Extra groups
+# xdotool, xwd and ImageMagick are for the tests of voxtrel-host --gui). Extra groups
 # on the command line add what other jobs need: "fuzz" (clang and its libFuzzer
 # and sanitizer runtimes) and "memcheck" (valgrind).
 set -euo pipefail
 packages=(cmake g++ make pkg-config googletest libgtest-dev libbenchmark-dev nlohmann-json3-dev
           libcairo2-dev libfreetype-dev libcli11-dev fonts-dejavu-core libx11-dev
-          xvfb xdotool x11-apps)
+          xvfb xdotool x11-apps imagemagick)
 for group in "$@"; do
     case "$group" in
         fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;

@@ -42,30 +42,6 @@ int wait_for(pid_t pid) {
     return -1;
 }
 
-// An X window dump (xwd) of a 24- or 32-bit TrueColor screen.
-Picture read_xwd(const std::string& bytes) {
-    const auto card = [&](std::size_t index) {
-        const auto* p = reinterpret_cast<const unsigned char*>(bytes.data()) + index * 4;
-        return std::uint32_t(p[0]) << 24 | std::uint32_t(p[1]) << 16 | std::uint32_t(p[2]) << 8 | p[3];
-    };
-    Picture picture;
-    if (bytes.size() < 100) return picture;
-    const std::uint32_t header = card(0), width = card(4), height = card(5), byte_order = card(6);
-    const std::uint32_t bits = card(11), line = card(12), colours = card(19);
-    const std::size_t start = header + colours * 12;
-    if (bits != 32 || bytes.size() < start + std::size_t(line) * height) return picture;
-    picture.width = static_cast<int>(width);
-    picture.height = static_cast<int>(height);
-    for (std::uint32_t y = 0; y < height; ++y)
-        for (std::uint32_t x = 0; x < width; ++x) {
-            const auto* p = reinterpret_cast<const unsigned char*>(bytes.data()) + start + y * line + x * 4;
-            const std::uint32_t v = byte_order == 0 ? (p[3] << 24 | p[2] << 16 | p[1] << 8 | p[0])
-                                                    : (std::uint32_t(p[0]) << 24 | p[1] << 16 | p[2] << 8 | p[3]);
-            picture.rgb.push_back(v & 0xffffff);
-        }
-    return picture;
-}
-
 class Gui : public Program {
 protected:
     pid_t xvfb = 0, host = 0;
@@ -152,6 +128,11 @@ protected:
         ASSERT_EQ(run(arguments).status, 0);
     }
     std::string written(const std::string& file) const { return read_file(dir / file); }
+    // A window as the X server shows it: a window dump, made a PNG by ImageMagick.
+    Picture grab(const std::string& window) {
+        output_of("xwd -silent -id " + window + " | convert xwd:- " + path("grab.png"));
+        return read_png(path("grab.png"));
+    }
 };
 
 // Typing into a field (select all, digits, Backspace, Tab to commit), pressing
@@ -198,7 +179,7 @@ TEST_F(Gui, CheckBoxEnablesThePopupWhoseMenuPicksACamera) {
     xdotool("mousemove --window " + menu + " 20 31 click 1");
     click(dialog, centre("push button", "Apply"));
     xdotool("mousemove --window " + dialog + " 2 2");
-    const Picture screen = read_xwd(output_of("xwd -silent -id " + dialog));
+    const Picture screen = grab(dialog);
     EXPECT_EQ(quit(), 0) << written("gui.err");
     batch({"--orient", "camera", "--camera", "Side"});
     EXPECT_EQ(json::parse(written("gui/scene.json")), json::parse(written("batch/scene.json")));
@@ -221,7 +202,7 @@ TEST_F(Gui, ClickInTheViewersListSelectsTheLayerThatApplyMoves) {
     // Grabbed once it has redrawn: half a second after, when two grabs in a row agree.
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
     Picture shown, last;
-    do last = shown, shown = read_xwd(output_of("xwd -silent -id " + viewer));
+    do last = shown, shown = grab(viewer);
     while (shown.rgb != last.rgb);
     // The whole viewer as "Apply" left it: the composition, the list and its selection. Its reference is
     // rewritten, through ImageMagick, when VOXTREL_REGEN_GOLDENS is set.
