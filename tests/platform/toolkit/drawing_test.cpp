@@ -79,5 +79,10 @@ TEST(Drawing, BadBitmapRequestsAreRefused) {
     EXPECT_EQ(CGBitmapContextCreate(memory.data(), 4, 4, 8, 16, nullptr, kCGImageAlphaPremultipliedLast), nullptr);
     EXPECT_EQ(CGBitmapContextCreateImage(nullptr), nullptr);
     EXPECT_EQ(CGImageGetWidth(nullptr), 0u);
+    // No image draws nothing.
+    CGContextRef context = CGBitmapContextCreate(memory.data(), 4, 4, 8, 16, space, kCGImageAlphaPremultipliedLast);
+    CGContextDrawImage(context, CGRect{{0, 0}, {4, 4}}, nullptr);
+    EXPECT_EQ(memory, std::vector<unsigned char>(64));
+    CGContextRelease(context);
     CGColorSpaceRelease(space);
 }

@@ -94,7 +94,12 @@ TEST(PopupMenu, ChoosingClosingAndDismissing) {
                              GetControl32BitValue(w.box), ta::liveCounts().total()),
                   std::tuple(WindowRef{}, way.value, way.commands, way.box, before.total()));
     }
-    EXPECT_FALSE(ta::choosePopupEntry(w.popup, "Camera 9") || ta::choosePopupEntry(w.popup, 9) || ta::openMenuWindow());
+    // Nor does a click on a popup that has no menu.
+    const Rect r{100, 40, 120, 200};
+    ControlRef bare = nullptr;
+    CreatePopupButtonControl(w.window, &r, nullptr, -12345, false, -1, 0, normal, &bare);
+    EXPECT_FALSE(ta::choosePopupEntry(w.popup, "Camera 9") || ta::choosePopupEntry(w.popup, 9) || ta::openMenuWindow() ||
+                 ta::openPopup(bare));
 }
 
 TEST(PopupMenu, TheMenuGoesWhenItsPopupCanNoLongerBeOperated) {

@@ -2,9 +2,12 @@
 // and line breaks in measured text. (Text dimensions and best sizes shape every dialog, pinned by the golden runs.)
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "support.h"
+#include "toolkit/automation.h"
 
 using namespace tk_test;
 
@@ -56,4 +59,21 @@ TEST(Strings, LineBreaksStartLines) {
 TEST(Strings, OnlyTheThreeThemeFontsCanBeUsed) {
     const ThemeFontID fonts[] = {kThemeSystemFont, kThemeSmallSystemFont, kThemeMiniSystemFont, 2};
     for (const ThemeFontID font : fonts) EXPECT_EQ(UseThemeFont(font, smSystemScript), font == 2 ? paramErr : noErr);
+}
+
+// Justified text starts at the left, midway into the room the text leaves, or where that room ends.
+TEST(Strings, JustifiedTextStartsLeftMidwayOrRight) {
+    const Rect r{0, 0, 20, 120};
+    std::vector<int> starts;  // the leftmost column of the text's dark pixels: flush left, centred, flush right
+    for (const SInt16 just : {0, 1, -1}) {
+        const ControlFontStyleRec style{kControlUseJustMask, 0, 0, 0, 0, just, {}, {}};
+        ControlRef text = made([&](ControlRef* v) { CreateStaticTextControl(nullptr, &r, Str("ab"), &style, v); });
+        const tk::automation::Bitmap b = tk::automation::renderView(text);
+        starts.push_back(b.width);
+        for (std::size_t i = 0; i < b.pixels.size(); ++i)
+            if ((b.pixels[i] & 0xFF) < 0x40) starts.back() = std::min(starts.back(), static_cast<int>(i % b.width));
+        DisposeControl(text);
+    }
+    EXPECT_TRUE(starts[0] < starts[1] && starts[1] < starts[2]) << starts[0] << " " << starts[1] << " " << starts[2];
+    EXPECT_EQ(starts[1] - starts[0], (starts[2] - starts[0]) / 2);
 }
