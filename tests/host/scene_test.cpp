@@ -82,6 +82,10 @@ std::vector<BadScene> bad_scenes() {
          "line 1, column 29: not valid JSON: syntax error while parsing value - invalid string: ill-formed "
          "UTF-8 byte; last read: '\"é\\xC3\"'"},
         {std::string(host::kMaxSceneBytes + 1, ' '), "line 1, column 16777217: the scene is larger than 16 MiB"},
+        // The largest size is read, and found to hold nothing.
+        {std::string(host::kMaxSceneBytes, ' '),
+         "line 1, column 16777217: not valid JSON: syntax error while parsing value - unexpected end of input; "
+         "expected '[', '{', or a literal; last read: '…" + std::string(40, ' ') + "'"},
         {with_layer(many_fields), "/composition/layers/0: more than 64 fields"},
         {R"({"composition": {"layers": )" + list_of(host::kMaxSceneLayers + 1, R"({"type": "text"})") + "}}",
          "/composition/layers: more than 100000 layers"},
