@@ -77,8 +77,7 @@ TEST_F(Handles, BadAndStaleHandlesAreRefusedWhateverIsMadeAfterThem) {
               refused(5));
     for (AEGP_CollectionH made : new_collections) collections->AEGP_DisposeCollection(made);
     for (AEGP_StreamRefH made : new_streams) streams->AEGP_DisposeStream(made);
-    EXPECT_EQ(h.open_streams() + h.open_collections(), 0);
-    EXPECT_EQ(h.layer_ids().size(), 54u);
+    EXPECT_EQ(std::tuple(h.open_streams() + h.open_collections(), h.layer_ids().size()), std::tuple(0, 54u));
 }
 
 }  // namespace

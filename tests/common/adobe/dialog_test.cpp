@@ -61,8 +61,7 @@ TEST_F(DialogTest, AMissingSuiteDuringApplyIsToldAndClosesTheUndoGroup) {
     EXPECT_EQ(host.alerts()[0].plugin, plugin);
     EXPECT_EQ(host.alerts()[0].text,
               "Test Assistant could not be applied: the host does not offer a suite it needs (status 516).");
-    EXPECT_EQ(host.undo_history().depth(), 0);
-    EXPECT_EQ(host.open_streams(), 0);
+    EXPECT_EQ(std::tuple(host.undo_history().depth(), host.open_streams()), std::tuple(0, 0));
 }
 
 TEST_F(DialogTest, AMatrixFailureDuringApplyIsTold) {
@@ -74,8 +73,7 @@ TEST_F(DialogTest, AMatrixFailureDuringApplyIsTold) {
     EXPECT_TRUE(click(kApply));
     ASSERT_EQ(host.alerts().size(), 1u);
     EXPECT_EQ(host.alerts()[0].text, "Test Assistant could not be applied: a layer's placement could not be computed.");
-    EXPECT_EQ(host.undo_history().depth(), 0);
-    EXPECT_EQ(host.undo_history().undo_steps().size(), 1u);
+    EXPECT_EQ(std::tuple(host.undo_history().depth(), host.undo_history().undo_steps().size()), std::tuple(0, 1u));
 }
 
 }  // namespace
