@@ -50,6 +50,7 @@ ASErr build_all_items(ADMDialogRef dialog) {
     text(kADMTextEditType, {40, 212, 53, 288}, "-3.25");
     // Made last, drawn first: the frame lies behind the field inside it.
     text(kADMFrameType, {4, 200, 244, 300}, "Frame");
+    ADMItemSuite10::SetFont(text(kADMTextStaticType, {70, 212, 84, 290}, "Courier"), kADMFixedWidthFont);
     const Rect size{0, 0, 256, 312};
     ADMDialogSuite9::SetLocalRect(dialog, &size);
     return 0;
