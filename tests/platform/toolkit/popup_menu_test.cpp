@@ -94,7 +94,7 @@ TEST(PopupMenu, ChoosingClosingAndDismissing) {
                              GetControl32BitValue(w.box), ta::liveCounts().total()),
                   std::tuple(WindowRef{}, way.value, way.commands, way.box, before.total()));
     }
-    // Nor does a click on a popup that has no menu.
+    // Entries that are not there are not chosen, and a click on a popup that has no menu opens none.
     const Rect r{100, 40, 120, 200};
     ControlRef bare = nullptr;
     CreatePopupButtonControl(w.window, &r, nullptr, -12345, false, -1, 0, normal, &bare);

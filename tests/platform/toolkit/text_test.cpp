@@ -1,5 +1,6 @@
 // Strings: encodings at the interface, lengths and buffers (reference counts are in the references test),
-// and line breaks in measured text. (Text dimensions and best sizes shape every dialog, pinned by the golden runs.)
+// line breaks in measured text, theme fonts and justified text. (Text dimensions and best sizes shape every dialog,
+// pinned by the golden runs.)
 #include <gtest/gtest.h>
 
 #include <algorithm>
