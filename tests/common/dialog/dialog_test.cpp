@@ -513,8 +513,9 @@ TEST_F(Destroying, ADetachedWrapperMakesItsDialogAgain) {
 using Placing = DialogTest;
 
 // Only the size of the screen counts, not its origin; odd remainders are
-// truncated; a dialog larger than the screen goes to the corner; with no
-// screen holding the origin the dialog stays where it was.
+// truncated; the origin may be a screen's last pixel; a dialog larger than
+// the screen goes to the corner; with no screen holding the origin the dialog
+// stays where it was.
 TEST_F(Placing, CentresOnTheScreenHoldingTheOrigin) {
     struct Case {
         char const* what;
@@ -526,7 +527,7 @@ TEST_F(Placing, CentresOnTheScreenHoldingTheOrigin) {
         {"default screen", std::nullopt, 235, 501, {332, 469, 567, 970}},
         {"larger than the screen", std::nullopt, 1000, 2000, {0, 0, 1000, 2000}},
         {"screen not at the origin", std::vector<Rect>{{-100, -200, 800, 1240}}, 235, 501, {332, 469, 567, 970}},
-        {"second screen", std::vector<Rect>{{0, 1440, 1200, 3360}, {0, 0, 768, 1024}}, 200, 400, {284, 312, 484, 712}},
+        {"second screen", std::vector<Rect>{{0, 1, 1200, 1921}, {-767, -1023, 1, 1}}, 200, 400, {284, 312, 484, 712}},
         {"odd remainders", std::vector<Rect>{{0, 0, 101, 101}}, 20, 40, {40, 30, 60, 70}},
         {"no screen holds it", std::vector<Rect>{{100, 100, 1000, 1540}}, 235, 501, {40, 30, 275, 531}},
     };
