@@ -186,8 +186,8 @@ TEST_F(MainDlgTest, SteppedPositions) {
 
     dlg->layers.clear();
     math::SetRand(kSeed);
-    for (auto [id, text] : {std::pair{220, "0"}, {221, "0"}, {222, "10"}, {226, "40"}, {227, "20"}, {232, "-400"},
-                            {233, "-400"}})
+    for (auto [id, text] : {std::pair{220, "0"}, {221, "0"}, {222, "10"}, {226, "40"}, {227, "20"}, {228, "5"},
+                            {232, "-100"}, {233, "-100"}, {234, "-20"}})
         dlg->type(id, text);
     std::vector<Record> const records = place(5);
     math::SetRand(kSeed);
@@ -195,9 +195,9 @@ TEST_F(MainDlgTest, SteppedPositions) {
     double y = 0;
     for (int i = 0; i < 5; ++i) {
         SCOPED_TRACE(i);
-        EXPECT_EQ(angles_or_place(records[i].position), Vector(xs[i], y, std::max(-400.0 * i, -500.0)));
+        EXPECT_EQ(angles_or_place(records[i].position), Vector(xs[i], y, std::max(-10.0 * i * (i + 11), -500.0)));
         math::Rand();
-        y = ((20.0 - 40.0) * math::Rand() + 40.0) + y;
+        y = ((20.0 - 40.0) * math::Rand() + 40.0) + 5.0 * (i + 1) + y;
         math::Rand();
     }
 }
