@@ -176,18 +176,15 @@ TEST_F(Hooks, CommandCloseBoxAndRefreshes) {
 
     comp.selection = {comp.layers[1]};
     do_command();
-    EXPECT_EQ(dialog_window(), window);
-    EXPECT_TRUE(ta::windowVisible(window));
-    EXPECT_FALSE(ta::enabled(control("check box", kCropText)));
+    EXPECT_EQ(std::tuple(dialog_window(), ta::windowVisible(window), ta::enabled(control("check box", kCropText))),
+              std::tuple(window, true, false));
     ASSERT_TRUE(ta::clickCloseBox(window));
-    EXPECT_EQ(dialog_window(), window);
-    EXPECT_FALSE(ta::windowVisible(window));
+    EXPECT_EQ(std::tuple(dialog_window(), ta::windowVisible(window)), std::tuple(window, false));
 
     comp.selection = {comp.layers[3], comp.layers[4]};
     host.update_menus();
     ASSERT_TRUE(host.invoke_command(command()));
-    EXPECT_TRUE(ta::windowVisible(window));
-    EXPECT_TRUE(ta::enabled(control("check box", kCropText)));
+    EXPECT_TRUE(ta::windowVisible(window) && ta::enabled(control("check box", kCropText)));
     comp.selection = {comp.layers[1]};
     fail_next("AcquireSuite", A_Err_MISSING_SUITE, true);
     host.idle();

@@ -125,8 +125,7 @@ TEST_F(Commands, OnlyAnEnabledCommandInAMenuCanBeChosenAfterItsMenuIsShown) {
     ASSERT_TRUE(h.command_enabled(thing));
     EXPECT_FALSE(h.invoke_command(thing));
     EXPECT_EQ(seen(), (std::vector<std::string>{"menu 2"}));
-    EXPECT_FALSE(h.invoke_command(other + 1000));
-    EXPECT_FALSE(h.invoke_command(unlisted));
+    EXPECT_FALSE(h.invoke_command(other + 1000) || h.invoke_command(unlisted));
     EXPECT_TRUE(_recorded.seen.empty());
     EXPECT_EQ(commands->AEGP_DoCommand(thing) + commands->AEGP_DoCommand(unlisted), A_Err_NONE);
     const std::string listed = std::to_string(thing), not_listed = std::to_string(unlisted);

@@ -128,9 +128,9 @@ TEST_F(Model, SelectionReorderAndDuplicates) {
                                            *host::handle_id(layer(0), host::HandleKind::layer)}));
     EXPECT_TRUE(h.undo_history().undo_steps().empty());
     select({});
-    EXPECT_FALSE(h.command_enabled(host::kDuplicateCommand));
-    EXPECT_FALSE(h.invoke_command(host::kDuplicateCommand));
-    EXPECT_EQ(stack().size(), 6u);
+    EXPECT_EQ((std::tuple{h.command_enabled(host::kDuplicateCommand), h.invoke_command(host::kDuplicateCommand),
+                          stack().size()}),
+              std::tuple(false, false, 6u));
 }
 
 // Names cross the interface in Mac Roman: the host's UTF-8 names go out

@@ -27,8 +27,7 @@ TEST(SuiteAccess, RemovedAndUnknownSuitesAreMissingOthersAreCountedAndBalanced) 
     EXPECT_EQ(std::tuple(h.suites().acquisitions(kAEGPLayerSuite, 10), h.suites().releases(kAEGPLayerSuite, 10)),
               std::tuple(2, 0));
     h.basic_suite()->ReleaseSuite(kAEGPLayerSuite, 10);
-    EXPECT_FALSE(h.balanced());
-    EXPECT_NE(h.balance_report().find("AEGP Layer Suite"), std::string::npos) << h.balance_report();
+    EXPECT_TRUE(!h.balanced() && h.balance_report().find("AEGP Layer Suite") != std::string::npos);
     h.basic_suite()->ReleaseSuite(kAEGPLayerSuite, 10);
     h.basic_suite()->ReleaseSuite(kPFAppSuite, 2);
     EXPECT_TRUE(h.balanced()) << h.balance_report();

@@ -102,8 +102,7 @@ TEST_F(ApplyTest, StreamsWrittenAndKeyed) {
             for (auto const& key : layer("Card").stream(id).keys) EXPECT_EQ(key.time.seconds(), 1.0);
         ASSERT_EQ(host.undo_history().undo_steps().size(), 1u);
         EXPECT_EQ(host.undo_history().undo_steps().back().name, "Test Assistant");
-        EXPECT_TRUE(host.undo());
-        EXPECT_EQ(host.save_scene(), before);
+        EXPECT_EQ((std::tuple{host.undo(), host.save_scene()}), std::tuple(true, before));
     }
 }
 
@@ -116,8 +115,7 @@ TEST_F(ApplyTest, NothingToApplyMakesAnEmptyUndoStep) {
         load(s);
         host.project().comp(host.main_comp())->selection.clear();
         ASSERT_EQ(apply(), A_Err_NONE);
-        EXPECT_EQ(dlg->positions_calls, 0);
-        EXPECT_EQ(writes_since_mark(), Calls{});
+        EXPECT_EQ(std::tuple(dlg->positions_calls, writes_since_mark()), std::tuple(0, Calls{}));
         Calls const calls = calls_since_mark();
         if (active)
             EXPECT_EQ(Calls(calls.end() - 3, calls.end()), aegp("StartUndoGroup GetCollectionNumItems EndUndoGroup"));

@@ -38,8 +38,8 @@ TEST(Strings, WhatTheTargetCannotHoldFailsTheCopy) {
     EXPECT_EQ(CFStringCreateWithCString(nullptr, nullptr, kCFStringEncodingMacRoman), nullptr);
     // The buffer must hold the terminating zero.
     Str s("1000");
-    EXPECT_FALSE(CFStringGetCString(s, buffer, 4, kCFStringEncodingASCII));
-    EXPECT_FALSE(CFStringGetCString(s, nullptr, 5, kCFStringEncodingASCII));
+    EXPECT_FALSE(CFStringGetCString(s, buffer, 4, kCFStringEncodingASCII) ||
+                 CFStringGetCString(s, nullptr, 5, kCFStringEncodingASCII));
     ASSERT_TRUE(CFStringGetCString(s, buffer, 5, kCFStringEncodingASCII));
     EXPECT_STREQ(buffer, "1000");
 }
