@@ -77,6 +77,5 @@ Bitmap renderView(HIViewRef view) { return to_bitmap(view_surface(view)); }
 
 bool writeWindowPng(WindowRef window, const std::string& path) { return to_png(window_surface(window), path); }
 
-bool writeViewPng(HIViewRef view, const std::string& path) { return to_png(view_surface(view), path); }
 
 }  // namespace tk::automation

@@ -62,11 +62,6 @@ size_t CGImageGetWidth(CGImageRef image) {
     return found ? static_cast<size_t>(found->width) : 0;
 }
 
-size_t CGImageGetHeight(CGImageRef image) {
-    const TkImage* found = find_image(image);
-    return found ? static_cast<size_t>(found->height) : 0;
-}
-
 void CGImageRelease(CGImageRef image) {
     TkImage* found = find_image(image);
     if (!found) return;

@@ -18,7 +18,7 @@ void use_fill(TkContext* c) {
 void use_stroke(TkContext* c) {
     const auto& s = c->state.stroke;
     cairo_set_source_rgba(c->cr, s[0], s[1], s[2], s[3]);
-    cairo_set_line_width(c->cr, c->state.lineWidth);
+    cairo_set_line_width(c->cr, 1);  // the platform's strokes are one pixel wide, cairo's two
 }
 
 // Rectangle calls paint without touching the path being built.
@@ -45,11 +45,6 @@ void CGContextSetRGBFillColor(CGContextRef ref, CGFloat red, CGFloat green, CGFl
 
 void CGContextSetRGBStrokeColor(CGContextRef ref, CGFloat red, CGFloat green, CGFloat blue, CGFloat alpha) {
     if (TkContext* c = find_context(ref)) set_colour(c->state.stroke, red, green, blue, alpha);
-}
-
-void CGContextSetLineWidth(CGContextRef ref, CGFloat width) {
-    TkContext* c = find_context(ref);
-    if (c && width >= 0) c->state.lineWidth = width;
 }
 
 void CGContextFillRect(CGContextRef ref, CGRect rect) {
@@ -113,22 +108,6 @@ void CGContextStrokePath(CGContextRef ref) {
     use_stroke(c);
     cairo_stroke(c->cr);
     end_paint(c);
-}
-
-void CGContextSaveGState(CGContextRef ref) {
-    TkContext* c = find_context(ref);
-    if (!c) return;
-    c->saved.push_back(c->state);
-    cairo_save(c->cr);
-}
-
-void CGContextRestoreGState(CGContextRef ref) {
-    // A restore without a matching save is ignored.
-    TkContext* c = find_context(ref);
-    if (!c || c->saved.empty()) return;
-    c->state = c->saved.back();
-    c->saved.pop_back();
-    cairo_restore(c->cr);
 }
 
 }  // extern "C"

@@ -26,7 +26,6 @@ TkContext* new_context(cairo_t* cr) {
 }
 
 void release_context(TkContext* context) {
-    if (--context->refCount > 0) return;
     cairo_destroy(context->cr);
     if (context->isBitmap) {
         cairo_surface_destroy(context->bitmap.surface);
@@ -105,11 +104,6 @@ extern "C" {
 
 void CGContextRelease(CGContextRef c) {
     if (TkContext* context = find_context(c)) release_context(context);
-}
-
-CGContextRef CGContextRetain(CGContextRef c) {
-    if (TkContext* context = find_context(c)) ++context->refCount;
-    return c;
 }
 
 }  // extern "C"

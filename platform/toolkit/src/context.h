@@ -29,15 +29,12 @@ struct TkBitmapMemory {
 struct TkGraphicsState {
     double fill[4] = {0, 0, 0, 1};
     double stroke[4] = {0, 0, 0, 1};
-    double lineWidth = 1;
 };
 
 struct TkContext {
     TkSerial serial = 0;
-    int refCount = 1;
     cairo_t* cr = nullptr;
     TkGraphicsState state;
-    std::vector<TkGraphicsState> saved;
     bool isBitmap = false;
     TkBitmapMemory bitmap;
     TkSerial portWindow = 0;  // the window of a context begun on its port

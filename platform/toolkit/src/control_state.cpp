@@ -100,27 +100,10 @@ OSStatus SetControlTitleWithCFString(ControlRef control, CFStringRef title) {
     return noErr;
 }
 
-OSStatus CopyControlTitleAsCFString(ControlRef control, CFStringRef* outTitle) {
-    if (!outTitle) return paramErr;
-    *outTitle = nullptr;
-    const TkView* view = find_view(control);
-    if (!view) return errUnknownControl;
-    *outTitle = new_string(view->title);
-    return noErr;
-}
-
 OSStatus SetControlCommandID(ControlRef control, UInt32 commandID) {
     TkView* view = find_view(control);
     if (!view) return errUnknownControl;
     view->commandID = commandID;
-    return noErr;
-}
-
-OSStatus GetControlCommandID(ControlRef control, UInt32* outCommandID) {
-    const TkView* view = find_view(control);
-    if (!view) return errUnknownControl;
-    if (!outCommandID) return paramErr;
-    *outCommandID = view->commandID;
     return noErr;
 }
 

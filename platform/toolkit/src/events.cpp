@@ -63,8 +63,6 @@ extern "C" {
 
 EventHandlerUPP NewEventHandlerUPP(EventHandlerProcPtr userRoutine) { return userRoutine; }
 
-void DisposeEventHandlerUPP(EventHandlerUPP) {}
-
 OSStatus InstallEventHandler(EventTargetRef inTarget, EventHandlerUPP inHandler, ItemCount inNumTypes,
                              const EventTypeSpec* inList, void* inUserData, EventHandlerRef* outRef) {
     if (outRef) *outRef = nullptr;

@@ -47,7 +47,6 @@ struct OpaqueEventRef {
 
 struct TkString {
     TkSerial serial = 0;
-    int refCount = 1;
     std::u16string chars;  // UTF-16, as the platform keeps strings
 };
 

@@ -9,12 +9,8 @@ void SetPortWindowPort(WindowRef window) {
     if (TkWindow* found = find_window(window)) registry().currentPort = found;
 }
 
-CGrafPtr GetWindowPort(WindowRef window) { return port_of(find_window(window)); }
-
 void GetPort(GrafPtr* port) {
     if (port) *port = port_of(registry().currentPort);
 }
-
-WindowRef GetWindowFromPort(CGrafPtr port) { return ref_of(find_port_window(port)); }
 
 }  // extern "C"

@@ -11,7 +11,7 @@
 namespace tk::detail {
 
 CFStringRef new_string(std::u16string chars) {
-    auto* string = new TkString{next_serial(), 1, std::move(chars)};
+    auto* string = new TkString{next_serial(), std::move(chars)};
     registry().strings.add(string);
     return ref_of(string);
 }
@@ -98,14 +98,9 @@ CFIndex CFStringGetLength(CFStringRef theString) {
 
 void CFRelease(CFTypeRef cf) {
     TkString* string = find_string(cf);
-    if (!string || --string->refCount > 0) return;
+    if (!string) return;
     registry().strings.remove(string);
     delete string;
-}
-
-CFTypeRef CFRetain(CFTypeRef cf) {
-    if (TkString* string = find_string(cf)) ++string->refCount;
-    return cf;
 }
 
 }  // extern "C"

@@ -21,9 +21,8 @@ TEST(Drawing, BitmapMemoryHoldsPremultipliedRedGreenBlueAlphaFromTheTopLeft) {
     CGContextRef context =
         CGBitmapContextCreate(pixels.data(), kWidth, 6, 8, kWidth * 4, space, kCGImageAlphaPremultipliedLast);
     ASSERT_NE(context, nullptr);
-    CGContextRestoreGState(context);                                     // without a save: ignored
     pixels[36] = 0, pixels[37] = 255, pixels[38] = 0, pixels[39] = 255;  // green at 9,0
-    CGContextStrokeRect(context, CGRect{{6.5, 0.5}, {1, 1}});            // black and one pixel wide until set
+    CGContextStrokeRect(context, CGRect{{6.5, 0.5}, {1, 1}});            // black and one pixel wide
     CGContextFillRect(context, CGRect{{0, 4}, {1, 1}});
     CGContextSetRGBFillColor(context, 1, 0, 0, 1);
     CGContextFillRect(context, CGRect{{2, 1}, {3, 2}});
@@ -73,12 +72,11 @@ TEST(Drawing, EachBitmapLayoutHoldsItsChannelsInItsOrder) {
 TEST(Drawing, BadBitmapRequestsAreRefused) {
     std::vector<unsigned char> memory(64);
     CGColorSpaceRef space = CGColorSpaceCreateDeviceRGB();
-    EXPECT_EQ(CGBitmapContextCreate(memory.data(), 4, 4, 16, 16, space, kCGImageAlphaPremultipliedLast), nullptr);
-    EXPECT_EQ(CGBitmapContextCreate(memory.data(), 4, 4, 8, 8, space, kCGImageAlphaPremultipliedLast), nullptr);
-    EXPECT_EQ(CGBitmapContextCreate(memory.data(), 0, 4, 8, 0, space, kCGImageAlphaPremultipliedLast), nullptr);
-    EXPECT_EQ(CGBitmapContextCreate(memory.data(), 4, 4, 8, 16, nullptr, kCGImageAlphaPremultipliedLast), nullptr);
-    EXPECT_EQ(CGBitmapContextCreateImage(nullptr), nullptr);
-    EXPECT_EQ(CGImageGetWidth(nullptr), 0u);
+    // Width, bits per component, bytes per row and colour space: 16-bit
+    // components, a row too short, no width, no colour space.
+    for (auto [w, b, r, cs] : {std::tuple{4, 16, 16, space}, {4, 8, 8, space}, {0, 8, 0, space}, {4, 8, 16, nullptr}})
+        EXPECT_EQ(CGBitmapContextCreate(memory.data(), w, 4, b, r, cs, kCGImageAlphaPremultipliedLast), nullptr) << w;
+    EXPECT_EQ(std::tuple(CGBitmapContextCreateImage(nullptr), CGImageGetWidth(nullptr)), std::tuple(nullptr, 0u));
     // No image draws nothing.
     CGContextRef context = CGBitmapContextCreate(memory.data(), 4, 4, 8, 16, space, kCGImageAlphaPremultipliedLast);
     CGContextDrawImage(context, CGRect{{0, 0}, {4, 4}}, nullptr);

@@ -148,7 +148,6 @@ Bitmap renderWindow(WindowRef window);
 // The view and its subviews over the dialog background, the view's top-left at 0, 0.
 Bitmap renderView(HIViewRef view);
 bool writeWindowPng(WindowRef window, const std::string& path);
-bool writeViewPng(HIViewRef view, const std::string& path);
 
 // ---- Live objects and screens -------------------------------------------------------
 

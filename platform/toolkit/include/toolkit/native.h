@@ -98,7 +98,6 @@ CFStringRef CFStringCreateWithCString(CFAllocatorRef alloc, const char* cStr, CF
 Boolean CFStringGetCString(CFStringRef theString, char* buffer, CFIndex bufferSize, CFStringEncoding encoding);
 CFIndex CFStringGetLength(CFStringRef theString);
 void CFRelease(CFTypeRef cf);
-CFTypeRef CFRetain(CFTypeRef cf);
 
 // ---- Opaque references ---------------------------------------------------------
 typedef struct OpaqueWindowPtr* WindowRef;
@@ -156,9 +155,7 @@ OSStatus SetWindowTitleWithCFString(WindowRef window, CFStringRef title);
 OSStatus CopyWindowTitleAsCFString(WindowRef window, CFStringRef* outTitle);
 OSStatus SetThemeWindowBackground(WindowRef window, ThemeBrush brush, Boolean update);
 void SetPortWindowPort(WindowRef window);
-CGrafPtr GetWindowPort(WindowRef window);
 void GetPort(GrafPtr* port);
-WindowRef GetWindowFromPort(CGrafPtr port);
 
 // ---- Theme text ----------------------------------------------------------------
 typedef UInt16 ThemeFontID;
@@ -315,9 +312,7 @@ OSErr GetControlData(ControlRef control, ControlPartCode part, ResType tagName, 
 OSErr SetControlData(ControlRef control, ControlPartCode part, ResType tagName, Size size, const void* data);
 OSErr SetControlFontStyle(ControlRef control, const ControlFontStyleRec* inStyle);
 OSStatus SetControlTitleWithCFString(ControlRef control, CFStringRef title);
-OSStatus CopyControlTitleAsCFString(ControlRef control, CFStringRef* outTitle);
 OSStatus SetControlCommandID(ControlRef control, UInt32 commandID);
-OSStatus GetControlCommandID(ControlRef control, UInt32* outCommandID);
 SInt32 GetControl32BitValue(ControlRef control);
 void SetControl32BitValue(ControlRef control, SInt32 newValue);
 SInt32 GetControl32BitMinimum(ControlRef control);
@@ -386,7 +381,6 @@ struct HICommand {
 };
 
 EventHandlerUPP NewEventHandlerUPP(EventHandlerProcPtr userRoutine);
-void DisposeEventHandlerUPP(EventHandlerUPP userUPP);
 OSStatus InstallEventHandler(EventTargetRef inTarget, EventHandlerUPP inHandler, ItemCount inNumTypes,
                              const EventTypeSpec* inList, void* inUserData, EventHandlerRef* outRef);
 OSStatus RemoveEventHandler(EventHandlerRef inHandlerRef);
@@ -429,7 +423,6 @@ enum : CGBitmapInfo { kCGImageAlphaNone = 0, kCGImageAlphaPremultipliedLast = 1,
 
 void CGContextSetRGBFillColor(CGContextRef c, CGFloat red, CGFloat green, CGFloat blue, CGFloat alpha);
 void CGContextSetRGBStrokeColor(CGContextRef c, CGFloat red, CGFloat green, CGFloat blue, CGFloat alpha);
-void CGContextSetLineWidth(CGContextRef c, CGFloat width);
 void CGContextFillRect(CGContextRef c, CGRect rect);
 void CGContextStrokeRect(CGContextRef c, CGRect rect);
 void CGContextClearRect(CGContextRef c, CGRect rect);
@@ -440,10 +433,7 @@ void CGContextClosePath(CGContextRef c);
 void CGContextFillPath(CGContextRef c);
 void CGContextStrokePath(CGContextRef c);
 void CGContextDrawImage(CGContextRef c, CGRect rect, CGImageRef image);
-void CGContextSaveGState(CGContextRef c);
-void CGContextRestoreGState(CGContextRef c);
 void CGContextRelease(CGContextRef c);
-CGContextRef CGContextRetain(CGContextRef c);
 
 // Bitmap contexts draw straight into the caller's memory: 8 bits per
 // component, RGBA with alpha premultiplied and stored last.
@@ -451,7 +441,6 @@ CGContextRef CGBitmapContextCreate(void* data, size_t width, size_t height, size
                                    size_t bytesPerRow, CGColorSpaceRef space, CGBitmapInfo bitmapInfo);
 CGImageRef CGBitmapContextCreateImage(CGContextRef context);
 size_t CGImageGetWidth(CGImageRef image);
-size_t CGImageGetHeight(CGImageRef image);
 void CGImageRelease(CGImageRef image);
 CGColorSpaceRef CGColorSpaceCreateDeviceRGB(void);
 void CGColorSpaceRelease(CGColorSpaceRef space);
