@@ -76,6 +76,8 @@ TEST_F(Undo, APersonsNewAndDeletedLayersAreStepsOfTheirOwnAndMustHoldTogether) {
         EXPECT_EQ(h.add_layer(bad), 0u);
     camera.name = "New Camera";
     camera.three_d = true;
+    // Keys in order hold together.
+    camera.stream(host::StreamId::position).keys = {{host::Time(), {}}, {*host::Time::fraction(1, 1), {}}};
     ASSERT_NE(h.add_layer(camera, 1), 0u);
     const host::Project with_camera = h.project();
     const host::ObjectId b = h.find_layer("B");
