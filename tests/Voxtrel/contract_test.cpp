@@ -167,9 +167,9 @@ TEST_F(Hooks, CommandCloseBoxAndRefreshes) {
     fail_next("AcquireSuite", A_Err_MISSING_SUITE, true);
     do_command();
     host.calls().clear_faults();
-    ASSERT_FALSE(host.hooks().failures.empty());
-    EXPECT_EQ(host.hooks().failures.back().hook, "command");
-    EXPECT_EQ(host.hooks().failures.back().status, 516);
+    auto const& failures = host.hooks().failures;
+    ASSERT_FALSE(failures.empty());
+    EXPECT_EQ(std::tuple(failures.back().hook, failures.back().status), std::tuple("command", 516));
     WindowRef const window = dialog_window();
     ASSERT_NE(window, nullptr);
     EXPECT_FALSE(ta::windowVisible(window));
@@ -189,8 +189,7 @@ TEST_F(Hooks, CommandCloseBoxAndRefreshes) {
     fail_next("AcquireSuite", A_Err_MISSING_SUITE, true);
     host.idle();
     host.calls().clear_faults();
-    EXPECT_EQ(host.hooks().failures.back().hook, "idle");
-    EXPECT_EQ(host.hooks().failures.back().status, 516);
+    EXPECT_EQ(std::tuple(failures.back().hook, failures.back().status), std::tuple("idle", 516));
     EXPECT_TRUE(ta::enabled(control("check box", kCropText)));
     host.idle();
     EXPECT_FALSE(ta::enabled(control("check box", kCropText)));

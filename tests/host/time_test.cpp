@@ -72,7 +72,8 @@ TEST(Time, ATimesAndArithmeticAreExactAndATimesPreferTheFrameRateAsScale) {
     EXPECT_TRUE(fraction(big - 1, big + 1) > fraction(big - 3, big - 1) && fraction(-1, 3) > fraction(-1, 2));
     // Results beyond the limit are refused rather than rounded.
     const Time fine = fraction(1, (std::int64_t{1} << 52) - 1);
-    EXPECT_FALSE(fine.plus(fraction(1, (std::int64_t{1} << 52) - 3)) || Time::fraction(Time::kLimit, 1));
+    EXPECT_FALSE(fine.plus(fraction(1, (std::int64_t{1} << 52) - 3)) || Time::fraction(Time::kLimit, 1) ||
+                 Time::fraction(-Time::kLimit, 1));
 }
 
 }  // namespace
