@@ -24,7 +24,7 @@ CGContextRef CGBitmapContextCreate(void* data, size_t width, size_t height, size
     bitmap.height = static_cast<int>(height);
     bitmap.bytesPerRow = static_cast<int>(bytesPerRow);
     bitmap.info = bitmapInfo;
-    // Every layout is opaque to cairo where it has no alpha: the pixels come in with alpha 255.
+    // A layout without alpha reaches cairo with alpha 255 in every pixel, so one format serves all.
     bitmap.surface = cairo_image_surface_create_for_data(bitmap.data, CAIRO_FORMAT_ARGB32, bitmap.width, bitmap.height,
                                                          bitmap.bytesPerRow);
     if (cairo_surface_status(bitmap.surface) != CAIRO_STATUS_SUCCESS) {
