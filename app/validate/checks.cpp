@@ -178,7 +178,7 @@ void Checks::scan(long number, const host::CallRecord& call, const std::string& 
             add("the application wrote " + call_text(number) + " after " + call_text(group_.failed_read) +
                 " was refused while reading, while " + step);
         }
-        if (depth_ > 0) group_.writing = true;
+        group_.writing = true;  // outside a group, the next group's start resets it
         return;
     }
     if (depth_ == 0 || group_.writing) return;

@@ -58,14 +58,7 @@ A_Err death(AEGP_GlobalRefcon, AEGP_DeathRefcon) {
 // One edit of the project in an undo group, made only from what could be read.
 A_Err edit(const AEGP_UtilitySuite3& util, const AEGP_ItemSuite3& items, const AEGP_CommandSuite1& commands,
            AEGP_Command command) {
-    const bool grouped = !fault("outside-group");
-    if (grouped) {
-        const A_Err started = util.AEGP_StartUndoGroup(fault("group-name") ? "Layers" : "Voxtrel");
-        if (started) {
-            if (fault("unopened-group")) util.AEGP_EndUndoGroup();
-            return started;
-        }
-    }
+    if (const A_Err started = util.AEGP_StartUndoGroup("Voxtrel")) return started;
     AEGP_ItemH item = nullptr;
     A_Err err = items.AEGP_GetActiveItem(&item);
     if (err && fault("crash-after-refusal")) {
@@ -75,11 +68,8 @@ A_Err edit(const AEGP_UtilitySuite3& util, const AEGP_ItemSuite3& items, const A
     if (err && fault("sanitizer-exit")) std::fputs("a\n==7==ERROR: LeakSanitizer: b\nc\n", stderr), std::_Exit(3);
     if (err && fault("exit-early")) std::_Exit(0);
     if (!err || fault("write-after-failed-read")) err = commands.AEGP_DoCommand(command);
-    if (grouped && !fault("open-group")) {
-        const A_Err ended = util.AEGP_EndUndoGroup();
-        if (!err) err = ended;
-    }
-    return err;
+    const A_Err ended = util.AEGP_EndUndoGroup();
+    return err ? err : ended;
 }
 
 A_Err entry(SPBasicSuite* basic, AEGP_PluginID id) {
@@ -98,8 +88,6 @@ A_Err entry(SPBasicSuite* basic, AEGP_PluginID id) {
     AEGP_Command command = 0;
     if (const A_Err err = commands->AEGP_GetUniqueCommand(&command)) {
         if (fault("leak")) suites.keep();
-        if (fault("blame-suite")) return kMissingSuite;
-        if (fault("own-status")) return -1;
         return err;
     }
     CFStringRef title = CFStringCreateWithCString(nullptr, "Voxtrel Test", kCFStringEncodingUTF8);

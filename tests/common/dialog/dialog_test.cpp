@@ -211,8 +211,7 @@ TEST_F(Builder, IconWithoutItemStillGetsAWrapper) {
     };
     ASSERT_NE(full.make(), nullptr);
     EXPECT_EQ(std::pair(full.get_item(99) != nullptr, icon), std::pair(true, ADMItemRef{}));
-    ASSERT_EQ(full.wrappers().size(), 1u);
-    EXPECT_EQ(full.wrappers().front()->GetItemRef(), nullptr);
+    EXPECT_TRUE(full.wrappers().size() == 1 && !full.wrappers().front()->GetItemRef());
 }
 
 // Enabling a whole dialog: the item walk starts at the first item with ID -1
@@ -240,13 +239,10 @@ TEST_F(Enabling, ReachesTheItemsFromIdMinusOneAndTheIconsOnAChangeOfState) {
             on += IsControlEnabled(item == items[4] ? label_of(item) : control_of(item)) ? '1' : '0';
         return on;
     };
-    dlg.Enable(false);
-    EXPECT_EQ(states(), "-11111");
-    dlg.Enable(true);
-    EXPECT_EQ(states(), "+11111");
-    dlg.Enable(false);
+    std::vector<std::string> seen;
+    for (bool on : {false, true, false}) dlg.Enable(on), seen.push_back(states());
     // A static text never reports itself enabled, so disabling leaves its text alone.
-    EXPECT_EQ(states(), "-10001");
+    EXPECT_EQ(seen, (std::vector<std::string>{"-11111", "+11111", "-10001"}));
     EnableControl(icon);
     dlg.Enable(false);
     EXPECT_TRUE(IsControlEnabled(icon));
@@ -306,9 +302,7 @@ TEST_F(Wrapping, CreateInstallsTheWrapperWhichTakesTheClicks) {
     auto* refused = new TestItem(trace);
     refused->init_result = 1;
     EXPECT_EQ(refused->Create(dlg.GetDialogRef(), ADMRect{30, 0, 50, 60}, kADMTextPushButtonType, 8), nullptr);
-    EXPECT_EQ(refused->GetItemRef(), nullptr);
-    ASSERT_NE(dlg.get_item(8), nullptr);
-    EXPECT_EQ(ADMItemSuite10::GetUserData(dlg.get_item(8)), nullptr);
+    EXPECT_TRUE(!refused->GetItemRef() && dlg.get_item(8) && !ADMItemSuite10::GetUserData(dlg.get_item(8)));
     delete refused;
 
     TestItem orphan(trace);
@@ -412,9 +406,7 @@ TEST_F(ImageItems, DrawingGoesIntoAnImageOfTheItemsSizeKeptUntilTheSizeChanges) 
     ADMRect const none{0, 0, 0, 0};
     ADMItemSuite10::SetLocalRect(item, &none);
     draw();
-    EXPECT_EQ(painted->GetImageRef(), nullptr);
-    ASSERT_EQ(painted->drawers.size(), 2u);
-    EXPECT_EQ(painted->drawers[0], painted->drawers[1]);
+    EXPECT_TRUE(!painted->GetImageRef() && painted->drawers.size() == 2 && painted->drawers[0] == painted->drawers[1]);
 }
 
 // The destroy protocols: a dialog wrapper deleted or only detached when its
