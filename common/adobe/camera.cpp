@@ -38,8 +38,8 @@ Vector cart_to_sphere(Vector const& v) {
 
 // The X, Y and Z rotations, in degrees, that the host gives a camera looking along -d.
 void orient_layer(Vector const& d, AEGP_StreamValue& out) {
-    Vector const X(1, 0, 0);
-    Vector const Z(0, 0, 1);
+    Vector const& X = Vector::Ex();
+    Vector const& Z = Vector::Ez();
     Vector const sphere = cart_to_sphere(d);
     double const phi = sphere.y;
     double const theta = sphere.z;
