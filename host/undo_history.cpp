@@ -5,7 +5,7 @@ namespace host {
 namespace {
 
 // Keys of the objects a group keeps, one space per kind.
-enum class Kept : std::uint64_t { layer = 1, stream = 2, order = 3, selection = 4 };
+enum class Kept : std::uint64_t { layer, stream, order, selection };
 
 std::uint64_t key(Kept kind, ObjectId id, std::uint64_t stream = 0) {
     return static_cast<std::uint64_t>(kind) << 60 | std::uint64_t{id} << 8 | stream;

@@ -1,7 +1,7 @@
 #include "checks.h"
 
 #include <algorithm>
-#include <array>
+#include <iterator>
 #include <string_view>
 
 #include "project_difference.h"
@@ -19,10 +19,9 @@ constexpr A_Err kOtherFailure = 1;
 
 // Calls that change the project.
 bool is_write(std::string_view f) {
-    static constexpr std::array<std::string_view, 6> writes = {"AEGP_SetStreamValue", "AEGP_InsertKeyframe",
-                                                                "AEGP_DuplicateLayer", "AEGP_ReorderLayer",
-                                                                "AEGP_SetSelection",   "AEGP_DoCommand"};
-    return std::find(writes.begin(), writes.end(), f) != writes.end();
+    static constexpr std::string_view writes[] = {"AEGP_SetStreamValue", "AEGP_InsertKeyframe", "AEGP_DuplicateLayer",
+                                                  "AEGP_ReorderLayer",   "AEGP_SetSelection",   "AEGP_DoCommand"};
+    return std::find(std::begin(writes), std::end(writes), f) != std::end(writes);
 }
 
 // Calls that fetch what an application reads. Opening a stream is left out:
