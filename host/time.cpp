@@ -20,9 +20,10 @@ Wide gcd(Wide a, Wide b) {
 bool within_limit(Wide n, Wide d) { return d > 0 && d < kWideLimit && n > -kWideLimit && n < kWideLimit; }
 
 // The next continued-fraction convergent term: x0, x1 := x1, a * x1 + x0;
-// false when it would reach the limit.
+// false when it would reach the limit. The first test keeps a * x1 from
+// overflowing (a can be far beyond the limit); the second is exact.
 bool next_convergent(Wide a, Wide& x0, Wide& x1) {
-    if (x1 != 0 && a > (kWideLimit - 1 - x0) / x1) return false;
+    if (x1 != 0 && a > kWideLimit / x1) return false;
     const Wide x = a * x1 + x0;
     if (x >= kWideLimit) return false;
     x0 = x1;
