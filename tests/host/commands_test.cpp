@@ -21,6 +21,7 @@ struct Recorded {
     A_Boolean handle = 0;
     A_Err hook_status = A_Err_NONE;
     AEGP_Command disabled_by_menu_hook = 0;
+    const AEGP_CommandSuite1* again = nullptr;  // the recording command hook runs its command again through it
 } _recorded;
 
 A_Err record_command(AEGP_GlobalRefcon, AEGP_CommandRefcon refcon, AEGP_Command command, AEGP_HookPriority priority,
@@ -28,6 +29,7 @@ A_Err record_command(AEGP_GlobalRefcon, AEGP_CommandRefcon refcon, AEGP_Command 
     _recorded.seen.push_back(std::string(reinterpret_cast<const char*>(refcon)) + " " + std::to_string(command) + " p" +
                     std::to_string(priority) + (already ? " already" : ""));
     if (_recorded.handle) *handled = 1;
+    if (_recorded.again) _recorded.seen.push_back(std::to_string(_recorded.again->AEGP_DoCommand(command)));
     return _recorded.hook_status;
 }
 
@@ -111,6 +113,18 @@ TEST_F(Commands, HooksForTheCommandAndForEveryCommandRunInOrderWithHandledFlag) 
     // Both hooks ran and failed.
     EXPECT_TRUE(h.hooks().failures.size() == 2 && h.hooks().failures[0].hook == "command" &&
                 h.hooks().failures[0].status == 516);
+}
+
+// A command that runs itself from its hook is stopped eight deep: the innermost run is refused.
+TEST_F(Commands, ACommandThatRunsItselfIsStoppedEightDeep) {
+    const AEGP_Command c = new_command("Again");
+    reg->AEGP_RegisterCommandHook(plugin, AEGP_HP_BeforeAE, c, record_command, name("again"));
+    _recorded.again = commands;
+    h.invoke_command(c);
+    std::vector<std::string> expected(8, "again " + std::to_string(c) + " p1");
+    expected.push_back(std::to_string(A_Err_GENERIC));
+    expected.resize(16, "0");
+    EXPECT_EQ(seen(), expected);
 }
 
 // A person chooses only an enabled command in a menu, and only after its menu

@@ -59,8 +59,7 @@ TEST(Loading, ModuleRegistersItsCommandAndHooksAndSeesItsArguments) {
     const host::LoadResult again = h.load_module(HOST_TEST_PLUGIN);
     EXPECT_TRUE(again.ok() && again.plugin != r.plugin);
     h.quit();
-    ASSERT_EQ(h.alerts().size(), 5u);
-    EXPECT_EQ(h.alerts()[1].text + ", " + h.alerts()[4].text, "command ran, goodbye");
+    EXPECT_TRUE(h.alerts().size() == 5 && h.alerts()[1].text + ", " + h.alerts()[4].text == "command ran, goodbye");
     EXPECT_TRUE(h.balanced()) << h.balance_report();
 }
 

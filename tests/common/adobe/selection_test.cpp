@@ -17,19 +17,16 @@ TEST_F(SelectionTest, TheLargest3DSourceCounts) {
                1280, 720));
     open();
     const auto sizes = [&] { return std::array{dlg->max_width, dlg->max_height, dlg->comp_width, dlg->comp_height}; };
-    ASSERT_EQ(dlg->save_selection(), A_Err_NONE);
-    EXPECT_EQ(sizes(), (std::array{1920, 1080, 1280, 720}));
+    EXPECT_EQ((std::tuple{dlg->save_selection(), sizes()}), std::tuple(A_Err_NONE, std::array{1920, 1080, 1280, 720}));
     EXPECT_EQ(dlg->comp, host::Host::comp_handle(host.main_comp()));
 
     // Of two equal areas the first in handle order wins, whatever the selection order.
     load(scene({footage("Wide", 1000, 500), footage("Tall", 500, 1000)}));
     host.project().comp(host.main_comp())->selection = {layer("Tall").id, layer("Wide").id};
-    ASSERT_EQ(dlg->save_selection(), A_Err_NONE);
-    EXPECT_EQ(sizes(), (std::array{1000, 500, 1920, 1080}));
+    EXPECT_EQ((std::tuple{dlg->save_selection(), sizes()}), std::tuple(A_Err_NONE, std::array{1000, 500, 1920, 1080}));
 
     load(scene({layer_of("Title", "text"), unselected(footage("Card", 640, 480))}));
-    ASSERT_EQ(dlg->save_selection(), A_Err_NONE);
-    EXPECT_EQ(sizes(), (std::array{0, 0, 1920, 1080}));
+    EXPECT_EQ((std::tuple{dlg->save_selection(), sizes()}), std::tuple(A_Err_NONE, std::array{0, 0, 1920, 1080}));
 
     // No active composition is not an error.
     json s = scene({footage("Card", 640, 480)});

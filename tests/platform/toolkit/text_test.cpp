@@ -60,6 +60,8 @@ TEST(Strings, LineBreaksStartLines) {
 TEST(Strings, OnlyTheThreeThemeFontsCanBeUsed) {
     const ThemeFontID fonts[] = {kThemeSystemFont, kThemeSmallSystemFont, kThemeMiniSystemFont, 2};
     for (const ThemeFontID font : fonts) EXPECT_EQ(UseThemeFont(font, smSystemScript), font == 2 ? paramErr : noErr);
+    // Measuring needs somewhere to put the size.
+    EXPECT_EQ(GetThemeTextDimensions(Str("x"), kThemeSystemFont, kThemeStateActive, false, nullptr, nullptr), paramErr);
 }
 
 // Justified text starts at the left, midway into the room the text leaves, or where that room ends.
