@@ -65,9 +65,11 @@ TEST(Panels, ToggleOpensAFrameWithTheContainerAndClosesItContainerFirst) {
     EXPECT_TRUE(h.hooks().failures.size() == 1 && h.hooks().failures[0].hook == "create panel");
     _fake.status = A_Err_NONE;
 
+    _fake.snap = {4001, 1};  // the frame is from 1 to 4000 pixels each way
     ASSERT_EQ(_panels->AEGP_ToggleVisibility(match), A_Err_NONE);
     ASSERT_TRUE(h.panel_open(kMatch));  // how it opens is pinned by the --panel golden run
-    EXPECT_EQ(h.panel_title(kMatch), "R\xC3\xBC" "ckblick");
+    EXPECT_EQ(std::tuple(h.panel_title(kMatch), h.panel_size(kMatch)->x, h.panel_size(kMatch)->y),
+              std::tuple("R\xC3\xBC" "ckblick", 4000, 1));
     CFStringRef title = nullptr;
     CopyWindowTitleAsCFString(h.panel_window(kMatch), &title);
     char text[64] = {};
