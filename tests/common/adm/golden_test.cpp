@@ -47,7 +47,7 @@ ASErr build_all_items(ADMDialogRef dialog) {
     }
     add(dialog, kADMPicturePushButtonType, {212, 16, 244, 48});
     add(dialog, kADMPictureStaticType, {212, 60, 244, 92});
-    text(kADMTextEditType, {40, 212, 53, 288}, "-3.25");
+    text(kADMTextEditType, {40, 212, 53, 288}, "-31415.92653589793");  // too long to show whole
     // Made last, drawn first: the frame lies behind the field inside it.
     text(kADMFrameType, {4, 200, 244, 300}, "Frame");
     ADMItemSuite10::SetFont(text(kADMTextStaticType, {70, 212, 84, 290}, "Courier"), kADMFixedWidthFont);
@@ -71,15 +71,16 @@ protected:
     }
 };
 
-// The dialog with a character selected in its second edit field, then its popup menu opened, with the mouse pressed
-// on the first entry.
+// The dialog with the last character selected in its second edit field, scrolled to keep it in sight, then its popup
+// menu opened, with the mouse pressed on the first entry.
 TEST_F(Golden, EveryItemTypeInAWindowAndAnOpenMenu) {
     ADMDialogRef dialog = makeWindow(build_all_items);
     ASSERT_NE(dialog, nullptr);
     WindowRef window = from_ref(dialog)->window;
     ADMDialogSuite9::Show(dialog, true);
     ASSERT_TRUE(tka::focus(from_ref(ADMDialogSuite9::GetItem(dialog, kFocusedFieldId))->control));
-    tka::pressKey(kLeftArrowCharCode, shiftKey);  // "5" selected
+    tka::pressKey(kLeftArrowCharCode, 0);  // "3", the last character, selected with the caret after it
+    tka::pressKey(kRightArrowCharCode, shiftKey);
     EXPECT_EQ(compare(window, "all_items"), "");
     ASSERT_TRUE(tka::openPopup(from_ref(ADMDialogSuite9::GetItem(dialog, kMenuId))->control));
     WindowRef menu = tka::openMenuWindow();
