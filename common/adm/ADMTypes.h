@@ -71,10 +71,8 @@ enum : ADMDialogStyle {
 };
 
 typedef ADMInt32 ADMFont;
+// 0 to 2, the default, dialog and palette fonts, are drawn plain; nothing asks for them by name.
 enum : ADMFont {
-    kADMDefaultFont = 0,
-    kADMDialogFont = 1,
-    kADMPaletteFont = 2,
     kADMItalicDialogFont = 3,
     kADMItalicPaletteFont = 4,
     kADMBoldDialogFont = 5,
