@@ -75,8 +75,7 @@ TEST_F(LayerInfoTest, MatrixIsZeroUntilRefreshed) {
     open();
 
     Record r = capture("Card");
-    EXPECT_TRUE(all_zero(r.mat));
-    EXPECT_TRUE(all_zero(Record().mat));
+    EXPECT_TRUE(all_zero(r.mat) && all_zero(Record().mat));
 
     r.refresh_mat();
     // Z turns first, then X, then the shift: (1, 0, 0) -> (0, 1, 0) -> (0, 0, 1).

@@ -128,6 +128,11 @@ TEST(Input, AClickIsAPressAndAReleaseInsideTheControl) {
     ta::mouseDragged(d.window, inside);
     ta::mouseUp(d.window, inside);
     EXPECT_EQ(std::pair(GetControl32BitValue(box), d.seen), std::pair(1, std::string("Box")));
+    // A control disposed while pressed takes its press with it: the release clicks nothing.
+    ta::mouseDown(d.window, inside);
+    DisposeControl(box);
+    ta::mouseUp(d.window, inside);
+    EXPECT_EQ(d.seen, "Box");
 }
 
 TEST(Input, WhatAClickDoesToEachKindOfControl) {

@@ -82,6 +82,8 @@ TEST(PopupMenu, ChoosingClosingAndDismissing) {
              ta::mouseUp(menu, Point{-20, 10});
          },
          2, 0, 0},
+        {"releasing over another window closes it",
+         [&] { ta::mouseDown(ta::openMenuWindow(), Point{10, 10}), ta::mouseUp(w.window, Point{10, 10}); }, 2, 0, 0},
     };
     for (const auto& way : ways) {
         SCOPED_TRACE(way.how);
