@@ -305,7 +305,7 @@ void Checks::application(const host::Project& before, std::size_t steps_before, 
 
 void Checks::at_quit() {
     const tk::automation::LiveCounts left = tk::automation::liveCounts();
-    if (left.total() != 0) add("after quit the toolkit still holds " + counts_text(left));
+    if (left != tk::automation::LiveCounts{}) add("after quit the toolkit still holds " + counts_text(left));
     const host::SuiteRegistry& suites = host_.suites();
     if (suites.refused_releases() > 0)
         add("the plug-in released a suite it did not hold (" + std::to_string(suites.refused_releases()) + " times)");

@@ -210,7 +210,7 @@ TEST_F(Hooks, PanelModeTogglesAndBuildsTheDialogInTheHostsContainer) {
     host.update_menus();
     EXPECT_FALSE(host.menus().state(command())->checked);
     expect_balanced_after_quit();
-    EXPECT_EQ(ta::liveCounts().total(), 0u);
+    EXPECT_EQ(ta::liveCounts(), ta::LiveCounts{});
 }
 
 }  // namespace

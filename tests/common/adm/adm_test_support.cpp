@@ -42,14 +42,14 @@ void AdmTest::SetUp() {
     iADMDrawer::_useAppColor = false;
     FakeApp::asked.clear();
     FakePanel::titles.clear();
-    _liveAtStart = tka::liveCounts().total();
+    _liveAtStart = tka::liveCounts();
 }
 
 void AdmTest::TearDown() {
     sPFAppSuite = nullptr;
     iADMDrawer::_useAppColor = false;
     tka::resetScreens();
-    EXPECT_EQ(tka::liveCounts().total(), _liveAtStart) << "toolkit objects left behind";
+    EXPECT_EQ(tka::liveCounts(), _liveAtStart) << "toolkit objects left behind";
 }
 
 Panel AdmTest::makePanel(ADMDialogInitProc init, ADMUserData data) {

@@ -54,7 +54,7 @@ protected:
     // A panel dialog in a fresh 600 x 400 container.
     Panel makePanel(ADMDialogInitProc init = nullptr, ADMUserData data = nullptr);
 
-    std::size_t _liveAtStart = 0;
+    tk::automation::LiveCounts _liveAtStart;
 };
 
 // A shown window dialog for each test, destroyed at its end unless the test did.

@@ -124,10 +124,10 @@ struct PanelHost {
 // the derived fixtures construct after this base and destroy before it.
 class DialogTest : public ::testing::Test {
 protected:
-    DialogTest() : saved_basic(sSPBasic), live_before(tk::automation::liveCounts().total()) { sSPBasic = &no_suites; }
+    DialogTest() : saved_basic(sSPBasic), live_before(tk::automation::liveCounts()) { sSPBasic = &no_suites; }
     ~DialogTest() override {
         tk::automation::resetScreens();
-        EXPECT_EQ(tk::automation::liveCounts().total(), live_before) << "toolkit objects left alive";
+        EXPECT_EQ(tk::automation::liveCounts(), live_before) << "toolkit objects left alive";
         sSPBasic = saved_basic;
     }
 
@@ -135,7 +135,7 @@ private:
     SPBasicSuite no_suites{[](const char*, A_long, const void** suite) -> SPErr { return *suite = nullptr, 13; },
                            [](const char*, A_long) -> SPErr { return 0; }};
     SPBasicSuite* saved_basic;
-    std::size_t live_before;
+    tk::automation::LiveCounts live_before;
 };
 
 void draw_nothing(ADMItemRef, ADMDrawerRef) {}

@@ -90,7 +90,7 @@ TEST(Events, TheCloseBox) {
     ASSERT_TRUE(ta::clickCloseBox(w));
     EXPECT_EQ(log, (std::vector<std::string>{"close", "close", "closed"}));
     EXPECT_TRUE((ta::windows().empty() || ta::windows().back() != w) && !IsWindowVisible(w));
-    EXPECT_EQ(ta::liveCounts().total(), before.total());
+    EXPECT_EQ(ta::liveCounts(), before);
 }
 
 // A missing parameter, one asked for as another type, and the command record

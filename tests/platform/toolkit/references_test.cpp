@@ -103,7 +103,7 @@ TEST(References, DisposedObjectsStayInvalidWhenTheirMemoryIsReused) {
         SCOPED_TRACE(k.name);
         const auto before = ta::liveCounts();
         k.run();
-        EXPECT_EQ(ta::liveCounts().total(), before.total());
+        EXPECT_EQ(ta::liveCounts(), before);
     }
     DisposeControl(host);
 }

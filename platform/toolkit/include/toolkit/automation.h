@@ -160,9 +160,7 @@ struct LiveCounts {
     std::size_t images = 0;
     std::size_t colorSpaces = 0;
     std::size_t eventHandlers = 0;
-    std::size_t total() const {
-        return windows + views + menus + strings + contexts + images + colorSpaces + eventHandlers;
-    }
+    bool operator==(const LiveCounts&) const = default;
 };
 LiveCounts liveCounts();
 
