@@ -107,6 +107,8 @@ TEST_F(Commands, HooksForTheCommandAndForEveryCommandRunInOrderWithHandledFlag) 
     _recorded.handle = 0;
     EXPECT_FALSE(h.invoke_command(other));
     EXPECT_EQ(seen(), (std::vector<std::string>{"all " + o + " p1", "all-after " + o + " p2"}));
+    EXPECT_EQ(commands->AEGP_DoCommand(host::kDuplicateCommand), A_Err_NONE);  // done by the host between the two
+    EXPECT_EQ(seen(), (std::vector<std::string>{"all 2080 p1", "all-after 2080 p2 already"}));
     EXPECT_TRUE(h.hooks().failures.empty());
     _recorded.hook_status = 516;
     h.invoke_command(other);

@@ -185,8 +185,7 @@ TEST_F(Builder, IconWrapperBelongsToItsItemAndDrawsThroughTheCallback) {
             },
             40);
     });
-    ASSERT_NE(icon, nullptr);
-    ASSERT_EQ(dlg.wrappers().size(), 1u);
+    ASSERT_TRUE(icon && dlg.wrappers().size() == 1);
     EXPECT_EQ(std::pair(dlg.wrappers().front()->GetItemRef(), ADMItemSuite10::GetUserData(icon)),
               std::pair(icon, static_cast<void*>(dlg.wrappers().front())));
     // The grey the callback chose covers the icon's place on the window.
