@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
 
 #include "view/view_plan.h"
 #include "view/view_render.h"
@@ -167,21 +168,9 @@ TEST(View, MalformedScenesNameTheJsonPath) {
         }
         return std::string();
     };
-    const std::pair<json, std::string> cases[] = {
-        {{{"composition", {{"height", 10}}}}, "/composition: missing \"width\""},
-        {{{"composition", {{"width", 0}, {"height", 10}}}}, "/composition/width: expected at least 1"},
-        {{{"type", "hologram"}},
-         "/composition/layers/0/type: expected one of footage, solid, text, shape, camera, light"},
-        {{{"type", "solid"}, {"position", {1, 2}}}, "/composition/layers/0/position: expected three numbers"},
-        {{{"type", "solid"}, {"scale", {1, "2", 3}}}, "/composition/layers/0/scale/1: expected a number"},
-        {{{"type", "solid"}, {"keys", {{"rotation_x", {{0.0, {1, 2, 3}}}}}}},
-         "/composition/layers/0/keys/rotation_x/0/1: expected a number"},
-        {{{"type", "solid"}, {"keys", {{"opacity", {{0.0, 1}}}}}},
-         "/composition/layers/0/keys/opacity: unknown property"},
-        {{{"type", "solid"}, {"keys", {{"scale", json::array()}}}},
-         "/composition/layers/0/keys/scale: expected a list of [time, value] pairs"},
-    };
-    for (const auto& [input, message] : cases) EXPECT_EQ(error_of(input), message);
+    // Each row: a layer (or a whole scene) and the error it gives.
+    const json cases = json::parse(std::ifstream(VOXTREL_SOURCE_DIR "/tests/app/data/view_scene_errors.json"));
+    for (const json& c : cases) EXPECT_EQ(error_of(c[0]), c[1]);
     EXPECT_THROW(render_view(json::object(), {1, 1, 1}, "/nonexistent/view.png"), SceneFormatError);
     EXPECT_THROW(render_view({{"composition", {{"width", 9}, {"height", 9}}}}, {1, 1, 1}, "/nonexistent/view.png"),
                  ViewWriteError);

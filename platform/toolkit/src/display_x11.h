@@ -54,5 +54,9 @@ void paint_windows(Backend& b);
 
 // display_x11_input.cpp: one X event, turned into the toolkit's input.
 void handle_event(Backend& b, XEvent& event);
+// The toolkit's modifiers held in an X event's state.
+EventModifiers modifiers_of(unsigned int state);
+// The character code of a key; 0 for keys the toolkit has no code for (Shift alone, F1...).
+UInt32 char_code(KeySym sym);
 
 }  // namespace tk::x11::detail

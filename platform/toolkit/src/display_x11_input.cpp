@@ -14,9 +14,6 @@
 #include "windows.h"
 
 namespace tk::x11::detail {
-namespace {
-
-using tk::detail::find_window;
 
 EventModifiers modifiers_of(unsigned int state) {
     EventModifiers modifiers = 0;
@@ -26,7 +23,6 @@ EventModifiers modifiers_of(unsigned int state) {
     return modifiers;
 }
 
-// The character code of a key; 0 for keys the toolkit has no code for (Shift alone, F1...).
 UInt32 char_code(KeySym sym) {
     switch (sym) {
         case XK_Tab:
@@ -72,6 +68,10 @@ UInt32 char_code(KeySym sym) {
     if (sym == XK_KP_Decimal) return '.';
     return 0;
 }
+
+namespace {
+
+using tk::detail::find_window;
 
 // The front window showing a global point, with the point in its content;
 // the window pressed in when the point is on none of them (the mouse left it).

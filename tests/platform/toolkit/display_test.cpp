@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <functional>
+#include <nlohmann/json.hpp>
 #include <vector>
 
 #include "display.h"
+#include "display_x11.h"
 #include "support.h"
 #include "toolkit/automation.h"
 
@@ -64,4 +67,15 @@ TEST(Display, WhatChangesInAWindowTellsTheDisplay) {
     }
     tk::detail::display::set_observer(nullptr);
     for (WindowRef left : ta::windows()) DisposeWindow(left);
+}
+
+// What a key types on the X display: the toolkit's code for the keys it names,
+// the key's own character (Latin-1, Unicode, the keypad's digits and point), or nothing.
+TEST(Display, AnXKeyGivesItsCharacterOrTheToolkitsCode) {
+    const nlohmann::json keys = nlohmann::json::parse(std::ifstream(VOXTREL_TOOLKIT_TEST_DATA "/x11_keys.json"));
+    for (const auto& [name, code] : keys.items())
+        EXPECT_EQ(tk::x11::detail::char_code(XStringToKeysym(name.c_str())), code.get<UInt32>()) << name;
+    using tk::x11::detail::modifiers_of;
+    EXPECT_EQ(std::pair(modifiers_of(0), modifiers_of(ShiftMask | ControlMask | Mod1Mask | Mod4Mask)),
+              (std::pair<EventModifiers, EventModifiers>(0, shiftKey | controlKey | optionKey)));
 }
