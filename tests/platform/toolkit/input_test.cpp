@@ -67,8 +67,8 @@ TEST(Input, APersonTypesIntoFieldsAndMovesBetweenThem) {
     DisableControl(disabled), HideControl(hidden);
     ControlRef box = d.check_box({70, 10, 83, 100}, "Box");
     const auto inX = [&](int h) { return Point{static_cast<SInt16>(ta::frame(x).top + 6), static_cast<SInt16>(h)}; };
-    const auto key = [](UInt32 c, EventModifiers m = 0) { return [=] { ta::pressKey(c, m); }; };
-    const auto type = [](const char* s) { return [=] { ta::typeKeys(s); }; };
+    const auto key = [](UInt32 c, EventModifiers m = 0) { return [=] { EXPECT_TRUE(ta::pressKey(c, m)) << c; }; };
+    const auto type = [&](auto s) { return [&, s] { EXPECT_EQ(ta::typeKeys(s), !!ta::focusedView(d.window)); }; };
     const struct {
         const char* step;
         std::vector<std::function<void()>> acts;
