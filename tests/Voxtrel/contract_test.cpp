@@ -170,8 +170,7 @@ TEST_F(Hooks, CommandCloseBoxAndRefreshes) {
     ASSERT_FALSE(failures.empty());
     EXPECT_EQ(std::tuple(failures.back().hook, failures.back().status), std::tuple("command", 516));
     WindowRef const window = dialog_window();
-    ASSERT_NE(window, nullptr);
-    EXPECT_FALSE(ta::windowVisible(window));
+    ASSERT_TRUE(window && !ta::windowVisible(window));
 
     comp.selection = {comp.layers[1]};
     do_command();

@@ -15,9 +15,8 @@ namespace {
 using nlohmann::json;
 
 void expect_near(Vec3 actual, Vec3 expected) {
-    EXPECT_NEAR(actual.x, expected.x, 1e-9);
-    EXPECT_NEAR(actual.y, expected.y, 1e-9);
-    EXPECT_NEAR(actual.z, expected.z, 1e-9);
+    EXPECT_NEAR(std::hypot(actual.x - expected.x, actual.y - expected.y, actual.z - expected.z), 0, 1e-9)
+        << actual.x << " " << actual.y << " " << actual.z;
 }
 
 // In a 1920 x 1080 composition (zoom 2666.7) with y down and z away from the viewer.

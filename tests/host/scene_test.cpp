@@ -131,6 +131,11 @@ TEST(SceneValidation, EachProblemIsToldWithWhereItIsAndLoadsNothing) {
     } catch (const SceneError& e) {
         EXPECT_EQ(e.path(), "/composition/layers/0/position/0");
     }
+    // At the limits a scene loads: a name of 1024 bytes, 100000 keys of one property.
+    scene["composition"] = {{"name", std::string(host::kMaxSceneNameBytes, 'n')}, {"layers", {{{"type", "text"}}}}};
+    auto& keys = scene["composition"]["layers"][0]["keys"]["rotation_x"];
+    for (std::size_t i = 0; i < host::kMaxSceneKeys; ++i) keys.push_back({i / 10.0, 0});
+    EXPECT_NO_THROW(h.load_scene(scene));
 }
 
 // Bytes from a file or a file name in a message: well-formed UTF-8 as it is,

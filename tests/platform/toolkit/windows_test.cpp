@@ -45,8 +45,7 @@ const EventTypeSpec kClosed[] = {{kEventClassWindow, kEventWindowClosed}};
 
 TEST(Windows, NewWindowIsHiddenWithItsContentBoundsAndARoot) {
     WindowRef w = new_window(kWindowCloseBoxAttribute, {0, 0, 400, 600});
-    ASSERT_NE(w, nullptr);
-    EXPECT_FALSE(IsWindowVisible(w) || IsWindowActive(w));
+    ASSERT_TRUE(w && !IsWindowVisible(w) && !IsWindowActive(w));
     const auto bounds = [&] {
         ControlRef root = nullptr, again = nullptr;
         EXPECT_TRUE(GetRootControl(w, &root) + CreateRootControl(w, &again) == noErr && again == root);
