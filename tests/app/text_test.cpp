@@ -2,6 +2,9 @@
 // mistyped ones.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <nlohmann/json.hpp>
+
 #include "suggest.h"
 #include "text_columns.h"
 
@@ -17,25 +20,15 @@ TEST(Text, DisplayWidthCountsTerminalColumns) {
     for (const auto& [text, columns] : cases) EXPECT_EQ(app::display_width(text), columns) << text;
 }
 
+// Each row: a given name, its nearest among the names of the row (or the
+// cameras below), and why.
 TEST(Text, NearestIsASlipOfTheFingersAway) {
     const std::vector<std::string> cameras = {"Camera 1", "Kamera Über", "Top"};
-    struct Case {
-        std::string given;
-        std::optional<std::string> nearest;
-        std::vector<std::string> candidates;
-    };
-    const Case cases[] = {
-        {"camera 1", "Camera 1", cameras},        // case
-        {"Tpo", "Top", cameras},                  // two letters swapped are one edit
-        {"Kamera Uber", "Kamera Über", cameras},  // one character, not two bytes
-        {"Tip", "Top", cameras},                  // one edit is allowed even in a short word
-        {"Tipp", std::nullopt, cameras},          // two in four characters are not
-        {"El", "e", {"e"}},                        // a letter left out at the end
-        {"Öe", "eÖ", {"elÖEe", "eÖ", "Öle"}},      // the first of equally near ones
-        {"röele", "röErEö", {"röErEö"}},           // two edits in six characters
-        {"Öl", std::nullopt, {"löö", "ö", "lö"}},  // Ö is not ö: only ASCII letters fold
-    };
-    for (const Case& c : cases) EXPECT_EQ(app::nearest(c.given, c.candidates), c.nearest) << c.given;
+    const auto cases = nlohmann::json::parse(std::ifstream(VOXTREL_SOURCE_DIR "/tests/app/data/nearest.json"));
+    for (const nlohmann::json& c : cases) {
+        const auto nearest = c["nearest"].is_null() ? std::nullopt : std::optional<std::string>(c["nearest"]);
+        EXPECT_EQ(app::nearest(c["given"].get<std::string>(), c.value("among", cameras)), nearest) << c["why"];
+    }
 }
 
 }  // namespace
