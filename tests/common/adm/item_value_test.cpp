@@ -1,6 +1,8 @@
 // Values shown as text: writing a value, reading what was typed, the bounds and
 // the default conversions.
 #include <cstring>
+#include <fstream>
+#include <nlohmann/json.hpp>
 #include <tuple>
 
 #include "adm/detail/item_text.h"
@@ -21,36 +23,21 @@ protected:
     ADMItemRef _edit = nullptr;
 };
 
-// What a read gives for a typed text: clamped to the bounds (never-set bounds
-// read everything as 0), the text itself kept; an unreadable text keeps the
-// previous value; integer reads truncate and clamp on their own, so a whole
-// number just above a large bound is above it, though as a float it would equal it.
+// What a read gives for a typed text (rows: data/typed_values.json): clamped to
+// the bounds (never-set bounds read everything as 0), the text itself kept; an
+// unreadable text keeps the previous value; integer reads truncate and clamp on
+// their own, so a whole number just above a large bound is above it, though as a
+// float it would equal it.
 TEST_F(ItemValues, ReadsOfTypedTexts) {
-    const struct {
-        float min, max;
-        const char* typed;
-        float value;
-        int integer;
-    } cases[] = {
-        {0, 0, "42", 0, 0},
-        {0, 0, "-17.5", 0, 0},
-        {0, 100, "250", 100, 100},
-        {0, 100, "-3", 0, 0},
-        {0, 100, "37.5", 37.5f, 37},
-        {0, 100, "x", 37.5f, 37},
-        {-10.5f, 99.9f, "42.9", 42.9f, 42},
-        {-10.5f, 99.9f, "-40", -10.5f, -10},
-        {0, 16777216.0f, "16777217", 16777216.0f, 16777216},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.typed);
-        if (c.min != 0 || c.max != 0) {
-            ADMItemSuite10::SetMinFloatValue(_edit, c.min);
-            ADMItemSuite10::SetMaxFloatValue(_edit, c.max);
+    for (const nlohmann::json& c : nlohmann::json::parse(std::ifstream(VOXTREL_ADM_TEST_DATA "/typed_values.json"))) {
+        SCOPED_TRACE(c["typed"]);
+        if (!c["bounds"].is_null()) {
+            ADMItemSuite10::SetMinFloatValue(_edit, c["bounds"][0]);
+            ADMItemSuite10::SetMaxFloatValue(_edit, c["bounds"][1]);
         }
-        type(c.typed);
+        type(c["typed"].get<std::string>().c_str());
         EXPECT_EQ((std::tuple{ADMItemSuite10::GetIntValue(_edit), ADMItemSuite10::GetFloatValue(_edit), shown()}),
-                  std::tuple(c.integer, c.value, c.typed));
+                  std::tuple(c["integer"].get<int>(), c["value"].get<float>(), c["typed"]));
     }
 }
 
