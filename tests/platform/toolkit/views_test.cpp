@@ -100,3 +100,29 @@ TEST(Views, ViewsBeingDisposedCannotBeMoved) {
     EXPECT_TRUE(ta::subviews(elsewhere).empty());
     DisposeControl(elsewhere);
 }
+
+// Best rectangles: the standard icon for an icon without a height or a width;
+// the bounds of a sized icon, a user pane, an untitled bevel button and a group
+// box with a short title; a longer title widens a group box, and makes a bevel
+// button the size of a button with that title.
+TEST(Views, BestRectsOfOtherKinds) {
+    const Rect r{0, 0, 30, 60}, flat{0, 0, 0, 60}, thin{0, 0, 30, 0};
+    std::string sizes;
+    for (ControlRef v :
+         {made([&](ControlRef* v) { CreateIconControl(nullptr, &flat, nullptr, true, v); }),
+          made([&](ControlRef* v) { CreateIconControl(nullptr, &thin, nullptr, true, v); }),
+          made([&](ControlRef* v) { CreateIconControl(nullptr, &r, nullptr, true, v); }), pane(nullptr, r),
+          made([&](ControlRef* v) { CreateBevelButtonControl(nullptr, &r, nullptr, 0, 0, nullptr, 0, 0, 0, v); }),
+          made([&](ControlRef* v) {
+              CreateBevelButtonControl(nullptr, &r, Str("Wide title"), 0, 0, nullptr, 0, 0, 0, v);
+          }),
+          made([&](ControlRef* v) { CreateGroupBoxControl(nullptr, &r, Str("A"), true, v); }),
+          made([&](ControlRef* v) { CreateGroupBoxControl(nullptr, &r, Str("A wide title"), true, v); })}) {
+        Rect b{};
+        SInt16 baseline = -1;
+        GetBestControlRect(v, &b, &baseline);
+        sizes += std::to_string(b.right - b.left) + "x" + std::to_string(b.bottom - b.top) + "+" +
+                 std::to_string(baseline) + " ";
+    }
+    EXPECT_EQ(sizes, "32x32+0 32x32+0 60x30+0 60x30+0 60x30+0 83x20+6 60x30+0 92x30+0 ");
+}
