@@ -146,6 +146,7 @@ TEST_F(Model, NamesGoOutInMacRomanAndTextsComeInAsUtf8) {
         {"clip \xF0\x9F\x8E\xA5!", "clip ?!"},                   // nor pictures
         {"bad \xC3 byte \xFF \xC0\x80", "bad ? byte ? ?"},        // bytes that are not UTF-8
         {"old \xF8\x88\x80\x80\x80 form", "old ????? form"},      // five-byte forms are no UTF-8
+        {"lone \x80", "lone ?"},
         {"", ""},
     };
     host::Layer& a = h.project().layers.at(h.find_layer("A"));
