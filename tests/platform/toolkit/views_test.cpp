@@ -123,6 +123,7 @@ TEST(Views, BestRectsOfOtherKinds) {
         GetBestControlRect(v, &b, &baseline);
         sizes += std::to_string(b.right - b.left) + "x" + std::to_string(b.bottom - b.top) + "+" +
                  std::to_string(baseline) + " ";
+        DisposeControl(v);
     }
     EXPECT_EQ(sizes, "32x32+0 32x32+0 60x30+0 60x30+0 60x30+0 83x20+6 60x30+0 92x30+0 ");
 }
