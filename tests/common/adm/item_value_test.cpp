@@ -134,6 +134,7 @@ TEST_F(ItemValues, DefaultTextToFloatReadsALeadingNumber) {
     EXPECT_EQ((std::tuple{ADMItemSuite10::DefaultTextToFloat(_edit, " 7", &value), value,
                           ADMItemSuite10::DefaultFloatToText(_edit, -0.25f, text, sizeof text), std::string(text)}),
               std::tuple(true, 7.0f, true, "-0.25"));
+    EXPECT_FALSE(ADMItemSuite10::DefaultFloatToText(_edit, 1, nullptr, 48));  // nowhere to write
 }
 
 }  // namespace
