@@ -1,5 +1,5 @@
 // The display seam: every change a person could see tells the display which
-// window changed and how.
+// window changed and how; and what the X display's keys type.
 #include <gtest/gtest.h>
 
 #include <algorithm>
