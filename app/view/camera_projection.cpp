@@ -37,7 +37,9 @@ Mat3 look_at(Vec3 from, Vec3 to) {
     const double len = length(d);
     if (len < 1e-12) return Mat3{};
     const double pitch = -std::asin(std::clamp(d.y / len, -1.0, 1.0)) * kDegreesPerRadian;
-    const double yaw = std::atan2(d.x, d.z) * kDegreesPerRadian;
+    // Looking straight up or down, the host turns a camera as if it stood behind its
+    // point of interest; the plug-in's turn towards such a camera assumes the same.
+    const double yaw = std::hypot(d.x, d.z) < 1e-12 * len ? 180 : std::atan2(d.x, d.z) * kDegreesPerRadian;
     return rotate_y(yaw) * rotate_x(pitch);
 }
 

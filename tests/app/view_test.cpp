@@ -32,7 +32,7 @@ TEST(View, ProjectedPointsLandWhereThePinholePutsThem) {
         {front, {960, 540, -2666.2}, std::nullopt},                  // nearer than the near distance
         {front, {960, 540, -3000}, std::nullopt},                    // behind the camera
         {{2960, 540, 0}, {960, 540, 500}, Point2{1626.675, 540}},    // looking along -x: +z is to the right
-        {{960, -1460, 0}, {960, 540, -500}, Point2{960, 1206.675}},  // looking down: -z is down the image
+        {{960, -1460, 0}, {960, 540, 500}, Point2{960, 1206.675}},   // looking down: +z is down the image
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.point.x + c.point.y + c.point.z);
@@ -51,16 +51,11 @@ TEST(View, ProjectedPointsLandWhereThePinholePutsThem) {
 }
 
 // The plug-in turns layers towards a camera by giving them the camera's own
-// turn; these are its results for cameras looking at the origin.
+// turn; the plug-in's tests share these results for cameras looking at the origin.
 TEST(View, LayerTurnMatchesTheCameraItWasTurnedTowards) {
-    const struct {
-        Vec3 camera, orientation;
-    } cases[] = {{{0, 0, -1000}, {180, 180, -180}},
-                 {{1000, 0, 0}, {0, 270, 0}},
-                 {{1000, 0, -1000}, {180, 225, -180}},
-                 {{0, 500, -1000}, {-153.43494882292201, 180, -180}}};
-    for (const auto& c : cases) {
-        const Mat3 difference = transposed(look_at(c.camera, {0, 0, 0})) * layer_rotation(c.orientation, {});
+    for (const json& c : json::parse(std::ifstream(VOXTREL_SOURCE_DIR "/tests/common/adobe/data/cameras.json"))) {
+        const auto vec = [](const json& v) { return Vec3{v[0], v[1], v[2]}; };
+        const Mat3 difference = transposed(look_at(vec(c["position"]), {0, 0, 0})) * layer_rotation(vec(c["turn"]), {});
         for (int i = 0; i < 3; ++i)
             expect_near({difference.m[i][0], difference.m[i][1], difference.m[i][2]},
                         {i == 0 ? 1.0 : 0, i == 1 ? 1.0 : 0, i == 2 ? 1.0 : 0});
