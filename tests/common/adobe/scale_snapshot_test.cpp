@@ -79,4 +79,15 @@ TEST_F(ScaleSnapshotTest, ADeselectedLayerIsForgottenAndSnapshottedAfreshLater) 
     EXPECT_EQ((std::tuple{dlg->apply_assistant(), scales()}), std::tuple(A_Err_NONE, std::pair(100.0, 40.0)));
 }
 
+// A snapshot that cannot be taken again changes nothing: that fit starts from the
+// fitted scales, and switching fitting off still gives the first ones back.
+TEST_F(ScaleSnapshotTest, ASelectionThatCannotBeReadAgainKeepsTheSnapshot) {
+    check(kScaleToFit, true);
+    ASSERT_EQ(dlg->apply_assistant(), A_Err_NONE);
+    fail_next("AEGP_GetCollectionItemByIndex", 5);  // the first read of the snapshot to restore from
+    EXPECT_EQ((std::tuple{dlg->apply_assistant(), scales()}), std::tuple(A_Err_NONE, std::pair(25.0, 20.0)));
+    check(kScaleToFit, false);
+    EXPECT_EQ((std::tuple{dlg->apply_assistant(), scales()}), std::tuple(A_Err_NONE, std::pair(100.0, 80.0)));
+}
+
 }  // namespace
