@@ -11,11 +11,8 @@ class ScaleSnapshotTest : public AssistantTest {
 protected:
     void SetUp() override {
         AssistantTest::SetUp();
-        json a = footage("A", 200, 100);
-        a["scale"] = {100, 100, 100};
-        json b = footage("B", 200, 100);
-        b["scale"] = {80, 60, 100};
-        load(scene({a, b}));
+        load(scene({with(footage("A", 200, 100), {{"scale", {100, 100, 100}}}),
+                    with(footage("B", 200, 100), {{"scale", {80, 60, 100}}})}));
         open();
         // A stand-in fit: halves whatever scale the record carries when fitting is on.
         dlg->place = [this](AssistantDlg::LayerList& records) {
