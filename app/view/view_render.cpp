@@ -101,7 +101,7 @@ void paint_view(const ViewPlan& plan, const std::string& png_path) {
     cairo_surface_flush(surface.get());
     const cairo_status_t status = cairo_surface_write_to_png(surface.get(), png_path.c_str());
     if (status != CAIRO_STATUS_SUCCESS)
-        throw ViewWriteError(png_path + ": " + cairo_status_to_string(status));
+        throw ViewWriteError(cairo_status_to_string(status));  // the caller names the file
 }
 
 void render_view(const nlohmann::json& scene, Vec3 box_size, const std::string& png_path, int width) {

@@ -9,13 +9,13 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <nlohmann/json.hpp>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -58,12 +58,13 @@ protected:
     void SetUp() override { fs::create_directories(dir); }
     void TearDown() override { fs::remove_all(dir); }
 
-    // The program with these arguments, without a shell in between; with
-    // `address_space`, limited to that many bytes of address space.
-    Outcome run(const std::vector<std::string>& arguments, std::optional<rlim_t> address_space = std::nullopt) {
+    // The program with these arguments, without a shell in between, limited to
+    // `address_space` bytes of address space and to files of `file_size` bytes.
+    Outcome run(const std::vector<std::string>& arguments, rlim_t address_space = RLIM_INFINITY,
+                rlim_t file_size = RLIM_INFINITY) {
         std::vector<std::string> words = {VOXTREL_HOST_PATH};
         words.insert(words.end(), arguments.begin(), arguments.end());
-        const pid_t pid = spawn(words, dir / "stdout.txt", dir / "stderr.txt", address_space);
+        const pid_t pid = spawn(words, dir / "stdout.txt", dir / "stderr.txt", address_space, -1, file_size);
         Outcome outcome;
         int raw = 0;
         if (pid > 0 && waitpid(pid, &raw, 0) == pid) outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -75,17 +76,19 @@ protected:
     // Starts a program found on the PATH, its outputs going to files; `keep_fd`
     // becomes its descriptor 3.
     static pid_t spawn(std::vector<std::string> words, const fs::path& out, const fs::path& err,
-                       std::optional<rlim_t> address_space = std::nullopt, int keep_fd = -1) {
+                       rlim_t address_space = RLIM_INFINITY, int keep_fd = -1, rlim_t file_size = RLIM_INFINITY) {
         std::vector<char*> argv;
         for (std::string& w : words) argv.push_back(w.data());
         argv.push_back(nullptr);
         const pid_t pid = fork();
         if (pid == 0) {
-            const rlimit limit{address_space.value_or(RLIM_INFINITY), address_space.value_or(RLIM_INFINITY)};
+            const rlimit limit{address_space, address_space}, size{file_size, file_size};
+            ::signal(SIGXFSZ, SIG_IGN);  // a longer write fails, as on a full disk, and the program goes on
             const int out_fd = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
             const int err_fd = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-            if (setrlimit(RLIMIT_AS, &limit) != 0 || dup2(out_fd, 1) < 0 || dup2(err_fd, 2) < 0) _exit(127);
-            if (keep_fd >= 0 && dup2(keep_fd, 3) < 0) _exit(127);
+            if (setrlimit(RLIMIT_AS, &limit) != 0 || setrlimit(RLIMIT_FSIZE, &size) != 0 || dup2(out_fd, 1) < 0 ||
+                dup2(err_fd, 2) < 0 || (keep_fd >= 0 && dup2(keep_fd, 3) < 0))
+                _exit(127);
             execvp(argv[0], argv.data());
             _exit(127);
         }

@@ -54,7 +54,7 @@ protected:
         int number_pipe[2];
         ASSERT_EQ(pipe(number_pipe), 0);
         xvfb = spawn({"Xvfb", "-displayfd", "3", "-screen", "0", "1440x900x24", "-nolisten", "tcp"}, dir / "xvfb.out",
-                     dir / "xvfb.err", std::nullopt, number_pipe[1]);
+                     dir / "xvfb.err", RLIM_INFINITY, number_pipe[1]);
         close(number_pipe[1]);
         std::string number;
         char c;

@@ -110,8 +110,7 @@ TEST_F(Items, WhatAPersonDoesToAnItemWithoutNotifyProcReachesTheDialogAsUserChan
     // A static text is never enabled nor clickable.
     const auto click_text = [](ADMItemRef item) {
         ADMItemSuite10::Enable(item, true);
-        EXPECT_FALSE(ADMItemSuite10::IsEnabled(item));
-        EXPECT_FALSE(tka::click(label_of(item)));
+        EXPECT_FALSE(ADMItemSuite10::IsEnabled(item) || tka::click(label_of(item)));
     };
     const struct {
         ADMItemType type;

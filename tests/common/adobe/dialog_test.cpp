@@ -55,8 +55,7 @@ TEST_F(DialogTest, AMissingSuiteDuringApplyIsToldAndClosesTheUndoGroup) {
     open();
     check(kKeyPosition, true);
     host.remove_suite(kAEGPKeyframeSuite, kAEGPKeyframeSuiteVersion1);
-    EXPECT_TRUE(click(kApply));
-    EXPECT_TRUE(host.alerts().size() == 1 && host.alerts()[0].plugin == plugin);
+    EXPECT_TRUE(click(kApply) && host.alerts().size() == 1 && host.alerts()[0].plugin == plugin);
     EXPECT_EQ(host.alerts()[0].text,
               "Test Assistant could not be applied: the host does not offer a suite it needs (status 516).");
     EXPECT_EQ(std::tuple(host.undo_history().depth(), host.open_streams()), std::tuple(0, 0));
