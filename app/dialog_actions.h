@@ -14,12 +14,12 @@ enum class Orientation { none, camera, random };
 enum class KeyKind { position, orientation, scale };
 
 struct DialogActions {
-    std::optional<std::array<std::string, 3>> cube;  // texts typed into the box size fields
-    std::optional<std::set<Orientation>> orient;     // the boxes left checked
-    std::optional<std::string> camera;               // camera popup entry to choose
-    std::optional<std::string> repeat;               // count typed after checking "Repeat Layers"
+    std::optional<std::array<std::string, 3>> cube{};  // texts typed into the box size fields
+    std::optional<std::set<Orientation>> orient{};     // the boxes left checked
+    std::optional<std::string> camera{};               // camera popup entry to choose
+    std::optional<std::string> repeat{};               // count typed after checking "Repeat Layers"
     bool sequential = false;
-    std::set<KeyKind> keys;
+    std::set<KeyKind> keys{};
     bool no_crop_text = false;
     int apply = 1;  // presses of "Apply"
 };

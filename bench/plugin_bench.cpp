@@ -49,38 +49,27 @@ struct Case {
     bool older_host = false;  // without "AEGP Layer Suite" 10: the Duplicate-command path
 };
 
-app::DialogActions orient(std::set<Orientation> o, std::set<KeyKind> keys = {}) {
-    app::DialogActions d;
-    d.orient = std::move(o);
-    d.keys = std::move(keys);
-    return d;
-}
-app::DialogActions repeat3() {
-    app::DialogActions d;
-    d.repeat = "3";
-    return d;
-}
-
 const std::vector<long> kRecords = {100, 1000, 10000, 100000};
 const std::vector<long> kReplayed = {100, 1000, 10000};
 const std::set<KeyKind> kAllKeys = {KeyKind::position, KeyKind::orientation, KeyKind::scale};
+const app::DialogActions kRepeat3{.repeat = "3"};
 
 // The Duplicate-command path snapshots every layer of the composition twice per
 // duplicate, so it grows with records × layers; 4,000 records (1,000 layers × 3
 // repeats, 3,000 duplicates) is the largest that stays within a minute.
 const Case kCases[] = {
     {"random", Action::apply, kRecords, {}},
-    {"camera", Action::apply, kRecords, orient({Orientation::camera})},
-    {"orient_random", Action::apply, kRecords, orient({Orientation::random})},
-    {"keys", Action::apply, kRecords, orient({Orientation::random}, kAllKeys)},
-    {"repeat_direct", Action::apply, {100, 1000, 4000, 10000, 100000}, repeat3()},
-    {"repeat_command", Action::apply, {100, 1000, 4000}, repeat3(), true},
+    {"camera", Action::apply, kRecords, {.orient = std::set{Orientation::camera}}},
+    {"orient_random", Action::apply, kRecords, {.orient = std::set{Orientation::random}}},
+    {"keys", Action::apply, kRecords, {.orient = std::set{Orientation::random}, .keys = kAllKeys}},
+    {"repeat_direct", Action::apply, {100, 1000, 4000, 10000, 100000}, kRepeat3},
+    {"repeat_command", Action::apply, {100, 1000, 4000}, kRepeat3, true},
     {"random", Action::replay, kReplayed, {}},
-    {"camera", Action::replay, kReplayed, orient({Orientation::camera})},
-    {"orient_random", Action::replay, kReplayed, orient({Orientation::random})},
-    {"keys", Action::replay, kReplayed, orient({Orientation::random}, kAllKeys)},
-    {"repeat_direct", Action::replay, {100, 1000, 4000, 10000}, repeat3()},
-    {"repeat_command", Action::replay, {100, 1000}, repeat3(), true},
+    {"camera", Action::replay, kReplayed, {.orient = std::set{Orientation::camera}}},
+    {"orient_random", Action::replay, kReplayed, {.orient = std::set{Orientation::random}}},
+    {"keys", Action::replay, kReplayed, {.orient = std::set{Orientation::random}, .keys = kAllKeys}},
+    {"repeat_direct", Action::replay, {100, 1000, 4000, 10000}, kRepeat3},
+    {"repeat_command", Action::replay, {100, 1000}, kRepeat3, true},
     {"idle", Action::refresh, {10, 1000, 10000}, {}},
     {"scale_to_fit", Action::fit, {100, 1000, 10000, 100000}, {}},
     {"scene", Action::load, {1000, 10000, 100000}, {}},
