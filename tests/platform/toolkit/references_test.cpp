@@ -46,6 +46,9 @@ OSStatus ignore(EventHandlerCallRef, EventRef, void*) { return eventNotHandledEr
 TEST(References, DisposedObjectsStayInvalidWhenTheirMemoryIsReused) {
     const Rect r{0, 0, 10, 10};
     ControlRef host = pane(nullptr, r);
+    WindowRef window = new_window();
+    GrafPtr port = nullptr;
+    SetPortWindowPort(window), GetPort(&port);
     const EventTypeSpec command{kEventClassCommand, kEventCommandProcess};
     const Kind kinds[] = {
         kind<WindowRef>("window", [] { return new_window(); }, DisposeWindow, [](WindowRef stale, WindowRef fresh) {
@@ -98,6 +101,12 @@ TEST(References, DisposedObjectsStayInvalidWhenTheirMemoryIsReused) {
             },
             [](EventHandlerRef h) { RemoveEventHandler(h); },
             [](EventHandlerRef stale, EventHandlerRef) { return RemoveEventHandler(stale) == paramErr; }),
+        kind<CGContextRef>(
+            "window port context", [&] { return made<CGContextRef>([&](CGContextRef* c) { QDBeginCGContext(port, c); }); },
+            [&](CGContextRef c) { QDEndCGContext(port, &c); },
+            [&](CGContextRef stale, CGContextRef fresh) {  // ended only on the port it was begun on
+                return QDEndCGContext(port, &stale) == paramErr && QDEndCGContext(nullptr, &fresh) == paramErr && fresh;
+            }),
     };
     for (const Kind& k : kinds) {
         SCOPED_TRACE(k.name);
@@ -105,5 +114,5 @@ TEST(References, DisposedObjectsStayInvalidWhenTheirMemoryIsReused) {
         k.run();
         EXPECT_EQ(ta::liveCounts(), before);
     }
-    DisposeControl(host);
+    DisposeControl(host), DisposeWindow(window);
 }
