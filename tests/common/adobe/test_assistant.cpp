@@ -19,7 +19,7 @@ ASErr TestAssistant::Init() {
     SInt16 top = 0;
     for (int id : controls) {
         IASRect const rect{top += 20, 10, 18, 150};
-        if (id == kApply)
+        if (id == kApply || id == 1)  // 1: the id of a default button, which applies too
             add_ctrl(kADMTextPushButtonType, rect, "Apply", id);
         else if (id == kCameraPopup)
             add_ctrl(kADMPopupListType, rect, nullptr, id);
