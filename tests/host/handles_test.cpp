@@ -53,7 +53,7 @@ TEST_F(Handles, BadAndStaleHandlesAreRefusedWhateverIsMadeAfterThem) {
     for (AEGP_LayerH l : {AEGP_LayerH{}, Host::layer_handle(9999), reinterpret_cast<AEGP_LayerH>(comp()),
                           reinterpret_cast<AEGP_LayerH>(&local), deleted, undone}) {
         AEGP_CollectionItem item{};
-        item.type = AEGP_CollectionItemType_LAYER;
+        item.type = AEGP_CollectionItemType_STREAM;  // the last kind of item, which names its layer too
         item.u.layer.layerH = l;
         EXPECT_EQ((std::vector{layers->AEGP_GetLayerIndex(l, &index), layers10->AEGP_DuplicateLayer(l, &dup),
                                streams->AEGP_GetNewLayerStream(plugin, l, AEGP_LayerStream_POSITION, &s),
