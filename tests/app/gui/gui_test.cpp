@@ -191,13 +191,13 @@ TEST_F(Gui, CheckBoxEnablesThePopupWhoseMenuPicksACamera) {
 }
 
 // A click on a layer in the viewer's list (right of the 960-pixel picture, rows
-// of 18 pixels from 50 down; this one on the first row's top edge) selects that
-// layer alone, and "Apply" moves it only. A click just below the last row picks nothing.
+// of 18 pixels from 50 down; this one on the first row's top left corner) selects
+// that layer alone, and "Apply" moves it only. A click just below the last row picks nothing.
 TEST_F(Gui, ClickInTheViewersListSelectsTheLayerThatApplyMoves) {
     const std::string dialog = start();
     ASSERT_FALSE(dialog.empty()) << written("gui.err");
     const std::string viewer = window("--name '^Two cameras$'");
-    xdotool("mousemove --window " + viewer + " 1060 50 click 1 mousemove --window " + viewer + " 1060 158 click 1");
+    xdotool("mousemove --window " + viewer + " 960 50 click 1 mousemove --window " + viewer + " 1060 158 click 1");
     xdotool("windowraise " + dialog);  // over the viewer, which the click raised
     click(dialog, centre("push button", "Apply"));
     xdotool("windowraise " + viewer);
