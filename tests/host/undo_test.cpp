@@ -67,11 +67,11 @@ TEST_F(Undo, APersonsNewAndDeletedLayersAreStepsOfTheirOwnAndMustHoldTogether) {
         made.source = source;
         return made;
     };
-    host::Layer backwards = layer_of(host::LayerType::text), camera = layer_of(host::LayerType::camera);
-    backwards.stream(host::StreamId::position).keys = {{*host::Time::fraction(1, 1), {}}, {host::Time(), {}}};
-    // Footage without a source, a 2D light, text with a source, keys out of order.
+    host::Layer twice = layer_of(host::LayerType::text), camera = layer_of(host::LayerType::camera);
+    twice.stream(host::StreamId::position).keys = {{host::Time(), {}}, {host::Time(), {}}};
+    // Footage without a source, a 2D light, text with a source, two keys at one time.
     for (const host::Layer& bad : {layer_of(host::LayerType::footage), layer_of(host::LayerType::light),
-                                   layer_of(host::LayerType::text, footage), backwards})
+                                   layer_of(host::LayerType::text, footage), twice})
         EXPECT_EQ(h.add_layer(bad), 0u);
     camera.name = "New Camera";
     camera.three_d = true;
