@@ -136,18 +136,19 @@ TEST(View, SceneFieldsLeftOutTakeTheHostsDefaultsAndKeysTheirValueAtTheTime) {
     const SceneLayer plain = scene({{{"type", "text"}}}).layers.at(0);
     EXPECT_EQ(std::tuple(plain.kind, plain.is3d, plain.has_source), std::tuple(LayerKind::text, false, false));
     expect_near(plain.scale, {100, 100, 100});
-    const json keys = {{"position", {{2.0, {200, 0, -20}}, {0.0, {0, 100, 0}}}},
+    const json keys = {{"position", {{1.5, {200, 0, -20}}, {0.5, {0, 100, 0}}}},
                        {"rotation_y", {{0.0, 10}, {4.0, 50}}},
                        {"scale", {{3.0, {50, 50, 50}}}}};
     const json layers = json::array({{{"type", "solid"}, {"source", {1, 1}}, {"keys", keys}}});
     const auto at = [&](double time) {
-        const json composition = {{"width", 9}, {"height", 9}, {"time", time}, {"layers", layers}};
+        json composition = {{"width", 9}, {"height", 9}, {"layers", layers}};
+        if (time != 0) composition["time"] = time;  // left out, the time is 0
         return read_view_scene({{"composition", composition}}).layers.at(0);
     };
     expect_near(at(1).position, {100, 50, -10});  // between keys in time order
     EXPECT_DOUBLE_EQ(at(1).rotation.y, 20);
     expect_near(at(1).scale, {50, 50, 50});  // one key holds at every time
-    expect_near(at(-1).position, {0, 100, 0});
+    expect_near(at(0).position, {0, 100, 0});  // before the first key
     expect_near(at(9).position, {200, 0, -20});
 }
 
