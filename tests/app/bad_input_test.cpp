@@ -33,8 +33,8 @@ TEST_F(BadInput, EachGetsItsStatusAndMessagesAndWritesNothing) {
                   (std::tuple{row.value("status", 2), err, row.value("out", "")}));
     }
     // A folder that could be made holds no temporary files; on a full disk, the smaller outputs.
-    using Names = std::vector<std::string>;
-    EXPECT_EQ(std::pair(files_in("out"), files_in("full")), std::pair(Names{}, Names{"dialog.png", "report.json", "scene.json"}));
+    EXPECT_TRUE(files_in("out").empty());
+    EXPECT_EQ(files_in("full"), (std::vector<std::string>{"dialog.png", "report.json", "scene.json"}));
 }
 
 TEST_F(BadInput, RunningOutOfMemoryStopsTheRunAndWritesNothing) {

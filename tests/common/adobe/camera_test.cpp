@@ -142,7 +142,7 @@ TEST_F(CameraTest, EffectiveOrientationToThreeDecimals) {
          {11, 202, 33}}};
     for (json const& row : json::parse(std::ifstream(VOXTREL_ADOBE_TEST_DATA "/cameras.json")))
         rows.emplace_back(camera("Camera", row["position"], {0, 0, 0}), row["turn"]);
-    for (auto const& [cam, expected] : rows) {
+    for (auto const& [cam, turn] : rows) {
         SCOPED_TRACE(cam.dump());
         load(scene({footage("Card", 10, 10), cam}));
         open();
@@ -150,7 +150,7 @@ TEST_F(CameraTest, EffectiveOrientationToThreeDecimals) {
         // An application reads the chosen camera's orientation first.
         ASSERT_EQ(dlg->apply_assistant(), A_Err_NONE);
         host::Vec3 const o = orientation();
-        EXPECT_LT(std::max({std::abs(o.x - expected[0]), std::abs(o.y - expected[1]), std::abs(o.z - expected[2])}), 5e-4);
+        EXPECT_LT(std::max({std::abs(o.x - turn[0]), std::abs(o.y - turn[1]), std::abs(o.z - turn[2])}), 5e-4);
     }
 }
 

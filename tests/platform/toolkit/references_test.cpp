@@ -102,7 +102,7 @@ TEST(References, DisposedObjectsStayInvalidWhenTheirMemoryIsReused) {
             [](EventHandlerRef h) { RemoveEventHandler(h); },
             [](EventHandlerRef stale, EventHandlerRef) { return RemoveEventHandler(stale) == paramErr; }),
         kind<CGContextRef>(
-            "window port context", [&] { return made<CGContextRef>([&](CGContextRef* c) { QDBeginCGContext(port, c); }); },
+            "window port context", [&] { return made<CGContextRef>([&](auto* c) { QDBeginCGContext(port, c); }); },
             [&](CGContextRef c) { QDEndCGContext(port, &c); },
             [&](CGContextRef stale, CGContextRef fresh) {  // ended only on the port it was begun on
                 return QDEndCGContext(port, &stale) == paramErr && QDEndCGContext(nullptr, &fresh) == paramErr && fresh;
