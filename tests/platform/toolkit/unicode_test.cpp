@@ -37,8 +37,8 @@ TEST(Unicode, ASequenceCutShortOverlongOrOutsideUnicodeIsNoCharacter) {
     // The view ends inside "é"; the byte after it must not complete it.
     const std::string_view cut("\xC3\xA9", 1);
     EXPECT_EQ(std::tuple(utf8_to_utf16(cut), utf8_to_utf16_lenient(cut)), std::tuple(std::nullopt, u"\xFFFD"));
-    // An overlong form, the first and last surrogate, the first number past Unicode.
-    for (const char* bad : {"\xC1\xBF", "\xED\xA0\x80", "\xED\xBF\xBF", "\xF4\x90\x80\x80"})
+    // A stray continuation byte, an overlong form, the first and last surrogate, the first number past Unicode.
+    for (const char* bad : {"\x80", "\xC1\xBF", "\xED\xA0\x80", "\xED\xBF\xBF", "\xF4\x90\x80\x80"})
         EXPECT_EQ(utf8_to_utf16(bad), std::nullopt) << bad;
 }
 
