@@ -145,7 +145,6 @@ public:
     // record its calls; the host calls whatever the entries hold.
     Hooks& hook_registry() { return hooks_; }
     const std::vector<Alert>& alerts() const { return alerts_; }
-    void clear_alerts() { alerts_.clear(); }
 
     // ---- What a person does in the main composition ----------------------------------
     // Replaces the selection, in the order given (not an undo step, as in the

@@ -28,7 +28,6 @@ Menus::Menus() {
 AEGP_Command Menus::new_command() {
     if (next_ == kDuplicateCommand) ++next_;
     const AEGP_Command command = next_++;
-    issued_.push_back(command);
     states_[command] = CommandState{};
     return command;
 }
@@ -72,13 +71,6 @@ std::optional<AEGP_MenuID> Menus::menu_of(AEGP_Command command) const {
     for (const auto& [menu, items] : menus_)
         for (const MenuItem& m : items)
             if (m.command == command) return menu;
-    return std::nullopt;
-}
-
-std::optional<std::string> Menus::name_of(AEGP_Command command) const {
-    for (const auto& [menu, items] : menus_)
-        for (const MenuItem& m : items)
-            if (m.command == command) return m.name;
     return std::nullopt;
 }
 

@@ -44,15 +44,11 @@ public:
     const std::vector<MenuItem>& items(AEGP_MenuID menu) const;
     // The menu a command was inserted in, if any.
     std::optional<AEGP_MenuID> menu_of(AEGP_Command command) const;
-    std::optional<std::string> name_of(AEGP_Command command) const;
     // State of a known command.
     std::optional<CommandState> state(AEGP_Command command) const;
-    // Commands the plug-ins obtained, in order.
-    const std::vector<AEGP_Command>& issued() const { return issued_; }
 
 private:
     AEGP_Command next_ = 3000;
-    std::vector<AEGP_Command> issued_;
     std::map<AEGP_MenuID, std::vector<MenuItem>> menus_;
     std::map<AEGP_Command, CommandState> states_;
 };

@@ -40,8 +40,6 @@ public:
     virtual ADMInt32 Modal(SPPluginRef plugin, const char* name, ADMInt32 id, ADMDialogStyle style, ADMInt32 options);
 
     ADMDialogRef GetDialogRef() const { return dialog; }
-    bool IsModal() const { return modal; }
-    bool GetDeleteOnDestroy() const { return delete_on_destroy; }
     // An owner that keeps the wrapper for its whole life clears this.
     void SetDeleteOnDestroy(bool on) { delete_on_destroy = on; }
 

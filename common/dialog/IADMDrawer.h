@@ -8,7 +8,6 @@ public:
     IADMDrawer(ADMDrawerRef drawer = nullptr) : drawer(drawer) {}
 
     operator ADMDrawerRef() const { return drawer; }
-    ADMDrawerRef GetDrawerRef() const { return drawer; }
 
     // Leaves the rectangle unchanged when the drawer has no bounds of its own.
     void GetBoundsRect(ADMRect& rect) const { ADMDrawerSuite5::GetBoundsRect(drawer, &rect); }

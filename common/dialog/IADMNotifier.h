@@ -8,7 +8,6 @@ public:
     IADMNotifier(ADMNotifierRef notifier = nullptr) : notifier(notifier) {}
 
     operator ADMNotifierRef() const { return notifier; }
-    ADMNotifierRef GetNotifierRef() const { return notifier; }
 
     // The item the notification is about; null for a dialog-level one (close box).
     ADMItemRef GetItem() const { return ADMNotifierSuite2::GetItem(notifier); }

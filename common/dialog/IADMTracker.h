@@ -9,7 +9,6 @@ public:
     IADMTracker(ADMTrackerRef tracker = nullptr) : tracker(tracker) {}
 
     operator ADMTrackerRef() const { return tracker; }
-    ADMTrackerRef GetTrackerRef() const { return tracker; }
 
 private:
     ADMTrackerRef tracker;

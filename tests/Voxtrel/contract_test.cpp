@@ -34,8 +34,7 @@ TEST_P(Load, RegistersEverythingInOrderUnderItsOwnId) {
     bool const panels = GetParam();
     if (!panels) host.remove_suite(kAEGPWorkspacePanelSuite, kAEGPWorkspacePanelSuiteVersion1);
     host::LoadResult const result = load();
-    ASSERT_TRUE(result.ok()) << result.message;
-    ASSERT_NE(result.plugin, 0);
+    ASSERT_TRUE(result.ok() && result.plugin != 0) << result.message;
     std::string const id = std::to_string(result.plugin), command = std::to_string(this->command());
     std::vector<Call> expected = {
         {"AEGP_RegisterDeathHook", id},

@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <csignal>
-#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <fstream>

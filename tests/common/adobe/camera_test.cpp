@@ -116,8 +116,7 @@ TEST_F(CameraTest, WithoutCamerasTowardsCameraIsSwitchedOffAndDisabled) {
 
     remove("Camera");
     EXPECT_EQ((std::tuple{dlg->fill_combo_camera(), entries()}), std::tuple(A_Err_NONE, Names{}));
-    EXPECT_TRUE(dlg->cameras.empty());
-    EXPECT_EQ(boxes(), (std::array{false, false, true}));
+    EXPECT_TRUE(dlg->cameras.empty() && boxes() == (std::array{false, false, true}));
 
     add_camera("Back");
     EXPECT_EQ((std::tuple{dlg->fill_combo_camera(), boxes()}), std::tuple(A_Err_NONE, std::array{false, true, true}));
