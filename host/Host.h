@@ -155,7 +155,7 @@ public:
     // 0 when there is no composition, or the layer does not hold together: a
     // source for footage and solids only (an existing footage or solid item),
     // cameras and lights 3D, key times increasing.
-    ObjectId add_layer(Layer layer, long index = 0);
+    ObjectId add_layer(Layer layer, long index);
     // Removes a layer; one undo step named "Delete Layer"; false when there is none.
     bool delete_layer(ObjectId layer);
     // The current time (not an undo step). Throws std::invalid_argument for a

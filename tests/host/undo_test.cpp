@@ -72,7 +72,7 @@ TEST_F(Undo, APersonsNewAndDeletedLayersAreStepsOfTheirOwnAndMustHoldTogether) {
     // Footage without a source, a 2D light, text with a source, two keys at one time.
     for (const host::Layer& bad : {layer_of(host::LayerType::footage), layer_of(host::LayerType::light),
                                    layer_of(host::LayerType::text, footage), twice})
-        EXPECT_EQ(h.add_layer(bad), 0u);
+        EXPECT_EQ(h.add_layer(bad, 0), 0u);
     camera.name = "New Camera";
     camera.three_d = true;
     // Keys in order hold together.
