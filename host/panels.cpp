@@ -23,8 +23,8 @@ void set_window_title(WindowRef window, const std::string& title) {
 }
 
 void size_frame(WindowRef window, ControlRef container, A_long width, A_long height) {
-    const auto w = static_cast<SInt16>(std::clamp<A_long>(width, 1, 4000));
-    const auto h = static_cast<SInt16>(std::clamp<A_long>(height, 1, 4000));
+    const auto side = [](A_long length) { return static_cast<SInt16>(std::clamp<A_long>(length, 1, 4000)); };
+    const SInt16 w = side(width), h = side(height);
     const Rect content{kFrameTop, kFrameLeft, static_cast<SInt16>(kFrameTop + h), static_cast<SInt16>(kFrameLeft + w)};
     SetWindowBounds(window, kWindowContentRgn, &content);
     const Rect inside{0, 0, h, w};
