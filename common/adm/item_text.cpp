@@ -42,7 +42,7 @@ int truncate_to_int(double value) {
 }  // namespace
 
 bool iADMItem::GetTextValue(char* buffer, int size) const {
-    if (!control || !buffer || size <= 0) return false;
+    if (!control) return false;
     CFStringRef text = nullptr;
     if (GetControlData(control, kControlEntireControl, kControlEditTextCFStringTag, sizeof text, &text, nullptr) !=
             noErr ||

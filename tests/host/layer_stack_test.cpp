@@ -42,9 +42,7 @@ TEST(LayerStack, AgreesWithAVectorThroughRandomChanges) {
         }
         for (int probe = 0; probe < 3 && !model.empty(); ++probe) {
             const std::size_t i = random() % model.size();
-            ASSERT_EQ(stack[i], model[i]);
-            ASSERT_EQ(stack.index_of(model[i]), i);
-            ASSERT_TRUE(stack.contains(model[i]));
+            ASSERT_TRUE(stack[i] == model[i] && stack.index_of(model[i]) == i && stack.contains(model[i]));
         }
         ASSERT_FALSE(stack.index_of(next));
     }

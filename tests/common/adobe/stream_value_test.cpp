@@ -1,4 +1,5 @@
-// Keys inserted with an index pointer (an application inserts without one).
+// Keys inserted with an index pointer (an application inserts without one), and a
+// stream that did not open.
 #include "adobe/StreamValue.h"
 #include "assistant_fixture.h"
 
@@ -8,7 +9,7 @@ using StreamValueTest = AssistantTest;
 
 // A key at an existing time gives that key's index; a refused key leaves the
 // caller's index alone.
-TEST_F(StreamValueTest, KeysWithAndWithoutAnIndexPointer) {
+TEST_F(StreamValueTest, KeysWithAndWithoutAnIndexPointerAndAStreamNotOpened) {
     load(scene({footage("Card", 640, 480)}, 1920, 1080, 1.0));
     A_Time const one_second{30, 30};
     StreamValue stream(plugin, handle("Card"), AEGP_LayerStream_SCALE);
@@ -22,6 +23,10 @@ TEST_F(StreamValueTest, KeysWithAndWithoutAnIndexPointer) {
     host.calls().fail_function("AEGP_InsertKeyframe", host.calls().calls_of("AEGP_InsertKeyframe") + 1, 3);
     index = 99;
     EXPECT_FALSE(stream.insert_key(A_Time{60, 30}, AEGP_LTimeMode_CompTime, &index) || index != 99) << index;
+    // A stream that did not open writes nothing.
+    host.calls().fail_function("AEGP_GetNewLayerStream", host.calls().calls_of("AEGP_GetNewLayerStream") + 1, 3);
+    AEGP_StreamValue value{};
+    EXPECT_FALSE(StreamValue(plugin, handle("Card"), AEGP_LayerStream_SCALE).set_value(value));
 }
 
 }  // namespace
