@@ -47,8 +47,14 @@ TEST_F(Drawing, NewImageIsTransparentBlackOfItsSizeAndImpossibleSizesMakeNone) {
     ADMDrawerSuite5::GetBoundsRect(_drawer, &bounds);
     EXPECT_EQ((std::tuple{ADMImageSuite2::GetWidth(_image), ADMImageSuite2::GetHeight(_image), blank(), bounds}),
               std::tuple(10, 20, true, Rect{0, 0, 20, 10}));
-    for (const auto& [width, height] : {std::pair(0, 5), std::pair(5, -1), std::pair(40000, 5)})
-        EXPECT_EQ(ADMImageSuite2::CreateOffscreen(width, height, 0), nullptr) << width << " x " << height;
+    // A side is 1 to 32767 pixels: the image's bounds are a toolkit rectangle.
+    const std::tuple<int, int, bool> sizes[] = {{0, 5, false},     {5, -1, false},   {32768, 1, false},
+                                                {1, 32768, false}, {32767, 1, true}, {1, 32767, true}};
+    for (const auto& [width, height, made] : sizes) {
+        ADMImageRef const image = ADMImageSuite2::CreateOffscreen(width, height, 0);
+        EXPECT_EQ(image != nullptr, made) << width << " x " << height;
+        ADMImageSuite2::Destroy(image);
+    }
     EXPECT_EQ(std::pair(ADMImageSuite2::GetWidth(nullptr), ADMImageSuite2::GetHeight(nullptr)), std::pair(0, 0));
 }
 

@@ -81,8 +81,7 @@ using RepeatControlsTest = AssistantTest;
 TEST_F(RepeatControlsTest, RepeatLayersClickAndMissingControls) {
     load(scene({footage("A", 10, 10)}));
     open();
-    EXPECT_TRUE(click(kRepeatLayers));
-    EXPECT_EQ(host.undo_history().groups_started(), 0);
+    EXPECT_TRUE(click(kRepeatLayers) && host.undo_history().groups_started() == 0);
     for (int missing : {kRepeatCount, kRepeatLayers}) {
         open_without(missing);
         if (missing == kRepeatCount) check(kRepeatLayers, true);

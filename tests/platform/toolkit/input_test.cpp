@@ -240,7 +240,6 @@ TEST(Input, TheFocusedFieldShowsARingAndTheCaretOrTheSelection) {
     ShowWindow(front);
     EXPECT_EQ(picture().pixels, unfocused.pixels);
     DisposeWindow(front);
-    EXPECT_EQ(picture().pixels, withSelection.pixels);
-    ASSERT_TRUE(ta::focus(other));
+    EXPECT_TRUE(picture().pixels == withSelection.pixels && ta::focus(other));
     EXPECT_EQ(picture().pixels, unfocused.pixels);
 }

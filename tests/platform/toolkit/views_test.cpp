@@ -39,8 +39,7 @@ TEST(Views, RemovedViewsSurviveTheirWindowDisposedOnesTakeOnlyTheirSubtree) {
     ControlRef a = pane(w), b = pane(w), c = pane(w), child = pane(), inner = pane();
     HIViewAddSubview(a, child);
     HIViewAddSubview(c, inner);
-    EXPECT_EQ(GetControlOwner(child), w);
-    ASSERT_EQ(HIViewRemoveFromSuperview(a), noErr);
+    ASSERT_TRUE(GetControlOwner(child) == w && HIViewRemoveFromSuperview(a) == noErr);
     EXPECT_EQ(std::tuple(GetControlOwner(a), GetControlOwner(child), HIViewGetSuperview(a)),
               std::tuple(nullptr, nullptr, nullptr));
     EXPECT_EQ(HIViewRemoveFromSuperview(ta::rootView(w)), paramErr);
