@@ -1,6 +1,5 @@
 #include "dialog_driver.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <utility>
@@ -25,7 +24,8 @@ std::string clamp_note(const std::string& typed, const std::string& took) {
     const double wanted = std::strtod(typed.c_str(), &typed_end);
     const double got = std::strtod(took.c_str(), &took_end);
     if (typed_end == typed.c_str() || took_end == took.c_str()) return "";
-    const double tolerance = 1e-6 * std::max(1.0, std::fabs(wanted));
+    // A field keeps a float and shows six decimals: the roundings of both.
+    const double tolerance = 5e-7 + 0x1p-24 * std::fabs(wanted);
     if (wanted > got + tolerance) return " (its largest value)";
     if (wanted < got - tolerance) return " (its smallest value)";
     return "";
