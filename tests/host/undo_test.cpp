@@ -83,8 +83,7 @@ TEST_F(Undo, APersonsNewAndDeletedLayersAreStepsOfTheirOwnAndMustHoldTogether) {
     EXPECT_EQ(stack(), (std::vector<std::string>{"A", "New Camera", "Cam", "T"}));
     EXPECT_EQ(selection(), (std::vector<std::string>{"A"}));
     EXPECT_NE(h.add_layer(layer_of(host::LayerType::text), 99), 0u);  // beyond the bottom: at the bottom
-    EXPECT_EQ(stack().back(), "");
-    ASSERT_EQ(h.undo_history().undo_steps().size(), 3u);
+    ASSERT_TRUE(stack().back().empty() && h.undo_history().undo_steps().size() == 3);
     EXPECT_EQ(h.undo_history().undo_steps()[1].name + ", " + h.undo_history().undo_steps()[2].name,
               "Delete Layer, New Layer");
     h.undo();
