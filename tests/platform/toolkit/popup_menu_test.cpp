@@ -20,7 +20,7 @@ OSStatus count_command(EventHandlerCallRef, EventRef, void* data) {
     return noErr;
 }
 
-// A shown window with a popup of three cameras, the second current, and a check box.
+// A shown window with a popup of three cameras, the second current and named wider than the popup, and a check box.
 struct PopupWindow {
     WindowRef window = new_window(kWindowCloseBoxAttribute, {100, 100, 300, 500});
     ControlRef popup = nullptr, box = nullptr;
@@ -32,7 +32,7 @@ struct PopupWindow {
         MenuRef menu = nullptr;
         CreateNewMenu(16000, 0, &menu);
         SetControlData(popup, kControlEntireControl, kControlPopupButtonOwnedMenuRefTag, sizeof menu, &menu);
-        for (const char* name : {"Camera 1", "Camera 2", "Camera 3"})
+        for (const char* name : {"Camera 1", "Camera 2, from above", "Camera 3"})
             InsertMenuItemTextWithCFString(menu, Str(name), CountMenuItems(menu), kMenuItemAttrIgnoreMeta, 0);
         SetControl32BitValue(popup, 2);
         InstallEventHandler(GetControlEventTarget(popup), count_command, 1, kCommand, &commands, nullptr);
@@ -55,9 +55,8 @@ TEST(PopupMenu, AClickOpensTheMenuBelowThePopup) {
               std::tuple(windows + 1, true, true, 0))
         << "shown, without taking the activation, and nothing chosen";
     const Rect bounds = ta::windowBounds(menu);
-    EXPECT_EQ(std::tuple(bounds.top, bounds.left, bounds.bottom - bounds.top),
-              std::tuple(100 + 40, 100 + 40, 3 * 18 + 2 * 4));
-    EXPECT_GE(bounds.right - bounds.left, 160);
+    EXPECT_EQ(std::tuple(bounds.top, bounds.left, bounds.bottom - bounds.top, bounds.right - bounds.left),
+              std::tuple(100 + 40, 100 + 40, 3 * 18 + 2 * 4, 178));
 }
 
 TEST(PopupMenu, ChoosingClosingAndDismissing) {
