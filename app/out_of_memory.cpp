@@ -16,7 +16,7 @@ namespace {
 
 // The handler may not allocate: what it needs is kept in fixed places.
 std::atomic<const char*> _activity{"starting"};
-std::atomic<int> _index{0}, _count{0};
+std::atomic<int> _index, _count;  // zero, as atomics are value-initialised
 std::array<std::atomic<char*>, 16> _temporaries{};
 
 // Appends to a fixed buffer without allocating.

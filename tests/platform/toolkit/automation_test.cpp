@@ -49,10 +49,11 @@ TEST(Automation, FindingPrefersVisibleViewsAndFindsNothingOfAnotherKindOrLabel) 
     ControlRef field = edit(shown.root(), {60, 100, 73, 160});
     EXPECT_EQ(ta::editFieldsInGroup(shown.root(), "Cube Dimensions"), (std::vector<HIViewRef>{field}));
     EXPECT_TRUE(ta::editFieldsInGroup(shown.root(), "Nothing").empty());
-    // What is not there renders as nothing; a view one pixel high renders as one row.
-    const ControlRef line = pane(shown.window, {200, 0, 201, 50});
-    EXPECT_EQ(std::tuple(ta::renderView(nullptr).width, ta::renderWindow(nullptr).width, ta::renderView(line).height),
-              std::tuple(0, 0, 1));
+    // What is not there or has no area renders as nothing; a view one pixel high renders as one row.
+    const ControlRef line = pane(shown.window, {200, 0, 201, 50}), flat = pane(shown.window, {210, 0, 210, 50});
+    EXPECT_EQ(std::tuple(ta::renderView(nullptr).width, ta::renderWindow(nullptr).width, ta::renderView(flat).width,
+                         ta::renderView(pane(shown.window, {210, 0, 250, 0})).height, ta::renderView(line).height),
+              std::tuple(0, 0, 0, 0, 1));
 }
 
 // A separate label (as in a panel, where boxes have no titles) names the control
