@@ -101,15 +101,12 @@ std::optional<Time> Time::from_seconds(double seconds) {
     const Wide m = static_cast<Wide>(std::ldexp(mantissa, 53));
     // The reals that round to d lie between the midpoints to its neighbours,
     // (2m - 1) and (2m + 1) over 2^shift. No fraction within the limit lies on
-    // a midpoint, so whether ties round to d does not matter.
-    int shift = 54 - exponent;
-    Wide lo = 2 * m - 1, hi = 2 * m + 1;
-    if (m == Wide{1} << 52) {
-        // A power of two: the double below is half as far away as the one above.
-        lo = 4 * m - 1;
-        hi *= 2;
-        ++shift;
-    }
+    // a midpoint, so whether ties round to d does not matter. For a power of
+    // two the double below is nearer, and the interval is too wide below; yet
+    // every other fraction within the limit is further from a power of two
+    // than that, so the power itself is still the simplest.
+    const int shift = 54 - exponent;
+    const Wide lo = 2 * m - 1, hi = 2 * m + 1;
     const Wide denominator = Wide{1} << shift;
     const auto simplest = simplest_between(lo, denominator, hi, denominator);
     if (!simplest) return std::nullopt;
