@@ -35,7 +35,7 @@ public:
     std::ostream& messages() { return messages_; }
 
     // A step begins; `what` has static storage ("pressing \"Apply\""); `index`
-    // of `count` when it is one of several.
+    // of `count` when there is a count, even of one.
     void begin(const char* what, int index = 0, int count = 0);
     // The current step ends; `detail` ("30 layers written") joins its line.
     void end(const std::string& detail = "");

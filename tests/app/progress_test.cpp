@@ -19,7 +19,7 @@ TEST(Progress, LinesOnlyOnceTheRunHasTakenASecond) {
         now = 100.4;
         progress.end();
         progress.messages() << "voxtrel-host: a message\n";
-        progress.begin("pressing \"Apply\"", 2, 3);
+        progress.begin("pressing \"Apply\"", 1, 1);
         now = 101.5;
         progress.end("30 layers written");
         progress.begin("writing the results");
@@ -28,7 +28,7 @@ TEST(Progress, LinesOnlyOnceTheRunHasTakenASecond) {
     }
     EXPECT_EQ(err.str(),
               "voxtrel-host: a message\n"
-              "voxtrel-host: pressing \"Apply\" (2 of 3) done: 30 layers written (1.5 s)\n"
+              "voxtrel-host: pressing \"Apply\" (1 of 1) done: 30 layers written (1.5 s)\n"
               "voxtrel-host: writing the results done (1.5 s)\n");
 }
 
