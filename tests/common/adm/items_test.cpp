@@ -107,6 +107,8 @@ TEST_F(Items, WhatAPersonDoesToAnItemWithoutNotifyProcReachesTheDialogAsUserChan
         tka::typeText(control_of(item), "5");
         tka::pressKey(kTabCharCode);
     };
+    // A command that is not the item's own is left to others.
+    const auto other = [&](ADMItemRef i) { SetControlCommandID(control_of(i), kADMItemCommandID + 1), click(i); };
     // A static text is never enabled nor clickable.
     const auto click_text = [](ADMItemRef item) {
         ADMItemSuite10::Enable(item, true);
@@ -122,6 +124,7 @@ TEST_F(Items, WhatAPersonDoesToAnItemWithoutNotifyProcReachesTheDialogAsUserChan
         {kADMPopupMenuType, choose, true},      {kADMTextCheckBoxType, click, true},
         {kADMTextEditType, type, true},         {kADMTextPushButtonType, click, true},
         {kADMTextRadioButtonType, click, true}, {kADMTextStaticType, click_text, false},
+        {kADMTextCheckBoxType, other, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.type);

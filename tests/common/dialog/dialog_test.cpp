@@ -87,9 +87,8 @@ public:
     Trace& trace;
 };
 
-// The control and label of an item, as the toolkit holds them.
+// The control of an item, as the toolkit holds it.
 inline ControlRef control_of(ADMItemRef item) { return from_ref(item)->control; }
-inline ControlRef label_of(ADMItemRef item) { return from_ref(item)->label; }
 
 // Top, left, bottom, right.
 inline std::array<int, 4> bounds_of(ADMDialogRef dialog) {
@@ -107,8 +106,6 @@ struct PanelHost {
     ~PanelHost() {
         if (container) DisposeControl(container);
     }
-    PanelHost(PanelHost const&) = delete;
-    PanelHost& operator=(PanelHost const&) = delete;
 
     ADMDialogRef open(BaseADMDialog& dialog) {
         return dialog.CreatePanel(nullptr, "Panel", 0, nullptr, nullptr, container, &functions, &refcon);
@@ -235,7 +232,7 @@ TEST_F(Enabling, ReachesTheItemsFromIdMinusOneAndTheIconsOnAChangeOfState) {
     auto const states = [&] {  // the dialog's own state, then each item's
         std::string on = dlg.IsEnabled() ? "+" : "-";
         for (ADMItemRef item : items)
-            on += IsControlEnabled(item == items[4] ? label_of(item) : control_of(item)) ? '1' : '0';
+            on += IsControlEnabled(item == items[4] ? from_ref(item)->label : control_of(item)) ? '1' : '0';
         return on;
     };
     std::vector<std::string> seen;
