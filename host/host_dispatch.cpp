@@ -63,7 +63,7 @@ Host::CommandRun Host::run_command(AEGP_Command command) {
             if (e.priority != priority || (e.command != 0 && e.command != command)) continue;
             A_Boolean handled = 0;
             if (const A_Err status =
-                    e.hook(global_refcon(e.plugin), e.refcon, command, priority, run.handled ? 1 : 0, &handled))
+                    e.hook(global_refcon(e.plugin), e.refcon, command, priority, run.handled, &handled))
                 note_hook_failure("command", "command " + std::to_string(command), status);
             if (handled) run.handled = true;
         }

@@ -136,7 +136,7 @@ A_Err AEGP_IsLayer3D(AEGP_LayerH layerH, A_Boolean* is_3d) {
         const Layer* layer = c.layer(layerH);
         if (!layer) return c.refused();
         if (!c.given(is_3d, "is_3D")) return c.refused();
-        *is_3d = layer->three_d ? 1 : 0;
+        *is_3d = layer->three_d;
         return A_Err_NONE;
     });
 }

@@ -139,7 +139,7 @@ void Session::set_hidden_box(const std::string& label, bool checked) {
         cannot("no check box \"" + label + "\" in the dialog");
         return;
     }
-    SetControl32BitValue(box, checked ? 1 : 0);
+    SetControl32BitValue(box, checked);
     if (label == "Scale Layers To Fit") checks_.fitting(checked);
     checkpoint("setting the hidden \"" + label + "\"");
 }

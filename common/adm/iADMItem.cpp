@@ -104,7 +104,7 @@ bool iADMItem::createControl(ItemKind kind, const Rect& rect) {
         return true;
     case ItemKind::radioButton:
         radio = true;
-        if (CreateRadioButtonControl(window, &rect, nullptr, radioInitiallyOn() ? 1 : 0, true, &control) != noErr)
+        if (CreateRadioButtonControl(window, &rect, nullptr, radioInitiallyOn(), true, &control) != noErr)
             return false;
         setSmall();
         SetControlFontStyle(control, &style);

@@ -49,7 +49,7 @@ void iADMItem::SetBooleanValue(bool on) {
         });
         return;
     }
-    if (control) SetControl32BitValue(control, on ? 1 : 0);
+    if (control) SetControl32BitValue(control, on);
 }
 
 bool iADMItem::GetBooleanValue() const { return control && GetControl32BitValue(control) != 0; }
