@@ -78,14 +78,8 @@ TEST(References, DisposedObjectsStayInvalidWhenTheirMemoryIsReused) {
         }),
         kind<CGImageRef>(
             "image",
-            [] {
-                CGContextRef context = bitmap_context();
-                CGImageRef image = CGBitmapContextCreateImage(context);
-                CGContextRelease(context);
-                return image;
-            },
-            CGImageRelease,
-            [](CGImageRef stale, CGImageRef fresh) {
+            [] { auto c = bitmap_context(); auto i = CGBitmapContextCreateImage(c); return CGContextRelease(c), i; },
+            CGImageRelease, [](CGImageRef stale, CGImageRef fresh) {
                 return CGImageGetWidth(stale) == 0 && CGImageGetWidth(fresh) == 4;
             }),
         kind<CGColorSpaceRef>("colour space", CGColorSpaceCreateDeviceRGB, CGColorSpaceRelease,

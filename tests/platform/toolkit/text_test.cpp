@@ -4,10 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
+#include "model.h"
 #include "support.h"
+#include "text_metrics.h"
 #include "toolkit/automation.h"
 
 using namespace tk_test;
@@ -40,8 +44,7 @@ TEST(Strings, WhatTheTargetCannotHoldFailsTheCopy) {
     Str s("1000");
     EXPECT_FALSE(CFStringGetCString(s, buffer, 4, kCFStringEncodingASCII) ||
                  CFStringGetCString(s, nullptr, 5, kCFStringEncodingASCII));
-    ASSERT_TRUE(CFStringGetCString(s, buffer, 5, kCFStringEncodingASCII));
-    EXPECT_STREQ(buffer, "1000");
+    EXPECT_TRUE(CFStringGetCString(s, buffer, 5, kCFStringEncodingASCII) && std::string(buffer) == "1000");
 }
 
 // LF, CR, or CR LF as one, starts a line: the text is as high as its lines and as wide as the widest.
@@ -62,6 +65,18 @@ TEST(Strings, OnlyTheThreeThemeFontsCanBeUsed) {
     for (const ThemeFontID font : fonts) EXPECT_EQ(UseThemeFont(font, smSystemScript), font == 2 ? paramErr : noErr);
     // Measuring needs somewhere to put the size.
     EXPECT_EQ(GetThemeTextDimensions(Str("x"), kThemeSystemFont, kThemeStateActive, false, nullptr, nullptr), paramErr);
+}
+
+// A control draws in the font of its size, unless its style names a meta font or a family (at the view size), whose
+// size the style may then set or add to, and whose face it may set. Rows: the style's flags, font, size and face, the
+// control's size, then the family, pixel size, bold and italic it draws with.
+TEST(Strings, AControlsFontFollowsItsStyle) {
+    for (const auto& row : nlohmann::json::parse(std::ifstream(VOXTREL_TOOLKIT_TEST_DATA "/control_fonts.json"))) {
+        TkView view;
+        view.size = row[4], view.fontStyle = ControlFontStyleRec{row[0], row[1], row[2], row[3], 0, 0, {}, {}};
+        const tk::detail::TkFont f = tk::detail::control_font(&view);
+        EXPECT_EQ(row, nlohmann::json({row[0], row[1], row[2], row[3], row[4], f.family, f.size, f.bold, f.italic}));
+    }
 }
 
 // Justified text starts at the left, midway into the room the text leaves, or where that room ends.
