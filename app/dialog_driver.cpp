@@ -166,11 +166,8 @@ void DialogDriver::operate(const DialogActions& actions) {
 int DialogDriver::press_apply(int times) {
     HIViewRef apply = auto_::findLabelledControl(root_, "push button", "Apply");
     int pressed = 0;
-    for (int i = 0; i < times; ++i) {
-        if (!apply || !auto_::visible(apply) || !auto_::enabled(apply) || !auto_::click(apply)) break;
-        ++pressed;
-        idle_();
-    }
+    // A click is refused when there is no button or it cannot be operated; why is told below.
+    for (; pressed < times && auto_::click(apply); ++pressed) idle_();
     if (pressed < times) {
         const std::string count = "pressed " + std::to_string(pressed) + " of " + std::to_string(times) + " times";
         if (!apply) complain("no \"Apply\" button in the dialog; " + count);
