@@ -1,6 +1,6 @@
 #include "host/layer_stack.h"
 
-#include <cassert>
+#include <stdexcept>
 
 namespace host {
 
@@ -62,7 +62,7 @@ void LayerStack::set_root(std::uint32_t node) {
 }
 
 ObjectId LayerStack::operator[](std::size_t index) const {
-    assert(index < size());
+    if (index >= size()) throw std::out_of_range("no layer at index " + std::to_string(index));
     if (read_node_ != kNone && index == read_index_ + 1) {
         read_node_ = next(read_node_);
     } else if (read_node_ == kNone || index != read_index_) {
@@ -93,7 +93,7 @@ std::optional<std::size_t> LayerStack::index_of(ObjectId layer) const {
 }
 
 void LayerStack::insert(std::size_t index, ObjectId layer) {
-    assert(index <= size() && !contains(layer));
+    if (index > size() || contains(layer)) throw std::logic_error("the layer is in the stack or the index past it");
     read_node_ = kNone;
     const auto node = static_cast<std::uint32_t>(nodes_.size());
     nodes_.push_back(Node{layer, priority_of(layer)});

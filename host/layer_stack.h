@@ -24,12 +24,13 @@ public:
 
     std::size_t size() const { return nodes_.size(); }
     bool empty() const { return nodes_.empty(); }
-    // The layer at an index below size() (0 is the top).
+    // The layer at an index below size() (0 is the top); std::out_of_range for any other.
     ObjectId operator[](std::size_t index) const;
     std::optional<std::size_t> index_of(ObjectId layer) const;
     bool contains(ObjectId layer) const { return slots_.count(layer) != 0; }
 
-    // Puts a layer that is not in the stack at an index up to size().
+    // Puts a layer that is not in the stack at an index up to size(); std::logic_error otherwise, as a
+    // stack that held a layer twice would no longer be one.
     void insert(std::size_t index, ObjectId layer);
     void push_back(ObjectId layer) { insert(size(), layer); }
     // False when the layer is not in the stack.

@@ -38,8 +38,7 @@ TEST_F(DialogTest, OffsetAndStartingPoint) {
     number(kStartX, 1.5f);
     number(kStartY, -2);
     number(kStartZ, 3);
-    EXPECT_EQ(dlg->get_offset(), Vector(961.5, 538, 3));
-    EXPECT_EQ(dlg->get_starting_point(), Vector(0, 0, 0));
+    EXPECT_EQ(std::pair(dlg->get_offset(), dlg->get_starting_point()), std::pair(Vector(961.5, 538, 3), Vector{}));
     check(kUseCompCenter, false);
     EXPECT_EQ(dlg->get_offset(), Vector(1.5, -2, 3));
     check(kUseCompCenter, true);
