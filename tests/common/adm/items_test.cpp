@@ -144,9 +144,9 @@ TEST_F(Items, AnItemNotifyProcTakesTheClickInstead) {
     ADMItemRef box = add(_dialog, kADMTextCheckBoxType, {10, 10, 25, 110});
     ADMItemSuite10::SetNotifyProc(box, [](ADMItemRef item, ADMNotifierRef notifier) {
         _seen.itemNotified.push_back(item);
-        EXPECT_TRUE(ADMNotifierSuite2::IsNotifierType(notifier, kADMUserChangedNotifier));
-        EXPECT_FALSE(ADMNotifierSuite2::IsNotifierType(notifier, "adm user changed notifier"));
-        EXPECT_FALSE(ADMNotifierSuite2::IsNotifierType(notifier, kADMCloseHitNotifier));
+        const auto is = [](ADMNotifierRef n, const char* type) { return ADMNotifierSuite2::IsNotifierType(n, type); };
+        EXPECT_TRUE(is(notifier, kADMUserChangedNotifier) && !is(notifier, "adm user changed notifier") &&
+                    !is(notifier, kADMCloseHitNotifier) && !is(nullptr, kADMUserChangedNotifier) && !is(notifier, {}));
         ADMItemSuite10::DefaultNotify(item, notifier);
     });
     ASSERT_TRUE(tka::click(control_of(box)));
