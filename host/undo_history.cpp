@@ -96,8 +96,8 @@ void UndoHistory::changing_layer(const Project& now, ObjectId layer) {
 }
 
 void UndoHistory::changing_stream(const Project& now, ObjectId layer, StreamId which) {
-    // A layer kept whole has its streams kept with it.
-    if (depth_ > 0 && kept_.count(key(Kept::layer, layer))) return;
+    // A layer kept whole has its streams kept with it (nothing is kept outside a group).
+    if (kept_.count(key(Kept::layer, layer))) return;
     const StreamKey k{layer, which};
     if (first_change(key(Kept::stream, layer, static_cast<std::uint64_t>(which))))
         open_.before.streams.emplace_back(k, stream_now(now, k));

@@ -1,5 +1,6 @@
 #include "dialog/BaseDlg.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -113,10 +114,8 @@ void BaseDlg::MoveToScreenCenter() {
     const int width = bounds.right - bounds.left;
     const int height = bounds.bottom - bounds.top;
     // The screen's own origin is not added: the screen holding (0, 0) starts there.
-    int left = ((screen.right - screen.left) - width) / 2;
-    int top = ((screen.bottom - screen.top) - height) / 2;
-    if (left < 0) left = 0;
-    if (top < 0) top = 0;
+    const int left = std::max(0, ((screen.right - screen.left) - width) / 2);
+    const int top = std::max(0, ((screen.bottom - screen.top) - height) / 2);
     const ADMRect centred{static_cast<SInt16>(top), static_cast<SInt16>(left), static_cast<SInt16>(top + height),
                           static_cast<SInt16>(left + width)};
     ADMDialogSuite9::SetBoundsRect(dialog, &centred);
