@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -108,7 +109,7 @@ struct Children::Running {
     std::function<void(const ChildEnd&)> done;
 };
 
-Children::Children(int parallel, unsigned seconds) : parallel_(parallel < 1 ? 1 : parallel), seconds_(seconds) {
+Children::Children(int parallel, unsigned seconds) : parallel_(std::max(parallel, 1)), seconds_(seconds) {
     static const bool prepared = (roomy_heap(), true);
     static_cast<void>(prepared);
 }

@@ -29,8 +29,8 @@ TEST(Unicode, EachLengthsFirstAndLastCharacterConvertBothWays) {
         SCOPED_TRACE(row.utf8);
         EXPECT_EQ(std::tuple(utf8_to_utf16(row.utf8), utf16_to_utf8(row.utf16)), std::tuple(row.utf16, row.utf8));
     }
-    // The first high half without its low half; the last low half alone.
-    EXPECT_EQ(utf16_to_utf8(u"\xD800\xE000\xDFFF"), "\xEF\xBF\xBD\xEE\x80\x80\xEF\xBF\xBD");
+    // The first high half without its low half; the first and last low halves alone, even one after the other.
+    EXPECT_EQ(utf16_to_utf8(u"\xD800\xE000\xDC00\xDFFF"), "\xEF\xBF\xBD\xEE\x80\x80\xEF\xBF\xBD\xEF\xBF\xBD");
 }
 
 TEST(Unicode, ASequenceCutShortOverlongOrOutsideUnicodeIsNoCharacter) {
