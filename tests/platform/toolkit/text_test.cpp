@@ -47,7 +47,7 @@ TEST(Strings, WhatTheTargetCannotHoldFailsTheCopy) {
     EXPECT_TRUE(CFStringGetCString(s, buffer, 5, kCFStringEncodingASCII) && std::string(buffer) == "1000");
 }
 
-// LF, CR, or CR LF as one, starts a line: the text is as high as its lines and as wide as the widest.
+// LF, CR, or CR LF as one, starts a line: the text is as high as its lines, and as wide as the widest wherever it is.
 TEST(Strings, LineBreaksStartLines) {
     const auto size = [](const char* text) {
         Point p{0, 0};
@@ -55,8 +55,8 @@ TEST(Strings, LineBreaksStartLines) {
         return std::pair(p.h, p.v);
     };
     const auto [wide, high] = size("Wide line");
-    for (const char* text : {"Wide line\nab", "ab\rWide line", "ab\r\nWide line", "Wide line\n"})
-        EXPECT_EQ(size(text), std::pair(wide, static_cast<SInt16>(2 * high))) << text;
+    for (const char* text : {"ab\nWide line\nab", "ab\rWide line\r", "ab\r\nWide line\r\nab", "Wide line\n\n"})
+        EXPECT_EQ(size(text), std::pair(wide, static_cast<SInt16>(3 * high))) << text;
 }
 
 // Text is drawn in the system font at one of three sizes; no other theme font exists.
