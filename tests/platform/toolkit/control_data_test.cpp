@@ -16,12 +16,12 @@ TEST(ControlData, TagsBelongToTheirKindsOfView) {
     CreateCheckBoxControl(nullptr, &kRect, nullptr, 0, true, &check);
     CreateStaticTextControl(nullptr, &kRect, nullptr, nullptr, &label);
     CreatePushButtonControl(nullptr, &kRect, nullptr, &button);
-    const ControlSize small = kControlSizeSmall, bogus = 77;
-    ASSERT_EQ(SetControlData(check, kControlEntireControl, kControlSizeTag, sizeof small, &small), noErr);
+    const ControlSize mini = kControlSizeMini, bogus = 77;  // the last size there is
+    ASSERT_EQ(SetControlData(check, kControlEntireControl, kControlSizeTag, sizeof mini, &mini), noErr);
     ControlSize size = kControlSizeNormal;
     Size actual = 0;
     ASSERT_EQ(GetControlData(check, kControlEntireControl, kControlSizeTag, sizeof size, &size, &actual), noErr);
-    EXPECT_EQ(std::tuple(size, actual), std::tuple(kControlSizeSmall, static_cast<Size>(sizeof(ControlSize))));
+    EXPECT_EQ(std::tuple(size, actual), std::tuple(kControlSizeMini, static_cast<Size>(sizeof(ControlSize))));
     EXPECT_EQ(SetControlData(check, kControlEntireControl, kControlSizeTag, sizeof bogus, &bogus), paramErr);
     const Boolean on = true;
     EXPECT_EQ(SetControlData(label, kControlEntireControl, kControlStaticTextIsMultilineTag, sizeof on, &on), noErr);
