@@ -121,15 +121,14 @@ bool Project::reorder_layer(ObjectId id, long index) {
     return true;
 }
 
-bool Project::remove_layer(ObjectId id) {
+void Project::remove_layer(ObjectId id) {
     const Layer* l = layer(id);
-    if (!l) return false;
+    if (!l) return;
     if (Composition* c = comp(l->comp)) {
         c->layers.erase(id);
         std::erase(c->selection, id);
     }
     layers.erase(id);
-    return true;
 }
 
 }  // namespace host

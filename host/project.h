@@ -100,8 +100,8 @@ struct Project {
     // Moves the layer to the index, the others closing up; false when out of range.
     bool reorder_layer(ObjectId layer, long index);
     // Takes the layer out of its composition's stack and selection and out of
-    // the project; false when there is no such layer.
-    bool remove_layer(ObjectId layer);
+    // the project; nothing happens when there is no such layer.
+    void remove_layer(ObjectId layer);
 
     bool operator==(const Project&) const = default;
 };
