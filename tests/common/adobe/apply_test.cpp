@@ -6,6 +6,7 @@
 
 using namespace assistant;
 using Calls = std::vector<std::string>;
+using host::StreamId, host::Vec3;
 
 namespace {
 
@@ -91,13 +92,12 @@ TEST_F(ApplyTest, StreamsWrittenAndKeyed) {
         for (int box : {kKeyPosition, kKeyOrientation, kKeyScale}) check(box, box == c.key_box);
         EXPECT_EQ((std::tuple{apply(), writes_since_mark()}), std::tuple(A_Err_NONE, c.writes));
         // Position is the assistant's plus the composition centre; scale is as captured.
-        EXPECT_EQ(value("Card", host::StreamId::position), (host::Vec3{970, 560, 30}));
-        EXPECT_EQ(value("Card", host::StreamId::scale), (host::Vec3{80, 90, 100}));
-        EXPECT_EQ(value("Card", host::StreamId::orientation),
-                  (c.keep ? host::Vec3{10, 20, 30} : host::Vec3{5, 10, 15}));
-        EXPECT_EQ(value("Card", host::StreamId::rotation_z).x, c.keep ? 3 : 0);
-        EXPECT_EQ(layer("Card").stream(host::StreamId::orientation).keyed(), c.key_box == kKeyOrientation && !c.keep);
-        for (host::StreamId id : {host::StreamId::position, host::StreamId::scale, host::StreamId::orientation})
+        EXPECT_EQ(value("Card", StreamId::position), (Vec3{970, 560, 30}));
+        EXPECT_EQ(value("Card", StreamId::scale), (Vec3{80, 90, 100}));
+        EXPECT_EQ(value("Card", StreamId::orientation), (c.keep ? Vec3{10, 20, 30} : Vec3{5, 10, 15}));
+        EXPECT_EQ(value("Card", StreamId::rotation_z).x, c.keep ? 3 : 0);
+        EXPECT_EQ(layer("Card").stream(StreamId::orientation).keyed(), c.key_box == kKeyOrientation && !c.keep);
+        for (StreamId id : {StreamId::position, StreamId::scale, StreamId::orientation})
             for (auto const& key : layer("Card").stream(id).keys) EXPECT_EQ(key.time.seconds(), 1.0);
         ASSERT_EQ(host.undo_history().undo_steps().size(), 1u);
         EXPECT_EQ(host.undo_history().undo_steps().back().name, "Test Assistant");
@@ -137,9 +137,8 @@ TEST_F(ApplyTest, RefusedWritesAreSkippedStreamByStream) {
     fail_next("AEGP_GetNewLayerStream", 4);  // B's scale
     ASSERT_EQ(apply(), A_Err_NONE);
     EXPECT_EQ(writes_since_mark(), stream_write(1) + stream_write(2) + stream_write(1) + Calls{"open 2"});
-    EXPECT_EQ(value("A", host::StreamId::position), (host::Vec3{0, 0, 0}));
-    EXPECT_EQ(value("B", host::StreamId::position), (host::Vec3{980, 580, 60}));
-    EXPECT_EQ(host.open_streams(), 0);
+    EXPECT_EQ(std::tuple(value("A", StreamId::position), value("B", StreamId::position), host.open_streams()),
+              std::tuple(Vec3{0, 0, 0}, Vec3{980, 580, 60}, 0L));
 }
 
 }  // namespace

@@ -48,19 +48,18 @@ TEST(Strings, WhatTheTargetCannotHoldFailsTheCopy) {
 }
 
 // LF, CR, or CR LF as one, starts a line: the text is as high as its lines, and as wide as the widest wherever it is.
-TEST(Strings, LineBreaksStartLines) {
-    const auto size = [](const char* text) {
+// Text is drawn in the system font at one of three sizes, each smaller than the one before; no other theme font exists.
+TEST(Strings, LineBreaksStartLinesInTheThemeFonts) {
+    const auto size = [](const char* text, ThemeFontID font = kThemeSystemFont) {
         Point p{0, 0};
-        GetThemeTextDimensions(Str(text), kThemeSystemFont, kThemeStateActive, false, &p, nullptr);
+        GetThemeTextDimensions(Str(text), font, kThemeStateActive, false, &p, nullptr);
         return std::pair(p.h, p.v);
     };
     const auto [wide, high] = size("Wide line");
     for (const char* text : {"ab\nWide line\nab", "ab\rWide line\r", "ab\r\nWide line\r\nab", "Wide line\n\n"})
         EXPECT_EQ(size(text), std::pair(wide, static_cast<SInt16>(3 * high))) << text;
-}
-
-// Text is drawn in the system font at one of three sizes; no other theme font exists.
-TEST(Strings, OnlyTheThreeThemeFontsCanBeUsed) {
+    EXPECT_TRUE(size("Wide line", kThemeSmallSystemFont) < size("Wide line") &&
+                size("Wide line", kThemeMiniSystemFont) < size("Wide line", kThemeSmallSystemFont));
     const ThemeFontID fonts[] = {kThemeSystemFont, kThemeSmallSystemFont, kThemeMiniSystemFont, 2};
     for (const ThemeFontID font : fonts) EXPECT_EQ(UseThemeFont(font, smSystemScript), font == 2 ? paramErr : noErr);
     // Measuring needs somewhere to put the size.
