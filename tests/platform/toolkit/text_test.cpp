@@ -76,6 +76,8 @@ TEST(Strings, AControlsFontFollowsItsStyle) {
         const tk::detail::TkFont f = tk::detail::control_font(&view);
         EXPECT_EQ(row, nlohmann::json({row[0], row[1], row[2], row[3], row[4], f.family, f.size, f.bold, f.italic}));
     }
+    // A family is found by its whole name, in any case: not by a name it begins with.
+    EXPECT_EQ(FMGetFontFamilyFromName(reinterpret_cast<ConstStr255Param>("\x10" "DejaVu SANS Mono")), 2);
 }
 
 // Justified text starts at the left, midway into the room the text leaves, or where that room ends.
