@@ -33,13 +33,13 @@ void end_tracking() {
     tracking() = Tracking{};
 }
 
-Point in_view(const TkView* view, Point where) {
-    const Rect frame = frame_in_tree(view);
-    return Point{static_cast<SInt16>(where.v - frame.top), static_cast<SInt16>(where.h - frame.left)};
+// Across the view is all a press needs: it places the caret in a one-line field.
+SInt16 across_view(const TkView* view, Point where) {
+    return static_cast<SInt16>(where.h - frame_in_tree(view).left);
 }
 
-// The press, once it is known which view it fell on.
-void press(TkWindow* window, TkView* view, Point local, EventModifiers modifiers) {
+// The press, once it is known which view it fell on; `across` is measured from the view's left edge.
+void press(TkWindow* window, TkView* view, SInt16 across, EventModifiers modifiers) {
     const ControlRef viewRef = ref_of(view);
     if (window) {
         const WindowRef windowRef = ref_of(window);
@@ -54,7 +54,7 @@ void press(TkWindow* window, TkView* view, Point local, EventModifiers modifiers
         // Shift+click in the focused field extends its selection to the click.
         const bool extend = focused_field(window) == view && (modifiers & shiftKey);
         if (focused_field(window) != view) focus_field(window, view);
-        place_caret(view, field_layout(view).position_at(local.h), extend);
+        place_caret(view, field_layout(view).position_at(across), extend);
         return;
     }
     if (!tracks_mouse(view)) return;
@@ -113,7 +113,7 @@ bool mouse_down(WindowRef windowRef, Point where, EventModifiers modifiers) {
     }
     bring_to_front(window);
     TkView* view = hit_view(window, where);
-    press(window, view, view ? in_view(view, where) : where, modifiers);
+    press(window, view, view ? across_view(view, where) : where.h, modifiers);
     return true;
 }
 
@@ -175,7 +175,7 @@ void click_view(TkView* view, Point where) {
     if (!view) return;
     TkWindow* window = view->window;
     if (window) bring_to_front(window);
-    press(window, view, where, 0);
+    press(window, view, where.h, 0);
     if (tracking().view == viewRef) release(true);
 }
 
