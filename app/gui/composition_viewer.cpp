@@ -10,7 +10,8 @@
 namespace app::gui {
 namespace {
 
-constexpr SInt16 kTop = 24, kLeft = 0;
+// The viewer's content starts this far below the screen's top, at its left edge.
+constexpr SInt16 kTop = 24;
 
 CFStringRef cf_text(const std::string& utf8) {
     return CFStringCreateWithCString(kCFAllocatorDefault, utf8.c_str(), kCFStringEncodingUTF8);
@@ -46,8 +47,8 @@ CGImageRef to_image(cairo_surface_t* surface) {
 }  // namespace
 
 CompositionViewer::CompositionViewer(host::Host& h, const Rect& screen) : host_(h), screen_(screen) {
-    const Rect bounds{static_cast<SInt16>(screen.top + kTop), static_cast<SInt16>(screen.left + kLeft),
-                      static_cast<SInt16>(screen.top + kTop + 100), static_cast<SInt16>(screen.left + kLeft + 100)};
+    const Rect bounds{static_cast<SInt16>(screen.top + kTop), screen.left, static_cast<SInt16>(screen.top + kTop + 100),
+                      static_cast<SInt16>(screen.left + 100)};
     if (CreateNewWindow(kDocumentWindowClass, kWindowCloseBoxAttribute | kWindowStandardHandlerAttribute, &bounds,
                         &window_) != noErr)
         return;

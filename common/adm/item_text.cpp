@@ -2,6 +2,7 @@
 // user typed.
 #include "adm/detail/item_text.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -34,9 +35,7 @@ namespace {
 // Truncates toward zero, saturating at the ends of the int range.
 int truncate_to_int(double value) {
     if (value != value) return 0;
-    if (value >= static_cast<double>(INT_MAX)) return INT_MAX;
-    if (value <= static_cast<double>(INT_MIN)) return INT_MIN;
-    return static_cast<int>(value);
+    return static_cast<int>(std::clamp(value, static_cast<double>(INT_MIN), static_cast<double>(INT_MAX)));
 }
 
 }  // namespace
