@@ -29,7 +29,7 @@ Rgb layer_color(int index) {
 
 struct Projector {
     Camera camera;
-    double pixels_per_comp_pixel = 1;
+    double pixels_per_comp_pixel;
 
     Point2 image_point(Vec3 camera_space) const {
         const Point2 p = *project(camera, camera_space);
@@ -87,9 +87,7 @@ ViewPlan plan_view(const ViewScene& scene, Vec3 box_size, int width) {
     plan.width = std::max(1, width);
     plan.height = static_cast<int>(std::clamp(std::lround(plan.width * scene.height / scene.width), 1L,
                                               static_cast<long>(kMaxViewHeight)));
-    Projector projector;
-    projector.camera = viewing_camera(scene, plan.camera_index);
-    projector.pixels_per_comp_pixel = plan.width / scene.width;
+    const Projector projector{viewing_camera(scene, plan.camera_index), plan.width / scene.width};
 
     // The frame of the composition, where 2D layers would lie.
     const double w = scene.width, h = scene.height;
