@@ -47,8 +47,8 @@ TEST(Progress, BarGivesWayToMessagesAndIsGoneAtTheEnd) {
         err.str("");
         progress.messages() << "voxtrel-host: half a line";
         EXPECT_EQ(err.str(), "");
-        progress.messages() << ", and the rest\n";
-        EXPECT_EQ(err.str(), "\r\033[Kvoxtrel-host: half a line, and the rest\n");
+        progress.messages() << ", and the rest\nvoxtrel-host: a line after\n";  // the bar is cleared once
+        EXPECT_EQ(err.str(), "\r\033[Kvoxtrel-host: half a line, and the rest\nvoxtrel-host: a line after\n");
         progress.end("30 layers written");
         progress.tick();  // between steps the bar stays as it was
         progress.begin("writing the results");
