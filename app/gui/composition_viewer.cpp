@@ -47,8 +47,9 @@ CGImageRef to_image(cairo_surface_t* surface) {
 }  // namespace
 
 CompositionViewer::CompositionViewer(host::Host& h, const Rect& screen) : host_(h), screen_(screen) {
-    const Rect bounds{static_cast<SInt16>(screen.top + kTop), screen.left, static_cast<SInt16>(screen.top + kTop + 100),
-                      static_cast<SInt16>(screen.left + 100)};
+    // Empty until the first paint sizes it to the picture and the list.
+    const SInt16 top = static_cast<SInt16>(screen.top + kTop);
+    const Rect bounds{top, screen.left, top, screen.left};
     if (CreateNewWindow(kDocumentWindowClass, kWindowCloseBoxAttribute | kWindowStandardHandlerAttribute, &bounds,
                         &window_) != noErr)
         return;
@@ -57,7 +58,7 @@ CompositionViewer::CompositionViewer(host::Host& h, const Rect& screen) : host_(
     CFStringRef title = cf_text(comp ? comp->name : "(no composition)");
     SetWindowTitleWithCFString(window_, title);
     CFRelease(title);
-    const Rect inside{0, 0, 100, 100};
+    const Rect inside{};
     CreateUserPaneControl(window_, &inside, 0, &pane_);
     const EventTypeSpec close{kEventClassWindow, kEventWindowClose};
     InstallEventHandler(GetWindowEventTarget(window_), on_event, 1, &close, this, nullptr);
@@ -103,9 +104,8 @@ CompositionViewer::State CompositionViewer::state(view::Vec3 box) const {
 void CompositionViewer::refresh(view::Vec3 box) {
     if (!window_) return;
     const State now = state(box);
-    if (drawn_ && now == drawn_state_) return;
-    drawn_state_ = now;
-    drawn_ = true;
+    if (drawn_ == now) return;
+    drawn_ = now;
     rebuild(box);
     paint();
 }

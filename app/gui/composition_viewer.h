@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <tuple>
 #include <vector>
 
@@ -51,8 +52,7 @@ private:
     std::vector<host::ObjectId> listed_;  // the layers of the list, by row
     CGImageRef image_ = nullptr;
     bool close_requested_ = false;
-    bool drawn_ = false;
-    State drawn_state_;
+    std::optional<State> drawn_;  // what the picture shows, once painted
 };
 
 }  // namespace app::gui
