@@ -21,7 +21,7 @@ struct Fill {
     OSStatus answer = noErr;
 };
 
-// Fills the view's top-left 4 x 4 pixels through the event's context.
+// Fills a column 4 pixels wide from the view's top left, far past its bottom, through the event's context.
 OSStatus fill_corner(EventHandlerCallRef, EventRef event, void* data) {
     const auto* fill = static_cast<Fill*>(data);
     CGContextRef context = nullptr;
@@ -29,7 +29,7 @@ OSStatus fill_corner(EventHandlerCallRef, EventRef event, void* data) {
                           &context) != noErr)
         return eventInternalErr;
     CGContextSetRGBFillColor(context, fill->r, fill->g, fill->b, 1);
-    CGContextFillRect(context, CGRect{{0, 0}, {4, 4}});
+    CGContextFillRect(context, CGRect{{0, 0}, {4, 1000}});
     return fill->answer;
 }
 
@@ -43,7 +43,7 @@ int non_background(const ta::Bitmap& b, int left, int top, int right, int bottom
 
 }  // namespace
 
-// Draw handlers get a context at the view's top left; a handled draw replaces a
+// Draw handlers get a context at the view's top left, clipped to the view; a handled draw replaces a
 // control's standard look, an unhandled one draws over it; later subviews draw
 // above earlier ones, hidden ones not at all.
 TEST(Render, DrawHandlersStandardLooksAndStacking) {
@@ -54,8 +54,8 @@ TEST(Render, DrawHandlersStandardLooksAndStacking) {
     Fill red{1, 0, 0}, blue{0, 0, 1};
     InstallEventHandler(GetControlEventTarget(v), fill_corner, 1, kDraw, &red, nullptr);
     const ta::Bitmap b = ta::renderWindow(w);
-    EXPECT_EQ((std::array{b.at(30, 20), b.at(33, 23), b.at(34, 24), b.at(29, 20)}),
-              (std::array{0xFFFF0000u, 0xFFFF0000u, kBackground, kBackground}));
+    EXPECT_EQ((std::array{b.at(30, 20), b.at(33, 59), b.at(34, 24), b.at(29, 20), b.at(33, 60)}),
+              (std::array{0xFFFF0000u, 0xFFFF0000u, kBackground, kBackground, kBackground}));
     const Rect r{70, 10, 90, 90};
     ControlRef button = nullptr;
     CreatePushButtonControl(w, &r, Str("Apply"), &button);
