@@ -57,7 +57,7 @@ public:
     }
 
 private:
-    std::uint64_t below(std::uint64_t n) { return n == 0 ? 0 : random_() % n; }
+    std::uint64_t below(std::uint64_t n) { return random_() % n; }  // every caller has n > 0
     double between(double low, double high) {
         return low + (high - low) * static_cast<double>(random_() >> 11) / static_cast<double>(1ULL << 53);
     }

@@ -1,15 +1,10 @@
 #include "math/acos.h"
 
+#include <algorithm>
 #include <cmath>
-
-#include "math/constants.h"
 
 namespace math {
 
-double acos(double x) {
-    if (x <= -1.0) return kPi;
-    if (x >= 1.0) return 0.0;
-    return std::acos(x);
-}
+double acos(double x) { return std::acos(std::clamp(x, -1.0, 1.0)); }
 
 }  // namespace math

@@ -3,8 +3,7 @@
 
 namespace math {
 
-// x <= -1 gives pi, x >= 1 gives 0, anything else (NaN included) the plain
-// arc cosine.
+// x beyond -1 or 1 is taken as -1 or 1; NaN stays NaN.
 double acos(double x);
 
 }  // namespace math

@@ -57,8 +57,7 @@ TEST_F(Model, TimesAreExactAndAKeyAtTheReportedTimeTakesTheValueSetThen) {
     h.set_current_time(A_Time{90, 60});
     layers->AEGP_GetLayerCurrentTime(layer(0), AEGP_LTimeMode_CompTime, &t);
     EXPECT_EQ(text(t), "3/2");  // not on a frame of 25 fps
-    EXPECT_THROW(h.set_current_time(A_Time{1, 0}), std::invalid_argument);
-    EXPECT_THROW(h.set_current_time(A_Time{-1, 30}), std::invalid_argument);
+    for (A_Time bad : {A_Time{1, 0}, A_Time{-1, 30}}) EXPECT_THROW(h.set_current_time(bad), std::invalid_argument);
 }
 
 TEST_F(Model, StreamsReadTheirTypeAndValueAtATime) {
