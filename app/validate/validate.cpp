@@ -104,7 +104,8 @@ struct Line {
     bool closed = false;  // every run of it has been started
     // The first failing runs in the order they were started, whatever order
     // they end in, so that a validation prints the same every time.
-    std::vector<std::pair<std::size_t, std::string>> failures;
+    using Failure = std::pair<std::size_t, std::string>;  // the run's order and its line
+    std::vector<Failure> failures;
     std::vector<std::string> names;  // of the clean run's calls
 };
 
@@ -170,8 +171,7 @@ private:
         if (result.findings.empty()) return;
         ++line.failing_runs;
         ++failures_;
-        const auto at = std::upper_bound(line.failures.begin(), line.failures.end(), order,
-                                         [](std::size_t o, const auto& failure) { return o < failure.first; });
+        const auto at = std::ranges::upper_bound(line.failures, order, {}, &Line::Failure::first);
         std::string text = "  FAIL " + line.name;
         const std::string injection = injection_text(job, line);
         if (!injection.empty()) text += ", " + injection;
