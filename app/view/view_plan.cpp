@@ -14,7 +14,7 @@ constexpr int kMaxViewHeight = 4096;
 Rgb layer_color(int index) {
     const double hue = std::fmod(index * 0.618033988749895, 1.0) * 6.0;
     const double s = 0.65, v = 0.95;
-    const int sector = static_cast<int>(hue) % 6;
+    const int sector = static_cast<int>(hue);  // 0 to 5
     const double f = hue - std::floor(hue);
     const double p = v * (1 - s), q = v * (1 - s * f), t = v * (1 - s * (1 - f));
     switch (sector) {

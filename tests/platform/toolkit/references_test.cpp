@@ -51,8 +51,10 @@ TEST(References, DisposedObjectsStayInvalidWhenTheirMemoryIsReused) {
     SetPortWindowPort(window), GetPort(&port);
     const EventTypeSpec command{kEventClassCommand, kEventCommandProcess};
     const Kind kinds[] = {
-        kind<WindowRef>("window", [] { return new_window(); }, DisposeWindow, [](WindowRef stale, WindowRef fresh) {
-            return SetWindowTitleWithCFString(stale, Str("x")) == errInvalidWindowRef && ta::windowTitle(fresh).empty();
+        kind<WindowRef>("window", [] { return new_window(); }, DisposeWindow, [&](WindowRef stale, WindowRef fresh) {
+            GrafPtr now = nullptr;  // still the first window's port
+            return GetPort(&now), SetWindowTitleWithCFString(stale, Str("x")) == errInvalidWindowRef &&
+                                      ta::windowTitle(fresh).empty() && now == port;
         }),
         kind<ControlRef>(
             "view",
