@@ -12,10 +12,10 @@ namespace {
 
 TEST(Text, DisplayWidthCountsTerminalColumns) {
     const std::pair<std::string, std::size_t> cases[] = {
-        {"Card 1", 6},     {"Titel Ä", 7}, {"写真", 4},  // wide characters take two columns
-        {"Cafe\u0301", 4},                               // a combining accent takes none
-        {"\xff\xfe", 2},                                 // bytes that are not UTF-8 take one each
-        {"\xe5\x86", 2},                                 // as does a character cut short
+        {"Card 1", 6},     {"Titel Ä", 7},          {"写真", 4},  // wide characters take two columns
+        {"Cafe\u0301", 4}, {"\xF0\x90\x80\x80", 1},               // a combining accent takes none; U+10000 one
+        {"\xff\xfe", 2},                                          // bytes that are not UTF-8 take one each
+        {"\xe5\x86", 2},                                          // as does a character cut short
     };
     for (const auto& [text, columns] : cases) EXPECT_EQ(app::display_width(text), columns) << text;
 }
