@@ -22,7 +22,7 @@ struct Fill {
 };
 
 // Fills a column 4 pixels wide from the view's top left, far past its bottom, through the event's context.
-OSStatus fill_corner(EventHandlerCallRef, EventRef event, void* data) {
+OSStatus fill_column(EventHandlerCallRef, EventRef event, void* data) {
     const auto* fill = static_cast<Fill*>(data);
     CGContextRef context = nullptr;
     if (GetEventParameter(event, kEventParamCGContextRef, typeCGContextRef, nullptr, sizeof context, nullptr,
@@ -52,7 +52,7 @@ TEST(Render, DrawHandlersStandardLooksAndStacking) {
     SetThemeWindowBackground(w, kThemeBrushDialogBackgroundActive, false);
     ControlRef v = pane(w, {20, 30, 60, 90});
     Fill red{1, 0, 0}, blue{0, 0, 1};
-    InstallEventHandler(GetControlEventTarget(v), fill_corner, 1, kDraw, &red, nullptr);
+    InstallEventHandler(GetControlEventTarget(v), fill_column, 1, kDraw, &red, nullptr);
     const ta::Bitmap b = ta::renderWindow(w);
     EXPECT_EQ((std::array{b.at(30, 20), b.at(33, 59), b.at(34, 24), b.at(29, 20), b.at(33, 60)}),
               (std::array{0xFFFF0000u, 0xFFFF0000u, kBackground, kBackground, kBackground}));
@@ -60,13 +60,13 @@ TEST(Render, DrawHandlersStandardLooksAndStacking) {
     ControlRef button = nullptr;
     CreatePushButtonControl(w, &r, Str("Apply"), &button);
     Fill nothing{1, 1, 1, noErr};
-    InstallEventHandler(GetControlEventTarget(button), fill_corner, 1, kDraw, &nothing, nullptr);
+    InstallEventHandler(GetControlEventTarget(button), fill_column, 1, kDraw, &nothing, nullptr);
     EXPECT_EQ(non_background(ta::renderWindow(w), 14, 70, 90, 90), 0);
     nothing.answer = eventNotHandledErr;
     EXPECT_GT(non_background(ta::renderWindow(w), 14, 70, 90, 90), 200);
 
     ControlRef above = pane(w, {20, 30, 60, 90});
-    InstallEventHandler(GetControlEventTarget(above), fill_corner, 1, kDraw, &blue, nullptr);
+    InstallEventHandler(GetControlEventTarget(above), fill_column, 1, kDraw, &blue, nullptr);
     EXPECT_EQ(ta::renderWindow(w).at(31, 21), 0xFF0000FFu);
     HIViewAddSubview(ta::rootView(w), v);  // back on top
     EXPECT_EQ(ta::renderWindow(w).at(31, 21), 0xFFFF0000u);
