@@ -137,7 +137,7 @@ TEST(Matrix, PointsSumLeftToRightAndDivideByW) {
     M const skew = make({1, 1, 1, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1});
     ASSERT_EQ(skew.flags, 0);
     EXPECT_EQ((skew * V(1, kT, kT)).x, 1.0 + 0x1p-51);
-    EXPECT_EQ(make({1, 0, 0, 2, 0, 1, 0, 4, 0, 0, 1, 6, 0, 0, 0, 2}) * V(2, 4, 6), V(2, 4, 6));
+    EXPECT_EQ(make({1, 0, 0, 2, 0, 1, 0, 4, 0, 0, 1, 6, 0.25, 0.125, 0.0625, 0.625}) * V(2, 4, 6), V(2, 4, 6));
     M const flat = make({1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 1, 0});
     EXPECT_THROW(flat * V(1, 2, 0), math::VectorInFocusException);
     EXPECT_NO_THROW(flat * V(1, 2, 3));
