@@ -50,8 +50,8 @@ A_Err create_panel(AEGP_GlobalRefcon, AEGP_CreatePanelRefcon, AEGP_PlatformViewR
     return _fake.status;
 }
 
-// A failing hook leaves it closed; then open (the title handed in Mac Roman), close, open again without snap
-// sizes, close by the frame's close, and quit.
+// A failing hook leaves it closed; then open (the title handed in Mac Roman), close, open again with an empty
+// snap size, close by the frame's close, and quit.
 TEST(Panels, ToggleOpensAFrameWithTheContainerAndClosesItContainerFirst) {
     Host h;
     const auto* match = reinterpret_cast<const A_u_char*>(kMatchIn);
@@ -83,10 +83,10 @@ TEST(Panels, ToggleOpensAFrameWithTheContainerAndClosesItContainerFirst) {
               std::tuple(false, nullptr, false));
     EXPECT_EQ(_panels->AEGP_SetTitle(panel, reinterpret_cast<const A_u_char*>("late")), A_Err_PARAMETER);
 
-    _fake.snap_count = 0;
+    _fake.snap = {0, 300};
     _panels->AEGP_ToggleVisibility(match);
     EXPECT_EQ(std::pair(_fake.creations, _fake.panel != panel), std::pair(3, true));
-    Rect content{};  // without snap sizes the frame keeps its default size
+    Rect content{};  // with an empty snap size the frame keeps its default size
     GetWindowBounds(h.panel_window(kMatch), kWindowContentRgn, &content);
     EXPECT_EQ(std::tuple(content.right - content.left, content.bottom - content.top, h.panel_size(kMatch)->x,
                          h.panel_size(kMatch)->y),

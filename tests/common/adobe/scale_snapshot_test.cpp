@@ -83,6 +83,8 @@ TEST_F(ScaleSnapshotTest, ASelectionThatCannotBeReadAgainKeepsTheSnapshot) {
     ASSERT_EQ(dlg->apply_assistant(), A_Err_NONE);
     fail_next("AEGP_GetCollectionItemByIndex", 5);  // the first read of the snapshot to restore from
     EXPECT_EQ((std::tuple{dlg->apply_assistant(), scales()}), std::tuple(A_Err_NONE, std::pair(25.0, 20.0)));
+    fail_next("AEGP_GetCollectionNumItems", 3);  // and its count
+    EXPECT_EQ((std::tuple{dlg->apply_assistant(), scales()}), std::tuple(A_Err_NONE, std::pair(12.5, 10.0)));
     check(kScaleToFit, false);
     EXPECT_EQ((std::tuple{dlg->apply_assistant(), scales()}), std::tuple(A_Err_NONE, std::pair(100.0, 80.0)));
 }

@@ -31,9 +31,8 @@ TEST(HookBoundary, StatusAndHandledFlagForEveryWayABodyEnds) {
     };
     for (const Row& row : rows) {
         A_Boolean handled = 1;
-        EXPECT_EQ(core::at_boundary(row.body, &handled), row.status) << row.what;
-        EXPECT_EQ(handled, row.handled) << row.what;
-        EXPECT_EQ(core::at_boundary(row.body), row.status) << row.what;
+        EXPECT_EQ((std::tuple{core::at_boundary(row.body, &handled), handled, core::at_boundary(row.body)}),
+                  std::tuple(row.status, row.handled, row.status)) << row.what;
     }
 }
 
