@@ -87,8 +87,6 @@ SceneError::SceneError(int line, int column, const std::string& problem)
       column_(column) {}
 
 std::string printable(std::string_view bytes, std::size_t limit, bool keep_end) {
-    const auto plain = [](char c) { return c >= 0x20 && c < 0x7F; };
-    if (bytes.size() <= limit && std::all_of(bytes.begin(), bytes.end(), plain)) return std::string(bytes);
     // Only the part that can be shown is looked at: a character takes at most four bytes.
     const std::size_t window = 4 * (limit + 1);
     std::size_t begin = 0;

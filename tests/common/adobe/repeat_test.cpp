@@ -42,8 +42,7 @@ TEST_P(RepeatTest, CountZeroOrRepeatOffMakesNoCopies) {
 
 TEST_P(RepeatTest, AFailedDuplicationSkipsOnlyItsRecord) {
     fail_next(GetParam() == Path::direct ? "AEGP_DuplicateLayer" : "AEGP_DoCommand", 2);
-    ASSERT_EQ(dlg->apply_assistant(), A_Err_NONE);
-    ASSERT_EQ(dlg->layers.size(), 9u);
+    ASSERT_TRUE(dlg->apply_assistant() == A_Err_NONE && dlg->layers.size() == 9u);
     EXPECT_EQ(std::pair(stack_ids().size(), std::next(dlg->layers.begin(), 4)->layer), std::pair(8ul, AEGP_LayerH{}));
     // No layer got the skipped record's place.
     host::Vec3 const skipped_place{50 + 960, 100 + 540, 150};
