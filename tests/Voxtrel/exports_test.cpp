@@ -38,8 +38,7 @@ TEST(Shell, EntryWithoutBasicSuiteReturns516AndTheAllCommandsHookTakesNoCommand)
     sSPBasic = nullptr;
     for (A_Boolean already : {A_Boolean{0}, A_Boolean{1}}) {
         A_Boolean handled = 1;
-        EXPECT_EQ(on_all_command(nullptr, nullptr, 2080, AEGP_HP_BeforeAE, already, &handled), 0);
-        EXPECT_EQ(handled, 0);
+        EXPECT_TRUE(on_all_command(nullptr, nullptr, 2080, AEGP_HP_BeforeAE, already, &handled) == 0 && handled == 0);
     }
 }
 

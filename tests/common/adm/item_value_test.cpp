@@ -129,7 +129,9 @@ TEST_F(ItemValues, DefaultTextToFloatReadsALeadingNumber) {
     EXPECT_EQ((std::tuple{ADMItemSuite10::DefaultTextToFloat(_edit, " 7", &value), value,
                           ADMItemSuite10::DefaultFloatToText(_edit, -0.25f, text, sizeof text), std::string(text)}),
               std::tuple(true, 7.0f, true, "-0.25"));
-    EXPECT_FALSE(ADMItemSuite10::DefaultFloatToText(_edit, 1, nullptr, 48));  // nowhere to write
+    // Nowhere to write, or no item to read for.
+    EXPECT_FALSE(ADMItemSuite10::DefaultFloatToText(_edit, 1, nullptr, 48) ||
+                 ADMItemSuite10::DefaultTextToFloat(nullptr, "1", &value));
 }
 
 }  // namespace

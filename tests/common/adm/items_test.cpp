@@ -35,12 +35,6 @@ TEST_F(Items, PopupsStartAtOneWithAnEmptyMenuOfTheirOwn) {
     EXPECT_NE(from_ref(a)->list.menu, from_ref(b)->list.menu);
 }
 
-TEST_F(Items, UnknownTypesMakeNoItem) {
-    for (const char* type : {"ADM Text Edit Popup Type", "adm frame type", static_cast<const char*>(nullptr)})
-        EXPECT_EQ(add(_dialog, type, {0, 0, 10, 10}), nullptr);
-    EXPECT_TRUE(from_ref(_dialog)->items.empty());
-}
-
 TEST_F(Items, FailedNativeCallLeavesAnItemWithoutControl) {
     // The toolkit refuses to make controls for a window it does not know.
     int notAWindow = 0;
@@ -162,6 +156,24 @@ TEST_F(Items, AButtonClickedInANotifyProcThatDestroysTheDialogIsSafe) {
     ADMItemSuite10::SetNotifyProc(button, [](ADMItemRef, ADMNotifierRef) { ADMDialogSuite9::Destroy(dialog); });
     ASSERT_TRUE(tka::click(control_of(button)));
     _dialog = nullptr;
+}
+
+// What cannot become an item makes none, and null references read as nothing and are never followed, whichever
+// argument is null.
+TEST_F(Items, NothingIsMadeOrReadFromWhatIsMissing) {
+    Rect r{0, 0, 10, 10};
+    for (const char* type : {"ADM Text Edit Popup Type", "adm frame type", static_cast<const char*>(nullptr)})
+        EXPECT_EQ(add(_dialog, type, r), nullptr);
+    EXPECT_EQ((std::tuple{ADMItemSuite10::GetID(nullptr) + ADMItemSuite10::GetIntValue(nullptr) +
+                              ADMEntrySuite6::GetIndex(nullptr) + ADMListSuite4::NumberOfEntries(nullptr),
+                          ADMItemSuite10::IsEnabled(nullptr) || ADMItemSuite10::GetBooleanValue(nullptr) ||
+                              ADMDialogSuite9::IsVisible(nullptr) || ADMBasicSuite8::GetScreenDimensions(nullptr, &r) ||
+                              ADMItemSuite10::DefaultTrack(nullptr, nullptr) ||
+                              ADMDialogSuite9::DefaultTrack(nullptr, nullptr),
+                          add(nullptr, kADMTextEditType, r),
+                          ADMItemSuite10::Create(_dialog, 1, kADMTextEditType, nullptr, nullptr, nullptr, 0),
+                          from_ref(_dialog)->items.empty()}),
+              std::tuple(0, false, nullptr, nullptr, true));
 }
 
 TEST_F(Items, DefaultDrawLeavesTheStandardLook) {

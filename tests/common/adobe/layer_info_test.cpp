@@ -112,8 +112,7 @@ TEST_F(LayerInfoTest, SizesOfLayersWithoutASource) {
         load(c.scene);
         open_without(c.crop_control ? -1 : kCropTextLayers);
         if (c.crop_control) check(kCropTextLayers, c.crop);
-        ASSERT_EQ(dlg->save_selection(), A_Err_NONE);
-        EXPECT_EQ(dlg->is_text_layer_use_comp_size(), !c.crop);
+        ASSERT_TRUE(dlg->save_selection() == A_Err_NONE && dlg->is_text_layer_use_comp_size() == !c.crop);
         Record const r = capture(c.layer);
         EXPECT_EQ(std::pair(r.width, r.height), std::pair(c.width, c.height));
     }
