@@ -116,8 +116,9 @@ A_Err AssistantDlg::fill_combo_camera() {
         ADMListRef list = sADMItem->GetList(get_item(kCameraPopup));
         AEGP_LayerH chosen = nullptr;
         if (ADMEntryRef active_entry = sADMList->GetActiveEntry(list)) {
-            ADMInt32 const index = sADMEntry->GetIndex(active_entry);
-            if (index >= 0 && static_cast<size_t>(index) < cameras.size()) chosen = cameras[index];
+            // A negative index turns into one past every list.
+            auto const index = static_cast<size_t>(sADMEntry->GetIndex(active_entry));
+            if (index < cameras.size()) chosen = cameras[index];
         }
         while (sADMList->NumberOfEntries(list) > 0) sADMList->RemoveEntry(list, 0);
         cameras = found;
