@@ -101,6 +101,7 @@ TEST_F(Panels, TextsBecomeLabelsBesideOrAboveTheControl) {
         SCOPED_TRACE(row.type);
         ADMItemRef item = add(_panel.dialog, row.type, row.rect);
         FakeApp::asked.clear();
+        if (from_ref(item)->frame) ADMItemSuite10::Show(item, false);  // the label joins a hidden item hidden
         ADMItemSuite10::SetText(item, "Repeat Layers");
         EXPECT_EQ(FakeApp::asked, std::vector<PF_App_ColorType>{PF_App_Color_TEXT});
         const ControlFontStyleRec style = from_ref(item)->baseFontStyle();
@@ -113,8 +114,9 @@ TEST_F(Panels, TextsBecomeLabelsBesideOrAboveTheControl) {
         ADMItemSuite10::GetBoundsRect(item, &whole);
         EXPECT_EQ(
             std::tuple(tka::kindName(label_of(item)), tka::text(label_of(item)), tka::text(control_of(item)),
-                       bounds_of(control_of(item)), bounds_of(label_of(item)), whole),
-            std::tuple("static text", "Repeat Layers", "", row.control, row.label, row.size.bottom ? whole : row.rect));
+                       bounds_of(control_of(item)), bounds_of(label_of(item)), whole, tka::visible(label_of(item))),
+            std::tuple("static text", "Repeat Layers", "", row.control, row.label, row.size.bottom ? whole : row.rect,
+                       !from_ref(item)->frame));
         // Later texts go to the same label, which lies above everything before it.
         ADMItemSuite10::SetText(item, "Repeat");
         EXPECT_EQ((std::pair{tka::text(label_of(item)), tka::subviews(_panel.container).back()}),
