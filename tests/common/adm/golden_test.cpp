@@ -84,7 +84,7 @@ TEST_F(Golden, EveryItemTypeInAWindowAndAnOpenMenu) {
     EXPECT_EQ(compare(window, "all_items"), "");
     ASSERT_TRUE(tka::openPopup(from_ref(ADMDialogSuite9::GetItem(dialog, kMenuId))->control));
     WindowRef menu = tka::openMenuWindow();
-    tka::mouseDown(menu, {10, 20});  // pressed on an entry, not yet released
+    tka::mouseDown(menu, {10, 0});  // pressed on an entry at its left edge, not yet released
     EXPECT_EQ(compare(menu, "open_menu"), "");
     ADMDialogSuite9::Destroy(dialog);
 }
