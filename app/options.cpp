@@ -205,7 +205,10 @@ void add_options(CLI::App& cli, Options& options, RawOptions& raw) {
                "every suite missing in turn and a torture run; one line per scenario, then \"validation: R runs, "
                "P injection points, F failures\"",
                kValidationGroup);
-    add_value(cli, raw, "--steps", "N", "Steps of the torture run (default 10000; 0 leaves it out)", kValidationGroup);
+    add_value(
+        cli, raw, "--steps", "N",
+        "Steps of the torture run (default " + std::to_string(validate::ValidateOptions{}.steps) + "; 0 leaves it out)",
+        kValidationGroup);
     add_value(cli, raw, "--seed", "S", "Seed of the torture run (default: a new one, printed)", kValidationGroup);
     add_value(cli, raw, "--scenarios", "LIST", "Run only these scenarios, comma-separated (see README)",
               kValidationGroup);
