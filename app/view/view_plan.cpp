@@ -54,9 +54,8 @@ bool is_drawn_as_rectangle(const SceneLayer& layer) {
 
 }  // namespace
 
-void stand_in_size(const ViewScene& scene, double& width, double& height) {
-    width = scene.width;
-    height = scene.height;
+std::pair<double, double> stand_in_size(const ViewScene& scene) {
+    std::pair<double, double> size{scene.width, scene.height};
     double largest = -1;
     for (const SceneLayer& layer : scene.layers) {
         if (!layer.is3d || !layer.has_source) continue;
@@ -64,10 +63,10 @@ void stand_in_size(const ViewScene& scene, double& width, double& height) {
         const double area = layer.source_width * layer.source_height;
         if (area > largest) {
             largest = area;
-            width = layer.source_width;
-            height = layer.source_height;
+            size = {layer.source_width, layer.source_height};
         }
     }
+    return size;
 }
 
 Camera viewing_camera(const ViewScene& scene, int& index) {
@@ -95,8 +94,7 @@ ViewPlan plan_view(const ViewScene& scene, Vec3 box_size, int width) {
     for (int i = 0; i < 4; ++i)
         projector.add_edge(plan.shapes, Shape::Kind::frame_edge, {0.55, 0.55, 0.55}, frame[i], frame[(i + 1) % 4]);
 
-    double stand_in_w = 0, stand_in_h = 0;
-    stand_in_size(scene, stand_in_w, stand_in_h);
+    const auto [stand_in_w, stand_in_h] = stand_in_size(scene);
     std::vector<Shape> layers;
     for (std::size_t i = 0; i < scene.layers.size(); ++i) {
         const SceneLayer& layer = scene.layers[i];

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "view/camera_projection.h"
@@ -40,7 +41,7 @@ constexpr int kDefaultViewWidth = 960;
 
 // Text and shape layers have no source: they are drawn at the size of the
 // largest 3D footage or solid source (by area), else at the composition's size.
-void stand_in_size(const ViewScene& scene, double& width, double& height);
+std::pair<double, double> stand_in_size(const ViewScene& scene);
 
 // The camera the picture is taken with: the topmost camera layer, else the
 // host's default camera. Sets `index` to the camera's layer index or -1.

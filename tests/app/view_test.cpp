@@ -127,9 +127,7 @@ TEST(View, PictureKeepsTheAspectRatioAndTextTakesTheLargestSource) {
     };
     EXPECT_EQ((std::vector{height(10, 30, 0), height(100, 1), height(1, 100000), height(1920, 1080, 480)}),
               (std::vector{3, 10, 4096, 270}));
-    double w = 0, h = 0;
-    stand_in_size(scene({card("Flat", {0, 0, 0}, false)}, 800, 600), w, h);
-    EXPECT_EQ(std::make_pair(w, h), std::make_pair(800.0, 600.0));
+    EXPECT_EQ(stand_in_size(scene({card("Flat", {0, 0, 0}, false)}, 800, 600)), std::pair(800.0, 600.0));
 }
 
 TEST(View, SceneFieldsLeftOutTakeTheHostsDefaultsAndKeysTheirValueAtTheTime) {
