@@ -51,7 +51,7 @@ A_Err create_panel(AEGP_GlobalRefcon, AEGP_CreatePanelRefcon, AEGP_PlatformViewR
 }
 
 // A failing hook leaves it closed; then open (the title handed in Mac Roman), close, open again with an empty
-// snap size, close by the frame's close, and quit.
+// snap size, close by the frame's close, open at the narrowest snap size, and quit.
 TEST(Panels, ToggleOpensAFrameWithTheContainerAndClosesItContainerFirst) {
     Host h;
     const auto* match = reinterpret_cast<const A_u_char*>(kMatchIn);
@@ -93,7 +93,9 @@ TEST(Panels, ToggleOpensAFrameWithTheContainerAndClosesItContainerFirst) {
               std::tuple(400, 300, 400, 300));
     DisposeWindow(h.panel_window(kMatch));
     EXPECT_EQ(std::pair(_fake.disposals, h.panel_open(kMatch)), std::pair(3, false));
+    _fake.snap = {1, 4001};  // the narrowest frame there is
     _panels->AEGP_ToggleVisibility(match);
+    EXPECT_EQ(std::pair(h.panel_size(kMatch)->x, h.panel_size(kMatch)->y), std::pair(1, 4000));
     h.quit();
     EXPECT_EQ(std::pair(_fake.disposals, h.panel_open(kMatch)), std::pair(4, false));
 }
