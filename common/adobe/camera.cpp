@@ -116,7 +116,7 @@ A_Err AssistantDlg::fill_combo_camera() {
         ADMListRef list = sADMItem->GetList(get_item(kCameraPopup));
         AEGP_LayerH chosen = nullptr;
         if (ADMEntryRef active_entry = sADMList->GetActiveEntry(list)) {
-            // A negative index turns into one past every list.
+            // Unsigned, a negative index is beyond the end of any list.
             auto const index = static_cast<size_t>(sADMEntry->GetIndex(active_entry));
             if (index < cameras.size()) chosen = cameras[index];
         }
