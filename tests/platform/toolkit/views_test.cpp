@@ -25,8 +25,9 @@ TEST(Views, NewAndAddedSubviewsGoOnTopAndMoveBetweenParents) {
     ASSERT_TRUE(HIViewAddSubview(root, a) == noErr && ta::subviews(root) == (std::vector<HIViewRef>{b, c, a}));
     ASSERT_EQ(HIViewAddSubview(b, c), noErr);
     EXPECT_EQ(std::tuple(ta::subviews(root), HIViewGetSuperview(c)), std::tuple(std::vector<HIViewRef>{b, a}, b));
-    // A view cannot go inside itself or its own subviews.
-    EXPECT_EQ(std::tuple(HIViewAddSubview(c, b), HIViewAddSubview(b, b)), std::tuple(paramErr, paramErr));
+    // A view cannot go inside itself or its own subviews, nor can what is no view go anywhere.
+    EXPECT_EQ(std::tuple(HIViewAddSubview(c, b), HIViewAddSubview(b, b), HIViewAddSubview(b, nullptr)),
+              std::tuple(paramErr, paramErr, errUnknownControl));
     DisposeWindow(w);
 }
 
