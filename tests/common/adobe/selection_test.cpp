@@ -108,7 +108,7 @@ TEST_F(SelectionTest, CropIsEnabledOnlyWithLayerSuite8AndAnother3DSource) {
         dlg->Enable(dlg->isCurSelectionContains(25) && enable);
         return ADMItemSuite10::IsEnabled(dlg->get_item(kCropTextLayers)) != 0;
     };
-    load(scene({footage("Card", 640, 480), layer_of("Title", "text")}));
+    load(scene({footage("Card", 1, 1), layer_of("Title", "text")}));  // the smallest source there is
     open();
     EXPECT_TRUE(crop_after(true));
     host.project().comp(host.main_comp())->selection = {layer("Title").id};
