@@ -76,7 +76,7 @@ TEST(Events, TheCloseBox) {
     const auto before = ta::liveCounts();
     WindowRef plain = new_window(kWindowCollapseBoxAttribute), w = new_window(kWindowCloseBoxAttribute);
     ShowWindow(plain);
-    EXPECT_FALSE(ta::clickCloseBox(plain));
+    EXPECT_FALSE(ta::clickCloseBox(plain) || ta::clickCloseBox(nullptr));
     DisposeWindow(plain);
     std::vector<std::string> log;
     Named close{"close", &log, noErr}, closed{"closed", &log};
