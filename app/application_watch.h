@@ -33,7 +33,7 @@ private:
     int presses_;
     long long clock_step_;
     std::size_t groups_seen_;
-    int applications_ = 0;
+    int applications_{};
 };
 
 }  // namespace app

@@ -18,9 +18,9 @@ struct DialogActions {
     std::optional<std::set<Orientation>> orient{};     // the boxes left checked
     std::optional<std::string> camera{};               // camera popup entry to choose
     std::optional<std::string> repeat{};               // count typed after checking "Repeat Layers"
-    bool sequential = false;
+    bool sequential{};
     std::set<KeyKind> keys{};
-    bool no_crop_text = false;
+    bool no_crop_text{};
     int apply = 1;  // presses of "Apply"
 };
 

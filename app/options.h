@@ -28,15 +28,15 @@ struct Options {
     Listing listing = Listing::cameras;
     std::string scene;    // empty: the embedded default scene
     std::string plugin;   // empty: Voxtrel.so beside the program
-    bool json = false;    // the result scene on standard output
+    bool json{};          // the result scene on standard output
     std::string out;      // directory for scene.json, view.png, dialog.png, report.json; empty: none
     std::string ui_json;  // file for the dialog's view tree; empty: none
     std::string report;   // file for the report of what happened; empty: none
-    bool panel = false;   // the host offers workspace panels
+    bool panel{};         // the host offers workspace panels
     std::vector<std::pair<std::string, long>> without;  // suites the host lacks
     std::optional<long long> clock;                     // calendar seconds the plug-in sees
-    long long clock_step = 0;                           // seconds the clock moves on after each press
-    bool undo = false;
+    long long clock_step{};                             // seconds the clock moves on after each press
+    bool undo{};
     std::optional<ScreenSize> screen;
     DialogActions dialog;
     validate::ValidateOptions validation;  // with --validate; its scene and plug-in are the ones above
@@ -47,9 +47,9 @@ struct RawOptions {
     std::string scene;
     std::map<std::string, std::vector<std::string>> values;  // by option name
     std::vector<std::string> switches;                       // names of the options without a value
-    bool version = false;
-    bool validate = false;
-    bool gui = false;
+    bool version{};
+    bool validate{};
+    bool gui{};
 };
 
 // Declares the options on the parser.

@@ -73,7 +73,7 @@ private:
     std::mutex mutex_;
     const char* what_ = nullptr;  // the current step, or null between steps
     int index_ = 0, count_ = 0;
-    bool bar_shown_ = false;
+    bool bar_shown_{};
     std::condition_variable_any wake_;
     std::jthread ticker_;
 };

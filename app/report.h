@@ -22,13 +22,13 @@ Snapshot take_snapshot(const host::Host& h);
 
 struct KeysAdded {
     std::string stream;  // as the scene names it: "position", "rotation_x", ...
-    int count = 0;
+    int count{};
 };
 
 struct LayerChange {
-    std::size_t index = 0;  // in the composition, 0 the top
+    std::size_t index{};  // in the composition, 0 the top
     std::string name;
-    int copy = 0;  // a new layer: 1 for the first made with its name, 2 for the next...; 0 otherwise
+    int copy{};  // a new layer: 1 for the first made with its name, 2 for the next...; 0 otherwise
     host::Vec3 position, orientation, scale;    // at the composition's time
     std::vector<KeysAdded> keys_added;          // streams that gained keys, in the scene's order
     std::optional<host::Vec3> rotation_zeroed;  // X, Y and Z Rotation before they were set to 0
@@ -38,15 +38,15 @@ struct LayerChange {
 };
 
 struct SkippedLayer {
-    std::size_t index = 0;
+    std::size_t index{};
     std::string name;
     std::string reason;  // "camera", "light" or "2D"
 };
 
 struct Report {
-    std::string undone;    // the step undone at the end, or empty
-    int presses = 0;       // presses of "Apply" that reached the button
-    int applications = 0;  // applications the plug-in made for them
+    std::string undone;  // the step undone at the end, or empty
+    int presses{};       // presses of "Apply" that reached the button
+    int applications{};  // applications the plug-in made for them
     std::vector<LayerChange> layers;
     std::vector<SkippedLayer> skipped;
     std::vector<std::string> alerts;

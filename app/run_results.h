@@ -18,9 +18,9 @@ namespace app {
 
 // What the dialog left behind for the outputs.
 struct DialogResult {
-    bool opened = false;
-    int presses = 0;       // presses of "Apply" that reached the button
-    int applications = 0;  // undo groups the plug-in opened for them
+    bool opened{};
+    int presses{};         // presses of "Apply" that reached the button
+    int applications{};    // undo groups the plug-in opened for them
     std::string undone;    // the step undone at the end
     bool written = true;   // its outputs could be written
     std::string ui_tree;   // the view tree, for --ui-json -

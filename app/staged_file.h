@@ -39,9 +39,9 @@ public:
 private:
     std::filesystem::path target_;
     std::string temporary_;
-    bool written_ = false;
-    bool done_ = false;
-    bool removed_earlier_ = false;
+    bool written_{};
+    bool done_{};
+    bool removed_earlier_{};
 };
 
 }  // namespace app

@@ -56,28 +56,28 @@ struct Alert {
 
 // A collection the plug-in holds.
 struct Collection {
-    AEGP_PluginID plugin = 0;
+    AEGP_PluginID plugin{};
     std::vector<AEGP_CollectionItem> items;
 };
 
 // An open stream reference.
 struct StreamRef {
-    AEGP_PluginID plugin = 0;
-    ObjectId layer = 0;
+    AEGP_PluginID plugin{};
+    ObjectId layer{};
     StreamId which = StreamId::position;
 };
 
 // A workspace panel: registered by match name, open while it has a frame.
 struct PanelFrame {
     std::string match_name;
-    ObjectId id = 0;  // the panel handle's id while open, 0 while closed
+    ObjectId id{};  // the panel handle's id while open, 0 while closed
     OpaqueWindowPtr* window = nullptr;
     AEGP_PlatformViewRef container = nullptr;
     AEGP_PanelFunctions1 functions{};
     AEGP_PanelRefcon refcon = nullptr;
     std::string title;
     OpaqueEventHandlerRef* closed_handler = nullptr;
-    bool closing = false;
+    bool closing{};
 };
 
 class Host {
@@ -208,7 +208,7 @@ private:
         std::string reason;
     };
     struct CommandRun {
-        bool handled = false;
+        bool handled{};
     };
 
     LoadResult run_entry(AEGP_PluginInitFuncPrototype entry, const std::string& path);
@@ -253,8 +253,8 @@ private:
     std::vector<void*> modules_;
     std::map<std::string, std::unique_ptr<PanelFrame>> panels_;
     std::set<OpaqueWindowPtr*> own_windows_;
-    int command_depth_ = 0;
-    bool quit_ = false;
+    int command_depth_{};
+    bool quit_{};
 };
 
 }  // namespace host

@@ -21,12 +21,12 @@
 namespace host {
 
 struct CallRecord {
-    long number = 0;        // the call's number among all calls, from 1
+    long number{};          // the call's number among all calls, from 1
     std::string function;   // the suite function's name, or "AcquireSuite" / "ReleaseSuite"
     std::string arguments;  // key arguments as text
     A_Err status = A_Err_NONE;
-    bool injected = false;  // refused by an armed fault
-    std::string reason;     // the rule the call broke when the host refused it; empty otherwise
+    bool injected{};     // refused by an armed fault
+    std::string reason;  // the rule the call broke when the host refused it; empty otherwise
 };
 
 class CallGate {
@@ -95,11 +95,11 @@ private:
 
     std::vector<Fault> faults_;
     std::array<long, kFunctionCount> per_function_{};
-    long total_ = 0;
-    std::size_t log_size_ = 0;
+    long total_{};
+    std::size_t log_size_{};
     std::deque<CallRecord> log_;
     std::deque<CallRecord> refusals_;
-    long refused_ = 0;
+    long refused_{};
     std::optional<CallRecord> first_injection_;
 };
 

@@ -91,7 +91,7 @@ private:
     std::uint32_t root_ = kNone;
     // The position read last, so that reading the stack top to bottom by index
     // costs O(1) a layer; forgotten when the stack changes.
-    mutable std::size_t read_index_ = 0;
+    mutable std::size_t read_index_{};
     mutable std::uint32_t read_node_ = kNone;
 };
 

@@ -15,13 +15,13 @@ namespace host {
 inline constexpr AEGP_Command kDuplicateCommand = 2080;
 
 struct MenuItem {
-    AEGP_Command command = 0;
+    AEGP_Command command{};
     std::string name;
 };
 
 struct CommandState {
     bool enabled = true;
-    bool checked = false;
+    bool checked{};
 };
 
 class Menus {

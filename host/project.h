@@ -19,7 +19,7 @@ namespace host {
 enum class ItemKind { composition, footage, solid };
 
 struct Item {
-    ObjectId id = 0;
+    ObjectId id{};
     ItemKind kind = ItemKind::footage;
     std::string name;
     A_long width = 0, height = 0;
@@ -44,12 +44,12 @@ const char* type_name(LayerType type);
 std::optional<LayerType> type_from_name(const std::string& name);
 
 struct Layer {
-    ObjectId id = 0;
-    ObjectId comp = 0;    // item id of the composition holding it
-    ObjectId source = 0;  // source item; 0 for text, shape, camera and light layers
+    ObjectId id{};
+    ObjectId comp{};    // item id of the composition holding it
+    ObjectId source{};  // source item; 0 for text, shape, camera and light layers
     std::string name;
     LayerType type = LayerType::footage;
-    bool three_d = false;
+    bool three_d{};
     Time offset;  // composition time at which the layer's own time is 0
     std::array<Stream, kStreamCount> streams;
 
@@ -59,7 +59,7 @@ struct Layer {
 };
 
 struct Composition {
-    ObjectId item = 0;
+    ObjectId item{};
     double frame_rate = 30;
     Time time;  // current time
     LayerStack layers;                // index 0 is the top of the stack
@@ -77,7 +77,7 @@ struct Project {
     std::map<ObjectId, Item> items;
     std::map<ObjectId, Composition> comps;  // by item id
     std::map<ObjectId, Layer> layers;
-    ObjectId active_item = 0;  // 0: none
+    ObjectId active_item{};  // 0: none
 
     Item* item(ObjectId id);
     const Item* item(ObjectId id) const;

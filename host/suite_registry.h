@@ -35,12 +35,12 @@ public:
 
 private:
     struct Counts {
-        long acquired = 0;
-        long released = 0;
+        long acquired{};
+        long released{};
     };
     std::map<SuiteKey, const void*> offered_;
     std::map<SuiteKey, Counts> counts_;
-    long refused_releases_ = 0;
+    long refused_releases_{};
 };
 
 }  // namespace host

@@ -72,7 +72,7 @@ private:
     std::vector<UndoStep> undo_, redo_;
     UndoStep open_;
     std::unordered_set<std::uint64_t> kept_;  // what the open group keeps
-    int depth_ = 0;
+    int depth_{};
     long started_ = 0, ended_ = 0;
     std::vector<std::string> names_;
 };

@@ -51,7 +51,7 @@ private:
     ViewerSize size_;
     std::vector<host::ObjectId> listed_;  // the layers of the list, by row
     CGImageRef image_ = nullptr;
-    bool close_requested_ = false;
+    bool close_requested_{};
     std::optional<State> drawn_;  // what the picture shows, once painted
 };
 

@@ -46,8 +46,8 @@ private:
     ApplicationWatch watch_;
     CompositionViewer viewer_;
     DialogPlace dialog_;
-    bool opened_ = false;
-    bool quit_ = false;
+    bool opened_{};
+    bool quit_{};
 };
 
 }  // namespace app::gui

@@ -16,13 +16,13 @@ namespace app::gui {
 struct ListedLayer {
     std::string name;
     std::string type;  // "footage", "camera"...
-    bool selected = false;
+    bool selected{};
 };
 
 struct ViewerContent {
     view::ViewPlan plan;
     std::vector<ListedLayer> layers;  // top of the stack first
-    bool command_enabled = false;     // the "Voxtrel" menu item
+    bool command_enabled{};           // the "Voxtrel" menu item
 };
 
 // The viewer's size in pixels for that content, at most `max_height` high.

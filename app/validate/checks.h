@@ -49,10 +49,10 @@ public:
 private:
     struct Group {
         std::vector<long> starts;  // the calls that opened it and the groups inside it
-        long failed_read = 0;  // the first refused read before any write
-        bool writing = false;
-        bool snapshot = false;  // reading the fitting snapshot, which may skip layers
-        int counts = 0;         // selection counts read in the group
+        long failed_read{};        // the first refused read before any write
+        bool writing{};
+        bool snapshot{};  // reading the fitting snapshot, which may skip layers
+        int counts{};     // selection counts read in the group
     };
 
     void scan(long number, const host::CallRecord& call, const std::string& step);
@@ -73,20 +73,20 @@ private:
 
     host::Host& host_;
     const CallLog& log_;
-    bool scale_to_fit_ = false;
+    bool scale_to_fit_{};
     bool faults_persist_;
     std::vector<std::string> findings_;
     std::set<A_Err> statuses_;  // returned by the host in this run
-    int depth_ = 0;             // undo groups the plug-in has open
+    int depth_{};               // undo groups the plug-in has open
     Group group_;
-    long step_first_ = 1;     // the first call of the step being looked at
-    long last_refusal_ = 0;   // the last call the host refused on its own
-    long looked_ = 0;         // calls looked at so far
-    std::size_t failures_looked_ = 0;  // hook failures the host noted, looked at so far
+    long step_first_ = 1;                              // the first call of the step being looked at
+    long last_refusal_{};                              // the last call the host refused on its own
+    long looked_{};                                    // calls looked at so far
+    std::size_t failures_looked_{};                    // hook failures the host noted, looked at so far
     std::map<host::SuiteKey, long> refused_releases_;  // by an injected fault
     std::set<std::string> refused_disposals_;          // handles whose disposal a fault refused
-    long refused_stream_suites_ = 0;                   // acquisitions refused, by a fault or as missing
-    long refused_collection_suites_ = 0;
+    long refused_stream_suites_{};                     // acquisitions refused, by a fault or as missing
+    long refused_collection_suites_{};
 };
 
 }  // namespace app::validate

@@ -28,7 +28,7 @@ private:
 
 struct ChildEnd {
     std::vector<std::string> lines;  // the messages, in order
-    bool finished = false;           // the work returned
+    bool finished{};                 // the work returned
     std::string abnormal;            // how the child ended when the work did not return
     std::string sanitizer;           // the first line of a sanitizer report, if any
 };

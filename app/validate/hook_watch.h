@@ -15,8 +15,8 @@ namespace app::validate {
 
 struct HookCall {
     std::string hook;  // "entry point", "command", "update menu", "idle", "death", "create panel"
-    long first = 0;    // the first host call made inside it; more than `last` when none was made
-    long last = 0;
+    long first{};      // the first host call made inside it; more than `last` when none was made
+    long last{};
     A_Err status = A_Err_NONE;
     int parent = -1;  // the record it ran inside, or -1
 };

@@ -16,7 +16,7 @@ namespace app::validate {
 
 struct Scenario {
     std::string name;
-    bool panels = false;
+    bool panels{};
     std::vector<host::SuiteKey> without;  // an older host
     // Changes to the sweep's scene; none when empty.
     std::function<void(nlohmann::ordered_json&)> scene;

@@ -26,14 +26,14 @@ inline constexpr A_Err kInjectedStatus = 7;
 struct RunPlan {
     std::string plugin;
     std::string scene;  // scene text
-    bool panels = false;
+    bool panels{};
     std::vector<host::SuiteKey> without;
     long fail_at = 0;  // the call that fails (0: none)
-    bool persistent = false;
+    bool persistent{};
     // Nothing is refused or missing: every step must be possible as asked.
-    bool clean = false;
+    bool clean{};
     // A long run: the call log is forgotten after every step.
-    bool long_run = false;
+    bool long_run{};
     std::time_t clock = 1700000000;
 };
 

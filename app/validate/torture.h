@@ -16,9 +16,9 @@ namespace app::validate {
 struct TorturePlan {
     std::string plugin;
     std::string scene;  // scene text
-    bool panels = false;
-    std::uint64_t seed = 0;
-    long steps = 0;
+    bool panels{};
+    std::uint64_t seed{};
+    long steps{};
 };
 
 // Tells `reporter` each step before taking it and what it found; stops at

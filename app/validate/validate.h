@@ -19,7 +19,7 @@ struct ValidateOptions {
     long steps = 10000;  // torture steps; 0 leaves the torture run out
     std::optional<std::uint64_t> seed;
     std::vector<std::string> only;  // scenario names to run; empty: all
-    bool quick = false;             // each scenario once with nothing refused, and no torture run
+    bool quick{};                   // each scenario once with nothing refused, and no torture run
 };
 
 // The names --scenarios takes: every scenario, then the two torture runs.

@@ -17,7 +17,7 @@ struct Point2 {
 struct Camera {
     Vec3 position;
     Mat3 rotation;  // camera axes in world space: columns are its x, y and viewing direction
-    double zoom = 0;
+    double zoom{};
     Point2 centre;  // where the viewing direction meets the image, in composition pixels
 };
 

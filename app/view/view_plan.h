@@ -28,7 +28,7 @@ struct Shape {
     int layer_index = -1;  // position in the stack, for layers and markers
     Rgb color;
     std::vector<Point2> points;
-    double depth = 0;  // distance along the viewing direction of the layer's centre
+    double depth{};  // distance along the viewing direction of the layer's centre
 };
 
 struct ViewPlan {

@@ -17,8 +17,8 @@ enum class LayerKind { footage, solid, text, shape, camera, light };
 struct SceneLayer {
     std::string name;
     LayerKind kind = LayerKind::footage;
-    bool is3d = false;
-    bool has_source = false;
+    bool is3d{};
+    bool has_source{};
     double source_width = 0, source_height = 0;
     Vec3 anchor, position, scale{100, 100, 100}, orientation, rotation;
 };

@@ -19,12 +19,12 @@ class AssistantDlg : public BaseDlg {
 public:
     // One selected layer as the core captured it and the assistant rewrites it.
     struct LayerInfo {
-        A_long index = 0;
-        A_long sel_index = 0;
-        A_long width = 0;
-        A_long height = 0;
-        A_long scaled_width = 0;
-        A_long scaled_height = 0;
+        A_long index{};
+        A_long sel_index{};
+        A_long width{};
+        A_long height{};
+        A_long scaled_width{};
+        A_long scaled_height{};
         AEGP_StreamValue scale{};
         AEGP_StreamValue position{};
         AEGP_StreamValue orientation{};
@@ -33,7 +33,7 @@ public:
         AEGP_LayerH layer = nullptr;
         A_Time offset{};
         A_Time time{};
-        bool clone = false;
+        bool clone{};
 
         // Placement: shift to position, then X, Y and Z rotations of orientation.
         void refresh_mat();
@@ -129,11 +129,11 @@ protected:
     LayerList layers;
     AEGP_CollectionH selection = nullptr;
     AEGP_CompH comp = nullptr;
-    A_long comp_width = 0;
-    A_long comp_height = 0;
-    A_long max_width = 0;
-    A_long max_height = 0;
-    bool scaled = false;
+    A_long comp_width{};
+    A_long comp_height{};
+    A_long max_width{};
+    A_long max_height{};
+    bool scaled{};
     ScaleMap saved_scales;
     SizeMap saved_sizes;
     LayerSet saved_layers;

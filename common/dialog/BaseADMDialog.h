@@ -51,7 +51,7 @@ protected:
     static void DestroyProc(ADMDialogRef dialog);
 
     ADMDialogRef dialog = nullptr;
-    bool modal = false;
+    bool modal{};
     bool delete_on_destroy = true;
 
 private:
@@ -61,5 +61,5 @@ private:
 
     // Set while Create or CreatePanel runs, so a failed creation does not
     // delete the wrapper under its own Create.
-    bool creating = false;
+    bool creating{};
 };

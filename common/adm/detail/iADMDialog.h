@@ -30,11 +30,11 @@ public:
     Rect storedBounds{};  // a panel's bounds; windows keep theirs in the window
     char name[256] = {};
     SInt16 nextMenuID = kFirstMenuID;
-    bool destroying = false;
+    bool destroying{};
     // Item controls whose dispose event has not come yet. A dialog ended by the
     // toolkit is freed only when the last of them is gone, so no control event
     // ever reaches a freed item.
-    int liveControls = 0;
+    int liveControls{};
     // In creation order. Room for every item is reserved up front so an item
     // never moves and its handle stays valid for the dialog's life.
     std::vector<iADMItem> items;
@@ -83,5 +83,5 @@ private:
     void destroy(Trigger trigger);
 
     EventHandlerRef _handler = nullptr;  // on the window or on the container
-    bool _insideDestroy = false;         // controls disposed meanwhile leave the freeing to `destroy`
+    bool _insideDestroy{};               // controls disposed meanwhile leave the freeing to `destroy`
 };

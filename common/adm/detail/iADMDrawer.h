@@ -10,7 +10,7 @@ class iADMImage;
 class iADMDrawer {
 public:
     CGContextRef context = nullptr;
-    ASErr result = 0;  // kADMNotHandledErr once the proc asked for the default drawing
+    ASErr result{};  // kADMNotHandledErr once the proc asked for the default drawing
     iADMItem* item = nullptr;
     iADMImage* image = nullptr;
 

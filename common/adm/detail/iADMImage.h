@@ -23,6 +23,6 @@ public:
     Rect getBounds() const;
 
 private:
-    int _width = 0;
-    int _height = 0;
+    int _width{};
+    int _height{};
 };

@@ -29,14 +29,14 @@ public:
     ControlRef label = nullptr;
     Point labelOffset{};
     Rect bounds{};
-    bool radio = false;
-    bool frame = false;
+    bool radio{};
+    bool frame{};
     ADMUserData userData = nullptr;
     ADMItemType type = nullptr;  // as passed to Create, not copied
-    ADMInt32 id = 0;
-    float value = 0.0f;
-    float minimum = 0.0f;
-    float maximum = 0.0f;
+    ADMInt32 id{};
+    float value{};
+    float minimum{};
+    float maximum{};
     ADMItemDrawProc drawProc = nullptr;
     ADMItemTrackProc trackProc = nullptr;  // stored, never called
     ADMItemNotifyProc notifyProc = nullptr;
@@ -46,7 +46,7 @@ public:
     iADMList list;
     // A popup whose menu could not be handed over stays out of the view; it and
     // its menu are then the item's to dispose.
-    bool detached = false;
+    bool detached{};
 
     bool Create(iADMDialog* owner, ADMInt32 itemID, ADMItemType itemType, const Rect& rect, ADMItemInitProc initProc,
                 ADMUserData data, ADMInt32 options);

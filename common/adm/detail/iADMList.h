@@ -10,7 +10,7 @@ class iADMList;
 
 // The one entry handle of a list: every list call that returns an entry moves it.
 struct iADMEntry {
-    int index = 0;
+    int index{};
     iADMList* list = nullptr;
 
     void Select(bool select);

@@ -8,5 +8,5 @@ class iADMItem;
 struct iADMNotifier {
     iADMItem* item = nullptr;  // null when the notification is about the dialog itself
     const char* type = nullptr;
-    ASErr result = 0;
+    ASErr result{};
 };

@@ -9,7 +9,7 @@
 #include "model.h"
 
 struct TkColorSpace {
-    TkSerial serial = 0;
+    TkSerial serial{};
     int refCount = 1;
 };
 
@@ -17,10 +17,10 @@ struct TkColorSpace {
 // they are turned into cairo's layout only while cairo paints.
 struct TkBitmapMemory {
     unsigned char* data = nullptr;
-    bool ownsData = false;
-    int width = 0;
-    int height = 0;
-    int bytesPerRow = 0;
+    bool ownsData{};
+    int width{};
+    int height{};
+    int bytesPerRow{};
     CGBitmapInfo info = kCGImageAlphaPremultipliedLast;
     cairo_surface_t* surface = nullptr;
     TkColorSpace* space = nullptr;
@@ -32,19 +32,19 @@ struct TkGraphicsState {
 };
 
 struct TkContext {
-    TkSerial serial = 0;
+    TkSerial serial{};
     cairo_t* cr = nullptr;
     TkGraphicsState state;
-    bool isBitmap = false;
+    bool isBitmap{};
     TkBitmapMemory bitmap;
-    TkSerial portWindow = 0;  // the window of a context begun on its port
+    TkSerial portWindow{};  // the window of a context begun on its port
 };
 
 // An image has one owner (nothing retains one), so its release frees it.
 struct TkImage {
-    TkSerial serial = 0;
-    int width = 0;
-    int height = 0;
+    TkSerial serial{};
+    int width{};
+    int height{};
     std::vector<std::uint32_t> pixels;  // cairo ARGB32, premultiplied
 };
 

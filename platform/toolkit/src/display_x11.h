@@ -14,9 +14,9 @@
 namespace tk::x11::detail {
 
 struct ScreenWindow {
-    ::Window id = 0;
-    bool menu = false;
-    bool mapped = false;
+    ::Window id{};
+    bool menu{};
+    bool mapped{};
     Rect content{};  // where the X window is, global
 };
 
@@ -26,14 +26,14 @@ struct Atoms {
 
 struct Backend {
     ::Display* display = nullptr;
-    int screen = 0;
-    ::Window root = 0;
+    int screen{};
+    ::Window root{};
     Atoms atoms;
     InputFilters filters;
     std::map<WindowRef, ScreenWindow> windows;
     std::set<WindowRef> stale;  // to be made to match the toolkit window
     std::set<WindowRef> unpainted;
-    bool restack = false;
+    bool restack{};
     WindowRef pressed = nullptr;  // the window the mouse button went down in
 };
 

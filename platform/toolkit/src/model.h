@@ -26,7 +26,7 @@ struct TkTarget {
 };
 
 struct TkHandler {
-    TkSerial serial = 0;
+    TkSerial serial{};
     TkTarget* target = nullptr;
     EventHandlerUPP proc = nullptr;
     std::vector<EventTypeSpec> types;
@@ -34,84 +34,84 @@ struct TkHandler {
 };
 
 struct TkEventParam {
-    EventParamType type = 0;
+    EventParamType type{};
     std::vector<unsigned char> bytes;
 };
 
 // Events live on the stack of whoever sends them, only while they travel.
 struct OpaqueEventRef {
-    EventClass eventClass = 0;
-    EventKind eventKind = 0;
+    EventClass eventClass{};
+    EventKind eventKind{};
     std::map<EventParamName, TkEventParam> params;
 };
 
 struct TkString {
-    TkSerial serial = 0;
+    TkSerial serial{};
     std::u16string chars;  // UTF-16, as the platform keeps strings
 };
 
 struct TkMenuItem {
     std::u16string text;
-    MenuItemAttributes attributes = 0;
-    MenuCommand command = 0;
+    MenuItemAttributes attributes{};
+    MenuCommand command{};
 };
 
 struct TkMenu {
-    TkSerial serial = 0;
-    MenuID id = 0;
-    MenuAttributes attributes = 0;
+    TkSerial serial{};
+    MenuID id{};
+    MenuAttributes attributes{};
     std::vector<TkMenuItem> items;  // item n is items[n - 1]
 };
 
 // Where typing goes in an edit field: positions in UTF-16 units of its text.
 struct TkTextEdit {
-    std::size_t caret = 0;
-    std::size_t anchor = 0;  // the other end of the selection; equal to caret when none
-    bool edited = false;     // typed into since the text was last committed
+    std::size_t caret{};
+    std::size_t anchor{};  // the other end of the selection; equal to caret when none
+    bool edited{};         // typed into since the text was last committed
 };
 
 struct TkWindow {
-    TkSerial serial = 0;
-    WindowClass windowClass = 0;
-    WindowAttributes attributes = 0;
+    TkSerial serial{};
+    WindowClass windowClass{};
+    WindowAttributes attributes{};
     std::u16string title;
     Rect content{};  // global coordinates
-    bool visible = false;
-    bool disposing = false;
-    ThemeBrush background = 0;  // 0: plain white content
+    bool visible{};
+    bool disposing{};
+    ThemeBrush background{};  // 0: plain white content
     TkView* root = nullptr;
     TkTarget target;
     ControlRef focus = nullptr;  // the edit field with the keyboard focus, by reference
     // The window of an open popup menu: the popup, and the entry under the mouse (0: none).
     ControlRef menuPopup = nullptr;
-    int highlighted = 0;
+    int highlighted{};
 };
 
 struct TkView {
-    TkSerial serial = 0;
-    OSType kind = 0;
+    TkSerial serial{};
+    OSType kind{};
     TkWindow* window = nullptr;  // the window of the tree the view is in, if any
     TkView* parent = nullptr;
     std::vector<TkView*> children;  // bottom first: later ones draw above
     Rect bounds{};                  // in the parent's coordinates
     std::u16string title;           // the text, for edit and static texts
-    SInt32 value = 0;
-    SInt32 minimum = 0;
-    SInt32 maximum = 0;
+    SInt32 value{};
+    SInt32 minimum{};
+    SInt32 maximum{};
     bool enabled = true;
     bool visible = true;
-    bool autoToggle = false;
-    bool password = false;
-    bool multiline = false;
-    bool disposing = false;
-    bool pressed = false;     // the mouse went down in it and is still inside
-    bool tracksIcon = false;  // an icon made to follow the mouse: a click hits it as it hits a button
-    UInt32 commandID = 0;
+    bool autoToggle{};
+    bool password{};
+    bool multiline{};
+    bool disposing{};
+    bool pressed{};     // the mouse went down in it and is still inside
+    bool tracksIcon{};  // an icon made to follow the mouse: a click hits it as it hits a button
+    UInt32 commandID{};
     ControlSize size = kControlSizeNormal;
     ControlBevelButtonBehavior bevelBehavior = kControlBehaviorPushbutton;
     ControlFontStyleRec fontStyle{};
     TkMenu* menu = nullptr;
-    bool ownsMenu = false;
+    bool ownsMenu{};
     TkTextEdit edit;
     TkTarget target;
 };

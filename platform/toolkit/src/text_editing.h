@@ -31,8 +31,8 @@ void place_caret(TkView* field, std::size_t position, bool extend = false);
 // caret stays in sight.
 struct FieldLayout {
     TkFont font;
-    std::string shown;  // UTF-8, stars for a password
-    double top = 0;     // of the line of text
+    std::string shown;                   // UTF-8, stars for a password
+    double top{};                        // of the line of text
     std::vector<std::size_t> positions;  // caret positions: UTF-16 indexes of character starts, and the end
     std::vector<double> xs;              // the x of each position, in the field
     double x_of(std::size_t position) const;

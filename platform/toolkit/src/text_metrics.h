@@ -14,16 +14,16 @@ namespace tk::detail {
 struct TkFont {
     std::string family = "DejaVu Sans";
     double size = 13;
-    bool bold = false;
-    bool italic = false;
+    bool bold{};
+    bool italic{};
 };
 
 struct TkTextSize {
-    int width = 0;
-    int height = 0;
-    int ascent = 0;   // from the top of a line to its baseline
-    int descent = 0;  // from the baseline to the bottom of a line
-    int lineHeight = 0;
+    int width{};
+    int height{};
+    int ascent{};   // from the top of a line to its baseline
+    int descent{};  // from the baseline to the bottom of a line
+    int lineHeight{};
 };
 
 TkFont theme_font(ThemeFontID id);

@@ -47,18 +47,18 @@ struct ViewNode {
     std::string kind;
     std::string text;
     Rect frame{};
-    bool visible = false;
-    bool enabled = false;
-    SInt32 value = 0;
-    SInt32 minimum = 0;
-    SInt32 maximum = 0;
+    bool visible{};
+    bool enabled{};
+    SInt32 value{};
+    SInt32 minimum{};
+    SInt32 maximum{};
     std::vector<std::string> entries;  // popup menus only
     std::vector<ViewNode> children;
 };
 struct WindowNode {
     std::string title;
     Rect bounds{};
-    bool visible = false;
+    bool visible{};
     ViewNode root;
 };
 ViewNode describe(HIViewRef view);
@@ -137,8 +137,8 @@ bool chooseInOpenMenu(int index);  // 1-based
 
 // Pixels as cairo keeps them: 32-bit native-endian ARGB, premultiplied, row after row.
 struct Bitmap {
-    int width = 0;
-    int height = 0;
+    int width{};
+    int height{};
     std::vector<std::uint32_t> pixels;
     std::uint32_t at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
 };
@@ -152,14 +152,14 @@ bool writeWindowPng(WindowRef window, const std::string& path);
 // ---- Live objects and screens -------------------------------------------------------
 
 struct LiveCounts {
-    std::size_t windows = 0;
-    std::size_t views = 0;
-    std::size_t menus = 0;
-    std::size_t strings = 0;
-    std::size_t contexts = 0;
-    std::size_t images = 0;
-    std::size_t colorSpaces = 0;
-    std::size_t eventHandlers = 0;
+    std::size_t windows{};
+    std::size_t views{};
+    std::size_t menus{};
+    std::size_t strings{};
+    std::size_t contexts{};
+    std::size_t images{};
+    std::size_t colorSpaces{};
+    std::size_t eventHandlers{};
     bool operator==(const LiveCounts&) const = default;
 };
 LiveCounts liveCounts();

@@ -26,15 +26,15 @@ public:
 // character codes, with the modifiers held, for the active window.
 struct TypedKey {
     WindowRef window = nullptr;
-    UInt32 charCode = 0;
-    EventModifiers modifiers = 0;
+    UInt32 charCode{};
+    EventModifiers modifiers{};
 };
 
 // A mouse button pressed in a window, in its content coordinates.
 struct MouseDown {
     WindowRef window = nullptr;
     Point where{};
-    EventModifiers modifiers = 0;
+    EventModifiers modifiers{};
 };
 
 // The application's share of the input.
