@@ -143,11 +143,7 @@ void Checks::scan(long number, const host::CallRecord& call, const std::string& 
         if (!call.injected) last_refusal_ = number;
     }
     if (call.injected && f == "ReleaseSuite") ++refused_releases_[suite_of(call.arguments)];
-    if (f == "AcquireSuite" && call.status != A_Err_NONE) {
-        const std::string suite = suite_of(call.arguments).first;
-        if (suite == kAEGPStreamSuite) ++refused_stream_suites_;
-        if (suite == kAEGPCollectionSuite) ++refused_collection_suites_;
-    }
+    if (f == "AcquireSuite" && call.status != A_Err_NONE) ++refused_acquisitions_[suite_of(call.arguments).first];
     if (is_disposal(f)) {
         if (call.injected) refused_disposals_.insert(call.arguments);
         else if (call.status == A_Err_NONE) refused_disposals_.erase(call.arguments);
@@ -316,13 +312,15 @@ void Checks::at_quit() {
             add(suite_text(key) + " was acquired " + std::to_string(suites.acquisitions(key.first, key.second)) +
                 " times but released " + std::to_string(suites.releases(key.first, key.second)) + " times by quit");
     }
-    const auto excused = [&](std::string_view kind, long suites_refused) {
-        return suites_refused + std::count_if(refused_disposals_.begin(), refused_disposals_.end(),
-                                              [&](const std::string& handle) { return handle.starts_with(kind); });
+    // Handles the plug-in could not dispose of: it was refused their suite or their disposal.
+    const auto excused = [&](std::string_view kind, const char* suite) {
+        return refused_acquisitions_[suite] +
+               std::count_if(refused_disposals_.begin(), refused_disposals_.end(),
+                             [&](const std::string& handle) { return handle.starts_with(kind); });
     };
-    if (host_.open_streams() > excused("stream#", refused_stream_suites_))
+    if (host_.open_streams() > excused("stream#", kAEGPStreamSuite))
         add(std::to_string(host_.open_streams()) + " stream(s) still open at quit");
-    if (host_.open_collections() > excused("collection#", refused_collection_suites_))
+    if (host_.open_collections() > excused("collection#", kAEGPCollectionSuite))
         add(std::to_string(host_.open_collections()) + " collection(s) still held at quit");
 }
 

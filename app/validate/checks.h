@@ -79,14 +79,13 @@ private:
     std::set<A_Err> statuses_;  // returned by the host in this run
     int depth_{};               // undo groups the plug-in has open
     Group group_;
-    long step_first_ = 1;                              // the first call of the step being looked at
-    long last_refusal_{};                              // the last call the host refused on its own
-    long looked_{};                                    // calls looked at so far
-    std::size_t failures_looked_{};                    // hook failures the host noted, looked at so far
-    std::map<host::SuiteKey, long> refused_releases_;  // by an injected fault
-    std::set<std::string> refused_disposals_;          // handles whose disposal a fault refused
-    long refused_stream_suites_{};                     // acquisitions refused, by a fault or as missing
-    long refused_collection_suites_{};
+    long step_first_ = 1;                               // the first call of the step being looked at
+    long last_refusal_{};                               // the last call the host refused on its own
+    long looked_{};                                     // calls looked at so far
+    std::size_t failures_looked_{};                     // hook failures the host noted, looked at so far
+    std::map<host::SuiteKey, long> refused_releases_;   // by an injected fault
+    std::set<std::string> refused_disposals_;           // handles whose disposal a fault refused
+    std::map<std::string, long> refused_acquisitions_;  // by suite name: refused by a fault or as missing
 };
 
 }  // namespace app::validate
