@@ -38,7 +38,7 @@ A_Err report(AEGP_SuiteHandler const& suites, char const* message) {
 // Gets a command number and puts the command in the floating-window menu. A
 // missing number is reported; when that report succeeds the hooks still go in.
 A_Err add_menu_command(AEGP_SuiteHandler const& suites) {
-    AEGP_Command command = 0;
+    AEGP_Command command{};
     A_Err const err = suites.CommandSuite1()->AEGP_GetUniqueCommand(&command);
     _cmd_id = err == A_Err_NONE ? command : 0;
     if (_cmd_id == 0) return report(suites, kMenuItemFailed);

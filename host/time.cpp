@@ -96,7 +96,7 @@ std::optional<Time> Time::from_seconds(double seconds) {
     // Below 2^-53 every fraction that rounds to d has a denominator at the
     // limit; from 2^53 on, the numerator is.
     if (d < 0x1p-53 || d >= 0x1p53) return std::nullopt;
-    int exponent = 0;
+    int exponent{};
     const double mantissa = std::frexp(d, &exponent);  // d = mantissa * 2^exponent, mantissa in [0.5, 1)
     const Wide m = static_cast<Wide>(std::ldexp(mantissa, 53));
     // The reals that round to d lie between the midpoints to its neighbours,

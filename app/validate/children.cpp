@@ -173,7 +173,7 @@ void Children::read_from(Running& child, int fd, std::string& buffer, bool& open
 }
 
 void Children::reap(Running& child) {
-    int raw = 0;
+    int raw{};
     while (waitpid(child.pid, &raw, 0) < 0 && errno == EINTR) {
     }
     ChildEnd& end = child.end;

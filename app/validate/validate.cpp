@@ -209,7 +209,7 @@ void share_loading(const std::string& plugin) {
     dlopen(plugin.c_str(), RTLD_NOW | RTLD_LOCAL);  // kept for the validator's life
     if (CFStringRef text = CFStringCreateWithCString(nullptr, "Voxtrel", kCFStringEncodingUTF8)) {
         Point size{};
-        SInt16 baseline = 0;
+        SInt16 baseline{};
         for (ThemeFontID font : {kThemeSystemFont, kThemeSmallSystemFont, kThemeMiniSystemFont})
             GetThemeTextDimensions(text, font, kThemeStateActive, false, &size, &baseline);
         CFRelease(text);

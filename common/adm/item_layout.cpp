@@ -27,7 +27,7 @@ OSType kind_of(ControlRef view) {
 // static text the size its text needs in the mini system font.
 Rect best_rect(ControlRef view) {
     Rect best{};
-    SInt16 baseline = 0;
+    SInt16 baseline{};
     if (GetBestControlRect(view, &best, &baseline) == noErr && !is_empty(best)) return best;
     GetControlBounds(view, &best);
     if (kind_of(view) != kControlKindStaticText) return best;

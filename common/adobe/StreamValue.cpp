@@ -20,7 +20,7 @@ bool StreamValue::set_value(AEGP_StreamValue& value) {
 
 bool StreamValue::insert_key(A_Time const& time, A_short time_mode, AEGP_KeyframeIndex* index) {
     if (!stream) return false;
-    AEGP_KeyframeIndex key = 0;
+    AEGP_KeyframeIndex key{};
     if (suites.KeyframeSuite1()->AEGP_InsertKeyframe(stream, static_cast<AEGP_LTimeMode>(time_mode), &time, &key))
         return false;
     if (index) *index = key;

@@ -53,7 +53,7 @@ A_Err AssistantDlg::apply_assistant() {
 
     if (!selection) return A_Err_NONE;  // no active composition: nothing is selected
     AEGP_CollectionSuite1* collections = suites.CollectionSuite1();
-    A_u_long count = 0;
+    A_u_long count{};
     if (A_Err err = collections->AEGP_GetCollectionNumItems(selection, &count)) return err;
     if (count == 0) return A_Err_NONE;
 
@@ -67,7 +67,7 @@ A_Err AssistantDlg::apply_assistant() {
         AEGP_ObjectType type = AEGP_ObjectType_AV;
         if (A_Err err = layer_suite->AEGP_GetLayerObjectType(layer, &type)) return err;
         if (!is_placeable(type)) continue;
-        A_Boolean is_3d = false;
+        A_Boolean is_3d{};
         if (A_Err err = layer_suite->AEGP_IsLayer3D(layer, &is_3d)) return err;
         if (!is_3d) continue;
         LayerInfo record;

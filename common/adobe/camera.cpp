@@ -89,7 +89,7 @@ A_Err AssistantDlg::fill_combo_camera() {
     AEGP_CompH active = nullptr;
     if (A_Err err = suites.CompSuite4()->AEGP_GetCompFromItem(item, &active)) return err;
     if (!active) return A_Err_NONE;
-    A_long count = 0;
+    A_long count{};
     if (A_Err err = layer_suite->AEGP_GetCompNumLayers(active, &count)) return err;
     if (count == 0) return A_Err_NONE;
 

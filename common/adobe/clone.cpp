@@ -71,7 +71,7 @@ AEGP_LayerH AssistantDlg::clone(AEGP_LayerH layer) {
     AEGP_LayerH duplicate = nullptr;
     if (duplicating->AEGP_DuplicateLayer(layer, &duplicate) || !duplicate) return nullptr;
     if (is_repeat_seq()) {
-        A_long count = 0;
+        A_long count{};
         if (suites.LayerSuite5()->AEGP_GetCompNumLayers(comp, &count) == A_Err_NONE) move_to_bottom(duplicate, count);
     }
     return duplicate;

@@ -81,7 +81,7 @@ A_Err AssistantDlg::save_selection() {
     if (!snap_selection(&selected) || selected.empty()) return result;
     AEGP_LayerSuite5* layer_suite = suites.LayerSuite5();
     for (AEGP_LayerH layer : selected) {
-        A_Boolean is_3d = false;
+        A_Boolean is_3d{};
         if (A_Err err = layer_suite->AEGP_IsLayer3D(layer, &is_3d)) return err;
         if (!is_3d) continue;
         AEGP_ItemH source = nullptr;
@@ -103,7 +103,7 @@ bool AssistantDlg::snap_selection(LayerSet* layers_out) {
     layers_out->clear();
     AEGP_SuiteHandler suites(sSPBasic);
     AEGP_CollectionSuite1* collections = suites.CollectionSuite1();
-    A_u_long count = 0;
+    A_u_long count{};
     if (collections->AEGP_GetCollectionNumItems(selection, &count)) return false;
     for (A_u_long i = 0; i < count; ++i) {
         AEGP_CollectionItem item{};
@@ -136,7 +136,7 @@ bool AssistantDlg::snap_comp(LayerSet& layers_out) {
     AEGP_CompH active = nullptr;
     if (suites.CompSuite4()->AEGP_GetCompFromItem(item, &active) || !active) return false;
     AEGP_LayerSuite5* layer_suite = suites.LayerSuite5();
-    A_long count = 0;
+    A_long count{};
     if (layer_suite->AEGP_GetCompNumLayers(active, &count) || count == 0) return false;
     for (A_long i = 0; i < count; ++i) {
         AEGP_LayerH layer = nullptr;
@@ -181,7 +181,7 @@ bool AssistantDlg::isCurSelectionContains(unsigned mask) {
     bool found = false;
     for (AEGP_LayerH layer : selected) {
         AEGP_ObjectType type = AEGP_ObjectType_AV;
-        A_Boolean is_3d = false;
+        A_Boolean is_3d{};
         if (layer_suite->AEGP_GetLayerObjectType(layer, &type)) continue;
         if (layer_suite->AEGP_IsLayer3D(layer, &is_3d)) continue;
         if (mask_bit(type, is_3d != 0) & mask) found = true;

@@ -139,7 +139,7 @@ void moved(Backend& b, const XConfigureEvent& event) {
     if (!window) return;
     // Where the window is on the root, whatever frame a window manager put around it.
     int x = 0, y = 0;
-    ::Window child = 0;
+    ::Window child{};
     XTranslateCoordinates(b.display, event.window, b.root, 0, 0, &x, &y, &child);
     follow_move(b, window, x, y);
 }

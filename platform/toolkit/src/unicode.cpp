@@ -10,9 +10,9 @@ constexpr char32_t kReplacement = 0xFFFD;
 std::optional<char32_t> decode_one(std::string_view s, std::size_t& i) {
     const auto lead = static_cast<unsigned char>(s[i++]);
     if (lead < 0x80) return lead;
-    int extra = 0;
-    char32_t cp = 0;
-    char32_t least = 0;
+    int extra{};
+    char32_t cp{};
+    char32_t least{};
     if ((lead & 0xE0) == 0xC0) {
         extra = 1, cp = lead & 0x1F, least = 0x80;
     } else if ((lead & 0xF0) == 0xE0) {
