@@ -47,8 +47,7 @@ TEST_P(Load, RegistersEverythingInOrderUnderItsOwnId) {
     };
     if (panels) expected.push_back({"AEGP_RegisterCreatePanelHook", id + ", \"QX_Voxtrel v1.3\", 1"});
     EXPECT_EQ(std::pair(calls(), host.alerts().size()), std::pair(expected, std::size_t{0}));
-    ASSERT_EQ(host.hooks().command.size(), 2u);
-    EXPECT_NE(host.hooks().command[0].hook, host.hooks().command[1].hook);
+    ASSERT_TRUE(host.hooks().command.size() == 2u && host.hooks().command[0].hook != host.hooks().command[1].hook);
 
     std::map<host::SuiteKey, long> held = {{{kPFAppSuite, 2}, 1}};
     if (panels) held[{kAEGPWorkspacePanelSuite, 1}] = 1;

@@ -241,8 +241,7 @@ TEST_F(MainDlgTest, TheHookFitsBeforeTurning) {
     dlg->check(527, true);
     dlg->check(502, true);
     dlg->add_records(1, 200, 100);
-    ASSERT_EQ(dlg->get_layers_pos(), A_Err_NONE);
-    EXPECT_LT(dlg->layers.back().scale.val.three_d.x, 100.0);
+    ASSERT_TRUE(dlg->get_layers_pos() == A_Err_NONE && dlg->layers.back().scale.val.three_d.x < 100.0);
     EXPECT_EQ(angles_or_place(dlg->layers.back().orientation), Vector(0, -90, 0));
 }
 

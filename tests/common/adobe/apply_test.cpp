@@ -127,8 +127,7 @@ TEST_F(ApplyTest, NothingToApplyMakesAnEmptyUndoStep) {
 
 TEST_F(ApplyTest, TheAssistantsRefusalStopsBeforeAnyWrite) {
     dlg->positions_status = 42;
-    EXPECT_EQ(apply(), 42);
-    EXPECT_EQ(std::tuple(writes_since_mark(), host.undo_history().depth()), std::tuple(Calls{}, 0));
+    EXPECT_EQ((std::tuple{apply(), writes_since_mark(), host.undo_history().depth()}), std::tuple(42, Calls{}, 0));
 }
 
 TEST_F(ApplyTest, RefusedWritesAreSkippedStreamByStream) {

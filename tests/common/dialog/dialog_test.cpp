@@ -372,8 +372,7 @@ protected:
 TEST_F(ImageItems, DrawingGoesIntoAnImageOfTheItemsSizeKeptUntilTheSizeChanges) {
     tk::automation::Bitmap const picture = draw();
     ADMImageRef const first = painted->GetImageRef();
-    ASSERT_NE(first, nullptr);
-    EXPECT_EQ(size(first), std::pair(40, 20));
+    ASSERT_TRUE(first != nullptr && size(first) == std::pair(40, 20));
     EXPECT_EQ(painted->drawers, std::vector<ADMDrawerRef>{ADMImageSuite2::BeginADMDrawer(first)});
     // Black, opaque, exactly at the item's place.
     EXPECT_EQ((std::array{picture.at(10, 10), picture.at(49, 29)}), (std::array{0xFF000000u, 0xFF000000u}));
