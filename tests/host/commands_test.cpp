@@ -1,12 +1,9 @@
 // Command numbers, menu items and their state, and dispatch of commands,
 // menu updates, idle time and quitting to the registered hooks.
-#include <gtest/gtest.h>
-
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "host/Host.h"
 #include "host_test_support.h"
 
 namespace {

@@ -1,12 +1,9 @@
 // Fault injection by overall call number and by function, once and
 // persistently, the per-function counts, and the call log: off until asked
 // for, then a ring of the most recent calls.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <tuple>
 
-#include "host/Host.h"
 #include "host_test_support.h"
 
 namespace {

@@ -1,8 +1,6 @@
 // Handles: null, unknown, foreign and stale handles are refused with
 // A_Err_PARAMETER; a stale handle stays refused however many objects are made
 // after it (ids are never reused), and handles follow creation order.
-#include <gtest/gtest.h>
-
 #include "model_fixture.h"
 
 namespace {

@@ -1,12 +1,9 @@
 // Loading plug-ins: a real module through dlopen, a module without entry
 // point, a path that cannot be opened, and an entry point linked in.
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include "host/Host.h"
 #include "host_test_support.h"
 
 namespace {

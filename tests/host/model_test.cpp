@@ -1,9 +1,5 @@
 // The project model through the item, comp, layer, collection, stream and
 // keyframe suites, and the names that cross them in Mac Roman.
-#include <gtest/gtest.h>
-
-#include <tuple>
-
 #include "host/time.h"
 #include "model_fixture.h"
 

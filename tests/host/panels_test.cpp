@@ -1,9 +1,6 @@
 // Workspace panels: toggling creates a host frame with a container view and
 // calls the create-panel hook, sized by the snap sizes; toggling again
 // disposes the container, then the frame. Names and titles come in as Mac Roman.
-#include <gtest/gtest.h>
-
-#include "host/Host.h"
 #include "host_test_support.h"
 #include "toolkit/native.h"
 

@@ -2,14 +2,11 @@
 // with where. (The default scene's layout is pinned by voxtrel-host's golden runs.)
 #include "host/scene.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
-#include "host/Host.h"
 #include "host_test_support.h"
 
 namespace {

@@ -1,8 +1,6 @@
 // The host refuses what a real host would, says which rule a refused call
 // broke, changes nothing for it, keeps the recent refusals with the call log
 // off, and counts calls that name a plug-in id it never gave.
-#include <gtest/gtest.h>
-
 #include <functional>
 #include <limits>
 

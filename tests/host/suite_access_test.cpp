@@ -1,9 +1,6 @@
 // Acquiring and releasing suites: counts, balance, removed suites, and the one
 // host the suite tables reach; the application colour suite's refusals (its dark
 // palette shows in the --panel golden run's pictures).
-#include <gtest/gtest.h>
-
-#include "host/Host.h"
 #include "host_test_support.h"
 
 namespace {

@@ -1,7 +1,5 @@
 // Undo groups: nesting, counts, names, and undo/redo of a mixed group back to
 // an identical project.
-#include <gtest/gtest.h>
-
 #include "model_fixture.h"
 
 namespace {

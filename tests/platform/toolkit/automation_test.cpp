@@ -1,13 +1,8 @@
 // Automation: finding views as a person would, and describing windows as trees (in JSON).
-#include "toolkit/automation.h"
-
-#include <gtest/gtest.h>
-
 #include "support.h"
 #include "toolkit/automation_json.h"
 
 using namespace tk_test;
-namespace ta = tk::automation;
 
 namespace {
 

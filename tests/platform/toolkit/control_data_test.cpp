@@ -1,7 +1,5 @@
 // Control data tags and menu item numbers. (The edit text tag carries every
 // typed value of the golden runs; the validation run counts its strings.)
-#include <gtest/gtest.h>
-
 #include "support.h"
 
 using namespace tk_test;

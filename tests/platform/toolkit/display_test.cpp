@@ -1,20 +1,15 @@
 // The display seam: every change a person could see tells the display which
 // window changed and how; and what the X display's keys type.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <fstream>
-#include <functional>
 #include <nlohmann/json.hpp>
-#include <vector>
+
+#include "support.h"  // before the X headers, whose macros would break the test framework
 
 #include "display.h"
 #include "display_x11.h"
-#include "support.h"
-#include "toolkit/automation.h"
 
 using namespace tk_test;
-namespace ta = tk::automation;
 using tk::detail::display::Change;
 
 using Notice = std::pair<WindowRef, Change>;

@@ -1,9 +1,4 @@
 // Drawing contexts: bitmap memory layout, images and colour spaces.
-#include <gtest/gtest.h>
-
-#include <array>
-#include <vector>
-
 #include "support.h"
 
 using namespace tk_test;

@@ -1,15 +1,10 @@
 // Events: handler order, fall-through, removal during dispatch, commands and the close box.
-#include <gtest/gtest.h>
-
 #include <cstddef>
 #include <cstring>
-#include <string>
 
 #include "support.h"
-#include "toolkit/automation.h"
 
 using namespace tk_test;
-namespace ta = tk::automation;
 
 namespace {
 

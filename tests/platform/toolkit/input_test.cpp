@@ -1,16 +1,9 @@
 // A person's input: the mouse on controls, the keyboard focus and typing.
-#include <gtest/gtest.h>
-
-#include <functional>
 #include <list>
-#include <string>
-#include <vector>
 
 #include "support.h"
-#include "toolkit/automation.h"
 
 using namespace tk_test;
-namespace ta = tk::automation;
 
 namespace {
 

@@ -1,15 +1,9 @@
 // Popup menus: a click opens the menu in a window of its own above the popup's
 // window; a click on an entry chooses it; Escape or a click elsewhere closes it.
 // (How an open menu looks: the dialog library's golden pictures.)
-#include <gtest/gtest.h>
-
-#include <functional>
-
 #include "support.h"
-#include "toolkit/automation.h"
 
 using namespace tk_test;
-namespace ta = tk::automation;
 
 namespace {
 

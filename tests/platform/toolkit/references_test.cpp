@@ -1,14 +1,8 @@
 // References to disposed objects stay invalid, even when a new object of the
 // same kind takes the freed memory.
-#include <gtest/gtest.h>
-
-#include <functional>
-
 #include "support.h"
-#include "toolkit/automation.h"
 
 using namespace tk_test;
-namespace ta = tk::automation;
 
 namespace {
 

@@ -1,15 +1,9 @@
 // Rendering: backgrounds, draw handlers before standard looks, and stacking. How
 // each kind of control looks is compared with reference pictures in the dialog
 // library's tests.
-#include <gtest/gtest.h>
-
-#include <array>
-
 #include "support.h"
-#include "toolkit/automation.h"
 
 using namespace tk_test;
-namespace ta = tk::automation;
 
 namespace {
 

@@ -1,12 +1,20 @@
-// Small helpers shared by the toolkit tests.
+// What every toolkit test uses: the test framework, the automation interface
+// (as `ta`) and small helpers.
 #pragma once
 
-#include <array>
-#include <string>
+#include <gtest/gtest.h>
 
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "toolkit/automation.h"
 #include "toolkit/native.h"
 
 namespace tk_test {
+
+namespace ta = tk::automation;
 
 // A string made from UTF-8 and released at scope end.
 class Str {

@@ -1,18 +1,13 @@
 // Strings: encodings at the interface, lengths and buffers (reference counts are in the references test),
 // line breaks in measured text, theme fonts and justified text. (Text dimensions and best sizes shape every dialog,
 // pinned by the golden runs.)
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <fstream>
 #include <nlohmann/json.hpp>
-#include <string>
-#include <vector>
 
 #include "model.h"
 #include "support.h"
 #include "text_metrics.h"
-#include "toolkit/automation.h"
 
 using namespace tk_test;
 

@@ -1,13 +1,7 @@
 // Views: embedding, stacking order, removal, disposal, states and value ranges.
-#include <gtest/gtest.h>
-
-#include <array>
-
 #include "support.h"
-#include "toolkit/automation.h"
 
 using namespace tk_test;
-namespace ta = tk::automation;
 
 namespace {
 

@@ -1,15 +1,8 @@
 // Windows: creation state, bounds, disposal of their views, activation; and the
 // screens they go on. (Titles: the ADM dialog tests and the golden view trees.)
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <string>
-
 #include "support.h"
-#include "toolkit/automation.h"
 
 using namespace tk_test;
-namespace ta = tk::automation;
 
 namespace {
 
