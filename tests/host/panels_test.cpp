@@ -19,6 +19,7 @@ struct FakePanel {
     A_LPoint snap{501, 235};
     A_Err status = A_Err_NONE;
     AEGP_PanelH panel = nullptr;
+    Rect inside{};  // the container's bounds when the hook got it
 };
 FakePanel _fake;
 const AEGP_PanelSuite1* _panels = nullptr;
@@ -39,6 +40,7 @@ A_Err create_panel(AEGP_GlobalRefcon, AEGP_CreatePanelRefcon, AEGP_PlatformViewR
                    AEGP_PanelFunctions1* functions, AEGP_PanelRefcon* refcon) {
     ++_fake.creations;
     _fake.panel = panel;
+    GetControlBounds(container, &_fake.inside);
     const EventTypeSpec dispose{kEventClassControl, kEventControlDispose};
     InstallEventHandler(GetControlEventTarget(container), count_dispose, 1, &dispose, nullptr, nullptr);
     functions->GetSnapSizes = snap_sizes;
@@ -58,7 +60,9 @@ TEST(Panels, ToggleOpensAFrameWithTheContainerAndClosesItContainerFirst) {
               A_Err_NONE);
     _fake.status = 516;
     EXPECT_EQ(_panels->AEGP_ToggleVisibility(match), 516);
-    EXPECT_EQ(std::pair(h.panel_open(kMatch), _fake.disposals), std::pair(false, 1));
+    EXPECT_EQ(std::tuple(h.panel_open(kMatch), _fake.disposals, _fake.inside.top, _fake.inside.left,
+                         _fake.inside.bottom, _fake.inside.right),
+              std::tuple(false, 1, 0, 0, 300, 400));  // the default size, from the frame's corner
     EXPECT_TRUE(h.hooks().failures.size() == 1 && h.hooks().failures[0].hook == "create panel");
     _fake.status = A_Err_NONE;
 

@@ -72,15 +72,18 @@ TEST(Drawing, BadBitmapRequestsAreRefused) {
     for (auto [w, b, r, cs] : {std::tuple{4, 16, 16, space}, {4, 8, 8, space}, {0, 8, 0, space}, {4, 8, 16, nullptr}})
         EXPECT_EQ(CGBitmapContextCreate(memory.data(), w, 4, b, r, cs, kCGImageAlphaPremultipliedLast), nullptr) << w;
     EXPECT_EQ(std::tuple(CGBitmapContextCreateImage(nullptr), CGImageGetWidth(nullptr)), std::tuple(nullptr, 0u));
-    // No image, or an image into no width or no height, draws nothing and leaves the context able to draw.
+    // No image, or an image into no width or no height, draws nothing and leaves the context able to draw: a
+    // blue image still fills a single pixel.
     CGContextRef context = CGBitmapContextCreate(memory.data(), 4, 4, 8, 16, space, kCGImageAlphaPremultipliedLast);
-    CGImageRef image = CGBitmapContextCreateImage(context);
     CGContextSetRGBFillColor(context, 0, 0, 1, 1);
+    CGContextFillRect(context, CGRect{{0, 0}, {4, 4}});
+    CGImageRef image = CGBitmapContextCreateImage(context);
+    CGContextClearRect(context, CGRect{{0, 0}, {4, 4}});
     CGContextDrawImage(context, CGRect{{0, 0}, {4, 4}}, nullptr);
     for (const CGRect r : {CGRect{{0, 0}, {0, 4}}, CGRect{{0, 0}, {4, 0}}}) CGContextDrawImage(context, r, image);
     EXPECT_EQ(memory, std::vector<unsigned char>(64));
-    CGContextFillRect(context, CGRect{{0, 0}, {1, 1}});
-    EXPECT_EQ(memory[2], 255);
+    CGContextDrawImage(context, CGRect{{0, 0}, {1, 1}}, image);
+    EXPECT_TRUE(memory[2] > 250 && memory[6] == 0);  // cairo's filter leaves the blue a little short of full
     CGImageRelease(image);
     CGContextRelease(context);
     CGColorSpaceRelease(space);
