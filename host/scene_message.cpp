@@ -2,6 +2,7 @@
 // made fit for one line of UTF-8 on a terminal.
 #include <algorithm>
 #include <cstdio>
+#include <numeric>
 #include <vector>
 
 #include "host/scene.h"
@@ -102,18 +103,12 @@ std::string printable(std::string_view bytes, std::size_t limit, bool keep_end) 
         chars.push_back(shown(bytes.substr(i), length));
         i += std::max<std::size_t>(length, 1);
     }
-    const bool cut_start = begin > 0 || (keep_end && chars.size() > limit);
-    const bool cut_end = end < bytes.size() || (!keep_end && chars.size() > limit);
-    if (chars.size() > limit) {
-        if (keep_end)
-            chars.erase(chars.begin(), chars.end() - static_cast<std::ptrdiff_t>(limit));
-        else
-            chars.resize(limit);
-    }
-    std::string out = cut_start ? "…" : "";
-    for (const std::string& c : chars) out += c;
-    if (cut_end) out += "…";
-    return out;
+    // Whenever bytes were left outside the window, it holds more than `limit` characters: the count
+    // alone tells whether the text is cut.
+    const auto joined = [](auto from, auto to) { return std::accumulate(from, to, std::string()); };
+    if (chars.size() <= limit) return joined(chars.begin(), chars.end());
+    const auto kept = static_cast<std::ptrdiff_t>(limit);
+    return keep_end ? "…" + joined(chars.end() - kept, chars.end()) : joined(chars.begin(), chars.begin() + kept) + "…";
 }
 
 std::string path_segment(std::string_view name) {
