@@ -44,9 +44,9 @@ TEST_F(BadInput, RunningOutOfMemoryStopsTheRunAndWritesNothing) {
     fs::create_directories(dir / "out");
     write("out/scene.json", "earlier");
     // The host and the plug-in start within 20 MB; ten thousand copies of thirty layers need far more.
-    const Outcome r = run({"--repeat", "10000", "--apply", "1", "--out", path("out")}, rlim_t{64} << 20);
+    const Outcome r = run({"--repeat", "10000", "--apply", "10", "--out", path("out")}, rlim_t{64} << 20);
     EXPECT_EQ(r.err,
-              "voxtrel-host: ran out of memory while pressing \"Apply\" (1 of 1); the run was stopped and nothing "
+              "voxtrel-host: ran out of memory while pressing \"Apply\" (1 of 10); the run was stopped and nothing "
               "was written\n");
     EXPECT_EQ(std::tuple(r.status, r.out, files_in("out"), read_file(dir / "out" / "scene.json")),
               std::tuple(1, "", std::vector<std::string>{"scene.json"}, "earlier"));
