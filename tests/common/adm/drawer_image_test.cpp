@@ -115,6 +115,12 @@ TEST_F(Drawing, ShapesAndClearing) {
     ADMDrawerSuite5::DrawLine(_drawer, &from, &to);
     // A line one pixel wide, half on this row: half of the test host's white, (85, 117, 197), premultiplied.
     EXPECT_EQ(pixel(_image, 5, 15), (std::array<int, 4>{43, 59, 99, 128}));
+
+    // Without a drawer nothing is drawn nor read, whatever else is given.
+    Rect r{};
+    ADMDrawerSuite5::ClearRect(nullptr, &hole), ADMDrawerSuite5::FillRect(nullptr, &hole);
+    ADMDrawerSuite5::DrawRect(nullptr, &hole), ADMDrawerSuite5::GetBoundsRect(nullptr, &r);
+    ADMDrawerSuite5::DrawLine(nullptr, &from, &to), ADMDrawerSuite5::DrawADMImage(nullptr, _image, &from);
 }
 
 }  // namespace

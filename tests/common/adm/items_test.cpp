@@ -161,6 +161,11 @@ TEST_F(Items, AButtonClickedInANotifyProcThatDestroysTheDialogIsSafe) {
 // argument is null.
 TEST_F(Items, NothingIsMadeOrReadFromWhatIsMissing) {
     Rect r{0, 0, 10, 10};
+    ADMPoint best{};
+    ADMItemSuite10::SetLocalRect(nullptr, &r), ADMItemSuite10::GetBoundsRect(nullptr, &r);
+    ADMItemSuite10::GetBestSize(nullptr, &best), ADMDialogSuite9::DefaultNotify(_dialog, nullptr);
+    ADMDialogSuite9::SetLocalRect(nullptr, &r), ADMDialogSuite9::SetBoundsRect(nullptr, &r);
+    ADMDialogSuite9::GetBoundsRect(nullptr, &r);
     EXPECT_EQ((std::tuple{ADMItemSuite10::GetID(nullptr) + ADMItemSuite10::GetIntValue(nullptr) +
                               ADMEntrySuite6::GetIndex(nullptr) + ADMListSuite4::NumberOfEntries(nullptr),
                           ADMItemSuite10::IsEnabled(nullptr) || ADMItemSuite10::GetBooleanValue(nullptr) ||
@@ -177,6 +182,7 @@ TEST_F(Items, DefaultDrawLeavesTheStandardLook) {
     _seen = Seen{};
     ADMItemRef button = add(_dialog, kADMTextPushButtonType, {20, 30, 40, 130});
     ADMItemSuite10::SetText(button, "Apply");
+    ADMItemSuite10::DefaultDraw(button, nullptr), ADMItemSuite10::DefaultNotify(button, nullptr);
     const tka::Bitmap plain = tka::renderWindow(from_ref(_dialog)->window);
     // The first draw passes no item, which is ignored: the button stays undrawn.
     ADMItemSuite10::SetDrawProc(button, [](ADMItemRef item, ADMDrawerRef drawer) {
