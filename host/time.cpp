@@ -62,11 +62,9 @@ std::optional<Time> reduced(Wide n, Wide d) {
         n = -n;
         d = -d;
     }
-    const Wide g = gcd(n, d);
-    if (g > 1) {
-        n /= g;
-        d /= g;
-    }
+    const Wide g = gcd(n, d);  // at least 1, as d is not 0
+    n /= g;
+    d /= g;
     if (!within_limit(n, d)) return std::nullopt;
     return Time::fraction(static_cast<std::int64_t>(n), static_cast<std::int64_t>(d));
 }
