@@ -106,6 +106,7 @@ TEST(Input, APersonTypesIntoFieldsAndMovesBetweenThem) {
 TEST(Input, AClickIsAPressAndAReleaseInsideTheControl) {
     Dialog d;
     ControlRef box = d.check_box({10, 10, 23, 100}, "Box");
+    HIViewAddSubview(pane(d.window, {30, 40, 80, 200}), box);  // reached through a view of its own at an offset
     const Point inside = centre_of(box), outside{100, 300};
     const auto looks = [&] { return ta::renderView(box).pixels; };
     const auto plain = looks();
