@@ -58,8 +58,7 @@ std::pair<double, double> stand_in_size(const ViewScene& scene) {
     std::pair<double, double> size{scene.width, scene.height};
     double largest = -1;
     for (const SceneLayer& layer : scene.layers) {
-        if (!layer.is3d || !layer.has_source) continue;
-        if (layer.kind != LayerKind::footage && layer.kind != LayerKind::solid) continue;
+        if (!layer.is3d || !layer.has_source) continue;  // only footage and solids have a source
         const double area = layer.source_width * layer.source_height;
         if (area > largest) {
             largest = area;

@@ -10,8 +10,9 @@ MenuItemIndex menu_item(int entryIndex) { return static_cast<MenuItemIndex>(entr
 }  // namespace
 
 bool iADMList::GetActiveEntry() {
-    entry.index = (control ? GetControl32BitValue(control) : 0) - 1;
-    return NumberOfEntries() >= 1;
+    if (!control || NumberOfEntries() < 1) return false;
+    entry.index = GetControl32BitValue(control) - 1;
+    return true;
 }
 
 void iADMList::IndexEntry(int index) { entry.index = index; }
