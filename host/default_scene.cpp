@@ -71,9 +71,7 @@ Project build_default() {
             card.name = s.type == LayerType::solid ? "Solid " + std::to_string(++solids)
                                                    : "Card " + std::to_string(++footage);
             card.stream(StreamId::anchor).value = {s.width / 2.0, s.height / 2.0, 0};
-            const ObjectId source = project.add_item(
-                ids, s.type == LayerType::solid ? ItemKind::solid : ItemKind::footage, card.name, s.width, s.height);
-            card.source = source;
+            card.source = project.add_item(ids, ItemKind::footage, card.name, s.width, s.height);
         }
         add(card, true);
     }
@@ -83,7 +81,7 @@ Project build_default() {
     add(caption, false);
 
     Layer backdrop = new_layer("Backdrop", LayerType::solid, false);
-    backdrop.source = project.add_item(ids, ItemKind::solid, "Backdrop", 1920, 1080);
+    backdrop.source = project.add_item(ids, ItemKind::footage, "Backdrop", 1920, 1080);
     backdrop.stream(StreamId::anchor).value = {960, 540, 0};
     backdrop.stream(StreamId::position).value = {960, 540, 0};
     add(backdrop, false);

@@ -16,7 +16,8 @@
 
 namespace host {
 
-enum class ItemKind { composition, footage, solid };
+// A solid's source is a footage item, as the host reports it.
+enum class ItemKind { composition, footage };
 
 struct Item {
     ObjectId id{};

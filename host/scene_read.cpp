@@ -268,10 +268,8 @@ Project read_scene(const Json& scene, IdCounters& ids) {
     project.comps[comp].time = time;
     std::vector<ObjectId> made;
     for (ReadLayer& r : layers) {
-        if (r.source) {
-            const ItemKind kind = r.layer.type == LayerType::solid ? ItemKind::solid : ItemKind::footage;
-            r.layer.source = project.add_item(next, kind, r.layer.name, (*r.source)[0], (*r.source)[1]);
-        }
+        if (r.source)
+            r.layer.source = project.add_item(next, ItemKind::footage, r.layer.name, (*r.source)[0], (*r.source)[1]);
         made.push_back(project.add_layer(next, comp, std::move(r.layer)).id);
     }
     for (std::size_t index : selection) project.comps[comp].selection.push_back(made[index]);
