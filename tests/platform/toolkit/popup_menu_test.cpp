@@ -94,6 +94,12 @@ TEST(PopupMenu, ChoosingClosingAndDismissing) {
     CreatePopupButtonControl(w.window, &r, nullptr, -12345, false, -1, 0, normal, &bare);
     EXPECT_FALSE(ta::choosePopupEntry(w.popup, "Camera 9") || ta::choosePopupEntry(w.popup, 9) || ta::openMenuWindow() ||
                  ta::openPopup(bare));
+    MenuRef lent = nullptr;  // a menu only lent to a popup outlives it
+    CreateNewMenu(16001, 0, &lent);
+    SetControlData(bare, kControlEntireControl, kControlPopupButtonMenuRefTag, sizeof lent, &lent);
+    DisposeControl(bare);
+    EXPECT_EQ(ta::liveCounts().menus, before.menus + 1);
+    DisposeMenu(lent);
 }
 
 TEST(PopupMenu, TheMenuGoesWhenItsPopupCanNoLongerBeOperated) {
