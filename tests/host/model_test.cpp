@@ -97,7 +97,7 @@ TEST_F(Model, SettingAndKeyingAStreamKeepTheValueWhereNothingIsSet) {
     EXPECT_TRUE(ks.size() == 3 && ks[1].value == (host::Vec3{77.5, 155, -217.5}));
     ASSERT_EQ(write(layer(1), AEGP_LayerStream_POSITION, {7, 8, 9}), A_Err_NONE);  // at 0.5 s
     EXPECT_TRUE(ks.size() == 4 && ks[1].time == *host::Time::fraction(1, 2));
-    EXPECT_EQ(read(layer(1), AEGP_LayerStream_POSITION, 0.25), std::tuple(kSpatial, 8.5, 14, 19.5));
+    EXPECT_EQ(read(layer(1), AEGP_LayerStream_POSITION, 0.625), std::tuple(kSpatial, 42.25, 81.5, -104.25));
     write(layer(1), AEGP_LayerStream_POSITION, {1, 1, 1});  // again at the same time: the same key changes
     EXPECT_EQ(std::pair(ks.size(), ks[1].value), std::pair(std::size_t{4}, host::Vec3{1, 1, 1}));
 }
