@@ -31,11 +31,9 @@ Rect best_rect(ControlRef view) {
     if (GetBestControlRect(view, &best, &baseline) == noErr && !is_empty(best)) return best;
     GetControlBounds(view, &best);
     if (kind_of(view) != kControlKindStaticText) return best;
-    CFStringRef text = nullptr;
-    if (GetControlData(view, kControlEntireControl, kControlStaticTextCFStringTag, sizeof text, &text, nullptr) !=
-            noErr ||
-        !text)
-        return best;
+    CFStringRef text = nullptr;  // stays null when the toolkit cannot give the text
+    GetControlData(view, kControlEntireControl, kControlStaticTextCFStringTag, sizeof text, &text, nullptr);
+    if (!text) return best;
     Point size{};
     GetThemeTextDimensions(text, kThemeMiniSystemFont, kThemeStateActive, false, &size, &baseline);
     CFRelease(text);
