@@ -136,6 +136,8 @@ TEST(Matrix, PointsSumLeftToRightAndDivideByW) {
     M const skew = make({1, 1, 1, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1});
     ASSERT_TRUE(skew.flags == 0 && (skew * V(1, kT, kT)).x == 1.0 + 0x1p-51);
     EXPECT_EQ(make({1, 0, 0, 2, 0, 1, 0, 4, 0, 0, 1, 6, 0.25, 0.125, 0.0625, 0.625}) * V(2, 4, 6), V(2, 4, 6));
+    expect_near(make({1.5, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 0.1, 0.2, 0.3, 0.4}) * V(1, 2, 3), 18.5 / 1.8, 46 / 1.8,
+                74 / 1.8);
     M const flat = make({1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 1, 0});
     EXPECT_THROW(flat * V(1, 2, 0), math::VectorInFocusException);
     EXPECT_NO_THROW(flat * V(1, 2, 3));
