@@ -27,7 +27,7 @@ double signed_by(double angle, double witness) { return witness > 0 ? angle : -a
 // (r, phi, theta): radius, azimuth about +Y from +Z, and the angle from +Y.
 Vector cart_to_sphere(Vector const& v) {
     double const r = std::sqrt((v.x * v.x + v.z * v.z) + v.y * v.y);
-    if (r < kTiny) return Vector(0, 0, 0);
+    if (r < kTiny) return {};
     double const theta = math::acos(v.y / r);
     double const rho = std::sqrt(v.x * v.x + v.z * v.z);
     if (rho < kTiny) return Vector(r, 0, theta);

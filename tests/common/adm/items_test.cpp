@@ -143,9 +143,10 @@ TEST_F(Items, AnItemNotifyProcTakesTheClickInstead) {
         ADMItemSuite10::DefaultNotify(item, notifier);
     });
     ASSERT_TRUE(tka::click(control_of(box)));
-    // The box toggled itself, and the dialog heard nothing.
-    EXPECT_EQ((std::tuple{_seen.itemNotified, _seen.dialogItems.size(), ADMItemSuite10::GetBooleanValue(box)}),
-              std::tuple(std::vector<ADMItemRef>{box}, 0u, ADMBoolean{true}));
+    // The box toggled itself, and the dialog heard nothing. A box in a window is as large as a check box is.
+    EXPECT_EQ((std::tuple{_seen.itemNotified, _seen.dialogItems.size(), ADMItemSuite10::GetBooleanValue(box),
+                          tka::frame(control_of(box))}),
+              std::tuple(std::vector<ADMItemRef>{box}, 0u, ADMBoolean{true}, Rect{10, 10, 23, 70}));
 }
 
 TEST_F(Items, AButtonClickedInANotifyProcThatDestroysTheDialogIsSafe) {

@@ -112,6 +112,12 @@ TEST_F(RepeatControlsTest, TheOrderOfOneDuplicationByCommand) {
     // With a layer of the stack before unread, no new layer can be told apart.
     fail_next("AEGP_GetCompLayerByIndex");
     EXPECT_EQ(dlg->clone(handle("A")), nullptr);
+    // With footage active, nothing is duplicated.
+    host.project().active_item = host.project().layer(host::handle_id(made, host::HandleKind::layer).value())->source;
+    mark();
+    EXPECT_TRUE(dlg->clone(handle("A")) == nullptr &&
+                calls_since_mark() == aegp("NewCollection CollectionPushBack SetSelection GetActiveItem GetItemType "
+                                           "DisposeCollection"));
 }
 
 }  // namespace

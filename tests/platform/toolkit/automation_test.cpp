@@ -40,9 +40,10 @@ TEST(Automation, FindingPrefersVisibleViewsAndFindsNothingOfAnotherKindOrLabel) 
     ControlRef group = nullptr;
     const Rect g{40, 10, 90, 300};
     CreateGroupBoxControl(shown.window, &g, Str("Cube Dimensions"), true, &group);
-    HideControl(edit(shown.root(), {60, 20, 73, 80}));
-    ControlRef field = edit(shown.root(), {60, 100, 73, 160});
-    EXPECT_EQ(ta::editFieldsInGroup(shown.root(), "Cube Dimensions"), (std::vector<HIViewRef>{field}));
+    ControlRef right = edit(shown.root(), {60, 100, 73, 160});  // made right to left, found left to right
+    HideControl(edit(shown.root(), {60, 180, 73, 240}));
+    ControlRef left = edit(shown.root(), {60, 20, 73, 80});
+    EXPECT_EQ(ta::editFieldsInGroup(shown.root(), "Cube Dimensions"), (std::vector<HIViewRef>{left, right}));
     EXPECT_TRUE(ta::editFieldsInGroup(shown.root(), "Nothing").empty());
     // What is not there or has no area renders as nothing; a view one pixel high renders as one row.
     const ControlRef line = pane(shown.window, {200, 0, 201, 50}), flat = pane(shown.window, {210, 0, 210, 50});

@@ -44,13 +44,15 @@ TEST(Strings, WhatTheTargetCannotHoldFailsTheCopy) {
 // LF, CR, or CR LF as one, starts a line: the text is as high as its lines, and as wide as the widest wherever it is.
 // Text is drawn in the system font at one of three sizes, each smaller than the one before; no other theme font exists.
 TEST(Strings, LineBreaksStartLinesInTheThemeFonts) {
-    const auto size = [](const char* text, ThemeFontID font = kThemeSystemFont, SInt16 wrap = 0) {
-        Point p{0, wrap};
-        GetThemeTextDimensions(Str(text), font, kThemeStateActive, wrap > 0, &p, nullptr);
+    const auto size = [](const char* text, ThemeFontID font = kThemeSystemFont, SInt16 width = 0, bool wrap = true) {
+        Point p{0, width};
+        GetThemeTextDimensions(Str(text), font, kThemeStateActive, wrap, &p, nullptr);
         return std::pair(p.h, p.v);
     };
     const auto [wide, high] = size("Wide line");
-    EXPECT_EQ(size("Wide line ", kThemeSystemFont, 999), size("Wide line "));  // room to spare: no wrap
+    // Room to spare, or a width without asking for wrapping: one line.
+    EXPECT_TRUE(size("Wide line ", kThemeSystemFont, 999) == size("Wide line ") &&
+                size("Wide line", kThemeSystemFont, 9, false) == std::pair(wide, high));
     for (const char* text : {"ab\nWide line\nab", "ab\rWide line\r", "ab\r\nWide line\r\nab", "Wide line\n\n"})
         EXPECT_EQ(size(text), std::pair(wide, static_cast<SInt16>(3 * high))) << text;
     EXPECT_TRUE(size("Wide line", kThemeSmallSystemFont) < size("Wide line") &&
