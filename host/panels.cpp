@@ -1,6 +1,7 @@
 // Workspace panels: a host-owned floating frame with a container view that the
 // plug-in's create-panel hook fills, sized by the plug-in's snap sizes.
 #include <algorithm>
+#include <utility>
 
 #include "host/Host.h"
 #include "toolkit/native.h"
@@ -136,8 +137,7 @@ Host::Outcome Host::set_panel_title(ObjectId panel, const std::string& title) {
 }
 
 PanelFrame* Host::open_frame(const std::string& match_name) {
-    const auto it = panels_.find(match_name);
-    return it != panels_.end() && it->second->id ? it->second.get() : nullptr;
+    return const_cast<PanelFrame*>(std::as_const(*this).open_frame(match_name));
 }
 
 const PanelFrame* Host::open_frame(const std::string& match_name) const {

@@ -58,9 +58,7 @@ public:
 
 private:
     std::uint64_t below(std::uint64_t n) { return random_() % n; }  // every caller has n > 0
-    double between(double low, double high) {
-        return low + (high - low) * static_cast<double>(random_() >> 11) / static_cast<double>(1ULL << 53);
-    }
+    double between(double low, double high) { return std::uniform_real_distribution<double>(low, high)(random_); }
     template <class T>
     const T& any(const std::vector<T>& items) {
         return items[below(items.size())];

@@ -94,7 +94,7 @@ struct Job {
     std::size_t line;  // the output line it counts in
     Fault fault = Fault::none;
     long call = 0;
-    host::SuiteKey suite;
+    host::SuiteKey suite{};
 };
 
 // One output line: a scenario or a torture run, with its failures.
@@ -320,8 +320,8 @@ int validate(const ValidateOptions& options, std::ostream& out, std::ostream& er
 
     for (const Planned& p : planned) {
         const Line& line = validation.line(p.line);
-        const auto runs = [&](Fault fault, long call, host::SuiteKey suite, RunPlan plan) {
-            const Job job{p.line, fault, call, suite};
+        const auto runs = [&](const Job& job, RunPlan plan) {
+            const long call = job.call;
             const std::string expected = call >= 1 && call <= static_cast<long>(line.names.size())
                                              ? line.names[static_cast<std::size_t>(call) - 1]
                                              : "";
@@ -336,9 +336,9 @@ int validate(const ValidateOptions& options, std::ostream& out, std::ostream& er
         for (long k = 1; k <= line.calls; ++k) {
             RunPlan plan = p.plan;
             plan.fail_at = k;
-            runs(Fault::once, k, {}, plan);
+            runs({p.line, Fault::once, k}, plan);
             plan.persistent = true;
-            runs(Fault::from_then_on, k, {}, plan);
+            runs({p.line, Fault::from_then_on, k}, plan);
             ++points;
         }
         for (const host::SuiteKey& suite : host_suites()) {
@@ -348,7 +348,7 @@ int validate(const ValidateOptions& options, std::ostream& out, std::ostream& er
             if (absent) continue;
             RunPlan plan = p.plan;
             plan.without.push_back(suite);
-            runs(Fault::without_suite, 0, suite, plan);
+            runs({.line = p.line, .fault = Fault::without_suite, .suite = suite}, plan);
             ++points;
         }
         validation.close(p.line);

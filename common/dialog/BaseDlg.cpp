@@ -51,7 +51,7 @@ ADMItemRef BaseDlg::add_edit(const IASRect& rect, ADMInt32 id, float min, float 
 }
 
 ADMItemRef BaseDlg::add_static(const ADMPoint& point, const char* text, ADMInt32 id) {
-    ADMItemRef item = add_ctrl(kADMTextStaticType, IASRect{point.v, point.h, 0, 0}, text, id);
+    ADMItemRef item = add_ctrl(kADMTextStaticType, IASRect{point.v, point.h, point.v, point.h}, text, id);
     size_to_best(item);
     return item;
 }

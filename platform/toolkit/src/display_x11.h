@@ -21,7 +21,7 @@ struct ScreenWindow {
 };
 
 struct Atoms {
-    Atom protocols = 0, deleteWindow = 0, netName = 0, utf8 = 0;
+    Atom protocols{}, deleteWindow{}, netName{}, utf8{};
 };
 
 struct Backend {
