@@ -76,7 +76,6 @@ struct PanelFrame {
     AEGP_PanelFunctions1 functions{};
     AEGP_PanelRefcon refcon = nullptr;
     std::string title;
-    OpaqueEventHandlerRef* closed_handler = nullptr;
     bool closing{};
 };
 
@@ -232,7 +231,6 @@ private:
     Outcome set_panel_title(ObjectId panel, const std::string& title);
     Outcome toggle(const std::string& match_name);
     void close_panel(PanelFrame& frame);
-    PanelFrame* open_frame(const std::string& match_name);
     const PanelFrame* open_frame(const std::string& match_name) const;
 
     SuiteRegistry suites_;

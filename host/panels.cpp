@@ -1,7 +1,7 @@
 // Workspace panels: a host-owned floating frame with a container view that the
 // plug-in's create-panel hook fills, sized by the plug-in's snap sizes.
 #include <algorithm>
-#include <utility>
+#include <iterator>
 
 #include "host/Host.h"
 #include "toolkit/native.h"
@@ -38,11 +38,21 @@ PanelFrame closed_frame(const std::string& match_name) {
     return frame;
 }
 
-// The frame window went away under the host (its close box): the panel is closed.
+// Closes an open frame: the container goes first, so that the plug-in hears of it while its frame is still there,
+// then the window, unless it is already going. The plug-in asking for its panel meanwhile changes nothing.
+void close_frame(PanelFrame& frame) {
+    if (!frame.id || frame.closing) return;
+    frame.closing = true;
+    DisposeControl(frame.container);
+    if (frame.window) DisposeWindow(frame.window);
+    frame = closed_frame(frame.match_name);
+}
+
+// The frame window is going away under the host (its close box).
 OSStatus on_frame_closed(EventHandlerCallRef, EventRef, void* data) {
     PanelFrame& frame = *static_cast<PanelFrame*>(data);
-    // Unless the host's own closing is under way.
-    if (!frame.closing && frame.id) frame = closed_frame(frame.match_name);
+    frame.window = nullptr;  // already going
+    close_frame(frame);
     return eventNotHandledErr;
 }
 
@@ -93,8 +103,8 @@ Host::Outcome Host::toggle(const std::string& match_name) {
     frame.container = container;
     frame.title = match_name;
     set_window_title(window, match_name);
-    const EventTypeSpec closed{kEventClassWindow, kEventWindowClosed};
-    InstallEventHandler(GetWindowEventTarget(window), on_frame_closed, 1, &closed, &frame, &frame.closed_handler);
+    const EventTypeSpec closed[] = {{kEventClassWindow, kEventWindowClosed}};
+    InstallEventHandler(GetWindowEventTarget(window), on_frame_closed, std::size(closed), closed, &frame, nullptr);
 
     const A_Err status = entry.hook(global_refcon(entry.plugin), entry.refcon, container,
                                     make_handle<AEGP_PanelH>(HandleKind::panel, frame.id), &frame.functions,
@@ -118,13 +128,7 @@ Host::Outcome Host::toggle(const std::string& match_name) {
     return {};
 }
 
-void Host::close_panel(PanelFrame& frame) {
-    if (!frame.id || frame.closing) return;
-    frame.closing = true;
-    DisposeControl(frame.container);
-    DisposeWindow(frame.window);
-    frame = closed_frame(frame.match_name);
-}
+void Host::close_panel(PanelFrame& frame) { close_frame(frame); }
 
 Host::Outcome Host::set_panel_title(ObjectId panel, const std::string& title) {
     for (auto& [name, frame] : panels_) {
@@ -134,10 +138,6 @@ Host::Outcome Host::set_panel_title(ObjectId panel, const std::string& title) {
         return {};
     }
     return {A_Err_PARAMETER, "panelH names no open panel (closed or never opened)"};
-}
-
-PanelFrame* Host::open_frame(const std::string& match_name) {
-    return const_cast<PanelFrame*>(std::as_const(*this).open_frame(match_name));
 }
 
 const PanelFrame* Host::open_frame(const std::string& match_name) const {

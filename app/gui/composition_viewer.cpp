@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 
 #include "open_dialog.h"
 #include "view/view_plan.h"
@@ -60,10 +61,10 @@ CompositionViewer::CompositionViewer(host::Host& h, const Rect& screen) : host_(
     CFRelease(title);
     const Rect inside{};
     CreateUserPaneControl(window_, &inside, 0, &pane_);
-    const EventTypeSpec close{kEventClassWindow, kEventWindowClose};
-    InstallEventHandler(GetWindowEventTarget(window_), on_event, 1, &close, this, nullptr);
-    const EventTypeSpec draw{kEventClassControl, kEventControlDraw};
-    InstallEventHandler(GetControlEventTarget(pane_), on_event, 1, &draw, this, nullptr);
+    const EventTypeSpec close[] = {{kEventClassWindow, kEventWindowClose}};
+    InstallEventHandler(GetWindowEventTarget(window_), on_event, std::size(close), close, this, nullptr);
+    const EventTypeSpec draw[] = {{kEventClassControl, kEventControlDraw}};
+    InstallEventHandler(GetControlEventTarget(pane_), on_event, std::size(draw), draw, this, nullptr);
     ShowWindow(window_);
 }
 

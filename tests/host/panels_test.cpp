@@ -26,12 +26,14 @@ const AEGP_PanelSuite1* _panels = nullptr;
 
 OSStatus count_dispose(EventHandlerCallRef, EventRef, void*) {
     ++_fake.disposals;
+    // A plug-in may ask for its panel while the panel is going away.
+    _panels->AEGP_ToggleVisibility(reinterpret_cast<const A_u_char*>(kMatchIn));
     return eventNotHandledErr;
 }
 
 A_Err snap_sizes(AEGP_PanelRefcon refcon, A_LPoint* sizes, A_long* count) {
     if (refcon != reinterpret_cast<AEGP_PanelRefcon>(&_fake)) return A_Err_PARAMETER;
-    for (A_long i = 0; i < std::min<A_long>(_fake.snap_count, *count); ++i) sizes[i] = _fake.snap;
+    for (A_long i = 0; i < *count; ++i) sizes[i] = _fake.snap;  // whatever the count it reports
     *count = _fake.snap_count;
     return A_Err_NONE;
 }
@@ -50,7 +52,7 @@ A_Err create_panel(AEGP_GlobalRefcon, AEGP_CreatePanelRefcon, AEGP_PlatformViewR
 }
 
 // A failing hook leaves it closed; then open (the title handed in Mac Roman), close, open again with an empty
-// snap size, close by the frame's close, open at the narrowest snap size, and quit.
+// snap size or none, close by the frame's close, open at the narrowest snap size, and quit.
 TEST(Panels, ToggleOpensAFrameWithTheContainerAndClosesItContainerFirst) {
     Host h;
     const auto* match = reinterpret_cast<const A_u_char*>(kMatchIn);
@@ -78,27 +80,32 @@ TEST(Panels, ToggleOpensAFrameWithTheContainerAndClosesItContainerFirst) {
     CFRelease(title);
     EXPECT_STREQ(text, "R\x9F" "ckblick");
     const AEGP_PanelH panel = _fake.panel;
+    WindowRef const window = h.panel_window(kMatch);
     ASSERT_EQ(_panels->AEGP_ToggleVisibility(match), A_Err_NONE);
-    EXPECT_EQ(std::pair(_fake.creations, _fake.disposals), std::pair(2, 2));
+    EXPECT_EQ(std::tuple(_fake.creations, _fake.disposals, IsWindowVisible(window)), std::tuple(2, 2, false));
     EXPECT_EQ(std::tuple(h.panel_open(kMatch), h.panel_container(kMatch), h.panel_size(kMatch).has_value()),
               std::tuple(false, nullptr, false));
     EXPECT_EQ(_panels->AEGP_SetTitle(panel, reinterpret_cast<const A_u_char*>("late")), A_Err_PARAMETER);
 
-    _fake.snap = {0, 300};
-    _panels->AEGP_ToggleVisibility(match);
-    EXPECT_EQ(std::pair(_fake.creations, _fake.panel != panel), std::pair(3, true));
-    Rect content{};  // with an empty snap size the frame keeps its default size
-    GetWindowBounds(h.panel_window(kMatch), kWindowContentRgn, &content);
-    EXPECT_EQ(std::tuple(content.right - content.left, content.bottom - content.top, h.panel_size(kMatch)->x,
-                         h.panel_size(kMatch)->y),
-              std::tuple(400, 300, 400, 300));
+    // With an empty snap size, or none, the frame keeps its default size.
+    for (const auto& [snap, count] : {std::pair(A_LPoint{0, 300}, 1), {A_LPoint{300, 0}, 1}, {A_LPoint{9, 9}, 0}}) {
+        _fake.snap = snap, _fake.snap_count = count;
+        if (h.panel_open(kMatch)) _panels->AEGP_ToggleVisibility(match);
+        _panels->AEGP_ToggleVisibility(match);
+        Rect content{};
+        GetWindowBounds(h.panel_window(kMatch), kWindowContentRgn, &content);
+        EXPECT_EQ(std::tuple(content.right - content.left, content.bottom - content.top, h.panel_size(kMatch)->x,
+                             h.panel_size(kMatch)->y),
+                  std::tuple(400, 300, 400, 300));
+    }
+    EXPECT_EQ(std::pair(_fake.creations, _fake.panel != panel), std::pair(5, true));
     DisposeWindow(h.panel_window(kMatch));
-    EXPECT_EQ(std::pair(_fake.disposals, h.panel_open(kMatch)), std::pair(3, false));
-    _fake.snap = {1, 4001};  // the narrowest frame there is
+    EXPECT_EQ(std::pair(_fake.disposals, h.panel_open(kMatch)), std::pair(5, false));
+    _fake.snap = {1, 4001}, _fake.snap_count = 1;  // the narrowest frame there is
     _panels->AEGP_ToggleVisibility(match);
     EXPECT_EQ(std::pair(h.panel_size(kMatch)->x, h.panel_size(kMatch)->y), std::pair(1, 4000));
     h.quit();
-    EXPECT_EQ(std::pair(_fake.disposals, h.panel_open(kMatch)), std::pair(4, false));
+    EXPECT_EQ(std::pair(_fake.disposals, h.panel_open(kMatch)), std::pair(6, false));
 }
 
 }  // namespace
