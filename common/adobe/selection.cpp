@@ -75,8 +75,6 @@ A_Err AssistantDlg::save_selection() {
 
     max_width = 0;
     max_height = 0;
-    A_long w = 0;
-    A_long h = 0;
     LayerSet selected;
     if (!snap_selection(&selected) || selected.empty()) return result;
     AEGP_LayerSuite5* layer_suite = suites.LayerSuite5();
@@ -86,6 +84,7 @@ A_Err AssistantDlg::save_selection() {
         if (!is_3d) continue;
         AEGP_ItemH source = nullptr;
         if (A_Err err = layer_suite->AEGP_GetLayerSourceItem(layer, &source)) return err;
+        A_long w{}, h{};  // a layer without a source has no area
         if (source) {
             if (A_Err err = items->AEGP_GetItemDimensions(source, &w, &h)) return err;
         }

@@ -1,5 +1,7 @@
 #include "dialog/BaseADMItem.h"
 
+#include <utility>
+
 BaseADMItem::BaseADMItem(ADMItemRef item, ADMUserData user_data) : item(item), user_data(user_data) {
     if (item) install_procs();
 }
@@ -31,10 +33,11 @@ void BaseADMItem::install_procs() {
 ADMItemRef BaseADMItem::Create(ADMDialogRef dialog, const ADMRect& rect, ADMItemType type, ADMInt32 id) {
     item = nullptr;
     ADMItemRef const made = ADMItemSuite10::Create(dialog, id, type, &rect, InitProc, this, 0);
-    // An item refused by its init proc stays in the dialog: it must not keep pointing here.
-    if (!made && item) ADMItemSuite10::SetUserData(item, nullptr);
-    item = made;
-    if (item) install_procs();
+    ADMItemRef const named = std::exchange(item, made);  // by the init proc, when it ran
+    if (made)
+        install_procs();
+    else  // an item refused by its init proc stays in the dialog: it must not keep pointing here
+        ADMItemSuite10::SetUserData(named, nullptr);
     return item;
 }
 

@@ -54,11 +54,12 @@ TEST(Windows, NewWindowIsHiddenWithItsContentBoundsAndARoot) {
     EXPECT_EQ(SetWindowBounds(w, kWindowContentRgn, &inverted), paramErr);
     EXPECT_EQ(bounds(), std::pair(edges(moved), std::pair(501.0, 235.0)));
     DisposeWindow(w);
-    // The structure adds the title bar above the content, or at its left; one no wider than a side bar is all bar.
-    for (const auto& [attributes, content] : {std::pair(kWindowCloseBoxAttribute, Edges{27, 5, 105, 21}),
-                                              std::pair(kWindowSideTitlebarAttribute, Edges{5, 21, 105, 21})}) {
+    // The structure adds the title bar above the content, or at its left; one no larger than its bar is all bar.
+    for (const auto& [attributes, structure, content] :
+         {std::tuple(kWindowCloseBoxAttribute, Rect{5, 5, 27, 21}, Edges{27, 5, 27, 21}),
+          std::tuple(kWindowSideTitlebarAttribute, Rect{5, 5, 105, 21}, Edges{5, 21, 105, 21})}) {
         WindowRef framed = new_window(attributes);
-        Rect structure{5, 5, 105, 21}, inside{}, back{};
+        Rect inside{}, back{};
         SetWindowBounds(framed, kWindowStructureRgn, &structure);
         GetWindowBounds(framed, kWindowContentRgn, &inside), GetWindowBounds(framed, kWindowStructureRgn, &back);
         EXPECT_EQ(std::pair(edges(inside), edges(back)), std::pair(content, edges(structure))) << attributes;
