@@ -86,7 +86,8 @@ TEST_F(Items, RadioButtonsWithConsecutiveIdsFormAGroup) {
     ADMItemSuite10::SetBooleanValue(items[1], true);
     EXPECT_EQ(states(), "01001100");
     ADMItemSuite10::SetBooleanValue(items[1], false);
-    EXPECT_EQ(states(), "00001100");
+    items.push_back(add(_dialog, kADMTextRadioButtonType, {200, 0, 215, 80}, 9));  // joins a group with none on
+    EXPECT_EQ(states(), "000011001");
 }
 
 TEST_F(Items, WhatAPersonDoesToAnItemWithoutNotifyProcReachesTheDialogAsUserChanged) {
