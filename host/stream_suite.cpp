@@ -70,7 +70,7 @@ A_Err AEGP_SetStreamValue(AEGP_PluginID plugin, AEGP_StreamRefH streamH, AEGP_St
         if (!layer) return c.refused();
         if (!c.given(value, "value")) return c.refused();
         Vec3 v{value->val.three_d.x, value->val.three_d.y, value->val.three_d.z};
-        if (is_one_dimensional(ref->which)) v = Vec3{value->val.one_d, 0, 0};
+        if (is_one_dimensional(ref->which)) v = Vec3{value->val.one_d};  // in x alone
         if (!std::isfinite(v.x) || !std::isfinite(v.y) || !std::isfinite(v.z))
             return c.refuse(A_Err_PARAMETER, "value holds a number that is not finite");
         const Time now = c.project().comp(layer->comp)->time;

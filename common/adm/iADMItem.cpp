@@ -124,7 +124,7 @@ bool iADMItem::createControl(ItemKind kind, const Rect& rect) {
 bool iADMItem::createPopup(const Rect& rect) {
     MenuRef menu = nullptr;
     const MenuID menuID = dialog->nextMenuID++;
-    if (CreateNewMenu(menuID, 0, &menu) != noErr) menu = nullptr;
+    if (CreateNewMenu(menuID, {}, &menu) != noErr) menu = nullptr;
     if (CreatePopupButtonControl(dialog->window, &rect, nullptr, kPopupNoResourceMenuID, false, -1, 0, normal,
                                  &control) != noErr) {
         control = nullptr;

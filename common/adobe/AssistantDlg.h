@@ -97,8 +97,8 @@ public:
 
     // ---- Selection tracking ----
     A_Err save_selection();
-    bool snap_selection(LayerSet* layers_out);
-    bool snap_selection(LayerSet* layers_out, ScaleMap* scales, SizeMap* sizes);
+    bool snap_selection(LayerSet& layers_out);
+    bool snap_selection(LayerSet& layers_out, ScaleMap& scales, SizeMap& sizes);
     bool snap_comp(LayerSet& layers_out);
     void restore_scale();
 

@@ -97,7 +97,7 @@ A_Err AssistantDlg::apply_assistant() {
         if (scaled) {
             restore_scale();
         } else {
-            snap_selection(&saved_layers, &saved_scales, &saved_sizes);
+            snap_selection(saved_layers, saved_scales, saved_sizes);
             scaled = true;
         }
     } else if (scaled) {

@@ -76,7 +76,7 @@ A_Err AssistantDlg::save_selection() {
     max_width = 0;
     max_height = 0;
     LayerSet selected;
-    if (!snap_selection(&selected) || selected.empty()) return result;
+    if (!snap_selection(selected) || selected.empty()) return result;
     AEGP_LayerSuite5* layer_suite = suites.LayerSuite5();
     for (AEGP_LayerH layer : selected) {
         A_Boolean is_3d{};
@@ -97,9 +97,9 @@ A_Err AssistantDlg::save_selection() {
     return A_Err_NONE;
 }
 
-bool AssistantDlg::snap_selection(LayerSet* layers_out) {
-    if (!selection || !layers_out) return false;
-    layers_out->clear();
+bool AssistantDlg::snap_selection(LayerSet& layers_out) {
+    if (!selection) return false;
+    layers_out.clear();
     AEGP_SuiteHandler suites(sSPBasic);
     AEGP_CollectionSuite1* collections = suites.CollectionSuite1();
     A_u_long count{};
@@ -107,20 +107,20 @@ bool AssistantDlg::snap_selection(LayerSet* layers_out) {
     for (A_u_long i = 0; i < count; ++i) {
         AEGP_CollectionItem item{};
         if (collections->AEGP_GetCollectionItemByIndex(selection, i, &item)) return false;
-        if (item.type == AEGP_CollectionItemType_LAYER) layers_out->insert(item.u.layer.layerH);
+        if (item.type == AEGP_CollectionItemType_LAYER) layers_out.insert(item.u.layer.layerH);
     }
     return true;
 }
 
-bool AssistantDlg::snap_selection(LayerSet* layers_out, ScaleMap* scales, SizeMap* sizes) {
-    if (!layers_out || !scales || !snap_selection(layers_out)) return false;
-    scales->clear();
-    if (sizes) sizes->clear();
-    for (AEGP_LayerH layer : *layers_out) {
+bool AssistantDlg::snap_selection(LayerSet& layers_out, ScaleMap& scales, SizeMap& sizes) {
+    if (!snap_selection(layers_out)) return false;
+    scales.clear();
+    sizes.clear();
+    for (AEGP_LayerH layer : layers_out) {
         LayerInfo info;
         if (collect_info(layer, info)) continue;  // a layer that cannot be read keeps no snapshot
-        (*scales)[layer] = info.scale;
-        if (sizes) (*sizes)[layer] = A_LPoint{info.scaled_width, info.scaled_height};
+        scales[layer] = info.scale;
+        sizes[layer] = A_LPoint{info.scaled_width, info.scaled_height};
     }
     return true;
 }
@@ -149,7 +149,7 @@ void AssistantDlg::restore_scale() {
     LayerSet current;
     ScaleMap current_scales;
     SizeMap current_sizes;
-    if (!snap_selection(&current, &current_scales, &current_sizes)) return;
+    if (!snap_selection(current, current_scales, current_sizes)) return;
 
     LayerSet common;
     std::set_intersection(saved_layers.begin(), saved_layers.end(), current.begin(), current.end(),
@@ -174,7 +174,7 @@ void AssistantDlg::restore_scale() {
 bool AssistantDlg::isCurSelectionContains(unsigned mask) {
     if (save_selection()) return false;
     LayerSet selected;
-    if (!snap_selection(&selected)) return false;
+    if (!snap_selection(selected)) return false;
     AEGP_SuiteHandler suites(sSPBasic);
     AEGP_LayerSuite5* layer_suite = suites.LayerSuite5();
     bool found = false;

@@ -94,11 +94,15 @@ TEST(PopupMenu, ChoosingClosingAndDismissing) {
     CreatePopupButtonControl(w.window, &r, nullptr, -12345, false, -1, 0, normal, &bare);
     EXPECT_FALSE(ta::choosePopupEntry(w.popup, "Camera 9") || ta::choosePopupEntry(w.popup, 9) || ta::openMenuWindow() ||
                  ta::openPopup(bare));
-    MenuRef lent = nullptr;  // a menu only lent to a popup outlives it
-    CreateNewMenu(16001, 0, &lent);
+    // A menu a popup owns stays when given again and goes when replaced; one only lent to it outlives it.
+    MenuRef owned = nullptr, lent = nullptr;
+    CreateNewMenu(16001, 0, &owned), CreateNewMenu(16002, 0, &lent);
+    for (int twice = 0; twice < 2; ++twice)
+        SetControlData(bare, kControlEntireControl, kControlPopupButtonOwnedMenuRefTag, sizeof owned, &owned);
+    const auto kept = ta::liveCounts().menus;
     SetControlData(bare, kControlEntireControl, kControlPopupButtonMenuRefTag, sizeof lent, &lent);
     DisposeControl(bare);
-    EXPECT_EQ(ta::liveCounts().menus, before.menus + 1);
+    EXPECT_EQ(std::pair(kept, ta::liveCounts().menus), std::pair(before.menus + 2, before.menus + 1));
     DisposeMenu(lent);
 }
 

@@ -21,6 +21,7 @@ TEST(Unicode, EachLengthsFirstAndLastCharacterConvertBothWays) {
         {"\xDF\xBF", u"\x7FF"},
         {"\xE0\xA0\x80", u"\x800"},
         {"\xEF\xBF\xBF", u"\xFFFF"},
+        {"\xED\x9F\xBF", u"\xD7FF"}, {"\xEE\x80\x80", u"\xE000"},  // either side of the surrogates
         {"\xF0\x90\x80\x80", {0xD800, 0xDC00}},
         {"\xF4\x8F\xBF\xBF", {0xDBFF, 0xDFFF}},
         {"\xF3\xBF\xBF\xBF", {0xDBBF, 0xDFFF}},  // and a lead byte between
