@@ -57,8 +57,9 @@ A_Err AssistantDlg::get_layer_dimensions(AEGP_LayerH layer, A_long& width, A_lon
     if (source) return suites.ItemSuite3()->AEGP_GetItemDimensions(source, &width, &height);
 
     // Text and shape layers have no pixels of their own: they take the largest
-    // other 3D layer when cropping is asked for, else the composition.
-    if (!is_text_layer_use_comp_size() && (max_width != 0 || max_height != 0)) {
+    // other 3D layer when cropping is asked for, else the composition. The
+    // largest has an area, so it has both sides or neither.
+    if (!is_text_layer_use_comp_size() && max_width != 0) {
         width = max_width;
         height = max_height;
     } else {

@@ -71,8 +71,7 @@ TEST_F(Panels, BackgroundIsTheHostPanelColour) {
 
     // Without the host's colours the panel is not painted by the dialog.
     sPFAppSuite = nullptr;
-    const tka::Bitmap plain = tka::renderView(_panel.container);
-    EXPECT_NE(plain.at(5, 5), painted.at(5, 5));
+    EXPECT_NE(tka::renderView(_panel.container).at(5, 5), painted.at(5, 5));
 }
 
 Rect bounds_of(ControlRef view) {

@@ -135,12 +135,16 @@ TEST(PopupMenu, TheMenuGoesWhenItsPopupCanNoLongerBeOperated) {
     }
 }
 
-// The menu stays on the screen: near its bottom it opens above the popup, near its right edge it moves left.
+// The menu stays on the screen: near its bottom it opens above the popup, near its right edge it moves left. Below
+// the popup it may end at the screen's bottom; a popup on no screen opens its menu below it.
 TEST(PopupMenu, NearTheBottomOfTheScreenTheMenuOpensAboveAndNearItsRightEdgeMovesLeft) {
-    ta::setScreens({Rect{0, 0, 320, 250}});
-    PopupWindow w(180);  // the popup ends 300 down the screen
-    ASSERT_TRUE(ta::openPopup(w.popup));
-    const Rect menu = ta::windowBounds(ta::openMenuWindow());
-    EXPECT_EQ((std::array{menu.bottom, menu.right}), (std::array<SInt16, 2>{100 + 180, 250}));
+    for (const auto& [screen, ends] : {std::pair(Rect{0, 0, 320, 250}, std::array<SInt16, 2>{100 + 180, 250}),
+                                       {{0, 0, 362, 500}, {362, 318}}, {{0, 0, 9, 9}, {362, 318}}}) {
+        ta::setScreens({screen});
+        PopupWindow w(180);  // the popup ends 300 down the screen
+        ASSERT_TRUE(ta::openPopup(w.popup));
+        const Rect menu = ta::windowBounds(ta::openMenuWindow());
+        EXPECT_EQ((std::array{menu.bottom, menu.right}), ends);  // its bottom and right
+    }
     ta::resetScreens();
 }
