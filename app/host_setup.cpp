@@ -1,6 +1,7 @@
 #include "host_setup.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -63,7 +64,7 @@ bool read_scene(const Options& options, std::string& text, std::ostream& err) {
     }
     // Only a little more than a scene may hold is read, so that the limit is told, not the memory exhausted.
     std::ifstream in(options.scene, std::ios::binary);
-    char chunk[1 << 16];
+    char chunk[BUFSIZ];
     while (in && text.size() <= host::kMaxSceneBytes) {
         in.read(chunk, sizeof chunk);
         text.append(chunk, static_cast<std::size_t>(in.gcount()));

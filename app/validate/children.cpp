@@ -150,7 +150,7 @@ void Children::run(std::function<void(Reporter&)> work, std::function<void(const
 }
 
 void Children::read_from(Running& child, int fd, std::string& buffer, bool& open) {
-    char chunk[16384];
+    char chunk[BUFSIZ];
     const ssize_t n = ::read(fd, chunk, sizeof chunk);
     if (n < 0 && errno == EINTR) return;
     if (n <= 0) {

@@ -1,5 +1,6 @@
 #include "refs.h"
 
+#include <bit>
 #include <cstdint>
 
 namespace tk::detail {
@@ -20,7 +21,7 @@ enum class Kind : std::uintptr_t {
     viewTarget,
     port,
 };
-constexpr int kKindBits = 4;
+constexpr int kKindBits = std::bit_width(static_cast<std::uintptr_t>(Kind::port));
 constexpr std::uintptr_t kKindMask = (std::uintptr_t{1} << kKindBits) - 1;
 
 template <class Ref>

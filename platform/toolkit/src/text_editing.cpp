@@ -134,21 +134,16 @@ FieldLayout field_layout(const TkView* field) {
     layout.font = control_font(field);
     const std::u16string& text = field->title;
     std::u16string drawn;  // what is measured: the text, or as many stars as it has characters
+    std::vector<double> widths;  // of what is drawn before each position
     for (std::size_t at = 0;; at = next_position(text, at)) {
         layout.positions.push_back(at);
+        widths.push_back(measure_text(layout.font, utf16_to_utf8(drawn)).width);
         if (at == text.size()) break;
         drawn += field->password ? u"*" : text.substr(at, next_position(text, at) - at);
     }
     layout.shown = utf16_to_utf8(drawn);
     layout.top = std::floor((view_height(field) - measure_text(layout.font, layout.shown).lineHeight) / 2.0);
     double left = justified_x(field, layout.font, layout.shown, look::kEditInset);
-    std::u16string prefix;
-    std::vector<double> widths;
-    for (std::size_t i = 0; i < layout.positions.size(); ++i) {
-        widths.push_back(measure_text(layout.font, utf16_to_utf8(prefix)).width);
-        if (i + 1 < layout.positions.size())
-            prefix += field->password ? u"*" : text.substr(layout.positions[i], layout.positions[i + 1] - layout.positions[i]);
-    }
     // A focused field keeps its caret in sight.
     if (has_focus(field)) {
         const double room = view_width(field) - look::kEditInset - 1;
