@@ -19,20 +19,16 @@ constexpr EventTypeSpec _itemEvents[] = {
 constexpr SInt16 kPopupNoResourceMenuID = -12345;
 
 // The draw event's context, or one begun on the event's port (or the current
-// port); `began` tells whether the caller must end it on `port`.
-OSStatus draw_context(EventRef event, CGContextRef& context, CGrafPtr& port, bool& began) {
-    began = false;
+// port); `port` stays null unless the caller must end a context begun on it.
+OSStatus draw_context(EventRef event, CGContextRef& context, CGrafPtr& port) {
     if (GetEventParameter(event, kEventParamCGContextRef, typeCGContextRef, nullptr, sizeof context, nullptr,
                           &context) == noErr &&
         context)
         return noErr;
-    port = nullptr;
     if (GetEventParameter(event, kEventParamGrafPort, typeGrafPtr, nullptr, sizeof port, nullptr, &port) != noErr ||
         !port)
         GetPort(&port);
-    const OSStatus status = QDBeginCGContext(port, &context);
-    began = status == noErr;
-    return status;
+    return QDBeginCGContext(port, &context);
 }
 
 }  // namespace
@@ -227,15 +223,14 @@ OSStatus iADMItem::S_ItemEventHandler(EventHandlerCallRef, EventRef event, void*
         if (item->drawProc) {
             CGContextRef context = nullptr;
             CGrafPtr port = nullptr;
-            bool began = false;
-            const OSStatus status = draw_context(event, context, port, began);
+            const OSStatus status = draw_context(event, context, port);
             if (status != noErr) return status;
             iADMDrawer drawer;
             drawer.context = context;
             drawer.item = item;
             item->drawProc(to_ref(item), to_ref(&drawer));
             result = drawer.result;
-            if (began) QDEndCGContext(port, &context);
+            if (port) QDEndCGContext(port, &context);
         }
     } else if (eventClass == kEventClassControl && eventKind == kEventControlDispose) {
         if (item->destroyProc) item->destroyProc(to_ref(item));
