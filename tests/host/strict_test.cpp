@@ -28,7 +28,7 @@ TEST_F(Strict, ARefusedCallSaysWhichRuleItBrokeChangesNothingAndIsKept) {
     collections->AEGP_DisposeCollection(disposed);
     collections->AEGP_NewCollection(plugin, &collection);
     A_long n = 0;
-    A_Time t{};
+    A_Time t{}, no_scale{1, 0};
     AEGP_LayerH l = nullptr;
     AEGP_StreamValue v{}, nan{};
     nan.val.three_d.y = std::numeric_limits<double>::quiet_NaN();
@@ -78,11 +78,8 @@ TEST_F(Strict, ARefusedCallSaysWhichRuleItBrokeChangesNothingAndIsKept) {
         {[&] { return streams->AEGP_SetStreamValue(plugin, orphan, &v); }, "the stream's layer was deleted or undone"},
         {[&] { return keys->AEGP_InsertKeyframe(orphan, AEGP_LTimeMode_CompTime, &t, &index); },
          "the stream's layer was deleted or undone"},
-        {[&] {
-             const A_Time no_scale{1, 0};
-             return streams->AEGP_GetLayerStreamValue(layer(0), AEGP_LayerStream_POSITION, AEGP_LTimeMode_CompTime,
-                                                      &no_scale, 0, &v.val, nullptr);
-         },
+        {[&] { return keys->AEGP_InsertKeyframe(stream, AEGP_LTimeMode_CompTime, nullptr, &index); }, "time is null"},
+        {[&] { return keys->AEGP_InsertKeyframe(stream, AEGP_LTimeMode_CompTime, &no_scale, &index); },
          "time has a scale of 0"},
         {[&] { return streams->AEGP_GetNewLayerStream(plugin, layer(0), AEGP_LayerStream_OPACITY, &no_stream); },
          "stream 4 is not one the host keeps (0, 1, 2, 3, 8, 9, 10)"},
