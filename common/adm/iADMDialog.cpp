@@ -179,7 +179,7 @@ OSStatus iADMDialog::S_EventHandler(EventHandlerCallRef, EventRef event, void* u
     switch (GetEventKind(event)) {
     case kEventWindowClose: {
         // The close box only hides the window; its owner decides when it goes.
-        iADMNotifier notifier{nullptr, kADMCloseHitNotifier, 0};
+        iADMNotifier notifier{nullptr, kADMCloseHitNotifier};
         if (dialog->notifyProc) dialog->notifyProc(to_ref(dialog), to_ref(&notifier));
         HideWindow(dialog->window);
         return noErr;

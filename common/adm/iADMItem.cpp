@@ -206,7 +206,7 @@ OSStatus iADMItem::S_ItemEventHandler(EventHandlerCallRef, EventRef event, void*
         if (GetEventParameter(event, kEventParamDirectObject, typeHICommand, nullptr, sizeof command, nullptr,
                               &command) == noErr &&
             command.commandID == kADMItemCommandID) {
-            iADMNotifier notifier{item, kADMUserChangedNotifier, 0};
+            iADMNotifier notifier{item, kADMUserChangedNotifier};
             if (item->radio) item->SetBooleanValue(true);
             // An edit field's command is the commit of what was typed: the value is
             // read (and clamped) as a read of it gives it, and the text shows that value.
