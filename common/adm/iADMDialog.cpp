@@ -174,8 +174,7 @@ void iADMDialog::controlDisposed() {
 }
 
 OSStatus iADMDialog::S_EventHandler(EventHandlerCallRef, EventRef event, void* userData) {
-    auto* dialog = static_cast<iADMDialog*>(userData);
-    if (!dialog || GetEventClass(event) != kEventClassWindow) return eventNotHandledErr;
+    auto* dialog = static_cast<iADMDialog*>(userData);  // installed with the window events above only
     switch (GetEventKind(event)) {
     case kEventWindowClose: {
         // The close box only hides the window; its owner decides when it goes.
@@ -193,8 +192,7 @@ OSStatus iADMDialog::S_EventHandler(EventHandlerCallRef, EventRef event, void* u
 }
 
 OSStatus iADMDialog::S_PanelEventHandler(EventHandlerCallRef, EventRef event, void* userData) {
-    auto* dialog = static_cast<iADMDialog*>(userData);
-    if (!dialog || GetEventClass(event) != kEventClassControl) return eventNotHandledErr;
+    auto* dialog = static_cast<iADMDialog*>(userData);  // installed with the container events above only
     switch (GetEventKind(event)) {
     case kEventControlDraw: {
         CGContextRef context = nullptr;
