@@ -56,7 +56,13 @@ std::optional<std::pair<Wide, Wide>> simplest_between(Wide ln, Wide ld, Wide hn,
     }
 }
 
-std::optional<Time> reduced(Wide n, Wide d) {
+}  // namespace
+
+std::optional<Time> Time::of(const A_Time& t) { return reduced(t.value, t.scale); }
+
+std::optional<Time> Time::fraction(std::int64_t n, std::int64_t d) { return reduced(n, d); }
+
+std::optional<Time> Time::reduced(Wide n, Wide d) {
     if (d == 0) return std::nullopt;
     if (d < 0) {
         n = -n;
@@ -66,25 +72,7 @@ std::optional<Time> reduced(Wide n, Wide d) {
     n /= g;
     d /= g;
     if (!within_limit(n, d)) return std::nullopt;
-    return Time::fraction(static_cast<std::int64_t>(n), static_cast<std::int64_t>(d));
-}
-
-}  // namespace
-
-std::optional<Time> Time::of(const A_Time& t) { return reduced(t.value, t.scale); }
-
-std::optional<Time> Time::fraction(std::int64_t n, std::int64_t d) {
-    if (d == 0) return std::nullopt;
-    Wide wn = n, wd = d;
-    if (wd < 0) {
-        wn = -wn;
-        wd = -wd;
-    }
-    const Wide g = gcd(wn, wd);
-    wn /= g;
-    wd /= g;
-    if (!within_limit(wn, wd)) return std::nullopt;
-    return Time(static_cast<std::int64_t>(wn), static_cast<std::int64_t>(wd));
+    return Time(static_cast<std::int64_t>(n), static_cast<std::int64_t>(d));
 }
 
 std::optional<Time> Time::from_seconds(double seconds) {

@@ -52,6 +52,8 @@ public:
 
 private:
     constexpr Time(std::int64_t n, std::int64_t d) : num_(n), den_(d) {}
+    // n / d seconds reduced, worked out wide enough for sums of products of two.
+    static std::optional<Time> reduced(__int128 n, __int128 d);
     std::int64_t num_ = 0, den_ = 1;  // reduced; den_ > 0
 };
 
