@@ -91,11 +91,8 @@ std::string printable(std::string_view bytes, std::size_t limit, bool keep_end) 
     // Only the part that can be shown is looked at: a character takes at most four bytes.
     const std::size_t window = 4 * (limit + 1);
     std::size_t begin = 0;
-    if (keep_end && bytes.size() > window) {
-        begin = bytes.size() - window;
-        // Start on a character, not inside one.
-        for (int i = 0; i < 3 && (static_cast<unsigned char>(bytes[begin]) & 0xC0) == 0x80; ++i) ++begin;
-    }
+    // A character cut by the window's start leaves stray bytes in front, which the kept end never reaches.
+    if (keep_end && bytes.size() > window) begin = bytes.size() - window;
     const std::size_t end = keep_end ? bytes.size() : std::min(bytes.size(), window);
     std::vector<std::string> chars;
     for (std::size_t i = begin; i < end;) {
