@@ -193,8 +193,7 @@ TEST_F(MainDlgTest, SteppedPositions) {
     double const xs[] = {0, 10, 30, 60, 100};
     double y = 0;
     for (int i = 0; i < 5; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(angles_or_place(records[i].position), Vector(xs[i], y, std::max(-10.0 * i * (i + 11), -500.0)));
+        EXPECT_EQ(angles_or_place(records[i].position), Vector(xs[i], y, std::max(-10.0 * i * (i + 11), -500.0))) << i;
         math::Rand();
         y = ((20.0 - 40.0) * math::Rand() + 40.0) + 5.0 * (i + 1) + y;
         math::Rand();

@@ -16,7 +16,6 @@ using Validation = Program;
 TEST_F(Validation, EachPlantedFaultIsReportedAsTheRuleItBreaks) {
     for (const json& row : json::parse(read_file(VOXTREL_SOURCE_DIR "/tests/app/data/planted_faults.json"))) {
         const std::string fault = row["fault"];
-        SCOPED_TRACE(fault);
         std::string expected;
         for (const std::string line : row["out"]) expected += line + "\n";
         ::setenv("VOXTREL_TEST_FAULT", fault.c_str(), 1);
@@ -24,7 +23,7 @@ TEST_F(Validation, EachPlantedFaultIsReportedAsTheRuleItBreaks) {
         const Outcome r = run({"--validate", "--plugin", FAULTY_PLUGIN, "--scenarios", "load-quit,torture-window",
                                "--steps", "0"});
         ::unsetenv("VOXTREL_TEST_FAULT");
-        EXPECT_EQ(std::pair(r.status, r.out), std::pair(row["status"].get<int>(), expected)) << r.err;
+        EXPECT_EQ(std::pair(r.status, r.out), std::pair(row["status"].get<int>(), expected)) << fault << "\n" << r.err;
     }
 }
 

@@ -99,10 +99,9 @@ TEST(References, DisposedObjectsStayInvalidWhenTheirMemoryIsReused) {
             }),
     };
     for (const Kind& k : kinds) {
-        SCOPED_TRACE(k.name);
         const auto before = ta::liveCounts();
         k.run();
-        EXPECT_EQ(ta::liveCounts(), before);
+        EXPECT_EQ(ta::liveCounts(), before) << k.name;
     }
     DisposeControl(host), DisposeWindow(window);
 }

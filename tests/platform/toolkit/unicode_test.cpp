@@ -26,10 +26,8 @@ TEST(Unicode, EachLengthsFirstAndLastCharacterConvertBothWays) {
         {"\xF4\x8F\xBF\xBF", {0xDBFF, 0xDFFF}},
         {"\xF3\xBF\xBF\xBF", {0xDBBF, 0xDFFF}},  // and a lead byte between
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.utf8);
+    for (const auto& row : rows)
         EXPECT_EQ(std::tuple(utf8_to_utf16(row.utf8), utf16_to_utf8(row.utf16)), std::tuple(row.utf16, row.utf8));
-    }
     // The first high half without its low half; the first and last low halves alone, even one after the other.
     EXPECT_EQ(utf16_to_utf8(u"\xD800\xE000\xDC00\xDFFF"), "\xEF\xBF\xBD\xEE\x80\x80\xEF\xBF\xBD\xEF\xBF\xBD");
 }
