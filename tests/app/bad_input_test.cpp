@@ -22,7 +22,6 @@ TEST_F(BadInput, EachGetsItsStatusAndMessagesAndWritesNothing) {
         return text;
     };
     for (const json& row : json::parse(read_file(VOXTREL_SOURCE_DIR "/tests/app/data/bad_input.json"))) {
-        SCOPED_TRACE(row["args"].dump());
         std::vector<std::string> arguments;
         for (const std::string word : row["args"]) arguments.push_back(expand(word));
         std::string err;
@@ -30,7 +29,7 @@ TEST_F(BadInput, EachGetsItsStatusAndMessagesAndWritesNothing) {
             err += "voxtrel-host: " + expand(line) + "\n";
         const Outcome r = run(arguments, RLIM_INFINITY, row.value("file_size", RLIM_INFINITY));
         EXPECT_EQ((std::tuple{r.status, r.err, r.out}),
-                  (std::tuple{row.value("status", 2), err, row.value("out", "")}));
+                  (std::tuple{row.value("status", 2), err, row.value("out", "")})) << row["args"].dump();
     }
     // A folder that could be made holds no temporary files; on a full disk, the smaller outputs.
     EXPECT_TRUE(files_in("out").empty());
