@@ -59,8 +59,7 @@ TEST_P(Golden, RunGivesTheExpectedOutcome) {
     const json& row = GetParam();
     const fs::path out = dir / "out", expected = kGolden / row["name"].get<std::string>();
     fs::create_directories(out);
-    const Outcome r = run(arguments(out));
-    const std::string output = output_text(r, out);
+    const std::string output = output_text(run(arguments(out)), out);
     const json pictures = row.value("pictures", json::array());
     const auto compared = [&](const fs::path& name) {
         return name.extension() != ".png" ||

@@ -29,8 +29,7 @@ TEST(LayerStack, AgreesWithAVectorThroughRandomChanges) {
             model.erase(std::find(model.begin(), model.end(), gone));
             ASSERT_FALSE(stack.erase(gone));
         } else {
-            const LayerStack copy = stack;
-            ASSERT_EQ(copy, stack);
+            ASSERT_EQ(LayerStack(stack), stack);
             LayerStack reversed;  // the same layers in another order are another stack
             reversed.assign(std::vector<ObjectId>(model.rbegin(), model.rend()));
             ASSERT_EQ(reversed == stack, model.size() < 2);

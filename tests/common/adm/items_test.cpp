@@ -227,8 +227,7 @@ TEST_F(Items, EntriesThroughTheListsCursor) {
     ADMEntryRef active = ADMListSuite4::GetActiveEntry(_list);
     EXPECT_EQ(active ? ADMEntrySuite6::GetIndex(active) : -1, 1);
 
-    ADMItemRef button = add(_dialog, kADMTextPushButtonType, {40, 10, 60, 100});
-    ADMListRef list = ADMItemSuite10::GetList(button);
+    ADMListRef list = ADMItemSuite10::GetList(add(_dialog, kADMTextPushButtonType, {40, 10, 60, 100}));
     EXPECT_EQ((std::tuple{ADMListSuite4::InsertEntry(list, 0), ADMListSuite4::NumberOfEntries(list),
                           ADMListSuite4::GetActiveEntry(list)}),
               std::tuple(reinterpret_cast<ADMEntryRef>(list), 0, ADMEntryRef{}));

@@ -31,10 +31,8 @@ TEST(Drawing, BitmapMemoryHoldsPremultipliedRedGreenBlueAlphaFromTheTopLeft) {
                     {2, 3, {0, 0, 0, 0}},     {9, 0, {0, 255, 0, 255}},  // what the caller wrote stays
                     {6, 0, {0, 0, 0, 255}},   {7, 1, {0, 0, 0, 255}},
                     {0, 4, {0, 0, 0, 255}},   {0, 5, {0, 0, 128, 128}}};
-    for (const auto& e : expected) {
-        const Px p = at(e.x, e.y);
-        for (int c = 0; c < 4; ++c) EXPECT_NEAR(p[c], e.rgba[c], 1) << e.x << "," << e.y;
-    }
+    for (const auto& e : expected)
+        for (int c = 0; c < 4; ++c) EXPECT_NEAR(at(e.x, e.y)[c], e.rgba[c], 1) << e.x << "," << e.y;
     CGContextClearRect(context, CGRect{{0, 0}, {10, 6}});
     EXPECT_EQ(at(9, 0), (Px{0, 0, 0, 0}));
     CGContextRelease(context);

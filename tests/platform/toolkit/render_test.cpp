@@ -59,8 +59,7 @@ TEST(Render, DrawHandlersStandardLooksAndStacking) {
     nothing.answer = eventNotHandledErr;
     EXPECT_GT(non_background(ta::renderWindow(w), 14, 70, 90, 90), 200);
 
-    ControlRef above = pane(w, {20, 30, 60, 90});
-    InstallEventHandler(GetControlEventTarget(above), fill_column, 1, kDraw, &blue, nullptr);
+    InstallEventHandler(GetControlEventTarget(pane(w, {20, 30, 60, 90})), fill_column, 1, kDraw, &blue, nullptr);
     EXPECT_EQ(ta::renderWindow(w).at(31, 21), 0xFF0000FFu);
     HIViewAddSubview(ta::rootView(w), v);  // back on top
     EXPECT_EQ(ta::renderWindow(w).at(31, 21), 0xFFFF0000u);
