@@ -128,29 +128,9 @@ void DialogDriver::choose_camera(const std::string& name) {
     idle_();
 }
 
-HIViewRef DialogDriver::field_right_of(HIViewRef view) const {
-    if (!view) return nullptr;
-    const Rect box = auto_::frame(view);
-    std::vector<HIViewRef> fields;
-    collect(root_, "edit text", fields);
-    HIViewRef nearest = nullptr;
-    int nearest_left = 0;
-    for (HIViewRef field : fields) {
-        if (!auto_::visible(field)) continue;  // hidden fields share rows with visible ones
-        const Rect f = auto_::frame(field);
-        const bool same_row = f.top < box.bottom && box.top < f.bottom;
-        if (!same_row || f.left < box.right) continue;
-        if (!nearest || f.left < nearest_left) {
-            nearest = field;
-            nearest_left = f.left;
-        }
-    }
-    return nearest;
-}
-
 void DialogDriver::set_repeat(const std::string& count) {
     set_check_box("Repeat Layers", true);
-    type_into(field_right_of(check_box("Repeat Layers")), "the repeat count field", count);
+    type_into(auto_::editFieldRightOf(root_, check_box("Repeat Layers")), "the repeat count field", count);
 }
 
 void DialogDriver::operate(const DialogActions& actions) {

@@ -46,8 +46,6 @@ private:
     void choose_camera(const std::string& name);
     void set_orientation(const std::set<Orientation>& checked);
     void set_repeat(const std::string& count);
-    // The nearest visible edit field right of the view on its row.
-    HIViewRef field_right_of(HIViewRef view) const;
     void complain(const std::string& line);
 
     HIViewRef root_;

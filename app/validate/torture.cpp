@@ -87,14 +87,9 @@ private:
     // The edit field on the row of "Repeat Layers".
     HIViewRef repeat_field() const {
         const DialogPlace place = s_.dialog();
-        HIViewRef box = place ? auto_::findLabelledControl(place.root, "check box", "Repeat Layers") : nullptr;
-        if (!box) return nullptr;
-        const Rect row = auto_::frame(box);
-        for (HIViewRef field : views([](HIViewRef v) { return auto_::kindName(v) == "edit text"; })) {
-            const Rect f = auto_::frame(field);
-            if (auto_::visible(field) && f.top < row.bottom && row.top < f.bottom && f.left >= row.right) return field;
-        }
-        return nullptr;
+        return place ? auto_::editFieldRightOf(place.root,
+                                               auto_::findLabelledControl(place.root, "check box", "Repeat Layers"))
+                     : nullptr;
     }
 
     Action select() {

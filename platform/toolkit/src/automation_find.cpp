@@ -124,4 +124,17 @@ std::vector<HIViewRef> editFieldsInGroup(HIViewRef root, std::string_view title)
     return refs;
 }
 
+HIViewRef editFieldRightOf(HIViewRef root, HIViewRef view) {
+    const TkView* of = find_view(view);
+    if (!of) return nullptr;
+    const Rect box = frame_in_tree(of);
+    const TkView* nearest = nullptr;
+    for (const TkView* v : all_views(root)) {
+        const Rect f = frame_in_tree(v);
+        if (!is_edit_field(v) || !view_visible(v) || !same_row(f, box) || f.left < box.right) continue;
+        if (!nearest || f.left < frame_in_tree(nearest).left) nearest = v;
+    }
+    return nearest ? ref_of(nearest) : nullptr;
+}
+
 }  // namespace tk::automation

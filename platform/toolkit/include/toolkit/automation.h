@@ -77,6 +77,8 @@ HIViewRef findLabelledControl(HIViewRef root, std::string_view kind, std::string
 // The edit fields inside the group box titled `title` (or labelled by a separate
 // static text at its top-left), left to right.
 std::vector<HIViewRef> editFieldsInGroup(HIViewRef root, std::string_view title);
+// The nearest visible edit field right of `view` on its row; null when none.
+HIViewRef editFieldRightOf(HIViewRef root, HIViewRef view);
 
 // ---- Operating views as a person would -------------------------------------------
 
