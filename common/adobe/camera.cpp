@@ -5,6 +5,7 @@
 #include "adm/ADMSuites.h"
 #include "adobe/AEGP_SuiteHandler.h"
 #include "adobe/AssistantDlg.h"
+#include "adobe/active_comp.h"
 #include "adobe/assistant_controls.h"
 #include "adobe/layer_streams.h"
 #include "math/constants.h"
@@ -78,16 +79,10 @@ A_Err AssistantDlg::fill_combo_camera() {
     if (get_combo_id() == -1) return A_Err_NONE;
 
     AEGP_SuiteHandler suites(sSPBasic);
-    AEGP_ItemSuite3* items = suites.ItemSuite3();
-    AEGP_LayerSuite5* layer_suite = suites.LayerSuite5();
     AEGP_ItemH item = nullptr;
-    if (A_Err err = items->AEGP_GetActiveItem(&item)) return err;
-    if (!item) return A_Err_NONE;
-    AEGP_ItemType type = AEGP_ItemType_NONE;
-    if (A_Err err = items->AEGP_GetItemType(item, &type)) return err;
-    if (type != AEGP_ItemType_COMP) return A_Err_NONE;
     AEGP_CompH active = nullptr;
-    if (A_Err err = suites.CompSuite4()->AEGP_GetCompFromItem(item, &active)) return err;
+    if (A_Err err = get_active_comp(suites, item, active)) return err;
+    AEGP_LayerSuite5* layer_suite = suites.LayerSuite5();
     if (!active) return A_Err_NONE;
     A_long count{};
     if (A_Err err = layer_suite->AEGP_GetCompNumLayers(active, &count)) return err;

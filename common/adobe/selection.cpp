@@ -6,6 +6,7 @@
 #include "adm/ADMSuites.h"
 #include "adobe/AEGP_SuiteHandler.h"
 #include "adobe/AssistantDlg.h"
+#include "adobe/active_comp.h"
 #include "adobe/assistant_controls.h"
 #include "core/boundary.h"
 
@@ -57,15 +58,8 @@ A_Err AssistantDlg::save_selection() {
 
     AEGP_ItemSuite3* items = suites.ItemSuite3();
     AEGP_ItemH item = nullptr;
-    if (A_Err err = items->AEGP_GetActiveItem(&item)) return err;
-    if (!item) return A_Err_NONE;
-    AEGP_ItemType type = AEGP_ItemType_NONE;
-    if (A_Err err = items->AEGP_GetItemType(item, &type)) return err;
-    if (type != AEGP_ItemType_COMP) return A_Err_NONE;
-    AEGP_CompH active = nullptr;
-    if (A_Err err = suites.CompSuite4()->AEGP_GetCompFromItem(item, &active)) return err;
-    comp = active;
-    if (!comp) return A_Err_NONE;
+    if (A_Err err = get_active_comp(suites, item, comp)) return err;
+    if (!item || !comp) return A_Err_NONE;
     AEGP_CollectionH taken = nullptr;
     if (A_Err err = suites.CompSuite4()->AEGP_GetNewCollectionFromCompSelection(plugin_id, comp, &taken)) return err;
     selection = taken;
@@ -129,11 +123,8 @@ bool AssistantDlg::snap_comp(LayerSet& layers_out) {
     layers_out.clear();
     AEGP_SuiteHandler suites(sSPBasic);
     AEGP_ItemH item = nullptr;
-    if (suites.ItemSuite3()->AEGP_GetActiveItem(&item) || !item) return false;
-    AEGP_ItemType type = AEGP_ItemType_NONE;
-    if (suites.ItemSuite3()->AEGP_GetItemType(item, &type) || type != AEGP_ItemType_COMP) return false;
     AEGP_CompH active = nullptr;
-    if (suites.CompSuite4()->AEGP_GetCompFromItem(item, &active) || !active) return false;
+    if (get_active_comp(suites, item, active) || !active) return false;
     AEGP_LayerSuite5* layer_suite = suites.LayerSuite5();
     A_long count{};
     if (layer_suite->AEGP_GetCompNumLayers(active, &count) || count == 0) return false;
