@@ -15,11 +15,11 @@ bool ascii(std::string_view text) {
 }
 
 // Converts through a CFString; nothing when either side cannot hold the text.
-std::optional<std::string> convert(const std::string& text, CFStringEncoding from, CFStringEncoding to,
-                                   std::size_t bytes_per_char) {
+std::optional<std::string> convert(const std::string& text, CFStringEncoding from, CFStringEncoding to) {
     CFStringRef string = CFStringCreateWithCString(kCFAllocatorDefault, text.c_str(), from);
     if (!string) return std::nullopt;
-    std::vector<char> buffer(text.size() * bytes_per_char + 1);
+    // Room for the longest result: every Mac Roman character has a UTF-8 form of at most three bytes.
+    std::vector<char> buffer(3 * text.size() + 1);
     const bool ok = CFStringGetCString(string, buffer.data(), static_cast<CFIndex>(buffer.size()), to);
     CFRelease(string);
     if (!ok) return std::nullopt;
@@ -41,12 +41,12 @@ std::size_t character_length(std::string_view text) {
 
 std::string to_mac_roman(std::string_view utf8) {
     if (ascii(utf8)) return std::string(utf8);
-    if (auto whole = convert(std::string(utf8), kCFStringEncodingUTF8, kCFStringEncodingMacRoman, 1)) return *whole;
+    if (auto whole = convert(std::string(utf8), kCFStringEncodingUTF8, kCFStringEncodingMacRoman)) return *whole;
     // Something in it does not fit: one character at a time.
     std::string out;
     for (std::size_t i = 0; i < utf8.size();) {
         const std::size_t n = character_length(utf8.substr(i));
-        const auto one = convert(std::string(utf8.substr(i, n)), kCFStringEncodingUTF8, kCFStringEncodingMacRoman, 1);
+        const auto one = convert(std::string(utf8.substr(i, n)), kCFStringEncodingUTF8, kCFStringEncodingMacRoman);
         out += one && one->size() == 1 ? *one : std::string(1, kMacRomanReplacement);
         i += n;
     }
@@ -55,8 +55,7 @@ std::string to_mac_roman(std::string_view utf8) {
 
 std::string from_mac_roman(std::string_view mac_roman) {
     if (ascii(mac_roman)) return std::string(mac_roman);
-    // Every Mac Roman character has a UTF-8 form of at most three bytes.
-    return convert(std::string(mac_roman), kCFStringEncodingMacRoman, kCFStringEncodingUTF8, 3).value_or("");
+    return convert(std::string(mac_roman), kCFStringEncodingMacRoman, kCFStringEncodingUTF8).value_or("");
 }
 
 }  // namespace host

@@ -136,7 +136,9 @@ TEST(View, SceneFieldsLeftOutTakeTheHostsDefaultsAndKeysTheirValueAtTheTime) {
     expect_near(plain.scale, {100, 100, 100});
     const json keys = {{"position", {{1.5, {200, 0, -20}}, {0.5, {0, 100, 0}}}},
                        {"rotation_y", {{0.0, 10}, {4.0, 50}}},
-                       {"scale", {{3.0, {50, 50, 50}}}}};
+                       {"scale", {{3.0, {50, 50, 50}}}},
+                       {"orientation", {{2.0, {0, 90, 0}}}},
+                       {"anchor", {{0.0, {1, 2, 3}}}}};
     const json layers = json::array({{{"type", "solid"}, {"source", {1, 1}}, {"keys", keys}}});
     const auto at = [&](double time) {
         json composition = {{"width", 9}, {"height", 9}, {"layers", layers}};
@@ -146,8 +148,8 @@ TEST(View, SceneFieldsLeftOutTakeTheHostsDefaultsAndKeysTheirValueAtTheTime) {
     expect_near(at(1).position, {100, 50, -10});  // between keys in time order
     EXPECT_DOUBLE_EQ(at(1).rotation.y, 20);
     expect_near(at(1).scale, {50, 50, 50});  // one key holds at every time
-    expect_near(at(0).position, {0, 100, 0});  // before the first key
-    expect_near(at(9).position, {200, 0, -20});
+    expect_near(at(1).orientation, {0, 90, 0}), expect_near(at(1).anchor, {1, 2, 3});
+    expect_near(at(0).position, {0, 100, 0}), expect_near(at(9).position, {200, 0, -20});  // before and after the keys
 }
 
 TEST(View, MalformedScenesNameTheJsonPath) {
