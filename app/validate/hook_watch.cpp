@@ -20,7 +20,7 @@ constexpr std::size_t kSlots = 8;
 template <class Fn>
 Fn _originals[kSlots] = {};
 template <class Fn>
-std::size_t _used = 0;
+std::size_t _used{};
 
 template <class Fn>
 constexpr const char* hook_name() {

@@ -152,17 +152,16 @@ void Session::click(HIViewRef control, const std::string& step) {
     checks_.application(before, steps, step);
 }
 
-bool Session::apply() {
+void Session::apply() {
     const DialogPlace place = dialog();
     HIViewRef button = place ? auto_::findLabelledControl(place.root, "push button", "Apply") : nullptr;
     if (!button || !auto_::visible(button) || !auto_::enabled(button)) {
         cannot(button ? "\"Apply\" is disabled or hidden" : "no \"Apply\" in an open dialog");
-        return false;
+        return;
     }
     const long groups = host_.undo_history().groups_started();
     click(button, "pressing \"Apply\"");
     if (host_.undo_history().groups_started() == groups) cannot("pressing \"Apply\" made no application");
-    return true;
 }
 
 bool Session::close_box() {

@@ -66,7 +66,7 @@ public:
     // Clicks a control; a click that applies is checked like a press of "Apply".
     void click(HIViewRef control, const std::string& step);
     // Presses "Apply" and checks that undo and redo give the projects back.
-    bool apply();
+    void apply();
     bool close_box();
     void undo();
     void redo();

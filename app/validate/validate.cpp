@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <iomanip>
 #include <random>
+#include <thread>
 
 #include "children.h"
 #include "host/scene.h"
@@ -24,7 +25,6 @@ namespace {
 
 using nlohmann::ordered_json;
 
-constexpr int kParallel = 2;
 constexpr unsigned kRunSeconds = 120;
 constexpr unsigned kTortureSeconds = 3 * 3600;
 constexpr std::size_t kFailureLinesShown = 10;
@@ -128,7 +128,9 @@ std::string injection_text(const Job& job, const Line& line) {
 
 class Validation {
 public:
-    Validation(std::ostream& out) : out_(out), children_(kParallel, kRunSeconds) {}
+    // As many runs at a time as the machine has cores: the output keeps the order the runs were started in.
+    Validation(std::ostream& out)
+        : out_(out), children_(static_cast<int>(std::max(1u, std::thread::hardware_concurrency())), kRunSeconds) {}
 
     std::size_t add_line(const std::string& name) {
         Line line;
@@ -279,13 +281,14 @@ int validate(const ValidateOptions& options, std::ostream& out, std::ostream& er
     for (const Planned& p : planned) {
         RunPlan clean = p.plan;
         clean.clean = true;
-        validation.run(Job{p.line, Fault::none, 0, {}}, [&p, clean](Reporter& r) { run_scenario(*p.scenario, clean, r); }, 0,
-                       [&validation, &cannot_load, line = p.line](RunResult& result) {
-                           validation.line(line).calls = result.calls;
-                           validation.line(line).names = result.names;
-                           for (const std::string& f : result.findings)
-                               if (f.starts_with(kCannotLoad)) cannot_load = f.substr(sizeof kCannotLoad - 1);
-                       });
+        validation.run(
+            Job{p.line, Fault::none}, [&p, clean](Reporter& r) { run_scenario(*p.scenario, clean, r); }, 0,
+            [&validation, &cannot_load, line = p.line](RunResult& result) {
+                validation.line(line).calls = result.calls;
+                validation.line(line).names = result.names;
+                for (const std::string& f : result.findings)
+                    if (f.starts_with(kCannotLoad)) cannot_load = f.substr(sizeof kCannotLoad - 1);
+            });
     }
     validation.wait();
     if (!cannot_load.empty()) {
@@ -314,7 +317,7 @@ int validate(const ValidateOptions& options, std::ostream& out, std::ostream& er
                                                      std::to_string(options.steps) +
                                                      (options.steps == 1 ? " step)" : " steps)"));
         const TorturePlan plan{plugin, text, panels, seed, options.steps};
-        validation.run(Job{line, Fault::torture, 0, {}}, [plan](Reporter& r) { torture(plan, r); }, kTortureSeconds);
+        validation.run(Job{line, Fault::torture}, [plan](Reporter& r) { torture(plan, r); }, kTortureSeconds);
         validation.close(line);
     }
 
