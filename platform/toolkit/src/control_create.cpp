@@ -60,10 +60,11 @@ OSStatus CreateGroupBoxControl(WindowRef window, const Rect* boundsRect, CFStrin
 
 OSStatus CreateBevelButtonControl(WindowRef window, const Rect* boundsRect, CFStringRef title,
                                   ControlBevelThickness, ControlBevelButtonBehavior behavior,
-                                  ControlButtonContentInfoPtr, SInt16, ControlBevelButtonMenuBehavior,
+                                  ControlButtonContentInfoPtr, SInt16 menuID, ControlBevelButtonMenuBehavior,
                                   ControlBevelButtonMenuPlacement, ControlRef* outControl) {
     const Creation c{window, boundsRect, title, outControl};
     if (const OSStatus s = check(c)) return s;
+    if (menuID != 0) return resNotFound;
     TkView* view = make(c, kControlKindBevelButton);
     view->bevelBehavior = behavior;
     set_range(view, 0, 1, 0);

@@ -263,6 +263,7 @@ OSStatus GetRootControl(WindowRef window, ControlRef* outControl);
 OSStatus CreateUserPaneControl(WindowRef window, const Rect* boundsRect, UInt32 features, ControlRef* outControl);
 OSStatus CreateGroupBoxControl(WindowRef window, const Rect* boundsRect, CFStringRef title, Boolean primary,
                                ControlRef* outControl);
+// A bevel button has no menu here: menuID must be 0 (else resNotFound).
 OSStatus CreateBevelButtonControl(WindowRef window, const Rect* boundsRect, CFStringRef title,
                                   ControlBevelThickness thickness, ControlBevelButtonBehavior behavior,
                                   ControlButtonContentInfoPtr info, SInt16 menuID,
