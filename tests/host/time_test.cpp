@@ -54,7 +54,7 @@ TEST(Time, ATimesAndArithmeticAreExactAndATimesPreferTheFrameRateAsScale) {
         const auto a = t.to_a_time(rate);
         return a ? std::to_string(a->value) + "/" + std::to_string(a->scale) : "none";
     };
-    // 1/3 s is not on a frame at 25 frames a second, and no time is at 29.97.
+    // 1/3 s is not on a frame at 25 frames a second; a rate that is not whole is no scale.
     EXPECT_EQ(
         (std::vector{a_time(fraction(1, 2), 30), a_time(fraction(1, 3), 25), a_time(fraction(1, 1), 29.97),
                      a_time(fraction(INT32_MIN, 1), 0), a_time(fraction(INT32_MAX, UINT32_MAX), 0),
