@@ -112,13 +112,10 @@ ObjectId Project::duplicate_layer(IdCounters& ids, ObjectId id) {
     return made;
 }
 
-bool Project::reorder_layer(ObjectId id, long index) {
-    if (index_of(id) < 0) return false;
+void Project::reorder_layer(ObjectId id, std::size_t index) {
     Composition& c = comps.at(layers.at(id).comp);
-    if (index < 0 || index >= static_cast<long>(c.layers.size())) return false;
     c.layers.erase(id);
-    c.layers.insert(static_cast<std::size_t>(index), id);
-    return true;
+    c.layers.insert(index, id);
 }
 
 void Project::remove_layer(ObjectId id) {

@@ -98,8 +98,8 @@ struct Project {
     long index_of(ObjectId layer) const;
     // A full copy directly above the original; the selection is left alone.
     ObjectId duplicate_layer(IdCounters& ids, ObjectId layer);
-    // Moves the layer to the index, the others closing up; false when out of range.
-    bool reorder_layer(ObjectId layer, long index);
+    // Moves a layer of the project to an index within its stack, the others closing up.
+    void reorder_layer(ObjectId layer, std::size_t index);
     // Takes the layer out of its composition's stack and selection and out of
     // the project; nothing happens when there is no such layer.
     void remove_layer(ObjectId layer);

@@ -68,7 +68,7 @@ public:
     // Moves a layer to an index of its stack, the others closing up.
     void reorder_layer(ObjectId layer, std::size_t index) {
         h_.undo_.changing_order(h_.project_, h_.project_.layers.at(layer).comp);
-        h_.project_.reorder_layer(layer, static_cast<long>(index));
+        h_.project_.reorder_layer(layer, index);
     }
     // These refuse with the host's reason when they fail.
     A_Err do_command(AEGP_Command command) { return settle(h_.do_command(command)); }
