@@ -107,12 +107,17 @@ struct Line {
     using Failure = std::pair<std::size_t, std::string>;  // the run's order and its line
     std::vector<Failure> failures;
     std::vector<std::string> names;  // of the clean run's calls
+
+    // The clean run's name of a call, numbered from 1, or "" for a number it has no call of.
+    std::string call_name(long call) const {
+        return call >= 1 && call <= static_cast<long>(names.size()) ? names[static_cast<std::size_t>(call) - 1] : "";
+    }
 };
 
 std::string injection_text(const Job& job, const Line& line) {
     const auto name = [&](long call) {
-        const bool known = call >= 1 && call <= static_cast<long>(line.names.size());
-        return known ? " (" + line.names[static_cast<std::size_t>(call) - 1] + ")" : std::string();
+        const std::string known = line.call_name(call);
+        return known.empty() ? known : " (" + known + ")";
     };
     switch (job.fault) {
         case Fault::none: return "nothing refused";
@@ -325,12 +330,10 @@ int validate(const ValidateOptions& options, std::ostream& out, std::ostream& er
         const Line& line = validation.line(p.line);
         const auto runs = [&](const Job& job, RunPlan plan) {
             const long call = job.call;
-            const std::string expected = call >= 1 && call <= static_cast<long>(line.names.size())
-                                             ? line.names[static_cast<std::size_t>(call) - 1]
-                                             : "";
+            const std::string expected = line.call_name(call);
             validation.run(job, [&p, plan](Reporter& r) { run_scenario(*p.scenario, plan, r); }, 0,
                            [call, expected](RunResult& result) {
-                               if (call > 0 && !result.injected.empty() && result.injected != expected)
+                               if (!result.injected.empty() && result.injected != expected)
                                    result.findings.push_back("the run is not reproducible: call " +
                                                              std::to_string(call) + " was " + result.injected +
                                                              ", in the run with nothing refused " + expected);

@@ -85,7 +85,7 @@ void close_menu_if_unreachable() {
     const TkWindow* window = open_menu_window();
     if (!window) return;
     const TkView* popup = popup_of(window);
-    if (!popup || !operable(popup) || !popup->window || !popup->window->visible || !popup->menu) close_menu();
+    if (!popup || !operable(popup) || !popup->window || !popup->menu) close_menu();
 }
 
 void close_menu_showing(const TkMenu* menu) {
