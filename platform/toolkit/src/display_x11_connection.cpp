@@ -43,7 +43,7 @@ void connect(Backend& b, const std::string& name) {
             b.unpainted.insert(window);
         else
             b.stale.insert(window);
-        if (change == Change::reordered || change == Change::shown) b.restack = true;
+        if (change == Change::reordered) b.restack = true;  // a window newly mapped restacks too
     });
 }
 

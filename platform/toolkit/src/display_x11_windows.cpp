@@ -96,15 +96,15 @@ void sync_one(Backend& b, WindowRef ref) {
     ScreenWindow& screen = found->second;
     set_title(b, screen, window);
     place(b, screen, window);
-    if (wanted && !screen.mapped) {
-        XMapWindow(b.display, screen.id);
-        screen.mapped = true;
-        b.unpainted.insert(ref);
-        b.restack = true;
-    } else if (!wanted && screen.mapped) {
+    if (wanted == screen.mapped) return;
+    screen.mapped = wanted;
+    if (!wanted) {
         XUnmapWindow(b.display, screen.id);
-        screen.mapped = false;
+        return;
     }
+    XMapWindow(b.display, screen.id);
+    b.unpainted.insert(ref);
+    b.restack = true;
 }
 
 // The X windows in the toolkit's front-to-back order.

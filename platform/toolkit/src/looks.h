@@ -7,26 +7,31 @@ namespace tk::detail::look {
 
 struct Colour {
     double r, g, b;
-    double a = 1;
+    double a = 1.0;
 };
 
-constexpr Colour kWindowBackground{0xE8 / 255.0, 0xE8 / 255.0, 0xE8 / 255.0};
-constexpr Colour kPlainBackground{1, 1, 1};
-constexpr Colour kFace{0xF6 / 255.0, 0xF6 / 255.0, 0xF6 / 255.0};
-constexpr Colour kFaceBottom{0xDA / 255.0, 0xDA / 255.0, 0xDA / 255.0};
-constexpr Colour kBorder{0x8C / 255.0, 0x8C / 255.0, 0x8C / 255.0};
-constexpr Colour kEtchDark{0xA8 / 255.0, 0xA8 / 255.0, 0xA8 / 255.0};
-constexpr Colour kEtchLight{1, 1, 1};
-constexpr Colour kText{0, 0, 0};
-constexpr Colour kDisabledText{0x9A / 255.0, 0x9A / 255.0, 0x9A / 255.0};
-constexpr Colour kDisabledBorder{0xBC / 255.0, 0xBC / 255.0, 0xBC / 255.0};
-constexpr Colour kField{1, 1, 1};
-constexpr Colour kMark{0x20 / 255.0, 0x20 / 255.0, 0x20 / 255.0};
-constexpr Colour kIconPlaceholder{0xB8 / 255.0, 0xC4 / 255.0, 0xD4 / 255.0};
-constexpr Colour kFocusRing{0x4A / 255.0, 0x90 / 255.0, 0xD9 / 255.0};
-constexpr Colour kSelection{0xB4 / 255.0, 0xD5 / 255.0, 0xFE / 255.0};
-constexpr Colour kMenuHighlight{0x2F / 255.0, 0x6F / 255.0, 0xD0 / 255.0};
-constexpr Colour kHighlightedText{1, 1, 1};
+// A colour from its 0xRRGGBB value, opaque.
+constexpr Colour rgb(unsigned value) {
+    return {(value >> 16 & 0xFF) / 255.0, (value >> 8 & 0xFF) / 255.0, (value & 0xFF) / 255.0};
+}
+
+constexpr Colour kWindowBackground = rgb(0xE8E8E8);
+constexpr Colour kPlainBackground = rgb(0xFFFFFF);
+constexpr Colour kFace = rgb(0xF6F6F6);
+constexpr Colour kFaceBottom = rgb(0xDADADA);
+constexpr Colour kBorder = rgb(0x8C8C8C);
+constexpr Colour kEtchDark = rgb(0xA8A8A8);
+constexpr Colour kEtchLight = rgb(0xFFFFFF);
+constexpr Colour kText = rgb(0x000000);
+constexpr Colour kDisabledText = rgb(0x9A9A9A);
+constexpr Colour kDisabledBorder = rgb(0xBCBCBC);
+constexpr Colour kField = rgb(0xFFFFFF);
+constexpr Colour kMark = rgb(0x202020);
+constexpr Colour kIconPlaceholder = rgb(0xB8C4D4);
+constexpr Colour kFocusRing = rgb(0x4A90D9);
+constexpr Colour kSelection = rgb(0xB4D5FE);
+constexpr Colour kMenuHighlight = rgb(0x2F6FD0);
+constexpr Colour kHighlightedText = rgb(0xFFFFFF);
 // Text in a colour of its own is dimmed to this share of it when disabled, so
 // it fades into whatever it is drawn on.
 constexpr double kDisabledTextAlpha = 0.45;
