@@ -6,7 +6,6 @@
 iADMImage::~iADMImage() {
     if (context) CGContextRelease(context);
     std::free(pixels);
-    if (colorSpace) CGColorSpaceRelease(colorSpace);
 }
 
 bool iADMImage::CreateOffscreen(int width, int height, int /*options*/) {
@@ -16,10 +15,11 @@ bool iADMImage::CreateOffscreen(int width, int height, int /*options*/) {
     const size_t bytesPerRow = static_cast<size_t>(width) * 4;
     pixels = static_cast<unsigned char*>(std::calloc(bytesPerRow * static_cast<size_t>(height), 1));
     if (!pixels) return false;
-    colorSpace = CGColorSpaceCreateDeviceRGB();
-    if (!colorSpace) return false;
+    // The context holds its colour space; no colour space, no context.
+    CGColorSpaceRef space = CGColorSpaceCreateDeviceRGB();
     context = CGBitmapContextCreate(pixels, static_cast<size_t>(width), static_cast<size_t>(height), 8, bytesPerRow,
-                                    colorSpace, kCGImageAlphaPremultipliedLast);
+                                    space, kCGImageAlphaPremultipliedLast);
+    CGColorSpaceRelease(space);
     if (!context) return false;
     _width = width;
     _height = height;

@@ -7,14 +7,13 @@
 class iADMImage : public iADMDrawer {
 public:
     unsigned char* pixels = nullptr;  // width x height x 4 bytes, zeroed at creation
-    CGColorSpaceRef colorSpace = nullptr;
 
     iADMImage() = default;
     ~iADMImage();
     iADMImage(const iADMImage&) = delete;
     iADMImage& operator=(const iADMImage&) = delete;
 
-    // Pixels, colour space and bitmap context; true only when all three are made.
+    // Pixels and a bitmap context; true only when both are made.
     bool CreateOffscreen(int width, int height, int options);
     // The image becomes its own drawer.
     void BeginADMDrawer() { image = this; }
