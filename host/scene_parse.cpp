@@ -62,7 +62,7 @@ public:
 
     bool parse_error(std::size_t position, const std::string& last_read, const nlohmann::json::exception& e) {
         // position counts the bytes read, the offending one included.
-        const std::size_t offset = position > 0 ? position - 1 : 0;
+        const std::size_t offset = std::max<std::size_t>(position, 1) - 1;
         std::string what = e.what();
         if (e.id == 406) {  // a number beyond the range of a double, told where it starts
             const std::size_t start = position - std::min(position, last_read.size());

@@ -127,7 +127,7 @@ bool AssistantDlg::snap_comp(LayerSet& layers_out) {
     if (get_active_comp(suites, item, active) || !active) return false;
     AEGP_LayerSuite5* layer_suite = suites.LayerSuite5();
     A_long count{};
-    if (layer_suite->AEGP_GetCompNumLayers(active, &count) || count == 0) return false;
+    if (layer_suite->AEGP_GetCompNumLayers(active, &count)) return false;
     for (A_long i = 0; i < count; ++i) {
         AEGP_LayerH layer = nullptr;
         if (layer_suite->AEGP_GetCompLayerByIndex(active, i, &layer) || !layer) return false;

@@ -90,13 +90,7 @@ bool choosePopupEntry(HIViewRef popup, std::string_view entryText) {
     return index > 0 && choosePopupEntry(popup, index);
 }
 
-bool clickCloseBox(WindowRef ref) {
-    TkWindow* window = find_window(ref);
-    if (!window || window->disposing || !window->visible || !(window->attributes & kWindowCloseBoxAttribute))
-        return false;
-    click_close_box(window);
-    return true;
-}
+bool clickCloseBox(WindowRef ref) { return click_close_box(find_window(ref)); }
 
 bool mouseDown(WindowRef window, Point where, EventModifiers modifiers) {
     return input::mouse_down(window, where, modifiers);

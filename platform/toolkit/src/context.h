@@ -27,8 +27,9 @@ struct TkBitmapMemory {
 };
 
 struct TkGraphicsState {
-    double fill[4] = {0, 0, 0, 1};
-    double stroke[4] = {0, 0, 0, 1};
+    // Opaque black, as a new context draws.
+    double fill[4] = {0.0, 0.0, 0.0, 1.0};
+    double stroke[4] = {0.0, 0.0, 0.0, 1.0};
 };
 
 struct TkContext {

@@ -28,13 +28,16 @@ OSStatus hit_control(TkView* control) {
     return send_event(control->target, event);
 }
 
-void click_close_box(TkWindow* window) {
+bool click_close_box(TkWindow* window) {
+    if (!window || window->disposing || !window->visible || !(window->attributes & kWindowCloseBoxAttribute))
+        return false;
     auto event = make_event(kEventClassWindow, kEventWindowClose);
     const WindowRef ref = ref_of(window);
     set_param(event, kEventParamDirectObject, typeWindowRef, ref);
     // A handler may have disposed the window itself and still passed the event on.
     if (send_event(window->target, event) == eventNotHandledErr)
         if (TkWindow* still = find_window(ref)) dispose_window(still);
+    return true;
 }
 
 }  // namespace tk::detail

@@ -11,7 +11,8 @@ namespace tk::detail {
 OSStatus hit_control(TkView* control);
 
 // A click in the window's close box: kEventWindowClose to the window's handlers,
-// and when nobody handles it, the window is disposed.
-void click_close_box(TkWindow* window);
+// and when nobody handles it, the window is disposed. False, with nothing sent,
+// for no window or one being disposed, hidden or without a close box.
+bool click_close_box(TkWindow* window);
 
 }  // namespace tk::detail

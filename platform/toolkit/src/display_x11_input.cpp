@@ -128,10 +128,8 @@ void key(Backend& b, XKeyEvent& event) {
 }
 
 void close_request(Backend& b, const XClientMessageEvent& event) {
-    if (event.message_type != b.atoms.protocols || static_cast<Atom>(event.data.l[0]) != b.atoms.deleteWindow) return;
-    TkWindow* window = find_window(window_of(b, event.window));
-    if (window && window->visible && (window->attributes & kWindowCloseBoxAttribute))
-        tk::detail::click_close_box(window);
+    if (event.message_type == b.atoms.protocols && static_cast<Atom>(event.data.l[0]) == b.atoms.deleteWindow)
+        tk::detail::click_close_box(find_window(window_of(b, event.window)));
 }
 
 void moved(Backend& b, const XConfigureEvent& event) {

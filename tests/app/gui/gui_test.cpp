@@ -211,9 +211,8 @@ TEST_F(Gui, ClickInTheViewersListSelectsTheLayerThatApplyMoves) {
     EXPECT_EQ(test_pictures::picture_difference(read_png(reference), shown), "") << "see " << reference;
     // The close box, as a window manager asks for it.
     ::Display* x = XOpenDisplay(nullptr);
-    const auto atom = [x](const char* name) { return XInternAtom(x, name, False); };
-    XClientMessageEvent e{ClientMessage, 0, True, x, std::stoul(viewer), atom("WM_PROTOCOLS"), 32, {}};
-    e.data.l[0] = static_cast<long>(atom("WM_DELETE_WINDOW"));
+    XClientMessageEvent e{ClientMessage, 0, True, x, std::stoul(viewer), XInternAtom(x, "WM_PROTOCOLS", False), 32, {}};
+    e.data.l[0] = static_cast<long>(XInternAtom(x, "WM_DELETE_WINDOW", False));
     XSendEvent(x, e.window, False, NoEventMask, reinterpret_cast<XEvent*>(&e));
     XCloseDisplay(x);
     EXPECT_EQ(wait_for(std::exchange(host, 0)), 0) << written("gui.err");
