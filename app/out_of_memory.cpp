@@ -27,10 +27,10 @@ struct Line {
         while (*s && size < sizeof text - 1) text[size++] = *s++;
     }
     void add(int n) {
-        char digits[16];
+        char digits[16];  // more than an int has
         int k = 0;
         do digits[k++] = static_cast<char>('0' + n % 10);
-        while ((n /= 10) > 0 && k < 15);
+        while ((n /= 10) > 0);
         while (k > 0 && size < sizeof text - 1) text[size++] = digits[--k];
     }
 };

@@ -136,7 +136,7 @@ void moved(Backend& b, const XConfigureEvent& event) {
     const WindowRef window = window_of(b, event.window);
     if (!window) return;
     // Where the window is on the root, whatever frame a window manager put around it.
-    int x = 0, y = 0;
+    int x{}, y{};
     ::Window child{};
     XTranslateCoordinates(b.display, event.window, b.root, 0, 0, &x, &y, &child);
     follow_move(b, window, x, y);

@@ -117,15 +117,14 @@ TEST(Input, AClickIsAPressAndAReleaseInsideTheControl) {
     ta::mouseUp(d.window, outside);
     EXPECT_EQ(std::pair(GetControl32BitValue(box), d.seen), std::pair(0, std::string()));
     // Back inside before the release: that is a click.
-    ta::mouseDown(d.window, inside);
-    ta::mouseDragged(d.window, outside);
-    ta::mouseDragged(d.window, inside);
+    ta::mouseDown(d.window, inside), ta::mouseDragged(d.window, outside), ta::mouseDragged(d.window, inside);
     ta::mouseUp(d.window, inside);
     EXPECT_EQ(std::pair(GetControl32BitValue(box), d.seen), std::pair(1, std::string("Box")));
+    // Released at the same point of another window: no click either.
+    WindowRef other = new_window();
+    ShowWindow(other), ta::mouseDown(d.window, inside), ta::mouseUp(other, inside), DisposeWindow(other);
     // A control disposed while pressed takes its press with it: the release clicks nothing.
-    ta::mouseDown(d.window, inside);
-    DisposeControl(box);
-    ta::mouseUp(d.window, inside);
+    ta::mouseDown(d.window, inside), DisposeControl(box), ta::mouseUp(d.window, inside);
     EXPECT_EQ(d.seen, "Box");
 }
 
