@@ -122,7 +122,8 @@ void choose_entry(TkWindow* menuWindow, int entry) {
     const ControlRef popupRef = menuWindow->menuPopup;
     close_menu();
     TkView* popup = find_view(popupRef);
-    if (!popup || !operable(popup) || !menu_item_text(popup->menu, entry)) return;
+    // An open menu's popup is operable: the menu closes when it no longer is.
+    if (!popup || !menu_item_text(popup->menu, entry)) return;
     set_pinned_value(popup, entry);
     hit_control(popup);
 }
